@@ -1,0 +1,103 @@
+#include "camera_menu/menu_record.h"
+
+#include <algorithm>
+
+namespace rosmossel {
+namespace {
+
+std::uint8_t lowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+const MenuOptionLists& buildLists(Family family) {
+    static const auto make = [](Family f) {
+        MenuOptionLists lists;
+        lists.cameraMode = {"Camera", "Video", "Camera+Video"};
+        lists.imageSize = f == Family::Quill ? std::vector<std::string>{"12MP", "5MP", "2MP"}
+                                             : std::vector<std::string>{"5MP", "12MP", "1.3MP"};
+        lists.videoSize = f == Family::Quill
+                              ? std::vector<std::string>{"1440x1080", "1280x720", "640x480"}
+                              : std::vector<std::string>{"640x480", "320x240"};
+        lists.picturesPerTrigger = {"01 Photo", "02 Photo", "03 Photo"};
+        lists.timeStamp = {"On", "Off"};
+        lists.intervalUnit = {"Sec", "Min"};
+        lists.sensitivity = {"Normal", "High", "Low"};
+        lists.onOff = {"Off", "On"};
+        lists.timeLapse = {"On", "Off"};
+        for (char c = '0'; c <= '9'; ++c) {
+            lists.serialCharacters.emplace_back(1, c);
+        }
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            lists.serialCharacters.emplace_back(1, c);
+        }
+        return lists;
+    };
+    static const MenuOptionLists quill = make(Family::Quill);
+    static const MenuOptionLists sedge = make(Family::Sedge);
+    return family == Family::Quill ? quill : sedge;
+}
+
+} // namespace
+
+const MenuOptionLists& MenuOptions(Family family) {
+    return buildLists(family);
+}
+
+MenuSettings DefaultMenuSettings(Family family) {
+    MenuSettings settings;
+    settings.family = family;
+    settings.videoSize = family == Family::Quill ? 1 : 0;
+    settings.beepSound = family == Family::Quill ? 1 : 0;
+    return settings;
+}
+
+std::uint8_t EncodeInterval(int value, int unit) {
+    return unit == 0 ? static_cast<std::uint8_t>((value + 128) & 0xFF) : lowByte(value);
+}
+
+FileRecord BuildMenuRecord(const MenuSettings& s) {
+    std::array<std::uint8_t, kPayloadSize> p{};
+    p[0] = lowByte(s.cameraMode);
+    p[1] = lowByte(s.imageSize);
+    p[2] = lowByte(s.videoSize);
+    p[3] = lowByte(s.picturesPerTrigger);
+    p[4] = lowByte(s.videoLengthSeconds - 1);
+    p[5] = lowByte(s.timeStamp);
+    p[6] = EncodeInterval(s.intervalValue, s.intervalUnit);
+    p[7] = lowByte(s.sensitivity);
+    p[8] = lowByte(s.timer);
+    p[9] = lowByte(s.sidePir);
+    p[10] = lowByte(s.timeLapse);
+    p[11] = lowByte(s.timeLapseHours);
+    p[12] = lowByte(s.timeLapseMinutes);
+    p[13] = lowByte(s.timeLapseSeconds);
+    p[14] = lowByte(std::clamp(s.clock.year, 2010, 2031) - 2010);
+    p[15] = lowByte(s.clock.month);
+    p[16] = lowByte(s.clock.day);
+    p[17] = lowByte(s.clock.hour);
+    p[18] = lowByte(s.clock.minute);
+    p[19] = lowByte(s.clock.second);
+    p[20] = lowByte(s.timerStartHour);
+    p[21] = lowByte(s.timerStartMinute);
+    p[22] = lowByte(s.timerStopHour);
+    p[23] = lowByte(s.timerStopMinute);
+    p[24] = lowByte(s.serialNumber);
+    for (std::size_t i = 0; i < 4; ++i) {
+        p[25 + i] = lowByte(s.serialCharacters[i]);
+    }
+    p[29] = lowByte(s.languageCode);
+    p[30] = lowByte(s.tvMode);
+    if (s.family == Family::Quill) {
+        p[31] = lowByte(s.beepSound);
+        p[32] = lowByte(s.sdCycle);
+    }
+    return SingleRecordFrame(p);
+}
+
+FileRecord BuildFactoryMenuRecord() {
+    std::array<std::uint8_t, kPayloadSize> p{};
+    std::fill_n(p.begin(), 4, 0xFF);
+    return SingleRecordFrame(p);
+}
+
+} // namespace rosmossel
