@@ -10,7 +10,7 @@
 namespace rosmossel {
 
 struct MenuDecoded {
-    bool factory = false;                // the fixed factory-settings record
+    bool factory = false;                 // the fixed factory-settings record
     std::optional<MenuSettings> settings; // absent for the factory record or a short file
     Verdict verdict;
 };

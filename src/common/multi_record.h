@@ -16,7 +16,7 @@ namespace rosmossel {
 // on its frame (length, line ends, check value).
 struct MultiRecordImage {
     std::array<FileRecord, 11> records{};
-    bool complete = false;                // the file was 720 bytes, records are filled
+    bool complete = false;                 // the file was 720 bytes, records are filled
     std::optional<std::uint16_t> matchedK; // the file constant the check value fits
     Verdict verdict;
 };

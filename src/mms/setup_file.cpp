@@ -41,17 +41,17 @@ int headerField(const FileRecord& h, std::size_t offset, const char* name, int m
     const int value = h[offset];
     if (value < min || value > max) {
         v.problems.push_back("header byte " + std::to_string(offset) + " (" + name + ") is " +
-                             std::to_string(value) + ", expected " + std::to_string(min) +
-                             " to " + std::to_string(max));
+                             std::to_string(value) + ", expected " + std::to_string(min) + " to " +
+                             std::to_string(max));
     }
     return value;
 }
 
 MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool staging) {
     MmsDecoded out;
-    MultiRecordImage image =
-        staging ? ReadMultiRecordFile(bytes, false, {0})
-                : ReadMultiRecordFile(bytes, true, {0, kInternationalConstant});
+    MultiRecordImage image = staging
+                                 ? ReadMultiRecordFile(bytes, false, {0})
+                                 : ReadMultiRecordFile(bytes, true, {0, kInternationalConstant});
     out.verdict = image.verdict;
     if (!image.complete) {
         return out;
@@ -77,15 +77,17 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
         s.presetOperator = headerField(h, 9, "preset operator (manual mode)", 0, 0, v);
     } else {
         headerField(h, 8, "preset country", 0, kCountryCount - 1, v);
-        const int count = s.presetCountry < kCountryCount
-                              ? OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count
-                              : kSlotsPerCountry;
+        const int count =
+            s.presetCountry < kCountryCount
+                ? OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count
+                : kSlotsPerCountry;
         s.presetOperator = headerField(h, 9, "preset operator", 0, count - 1, v);
     }
     s.connectionKind = headerField(h, 2, "connection kind", 0, manual ? 1 : 0, v);
-    s.smsRemoteControl = family == Family::Quill
-                             ? headerField(h, 10, "SMS remote control", 0, 25, v)
-                             : headerField(h, 10, "SMS remote control (always 0 on Sedge)", 0, 0, v);
+    s.smsRemoteControl =
+        family == Family::Quill
+            ? headerField(h, 10, "SMS remote control", 0, 25, v)
+            : headerField(h, 10, "SMS remote control (always 0 on Sedge)", 0, 0, v);
     if (!std::all_of(h.begin() + 11, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
         v.problems.emplace_back("header bytes 11 to 57 are not all zero");
     }

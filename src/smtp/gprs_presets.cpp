@@ -3,9 +3,10 @@
 namespace rosmossel {
 
 const PresetTable<GprsPreset>& GprsPresetTable() {
-    static const auto table = BuildPresetTable<GprsPreset>(
-        kGprsPresetRows,
-        [](const GprsPresetRow& r) { return GprsPreset{r.apn, r.account, r.password}; });
+    static const auto table =
+        BuildPresetTable<GprsPreset>(kGprsPresetRows, [](const GprsPresetRow& r) {
+            return GprsPreset{r.apn, r.account, r.password};
+        });
     return table;
 }
 

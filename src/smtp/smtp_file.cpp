@@ -24,8 +24,8 @@ int headerField(const FileRecord& h, std::size_t offset, const char* name, int m
     const int value = h[offset];
     if (value < min || value > max) {
         v.problems.push_back("header byte " + std::to_string(offset) + " (" + name + ") is " +
-                             std::to_string(value) + ", expected " + std::to_string(min) +
-                             " to " + std::to_string(max));
+                             std::to_string(value) + ", expected " + std::to_string(min) + " to " +
+                             std::to_string(max));
     }
     return value;
 }
@@ -103,10 +103,9 @@ SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
         s.operatorIndex = headerField(h, 1, "operator (manual mode)", 0, 0, v);
     } else {
         headerField(h, 2, "country", 0, kCountryCount - 1, v);
-        const int count =
-            s.countryIndex < kCountryCount
-                ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count
-                : kSlotsPerCountry;
+        const int count = s.countryIndex < kCountryCount
+                              ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count
+                              : kSlotsPerCountry;
         s.operatorIndex = headerField(h, 1, "operator", 0, count - 1, v);
     }
     s.picturesPerDay = headerField(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
@@ -130,8 +129,8 @@ SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
     std::string reserved;
     std::string userName;
     DecodeTextField(image.records[kReservedRecord], kReservedRecord, "reserved", 0, reserved, v);
-    DecodeTextField(image.records[kUserNameRecord], kUserNameRecord, "user name",
-                    fields[5].limit, userName, v);
+    DecodeTextField(image.records[kUserNameRecord], kUserNameRecord, "user name", fields[5].limit,
+                    userName, v);
     if (userName != SenderUserName(s.senderAddress)) {
         v.problems.emplace_back(
             "record 9 (user name) is not the sender address up to its first \"@\"");

@@ -14,14 +14,13 @@ namespace rosmossel {
 // Everything smtp.dat records. Texts are bytes in the system's code page.
 struct SmtpSettings {
     Family family = Family::Sedge;
-    int operatorIndex = 0;  // 0 in manual mode
-    int countryIndex = 0;   // 0..38, or 0x80 in manual mode
-    int picturesPerDay = 0; // 0..99
-    int languageCode = 2;   // FileLanguageCode
-    int mmsSendMode = 1;    // Quill: Off, VGA, SMS. Sedge: always 1
+    int operatorIndex = 0;     // 0 in manual mode
+    int countryIndex = 0;      // 0..38, or 0x80 in manual mode
+    int picturesPerDay = 0;    // 0..99
+    int languageCode = 2;      // FileLanguageCode
+    int mmsSendMode = 1;       // Quill: Off, VGA, SMS. Sedge: always 1
     int smsRemoteControl = 25; // Quill: hours 0..24, 25 Off. Sedge: always 0
-    std::string apn, account, gprsPassword, server, port, senderAddress, senderPassword,
-        recipient;
+    std::string apn, account, gprsPassword, server, port, senderAddress, senderPassword, recipient;
     bool operator==(const SmtpSettings&) const = default;
 };
 

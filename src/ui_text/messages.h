@@ -32,8 +32,7 @@ int MaxPhoneDigits(int internationalNumbers, int model);
 
 // Refuses a first phone number longer than MaxPhoneDigits (bytes, every
 // character counts).
-std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers,
-                                        int model);
+std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers, int model);
 
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
