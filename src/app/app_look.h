@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+
+class QApplication;
+class QIcon;
+
+namespace rosmossel {
+
+inline constexpr QColor kDialogBackground{111, 153, 224};
+inline constexpr QColor kDialogText{255, 255, 255};
+
+// Paints every window and message box of the tool in the dialog colours and
+// gives them the application icon.
+void ApplyApplicationLook(QApplication& app);
+
+QIcon ApplicationIcon();
+
+} // namespace rosmossel

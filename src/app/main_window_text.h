@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace rosmossel {
+
+// Captions of the main window's controls in one language.
+struct MainCaptions {
+    const char* cameraSetup;    // 1000
+    const char* mmsSetup;       // 1001
+    const char* smtpSetup;      // 1002
+    const char* selectLanguage; // 1078
+    const char* cameraModel;    // 1079
+    const char* update;         // 1076
+};
+
+// Languages without texts of their own, and numbers outside 1..9, use English.
+const MainCaptions& MainWindowCaptions(int language);
+const char* VersionLine(int language);
+
+// Entries 1..8 of the language combo; entry 0 comes from FirstLanguageEntry.
+inline constexpr std::array<const char*, 9> kLanguageComboEntries = {
+    "Chinese",  "English", "Deutsch",   "Suomi", "Italiano",
+    "Francais", "Magyar",  "Slovensko", "Cesky"};
+inline constexpr std::array<const char*, 4> kModelComboEntries = {"Ros SedgeM", "Ros QuillM",
+                                                                  "Ros SedgeMG", "Ros QuillMG"};
+
+// "中文" only while Chinese is shown (which needs a Chinese system).
+const char* FirstLanguageEntry(int currentLanguage);
+
+// Index the language combo selects for the state; -1 (no selection) for a
+// stored language outside 1..9.
+int LanguageComboIndex(int currentLanguage, int chineseChosen);
+
+// State after the user picks entry `index` of the language combo.
+struct LanguageChange {
+    int currentLanguage;
+    int chineseChosen;
+    // What the preference store keeps: the user's choice, index + 1.
+    int stored;
+
+    bool operator==(const LanguageChange&) const = default;
+};
+LanguageChange ChangeLanguage(int index, int chineseSystem);
+
+// Index the model combo selects; -1 for a stored model outside 1..4.
+int ModelComboIndex(int currentModel);
+
+// Only the Sedge M and Quill M variants lack e-mail sending; anything
+// unexpected keeps the button usable.
+constexpr bool SmtpSetupEnabled(int model) {
+    return model != 1 && model != 2;
+}
+
+// The three set-up jobs the main window dispatches.
+enum class SetupJob { CameraMenu, Mms, Smtp };
+
+// True when `job` opens the Quill dialog for `model`: 2 and 4 for the camera
+// menu and MMS, only 4 for SMTP (model 2 has no e-mail); Sedge otherwise.
+constexpr bool OpensQuillDialog(SetupJob job, int model) {
+    return job == SetupJob::Smtp ? model == 4 : (model == 2 || model == 4);
+}
+
+} // namespace rosmossel

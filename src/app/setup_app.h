@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+namespace rosmossel {
+
+class PreferenceStore;
+
+// The application object: settles language, model and TV mode from the
+// stored preferences, then lets the main window and the set-up dialogs take
+// turns until the user closes a main window.
+class CSetupApp {
+  public:
+    // `systemLanguageId` is the system's default language as a Windows
+    // language identifier (SystemDefaultLanguageId() outside tests).
+    CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId);
+
+    // Start-up only: process-wide state, colours and icon. Needs a QApplication.
+    void InitInstance();
+
+    // InitInstance, then the windows; returns the process's exit code.
+    int Run();
+
+  private:
+    PreferenceStore& store_;
+    std::uint16_t systemLanguageId_;
+};
+
+} // namespace rosmossel
