@@ -170,7 +170,9 @@ void CameraMenuDialog::buildLayout() {
     const auto listHalf = [&](int gridRow, int column, int labelId, const char* labelName,
                               int listId, const char* listName) {
         QLabel* caption = make.label(labelId, labelName);
-        half(gridRow, column, caption, row({make.list(listId, listName, caption)}));
+        grid->addWidget(caption, gridRow, column);
+        // The lists of one half share its width, so the half reads as a column.
+        grid->addWidget(make.list(listId, listName, caption), gridRow, column + 1);
     };
     listHalf(r, 0, ModeLabel, "modeLabel", CameraMode, "cameraMode");
     listHalf(r++, 3, ImageSizeLabel, "imageSizeLabel", ImageSize, "imageSize");

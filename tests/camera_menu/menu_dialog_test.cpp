@@ -524,6 +524,26 @@ class MenuDialogTest : public QObject {
         QCOMPARE(list(dialog.get(), TimeLapse)->currentIndex(), 1);
     }
 
+    // Pictures of both dialogs for a person to look at:
+    // ROSMOSSEL_SCREENSHOT_DIR=/tmp menu_dialog_tests screenshots
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
+        if (folder.isEmpty()) {
+            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
+        }
+        for (Family family : {Family::Quill, Family::Sedge}) {
+            for (int language : {2, 3, 4, 7, 1, 8}) {
+                CurrentLanguage = language;
+                auto dialog = open(family);
+                QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+                const QString name = QStringLiteral("%1/menu-%2-%3.png")
+                                         .arg(folder, QString::fromLatin1(FamilyName(family)))
+                                         .arg(language);
+                QVERIFY(dialog->grab().save(name));
+            }
+        }
+    }
+
     // Every caption fits its control and the two halves line up, in every
     // language.
     void layoutFitsEveryLanguage() {
