@@ -1,0 +1,202 @@
+#include "cli/commands.h"
+
+#include "camera_menu/menu_record.h"
+#include "cli/inspect.h"
+#include "cli/profile.h"
+#include "common/safe_writer.h"
+#include "mms/operator_presets.h"
+#include "smtp/gprs_presets.h"
+#include "ui_text/messages.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+namespace rosmossel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uintmax_t kLargestProfile = 1024 * 1024;
+
+struct PlannedFile {
+    const char* name;
+    Bytes bytes;
+};
+
+bool readProfile(const std::string& path, std::string& text, std::ostream& err) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        err << "rosmossel-cli: " << path << ": " << (ec ? ec.message() : "not a readable file")
+            << "\n";
+        return false;
+    }
+    if (fs::file_size(path, ec) > kLargestProfile) {
+        err << "rosmossel-cli: " << path << ": too large for a profile\n";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        err << "rosmossel-cli: " << path << ": cannot be read\n";
+        return false;
+    }
+    return true;
+}
+
+// Writes the files one by one; stops at the first failure and says which
+// files were written before it.
+int writeAll(const std::vector<PlannedFile>& files, const std::string& outDir, std::ostream& out,
+             std::ostream& err) {
+    for (const PlannedFile& file : files) {
+        const std::string path = FilePathInFolder(outDir, file.name);
+        if (const auto error = WriteFileSafely(path, file.bytes)) {
+            err << "rosmossel-cli: " << WriteFailedMessage(*error).english << "\n";
+            return kExitFileError;
+        }
+        out << "wrote " << path << " (" << file.bytes.size() << " bytes)\n";
+    }
+    return kExitOk;
+}
+
+std::optional<Family> familyOption(const std::optional<std::string>& model, int& number,
+                                   std::ostream& err) {
+    number = 0;
+    if (!model) {
+        return std::nullopt;
+    }
+    for (int m = 1; m <= 4; ++m) {
+        if (*model == ModelName(m) || *model == std::to_string(m)) {
+            number = m;
+            return FamilyOfModel(m);
+        }
+    }
+    err << "rosmossel-cli: --model: \"" << *model
+        << "\" is not one of \"Ros SedgeM\", \"Ros QuillM\", \"Ros SedgeMG\", \"Ros QuillMG\", "
+           "1 to 4\n";
+    number = -1;
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
+                std::ostream& err) {
+    std::string text;
+    if (!readProfile(profilePath, text, err)) {
+        return kExitFileError;
+    }
+    Profile profile;
+    try {
+        profile = ParseProfile(text, CaptureClock());
+    } catch (const ProfileError& e) {
+        err << "rosmossel-cli: " << profilePath << ": " << e.what() << "\n";
+        return kExitBadProfile;
+    }
+    if (const auto failure = CheckProfile(profile)) {
+        err << *failure << "\n";
+        return kExitBadProfile;
+    }
+    // Everything is built before the first byte is written.
+    std::vector<PlannedFile> files;
+    if (profile.menu) {
+        const FileRecord record = BuildMenuRecord(*profile.menu);
+        files.push_back({"menu.dat", Bytes(record.begin(), record.end())});
+    }
+    for (BuildResult built : {profile.mms ? BuildSetupFile(*profile.mms) : BuildResult{},
+                              profile.smtp ? BuildSmtpFile(*profile.smtp) : BuildResult{}}) {
+        if (!built.ok()) {
+            err << "rosmossel-cli: " << built.error << "\n";
+            return kExitBadProfile;
+        }
+    }
+    if (profile.mms) {
+        files.push_back({"setup.dat", BuildSetupFile(*profile.mms).bytes});
+    }
+    if (profile.smtp) {
+        files.push_back({"smtp.dat", BuildSmtpFile(*profile.smtp).bytes});
+    }
+    return writeAll(files, outDir, out, err);
+}
+
+int RunFactory(const std::string& outDir, std::ostream& out, std::ostream& err) {
+    const FileRecord record = BuildFactoryMenuRecord();
+    return writeAll({{"menu.dat", Bytes(record.begin(), record.end())}}, outDir, out, err);
+}
+
+int RunInspect(const std::vector<std::string>& paths, bool asJson,
+               const std::optional<std::string>& model, std::ostream& out, std::ostream& err) {
+    int modelNumber = 0;
+    const std::optional<Family> family = familyOption(model, modelNumber, err);
+    if (modelNumber < 0) {
+        return kExitUsage;
+    }
+    const std::vector<Inspection> inspections = InspectPaths(paths, family);
+    int status = kExitOk;
+    for (const Inspection& in : inspections) {
+        if (!in.valid()) {
+            status = kExitInvalidFile;
+        }
+        if (asJson && !in.valid()) {
+            err << FormatInspection(in);
+        } else if (!asJson) {
+            out << FormatInspection(in);
+        }
+    }
+    if (asJson) {
+        std::vector<std::string> notes;
+        const auto profile = ProfileOf(
+            inspections, modelNumber > 0 ? std::optional(modelNumber) : std::nullopt, notes);
+        for (const std::string& note : notes) {
+            err << "note: " << note << "\n";
+        }
+        if (!profile.empty()) {
+            out << profile.dump(2) << "\n";
+        }
+    }
+    return status;
+}
+
+int RunPresets(const std::string& which, std::ostream& out, std::ostream& err) {
+    if (which != "mms" && which != "gprs" && which != "all") {
+        err << "rosmossel-cli: presets: choose \"mms\" or \"gprs\"\n";
+        return kExitUsage;
+    }
+    if (which != "gprs") {
+        out << "MMS presets (mms.country and mms.operator):\n";
+        const auto& table = OperatorPresetTable();
+        for (int c = 0; c < kCountryCount; ++c) {
+            const auto& row = table[static_cast<std::size_t>(c)];
+            out << "  " << c << " " << row.name << "\n";
+            for (int o = 0; o < row.count; ++o) {
+                const auto& slot = row.slots[static_cast<std::size_t>(o)];
+                out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name)
+                    << "  url " << slot.preset.url << ", apn " << slot.preset.apn << ", gateway "
+                    << slot.preset.gateway << ", port " << slot.preset.port << "\n";
+            }
+        }
+    }
+    if (which != "mms") {
+        out << "GPRS presets (smtp.country and smtp.operator):\n";
+        const auto& table = GprsPresetTable();
+        for (int c = 0; c < kCountryCount; ++c) {
+            const auto& row = table[static_cast<std::size_t>(c)];
+            out << "  " << c << " " << row.name << "\n";
+            for (int o = 0; o < row.count; ++o) {
+                const auto& slot = row.slots[static_cast<std::size_t>(o)];
+                out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name)
+                    << "  apn " << slot.preset.apn << "\n";
+            }
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace rosmossel::cli

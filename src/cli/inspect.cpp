@@ -1,0 +1,389 @@
+#include "cli/inspect.h"
+
+#include "cli/profile.h"
+#include "common/file_record.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+namespace rosmossel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// No settings file is larger; anything bigger is not read at all.
+constexpr std::uintmax_t kLargestReadable = 64 * 1024;
+
+struct KnownName {
+    const char* name;
+    FileKind kind;
+};
+constexpr KnownName kKnownNames[] = {{"menu.dat", FileKind::Menu},
+                                     {"setup.dat", FileKind::Setup},
+                                     {"smtp.dat", FileKind::Smtp},
+                                     {"mms.dat", FileKind::Staging}};
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::optional<FileKind> kindByName(const fs::path& path) {
+    const std::string name = lower(path.filename().string());
+    for (const KnownName& known : kKnownNames) {
+        if (name == known.name) {
+            return known.kind;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* kindName(FileKind kind) {
+    switch (kind) {
+    case FileKind::Menu:
+        return "camera menu (menu.dat)";
+    case FileKind::Setup:
+        return "MMS set-up (setup.dat)";
+    case FileKind::Smtp:
+        return "e-mail set-up (smtp.dat)";
+    case FileKind::Staging:
+        return "plain MMS staging image (mms.dat)";
+    }
+    return "";
+}
+
+bool readBytes(const fs::path& path, Bytes& bytes, std::string& error) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec) {
+        error = ec.message();
+        return false;
+    }
+    if (!fs::is_regular_file(status)) {
+        error = "not a regular file";
+        return false;
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) {
+        error = ec.message();
+        return false;
+    }
+    if (size > kLargestReadable) {
+        error = "the file is " + std::to_string(size) +
+                " bytes long, far too large for a settings file";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open the file";
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = "cannot read the file";
+        return false;
+    }
+    return true;
+}
+
+// Decodes `bytes` as `kind` for `family` into the inspection.
+void decode(Inspection& in, const Bytes& bytes, FileKind kind, Family family) {
+    in.kind = kind;
+    in.family = family;
+    switch (kind) {
+    case FileKind::Menu:
+        in.menu = DecodeMenuFile(bytes, family);
+        break;
+    case FileKind::Setup:
+        in.mms = DecodeSetupFile(bytes, family);
+        break;
+    case FileKind::Staging:
+        in.mms = DecodeMmsStagingFile(bytes, family);
+        break;
+    case FileKind::Smtp:
+        in.smtp = DecodeSmtpFile(bytes, family);
+        break;
+    }
+}
+
+// A file under another name: told apart by its length and its check value.
+std::optional<FileKind> kindByContent(const Bytes& bytes) {
+    if (bytes.size() == kRecordSize) {
+        return FileKind::Menu;
+    }
+    if (bytes.size() != kMultiRecordFileSize) {
+        return std::nullopt;
+    }
+    for (const FileKind kind : {FileKind::Smtp, FileKind::Setup, FileKind::Staging}) {
+        Inspection probe;
+        decode(probe, bytes, kind, Family::Sedge);
+        if (probe.verdict()->checkOk) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
+    Inspection in;
+    in.path = path.string();
+    Bytes bytes;
+    if (!readBytes(path, bytes, in.readError)) {
+        return in;
+    }
+    std::optional<FileKind> kind = kindByName(path);
+    if (!kind) {
+        kind = kindByContent(bytes);
+    }
+    if (!kind) {
+        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
+                       " bytes, and no check value of a settings file fits";
+        return in;
+    }
+    if (family) {
+        decode(in, bytes, *kind, *family);
+        in.familyCertain = true;
+        return in;
+    }
+    // The bytes alone may fit only one family (a Quill-only list entry, say).
+    Inspection asQuill;
+    decode(asQuill, bytes, *kind, Family::Quill);
+    decode(in, bytes, *kind, Family::Sedge);
+    if (asQuill.valid() && !in.valid()) {
+        in = asQuill;
+        in.familyCertain = true;
+    } else {
+        in.familyCertain = in.valid() && !asQuill.valid();
+    }
+    in.path = path.string();
+    return in;
+}
+
+std::string checkHex(std::uint16_t value) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        text += digits[(value >> shift) & 0xF];
+    }
+    return text;
+}
+
+void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section) {
+    for (const auto& item : section.items()) {
+        const auto& v = item.value();
+        out << "  " << item.key() << ": ";
+        if (v.is_array()) {
+            const auto& shown = v.at(0);
+            out << (shown.is_string() ? shown.get<std::string>() : shown.dump()) << " ["
+                << v.at(1).dump() << "]";
+        } else if (v.is_object()) {
+            out << "bytes " << v.at("hex").get<std::string>();
+        } else {
+            out << v.dump();
+        }
+        out << "\n";
+    }
+}
+
+} // namespace
+
+const Verdict* Inspection::verdict() const {
+    if (!kind) {
+        return nullptr;
+    }
+    switch (*kind) {
+    case FileKind::Menu:
+        return &menu.verdict;
+    case FileKind::Setup:
+    case FileKind::Staging:
+        return &mms.verdict;
+    case FileKind::Smtp:
+        return &smtp.verdict;
+    }
+    return nullptr;
+}
+
+bool Inspection::valid() const {
+    const Verdict* v = verdict();
+    return readError.empty() && v != nullptr && v->valid();
+}
+
+std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
+                                     std::optional<Family> family) {
+    std::vector<Inspection> result;
+    for (const std::string& text : paths) {
+        const fs::path path(text);
+        std::error_code ec;
+        if (!fs::is_directory(path, ec)) {
+            result.push_back(inspectFile(path, family));
+            continue;
+        }
+        std::vector<std::pair<FileKind, fs::path>> found;
+        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
+            if (const auto kind = kindByName(it->path())) {
+                found.emplace_back(*kind, it->path());
+            }
+        }
+        std::sort(found.begin(), found.end());
+        if (ec || found.empty()) {
+            Inspection none;
+            none.path = text;
+            none.readError = ec ? ec.message()
+                                : "no settings file (menu.dat, setup.dat, smtp.dat, mms.dat) here";
+            result.push_back(none);
+            continue;
+        }
+        for (const auto& [kind, file] : found) {
+            result.push_back(inspectFile(file, family));
+        }
+    }
+    // One card belongs to one camera: when some file can only be a Quill
+    // file, read the files that fit both families as Quill files too.
+    const auto quillOnly = [](const Inspection& in) {
+        return in.valid() && in.familyCertain && in.family == Family::Quill;
+    };
+    if (!family && std::any_of(result.begin(), result.end(), quillOnly)) {
+        for (Inspection& in : result) {
+            if (in.kind && !in.familyCertain) {
+                in = inspectFile(in.path, Family::Quill);
+                in.familyCertain = false;
+            }
+        }
+    }
+    return result;
+}
+
+std::string FormatInspection(const Inspection& in) {
+    std::ostringstream out;
+    out << in.path << ": ";
+    if (!in.readError.empty()) {
+        out << "UNREADABLE: " << in.readError << "\n";
+        return out.str();
+    }
+    if (!in.kind) {
+        out << "NOT A SETTINGS FILE: " << in.diagnosis << "\n";
+        return out.str();
+    }
+    const Verdict& v = *in.verdict();
+    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind) << "\n";
+    out << "  read as: " << FamilyName(in.family)
+        << (in.familyCertain ? "" : " (the bytes fit both families; --model chooses)") << "\n";
+    out << "  length: " << v.length << " bytes (expected " << v.expectedLength << ")\n";
+    if (v.length == v.expectedLength) {
+        out << "  line ends: " << (v.lineEndsOk ? "ok" : "damaged") << "\n";
+        out << "  check value: stored " << checkHex(v.storedCheck) << ", computed "
+            << checkHex(v.computedCheck) << (v.checkOk ? " (match" : " (MISMATCH");
+        if (in.kind == FileKind::Setup && in.mms.numberKindByCheck) {
+            out << (*in.mms.numberKindByCheck == 1 ? ", checks as International, K = 18"
+                                                   : ", checks as Domestic, K = 0");
+        }
+        out << ")\n";
+    }
+    for (const std::string& problem : v.problems) {
+        out << "  problem: " << problem << "\n";
+    }
+    if (in.kind == FileKind::Menu && in.menu.factory) {
+        out << "  content: the factory-settings record\n";
+    } else if (in.kind == FileKind::Menu && in.menu.settings) {
+        appendFields(out, MenuSection(*in.menu.settings, true));
+        out << "  language: " << LanguageName(in.menu.settings->languageCode) << " ["
+            << in.menu.settings->languageCode << "]\n";
+        out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
+    } else if ((in.kind == FileKind::Setup || in.kind == FileKind::Staging) && in.mms.settings) {
+        appendFields(out, MmsSection(*in.mms.settings, true));
+        out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
+            << in.mms.settings->languageCode << "]\n";
+        out << "  tv_mode: " << in.mms.settings->tvMode << "\n";
+    } else if (in.kind == FileKind::Smtp && in.smtp.settings) {
+        appendFields(out, SmtpSection(*in.smtp.settings, true));
+        out << "  sender_user_name: "
+            << nlohmann::json(std::string(SenderUserName(in.smtp.settings->senderAddress)))
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
+        out << "  language: " << LanguageName(in.smtp.settings->languageCode) << " ["
+            << in.smtp.settings->languageCode << "]\n";
+    }
+    return out.str();
+}
+
+nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
+                                 std::optional<int> model, std::vector<std::string>& notes) {
+    nlohmann::ordered_json profile;
+    nlohmann::ordered_json sections;
+    std::optional<Family> family;
+    std::optional<int> language;
+    std::optional<int> tvMode;
+    const auto add = [&](const char* key, const Inspection& in, nlohmann::ordered_json section,
+                         int fileLanguage, std::optional<int> fileTvMode) {
+        if (sections.contains(key)) {
+            notes.push_back(in.path + ": left out, the profile already holds a \"" + key +
+                            "\" section");
+            return;
+        }
+        if (family && *family != in.family) {
+            notes.push_back(in.path + ": left out, it was written for a " + FamilyName(in.family) +
+                            " camera and the profile is for a " + FamilyName(*family) + " camera");
+            return;
+        }
+        family = in.family;
+        if (!language) {
+            language = fileLanguage;
+        } else if (*language != fileLanguage) {
+            section["language"] = LanguageName(fileLanguage);
+        }
+        if (fileTvMode) {
+            if (!tvMode) {
+                tvMode = fileTvMode;
+            } else if (*tvMode != *fileTvMode) {
+                section["tv_mode"] = *fileTvMode;
+            }
+        }
+        sections[key] = std::move(section);
+    };
+    for (const Inspection& in : inspections) {
+        if (!in.valid()) {
+            continue;
+        }
+        if (in.kind == FileKind::Menu && in.menu.factory) {
+            notes.push_back(in.path + ": the factory-settings record; \"rosmossel-cli factory\" "
+                                      "writes it");
+        } else if (in.kind == FileKind::Menu) {
+            const MenuSettings& s = *in.menu.settings;
+            add("camera_menu", in, MenuSection(s), s.languageCode, s.tvMode);
+        } else if (in.kind == FileKind::Setup) {
+            const MmsSettings& s = *in.mms.settings;
+            add("mms", in, MmsSection(s), s.languageCode, s.tvMode);
+        } else if (in.kind == FileKind::Smtp) {
+            const SmtpSettings& s = *in.smtp.settings;
+            add("smtp", in, SmtpSection(s), s.languageCode, std::nullopt);
+        } else {
+            notes.push_back(in.path + ": a staging image; generate writes setup.dat instead");
+        }
+    }
+    if (sections.empty()) {
+        return {};
+    }
+    int chosen = model.value_or(0);
+    if (chosen == 0) {
+        const bool quill = family == Family::Quill;
+        const bool mg = sections.contains("smtp");
+        chosen = quill ? (mg ? 4 : 2) : (mg ? 3 : 1);
+    }
+    profile["model"] = ModelName(chosen);
+    profile["language"] = LanguageName(language.value_or(2));
+    if (tvMode && *tvMode != 0) {
+        profile["tv_mode"] = *tvMode;
+    }
+    for (auto& item : sections.items()) {
+        profile[item.key()] = item.value();
+    }
+    return profile;
+}
+
+} // namespace rosmossel::cli

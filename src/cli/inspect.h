@@ -1,0 +1,49 @@
+#pragma once
+
+#include "camera_menu/menu_decode.h"
+#include "common/family.h"
+#include "mms/setup_file.h"
+#include "smtp/smtp_file.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rosmossel::cli {
+
+enum class FileKind { Menu, Setup, Smtp, Staging };
+
+// One file read back and judged.
+struct Inspection {
+    std::string path;
+    std::optional<FileKind> kind; // unknown when the file is no settings file
+    std::string readError;        // the file could not be read at all
+    std::string diagnosis;        // why it is no settings file
+    Family family = Family::Sedge;
+    bool familyCertain = false; // only one family could have written it
+    MenuDecoded menu;
+    MmsDecoded mms;
+    SmtpDecoded smtp;
+
+    const Verdict* verdict() const;
+    bool valid() const;
+};
+
+// Reads every path: a file, or a folder (then each settings file in it).
+// `family` reads the files as written for that family; without it the family
+// is worked out from the bytes. Folders without settings files add an entry
+// with a diagnosis.
+std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
+                                     std::optional<Family> family);
+
+// Every field by name and the verdict, as text for people.
+std::string FormatInspection(const Inspection& inspection);
+
+// A profile from which generate writes the inspected files again. Notes on
+// what it leaves out go to `notes`.
+nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
+                                 std::optional<int> model, std::vector<std::string>& notes);
+
+} // namespace rosmossel::cli

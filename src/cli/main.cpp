@@ -1,0 +1,65 @@
+// rosmossel-cli: writes the camera's settings files from a JSON profile, and
+// reads a card back.
+#include "cli/commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace rosmossel::cli;
+    CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras "
+                 "(menu.dat, setup.dat, smtp.dat).",
+                 "rosmossel-cli"};
+    app.set_version_flag("--version", std::string("rosmossel-cli ") + ROSMOSSEL_VERSION);
+    app.require_subcommand(1);
+    app.footer("Exit status: 0 success; 1 bad profile or a failed check, nothing written; "
+               "2 wrong command line; 3 a file could not be read or written; "
+               "4 inspect found a damaged, foreign or missing settings file.");
+
+    std::string profilePath;
+    std::string outDir;
+    auto* generate = app.add_subcommand(
+        "generate", "Write the files for the sections of a profile (camera_menu, mms, smtp).");
+    generate->add_option("profile", profilePath, "JSON profile, or - for standard input")
+        ->required();
+    generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root")
+        ->required();
+
+    auto* factory = app.add_subcommand(
+        "factory", "Write the menu.dat that returns a camera to its factory settings.");
+    factory->add_option("--out", outDir, "Folder to write into")->required();
+
+    std::vector<std::string> paths;
+    bool asJson = false;
+    std::optional<std::string> model;
+    auto* inspect = app.add_subcommand(
+        "inspect", "Read settings files (or every settings file in a folder) and judge them.");
+    inspect->add_option("path", paths, "A settings file or a folder")->required();
+    inspect->add_flag("--json", asJson, "Print a profile that generate turns into the same files");
+    inspect->add_option("--model", model,
+                        "Read the files as written for this model (\"Ros QuillMG\" or 1 to 4)");
+
+    std::string which = "all";
+    auto* presets =
+        app.add_subcommand("presets", "List the countries and operators of the presets.");
+    presets->add_option("kind", which, "mms or gprs (both when left out)")
+        ->check(CLI::IsMember({"mms", "gprs"}));
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int status = app.exit(e);
+        return status == 0 ? kExitOk : kExitUsage;
+    }
+    if (generate->parsed()) {
+        return RunGenerate(profilePath, outDir, std::cout, std::cerr);
+    }
+    if (factory->parsed()) {
+        return RunFactory(outDir, std::cout, std::cerr);
+    }
+    if (inspect->parsed()) {
+        return RunInspect(paths, asJson, model, std::cout, std::cerr);
+    }
+    return RunPresets(which, std::cout, std::cerr);
+}

@@ -1,0 +1,718 @@
+#include "cli/profile.h"
+
+#include "mms/mms_checks.h"
+#include "mms/operator_presets.h"
+#include "smtp/gprs_presets.h"
+#include "smtp/smtp_checks.h"
+#include "ui_text/messages.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+#include <initializer_list>
+#include <set>
+
+namespace rosmossel::cli {
+namespace {
+
+using json = nlohmann::json;
+
+constexpr std::array<const char*, 4> kModelNames{"Ros SedgeM", "Ros QuillM", "Ros SedgeMG",
+                                                 "Ros QuillMG"};
+constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "German",
+                                                    "Finnish",   "Italian",   "French",
+                                                    "Hungarian", "Slovenian", "Czech"};
+// The entries of the main window's language list, accepted as well.
+constexpr std::array<const char*, 9> kLanguageEntries{
+    "中文", "English", "Deutsch", "Suomi", "Italiano", "Francais", "Magyar", "Slovensko", "Cesky"};
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string quotedList(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "\"" : ", \"") + name + "\"";
+    }
+    return text;
+}
+
+std::string hexOf(std::string_view bytes) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string hex;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        hex += digits[b >> 4];
+        hex += digits[b & 0x0F];
+    }
+    return hex;
+}
+
+bool isUtf8(std::string_view text) {
+    try {
+        (void)json(std::string(text)).dump();
+        return true;
+    } catch (const json::type_error&) {
+        return false;
+    }
+}
+
+// One JSON object of the profile: typed access by key, and every key that is
+// not allowed is an error naming it.
+class Object {
+  public:
+    Object(const json& value, std::string path, std::initializer_list<const char*> allowed)
+        : value_(value), path_(std::move(path)) {
+        if (!value_.is_object()) {
+            fail("", "must be an object");
+        }
+        for (const auto& item : value_.items()) {
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [&](const char* key) { return item.key() == key; })) {
+                fail(item.key(), "unknown key");
+            }
+        }
+    }
+
+    bool has(const char* key) const { return value_.contains(key); }
+
+    [[noreturn]] void fail(std::string_view key, const std::string& why) const {
+        std::string where = path_;
+        if (!key.empty()) {
+            where += where.empty() ? "" : ".";
+            where += key;
+        }
+        throw ProfileError((where.empty() ? std::string("profile") : where) + ": " + why);
+    }
+
+    int integer(const char* key, int fallback, int min, int max) const {
+        if (!has(key)) {
+            return fallback;
+        }
+        const json& v = value_.at(key);
+        if (!v.is_number_integer()) {
+            fail(key, "must be a whole number");
+        }
+        const auto n = v.get<long long>();
+        if (n < min || n > max) {
+            fail(key, CheckIntegerRange(n < min ? min - 1 : max + 1, min, max)->english);
+        }
+        return static_cast<int>(n);
+    }
+
+    // A list entry by its English name.
+    int option(const char* key, const std::vector<std::string>& list, int fallback) const {
+        if (!has(key)) {
+            return fallback;
+        }
+        const json& v = value_.at(key);
+        if (!v.is_string()) {
+            fail(key, "must be one of " + quotedList(list));
+        }
+        const auto name = v.get<std::string>();
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (sameName(name, list[i])) {
+                return static_cast<int>(i);
+            }
+        }
+        fail(key, "\"" + name + "\" is not one of " + quotedList(list));
+    }
+
+    // A text: a JSON string (its UTF-8 bytes) or {"hex": "..."} for any bytes.
+    std::string text(const char* key) const {
+        if (!has(key)) {
+            return {};
+        }
+        const json& v = value_.at(key);
+        if (v.is_string()) {
+            return v.get<std::string>();
+        }
+        if (v.is_object() && v.size() == 1 && v.contains("hex") && v.at("hex").is_string()) {
+            return fromHex(key, v.at("hex").get<std::string>());
+        }
+        fail(key, "must be a text, or an object {\"hex\": \"...\"}");
+    }
+
+    // A list entry by name, or its index.
+    int nameOrIndex(const char* key, const std::vector<std::vector<std::string>>& namings,
+                    int count, int fallback) const {
+        if (!has(key)) {
+            return fallback;
+        }
+        const json& v = value_.at(key);
+        if (v.is_number_integer()) {
+            const auto n = v.get<long long>();
+            if (n < 0 || n >= count) {
+                fail(key, std::to_string(n) + " is not between 0 and " + std::to_string(count - 1));
+            }
+            return static_cast<int>(n);
+        }
+        if (!v.is_string()) {
+            fail(key, "must be a name or an index");
+        }
+        const auto name = v.get<std::string>();
+        for (const auto& names : namings) {
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (!names[i].empty() && sameName(name, names[i])) {
+                    return static_cast<int>(i);
+                }
+            }
+        }
+        fail(key, "\"" + name + "\" is not one of " + quotedList(namings.front()));
+    }
+
+    const json& at(const char* key) const { return value_.at(key); }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string fromHex(const char* key, const std::string& hex) const {
+        if (hex.size() % 2 != 0) {
+            fail(key, "a hex text needs two digits per byte");
+        }
+        std::string bytes;
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            unsigned value = 0;
+            for (const char c : hex.substr(i, 2)) {
+                const int d = std::isxdigit(static_cast<unsigned char>(c))
+                                  ? (std::isdigit(static_cast<unsigned char>(c))
+                                         ? c - '0'
+                                         : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10)
+                                  : -1;
+                if (d < 0) {
+                    fail(key, "\"" + hex + "\" is not hexadecimal");
+                }
+                value = value * 16 + static_cast<unsigned>(d);
+            }
+            bytes += static_cast<char>(value);
+        }
+        return bytes;
+    }
+
+    const json& value_;
+    std::string path_;
+};
+
+int modelOf(const json& root) {
+    if (!root.contains("model")) {
+        throw ProfileError("model: missing; give one of \"Ros SedgeM\", \"Ros QuillM\", "
+                           "\"Ros SedgeMG\", \"Ros QuillMG\" or 1 to 4");
+    }
+    const Object top(root, "", {"model", "language", "tv_mode", "camera_menu", "mms", "smtp"});
+    std::vector<std::string> names(kModelNames.begin(), kModelNames.end());
+    if (root.at("model").is_number_integer()) {
+        return top.integer("model", 1, 1, 4);
+    }
+    return top.nameOrIndex("model", {names}, 4, 0) + 1;
+}
+
+int languageOf(const Object& object, int fallback) {
+    if (!object.has("language")) {
+        return fallback;
+    }
+    if (object.at("language").is_number_integer()) {
+        return object.integer("language", fallback, 1, 9);
+    }
+    return object.nameOrIndex("language",
+                              {{kLanguageNames.begin(), kLanguageNames.end()},
+                               {kLanguageEntries.begin(), kLanguageEntries.end()}},
+                              9, 0) +
+           1;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[static_cast<std::size_t>(month - 1)];
+}
+
+ClockValue clockOf(const Object& object, const ClockValue& now) {
+    if (!object.has("clock")) {
+        return now;
+    }
+    const json& v = object.at("clock");
+    const std::string text = v.is_string() ? v.get<std::string>() : std::string();
+    if (text == "now") {
+        return now;
+    }
+    ClockValue c;
+    int used = 0;
+    const bool parsed = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &c.year, &c.month,
+                                    &c.day, &c.hour, &c.minute, &c.second, &used) == 6 &&
+                        static_cast<std::size_t>(used) == text.size();
+    if (!parsed) {
+        object.fail("clock", "must be \"now\" or a time as \"YYYY-MM-DD HH:MM:SS\"");
+    }
+    if (c.year < 2010 || c.year > 2031) {
+        object.fail("clock", "the camera keeps years from 2010 to 2031");
+    }
+    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > daysInMonth(c.year, c.month) ||
+        c.hour > 23 || c.minute > 59 || c.second > 59) {
+        object.fail("clock", "\"" + text + "\" is not a valid date and time");
+    }
+    return c;
+}
+
+void refuseQuillOnly(const Object& object, Family family, std::initializer_list<const char*> keys) {
+    if (family == Family::Quill) {
+        return;
+    }
+    for (const char* key : keys) {
+        if (object.has(key)) {
+            object.fail(key, "only Quill cameras have this setting");
+        }
+    }
+}
+
+MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
+                    const ClockValue& now) {
+    const Object o(value, "camera_menu",
+                   {"camera_mode",
+                    "image_size",
+                    "video_size",
+                    "pictures_per_trigger",
+                    "video_length_seconds",
+                    "time_stamp",
+                    "interval",
+                    "interval_unit",
+                    "sense_level",
+                    "side_pir",
+                    "timer",
+                    "timer_start_hour",
+                    "timer_start_minute",
+                    "timer_stop_hour",
+                    "timer_stop_minute",
+                    "serial_number",
+                    "serial_characters",
+                    "time_lapse",
+                    "time_lapse_hours",
+                    "time_lapse_minutes",
+                    "time_lapse_seconds",
+                    "clock",
+                    "beep_sound",
+                    "sd_cycle",
+                    "language",
+                    "tv_mode"});
+    refuseQuillOnly(o, family, {"beep_sound", "sd_cycle"});
+    const MenuOptionLists& lists = MenuOptions(family);
+    MenuSettings d = DefaultMenuSettings(family);
+    MenuSettings s = d;
+    s.cameraMode = o.option("camera_mode", lists.cameraMode, d.cameraMode);
+    s.imageSize = o.option("image_size", lists.imageSize, d.imageSize);
+    s.videoSize = o.option("video_size", lists.videoSize, d.videoSize);
+    s.picturesPerTrigger =
+        o.option("pictures_per_trigger", lists.picturesPerTrigger, d.picturesPerTrigger);
+    s.videoLengthSeconds = o.integer("video_length_seconds", d.videoLengthSeconds, 1, 60);
+    s.timeStamp = o.option("time_stamp", lists.timeStamp, d.timeStamp);
+    s.intervalUnit = o.option("interval_unit", lists.intervalUnit, d.intervalUnit);
+    s.intervalValue = o.integer("interval", d.intervalValue, 0, 60);
+    if (s.intervalUnit == 1 && s.intervalValue == 0) {
+        o.fail("interval", "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
+    }
+    s.sensitivity = o.option("sense_level", lists.sensitivity, d.sensitivity);
+    s.sidePir = o.option("side_pir", lists.onOff, d.sidePir);
+    s.timer = o.option("timer", lists.onOff, d.timer);
+    s.timerStartHour = o.integer("timer_start_hour", 0, 0, 23);
+    s.timerStartMinute = o.integer("timer_start_minute", 0, 0, 59);
+    s.timerStopHour = o.integer("timer_stop_hour", 0, 0, 23);
+    s.timerStopMinute = o.integer("timer_stop_minute", 0, 0, 59);
+    s.serialNumber = o.option("serial_number", lists.onOff, d.serialNumber);
+    if (o.has("serial_characters")) {
+        const std::string chars = o.text("serial_characters");
+        if (chars.size() != 4) {
+            o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
+            const auto& entries = lists.serialCharacters;
+            const auto found = std::find(entries.begin(), entries.end(), std::string(1, c));
+            if (found == entries.end()) {
+                o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+            }
+            s.serialCharacters[i] = static_cast<int>(found - entries.begin());
+        }
+    }
+    s.timeLapse = o.option("time_lapse", lists.timeLapse, d.timeLapse);
+    s.timeLapseHours = o.integer("time_lapse_hours", 0, 0, 23);
+    s.timeLapseMinutes = o.integer("time_lapse_minutes", 0, 0, 59);
+    s.timeLapseSeconds = o.integer("time_lapse_seconds", 0, 0, 59);
+    s.clock = clockOf(o, now);
+    s.beepSound = o.option("beep_sound", lists.onOff, d.beepSound);
+    s.sdCycle = o.option("sd_cycle", lists.onOff, d.sdCycle);
+    s.languageCode = languageOf(o, language);
+    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
+    return s;
+}
+
+std::vector<std::string> remoteControlEntries() {
+    std::vector<std::string> entries;
+    for (int h = 0; h <= 24; ++h) {
+        entries.push_back(std::to_string(h));
+    }
+    entries.emplace_back("Off");
+    return entries;
+}
+
+// "Off" or the hours 0 to 24, as a number or as the list's text.
+int remoteControlOf(const Object& o, int fallback) {
+    if (o.has("sms_remote_control") && o.at("sms_remote_control").is_number_integer()) {
+        return o.integer("sms_remote_control", fallback, 0, 24);
+    }
+    return o.option("sms_remote_control", remoteControlEntries(), fallback);
+}
+
+const std::vector<std::string> kModes{"Auto", "Manual"};
+const std::vector<std::string> kConnectionKinds{"APN", "CSD"};
+const std::vector<std::string> kNumberKinds{"Domestic", "International"};
+
+void refuseInManualMode(const Object& o, bool manual) {
+    for (const char* key : {"country", "operator"}) {
+        if (manual && o.has(key)) {
+            o.fail(key, "the lists hold only \"Other\" in Manual mode");
+        }
+    }
+}
+
+MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bool& manual) {
+    const Object o(value, "mms",
+                   {"mode",
+                    "mms_status",
+                    "pictures_per_day",
+                    "country",
+                    "operator",
+                    "sms_remote_control",
+                    "connection_kind",
+                    "url",
+                    "apn",
+                    "gateway",
+                    "port",
+                    "account",
+                    "password",
+                    "phone",
+                    "number_kind",
+                    "email",
+                    "recipient2",
+                    "recipient3",
+                    "language",
+                    "tv_mode"});
+    refuseQuillOnly(o, family, {"sms_remote_control"});
+    MmsSettings s = DefaultMmsSettings(family);
+    manual = o.option("mode", kModes, 0) == 1;
+    refuseInManualMode(o, manual);
+    s.mmsStatus = o.option("mms_status", MmsStatusList(family), s.mmsStatus);
+    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    if (family == Family::Quill) {
+        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+    }
+    s.connectionKind = o.option("connection_kind", kConnectionKinds, 0);
+    if (!manual && s.connectionKind == 1) {
+        o.fail("connection_kind", "\"CSD\" exists only in Manual mode");
+    }
+    s.internationalNumbers = o.option("number_kind", kNumberKinds, 0);
+    if (manual) {
+        s.presetCountry = kManualCountry;
+        s.presetOperator = 0;
+    } else {
+        s.presetCountry =
+            o.nameOrIndex("country", {CountryList(), CountryListChinese()}, kCountryCount, 0);
+        const int count = OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count;
+        s.presetOperator = o.nameOrIndex(
+            "operator", {OperatorNames(s.presetCountry, 2), OperatorNames(s.presetCountry, 1)},
+            count, 0);
+        const OperatorPreset* preset = LookUpOperatorPreset(s.presetCountry, s.presetOperator);
+        s.url = preset->url;
+        s.apn = preset->apn;
+        s.gateway = preset->gateway;
+        s.port = preset->port;
+        s.account = preset->account;
+        s.password = preset->password;
+    }
+    // In Auto mode a connection text given here replaces the preset's, so a
+    // card written with other operator settings is reproduced as it is.
+    for (const auto& field : MmsTextFields()) {
+        if (o.has(field.key)) {
+            s.*field.member = o.text(field.key);
+        }
+    }
+    s.languageCode = languageOf(o, language);
+    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
+    return s;
+}
+
+SmtpSettings smtpOf(const json& value, Family family, int language, bool& manual) {
+    const Object o(value, "smtp",
+                   {"mode", "pictures_per_day", "country", "operator", "mms_send_mode",
+                    "sms_remote_control", "gprs_apn", "gprs_account", "gprs_password",
+                    "smtp_server", "smtp_port", "sender_address", "sender_password", "recipient",
+                    "language"});
+    refuseQuillOnly(o, family, {"mms_send_mode", "sms_remote_control"});
+    SmtpSettings s = DefaultSmtpSettings(family);
+    manual = o.option("mode", kModes, 0) == 1;
+    refuseInManualMode(o, manual);
+    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    if (family == Family::Quill) {
+        s.mmsSendMode = o.option("mms_send_mode", MmsStatusList(Family::Quill), s.mmsSendMode);
+        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+    }
+    if (manual) {
+        s.countryIndex = kManualCountry;
+        s.operatorIndex = 0;
+    } else {
+        s.countryIndex = o.nameOrIndex("country", {CountryList()}, kCountryCount, 0);
+        const int count = GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count;
+        s.operatorIndex = o.nameOrIndex("operator", {GprsOperatorNames(s.countryIndex)}, count, 0);
+        const GprsPreset* preset = LookUpGprsPreset(s.countryIndex, s.operatorIndex);
+        s.apn = preset->apn;
+        s.account = preset->account;
+        s.gprsPassword = preset->password;
+    }
+    for (const auto& field : SmtpTextFields(family)) {
+        if (o.has(field.key)) {
+            s.*field.member = o.text(field.key);
+        }
+    }
+    s.languageCode = languageOf(o, language);
+    return s;
+}
+
+template <typename Settings, typename Fields>
+void checkTexts(const Settings& settings, const Fields& fields, const char* section) {
+    const std::string error = CheckTextLimits(settings, fields);
+    if (!error.empty()) {
+        throw ProfileError(std::string(section) + "." + error);
+    }
+}
+
+// A text as the profile writes it: a JSON string when it is UTF-8.
+json textValue(const std::string& text) {
+    if (isUtf8(text)) {
+        return text;
+    }
+    return json{{"hex", hexOf(text)}};
+}
+
+// An operator by name when the name says which one it is, else by index.
+json slotValue(const std::vector<std::string>& names, int index, bool withIndices) {
+    const std::string& name = names[static_cast<std::size_t>(index)];
+    if (withIndices) {
+        return json::array({name, index});
+    }
+    const bool unique = !name.empty() &&
+                        std::count_if(names.begin(), names.end(),
+                                      [&](const std::string& n) { return sameName(n, name); }) == 1;
+    return unique ? json(name) : json(index);
+}
+
+std::string clockText(const ClockValue& c) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day,
+                  c.hour, c.minute, c.second);
+    return text;
+}
+
+json remoteControlValue(int value, bool withIndices) {
+    const json shown = value == 25 ? json("Off") : json(value);
+    return withIndices ? json::array({shown, value}) : shown;
+}
+
+// A list entry by name; [name, index] for display.
+json entry(const std::vector<std::string>& list, int index, bool withIndices) {
+    const std::string& name = list.at(static_cast<std::size_t>(index));
+    return withIndices ? json::array({name, index}) : json(name);
+}
+
+} // namespace
+
+const char* ModelName(int model) {
+    return model >= 1 && model <= 4 ? kModelNames[static_cast<std::size_t>(model - 1)] : "unknown";
+}
+
+const char* LanguageName(int language) {
+    return language >= 1 && language <= 9 ? kLanguageNames[static_cast<std::size_t>(language - 1)]
+                                          : "unknown";
+}
+
+ClockValue CaptureClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    ClockValue c{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                 local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};
+    if (c.year > 2031) {
+        c.year = 2031;
+    } else if (c.year < 2010) {
+        c.year = 2011;
+    }
+    return c;
+}
+
+Profile ParseProfile(std::string_view text, const ClockValue& now) {
+    json root;
+    try {
+        root = json::parse(text);
+    } catch (const json::parse_error& e) {
+        throw ProfileError(std::string("profile: not valid JSON: ") + e.what());
+    }
+    if (!root.is_object()) {
+        throw ProfileError("profile: must be a JSON object");
+    }
+    Profile profile;
+    profile.model = modelOf(root);
+    const Object top(root, "", {"model", "language", "tv_mode", "camera_menu", "mms", "smtp"});
+    const int language = languageOf(top, 2);
+    const int tvMode = top.integer("tv_mode", 0, 0, 255);
+    const Family family = FamilyOfModel(profile.model);
+    if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
+        throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
+    }
+    if (top.has("camera_menu")) {
+        profile.menu = menuOf(root.at("camera_menu"), family, language, tvMode, now);
+    }
+    if (top.has("mms")) {
+        profile.mms = mmsOf(root.at("mms"), family, language, tvMode, profile.mmsManual);
+        checkTexts(*profile.mms, MmsTextFields(), "mms");
+    }
+    if (top.has("smtp")) {
+        if (profile.model != 3 && profile.model != 4) {
+            throw ProfileError(std::string("smtp: the e-mail set-up needs an MG camera, not ") +
+                               ModelName(profile.model));
+        }
+        profile.smtp = smtpOf(root.at("smtp"), family, language, profile.smtpManual);
+        checkTexts(*profile.smtp, SmtpTextFields(family), "smtp");
+    }
+    return profile;
+}
+
+std::optional<std::string> CheckProfile(const Profile& profile) {
+    if (profile.mms) {
+        if (auto failure = CheckMmsGenerate(*profile.mms, profile.mmsManual)) {
+            return "mms: " + failure->english;
+        }
+    }
+    if (profile.smtp) {
+        if (auto failure = CheckSmtpGenerate(*profile.smtp, profile.smtpManual)) {
+            return "smtp: " + failure->english;
+        }
+    }
+    return std::nullopt;
+}
+
+nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
+    const MenuOptionLists& lists = MenuOptions(s.family);
+    const auto name = [withIndices](const std::vector<std::string>& list, int index) {
+        return entry(list, index, withIndices);
+    };
+    nlohmann::ordered_json o;
+    o["camera_mode"] = name(lists.cameraMode, s.cameraMode);
+    o["image_size"] = name(lists.imageSize, s.imageSize);
+    o["video_size"] = name(lists.videoSize, s.videoSize);
+    o["pictures_per_trigger"] = name(lists.picturesPerTrigger, s.picturesPerTrigger);
+    o["video_length_seconds"] = s.videoLengthSeconds;
+    o["time_stamp"] = name(lists.timeStamp, s.timeStamp);
+    o["interval"] = s.intervalValue;
+    o["interval_unit"] = name(lists.intervalUnit, s.intervalUnit);
+    o["sense_level"] = name(lists.sensitivity, s.sensitivity);
+    o["side_pir"] = name(lists.onOff, s.sidePir);
+    o["timer"] = name(lists.onOff, s.timer);
+    o["timer_start_hour"] = s.timerStartHour;
+    o["timer_start_minute"] = s.timerStartMinute;
+    o["timer_stop_hour"] = s.timerStopHour;
+    o["timer_stop_minute"] = s.timerStopMinute;
+    o["serial_number"] = name(lists.onOff, s.serialNumber);
+    std::string chars;
+    for (const int c : s.serialCharacters) {
+        chars += lists.serialCharacters.at(static_cast<std::size_t>(c));
+    }
+    o["serial_characters"] = chars;
+    o["time_lapse"] = name(lists.timeLapse, s.timeLapse);
+    o["time_lapse_hours"] = s.timeLapseHours;
+    o["time_lapse_minutes"] = s.timeLapseMinutes;
+    o["time_lapse_seconds"] = s.timeLapseSeconds;
+    o["clock"] = clockText(s.clock);
+    if (s.family == Family::Quill) {
+        o["beep_sound"] = name(lists.onOff, s.beepSound);
+        o["sd_cycle"] = name(lists.onOff, s.sdCycle);
+    }
+    return o;
+}
+
+nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
+    const bool manual = s.presetCountry == kManualCountry;
+    nlohmann::ordered_json o;
+    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
+    o["mms_status"] = entry(MmsStatusList(s.family), s.mmsStatus, withIndices);
+    o["pictures_per_day"] = s.picturesPerDay;
+    const OperatorPreset* preset = nullptr;
+    if (!manual) {
+        o["country"] = entry(CountryList(), s.presetCountry, withIndices);
+        o["operator"] = slotValue(OperatorNames(s.presetCountry, 2), s.presetOperator, withIndices);
+        preset = LookUpOperatorPreset(s.presetCountry, s.presetOperator);
+    }
+    if (s.family == Family::Quill) {
+        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+    }
+    o["connection_kind"] = entry(kConnectionKinds, s.connectionKind, withIndices);
+    const std::array<std::pair<const char*, const std::string*>, 6> connection{{
+        {"url", preset ? &preset->url : nullptr},
+        {"apn", preset ? &preset->apn : nullptr},
+        {"gateway", preset ? &preset->gateway : nullptr},
+        {"port", preset ? &preset->port : nullptr},
+        {"account", preset ? &preset->account : nullptr},
+        {"password", preset ? &preset->password : nullptr},
+    }};
+    for (const auto& field : MmsTextFields()) {
+        const std::string& value = s.*field.member;
+        const auto known = std::find_if(connection.begin(), connection.end(), [&](const auto& c) {
+            return std::string_view(c.first) == field.key;
+        });
+        // Connection texts equal to today's preset follow from the country and operator.
+        if (!withIndices && known != connection.end() && known->second != nullptr &&
+            *known->second == value) {
+            continue;
+        }
+        o[field.key] = textValue(value);
+        if (std::string_view(field.key) == "phone") {
+            o["number_kind"] = entry(kNumberKinds, s.internationalNumbers, withIndices);
+        }
+    }
+    return o;
+}
+
+nlohmann::ordered_json SmtpSection(const SmtpSettings& s, bool withIndices) {
+    const bool manual = s.countryIndex == kManualCountry;
+    nlohmann::ordered_json o;
+    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
+    o["pictures_per_day"] = s.picturesPerDay;
+    const GprsPreset* preset = nullptr;
+    if (!manual) {
+        o["country"] = entry(CountryList(), s.countryIndex, withIndices);
+        o["operator"] = slotValue(GprsOperatorNames(s.countryIndex), s.operatorIndex, withIndices);
+        preset = LookUpGprsPreset(s.countryIndex, s.operatorIndex);
+    }
+    if (s.family == Family::Quill) {
+        o["mms_send_mode"] = entry(MmsStatusList(Family::Quill), s.mmsSendMode, withIndices);
+        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+    }
+    for (const auto& field : SmtpTextFields(s.family)) {
+        const std::string& value = s.*field.member;
+        if (!withIndices && preset != nullptr &&
+            ((field.member == &SmtpSettings::apn && value == preset->apn) ||
+             (field.member == &SmtpSettings::account && value == preset->account) ||
+             (field.member == &SmtpSettings::gprsPassword && value == preset->password))) {
+            continue;
+        }
+        o[field.key] = textValue(value);
+    }
+    return o;
+}
+
+} // namespace rosmossel::cli

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "camera_menu/menu_record.h"
+#include "mms/setup_file.h"
+#include "smtp/smtp_file.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace rosmossel::cli {
+
+// A profile that could not be read; the message names the key.
+class ProfileError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a profile asks to be written, with every value resolved: presets looked
+// up, the clock read, defaults filled in.
+struct Profile {
+    int model = 1;
+    std::optional<MenuSettings> menu;
+    std::optional<MmsSettings> mms;
+    bool mmsManual = false;
+    std::optional<SmtpSettings> smtp;
+    bool smtpManual = false;
+};
+
+const char* ModelName(int model);
+const char* LanguageName(int language);
+
+// Reads a profile. `now` is the clock written when the profile says "now".
+// Throws ProfileError.
+Profile ParseProfile(std::string_view text, const ClockValue& now);
+
+// The clock as the camera-menu dialog captures it: the local time, with a year
+// after 2031 held at 2031 and one before 2010 raised to 2011.
+ClockValue CaptureClock();
+
+// The generate checks of the dialogs, in their order; the first failure as
+// "section: message", or nothing when every file may be written.
+std::optional<std::string> CheckProfile(const Profile& profile);
+
+// The profile sections of decoded files; generate on them writes the same bytes.
+// With `withIndices` every list entry is [name, index] instead, for display.
+nlohmann::ordered_json MenuSection(const MenuSettings& settings, bool withIndices = false);
+nlohmann::ordered_json MmsSection(const MmsSettings& settings, bool withIndices = false);
+nlohmann::ordered_json SmtpSection(const SmtpSettings& settings, bool withIndices = false);
+
+} // namespace rosmossel::cli
