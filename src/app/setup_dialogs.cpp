@@ -1,5 +1,8 @@
 #include "app/setup_dialogs.h"
 
+#include "camera_menu/quill_menu_dlg.h"
+#include "camera_menu/sedge_menu_dlg.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,6 +47,10 @@ std::unique_ptr<QDialog> StandInDialog(const char* className, bool quill) {
 
 std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, int model) {
     const bool quill = OpensQuillDialog(job, model);
+    if (job == SetupJob::CameraMenu) {
+        return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMenuDlg>())
+                     : std::make_unique<CSedgeMenuDlg>();
+    }
     return StandInDialog(DialogClassName(job, quill), quill);
 }
 

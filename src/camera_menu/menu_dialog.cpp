@@ -209,7 +209,7 @@ void CameraMenuDialog::buildLayout() {
     clockBox->setReadOnly(true);
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
-    wide(clockLabel, row({clockBox, make.button(GetTime, "getTime")}));
+    wide(clockLabel, row({clockBox, make.button(GetTime, "getTimeButton")}));
 
     const auto unit = [&](const char* text) { return make.label(kStaticId, "unitLabel", text); };
     QLabel* timerLabel = make.label(TimerLabel, "timerLabel");
@@ -254,18 +254,18 @@ void CameraMenuDialog::buildLayout() {
     lapseLabel->setMinimumHeight(lapseList->sizeHint().height());
     grid->addWidget(separator(this), r++, 0, 1, 5);
 
-    QPushButton* selectButton = make.button(Select, "select");
+    QPushButton* selectButton = make.button(Select, "selectButton");
     grid->addWidget(selectButton, r, 0);
     QLineEdit* folderBox = make.textBox(Folder, "folder", selectButton);
     grid->addWidget(folderBox, r++, 1, 1, 4);
 
-    QPushButton* generate = make.button(Generate, "generate");
+    QPushButton* generate = make.button(Generate, "generateButton");
     generate->setDefault(true); // Enter anywhere in the dialog generates
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(generate);
-    buttons->addWidget(make.button(Default, "defaultSettings"));
-    buttons->addWidget(make.button(Exit, "exit"));
+    buttons->addWidget(make.button(Default, "defaultButton"));
+    buttons->addWidget(make.button(Exit, "exitButton"));
     buttons->addStretch(1);
     grid->addLayout(buttons, r++, 0, 1, 5);
 }
