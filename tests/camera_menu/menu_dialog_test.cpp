@@ -6,8 +6,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -522,6 +525,108 @@ class MenuDialogTest : public QObject {
         QCOMPARE(list(dialog.get(), VideoSize)->currentIndex(),
                  family == int(Family::Quill) ? 1 : 0);
         QCOMPARE(list(dialog.get(), TimeLapse)->currentIndex(), 1);
+    }
+
+    // What the dialog shows is what the command-line inspector reads back.
+    void inspectorReadsWhatTheDialogShows_data() {
+        QTest::addColumn<int>("family");
+        QTest::newRow("Quill") << int(Family::Quill);
+        QTest::newRow("Sedge") << int(Family::Sedge);
+    }
+    void inspectorReadsWhatTheDialogShows() {
+#ifndef ROSMOSSEL_CLI
+        QSKIP("rosmossel-cli is not built");
+#else
+        QFETCH(int, family);
+        const bool quill = family == int(Family::Quill);
+        auto dialog = open(Family(family));
+        const QWidget* d = dialog.get();
+        useCard(d);
+        const std::pair<int, int> choices[] = {{CameraMode, 2},
+                                               {ImageSize, 2},
+                                               {VideoSize, 1},
+                                               {Pictures, 2},
+                                               {TimeStamp, 1},
+                                               {Sensitivity, 2},
+                                               {SidePir, 0},
+                                               {IntervalUnit, 0},
+                                               {Timer, 1},
+                                               {TimeLapse, 0},
+                                               {SerialNumber, 1},
+                                               {SerialCharacter1, 9},
+                                               {SerialCharacter1 + 1, 10},
+                                               {SerialCharacter1 + 2, 35},
+                                               {SerialCharacter1 + 3, 0}};
+        for (const auto& [id, index] : choices) {
+            choose(d, id, index);
+        }
+        if (quill) {
+            choose(d, BeepSound, 0);
+            choose(d, SdCycle, 1);
+        }
+        const std::pair<int, const char*> typed[] = {
+            {VideoLength, "60"},      {Interval, "45"},        {TimerStartHour, "6"},
+            {TimerStartMinute, "30"}, {TimerStopHour, "23"},   {TimerStopMinute, "59"},
+            {TimeLapseHours, "1"},    {TimeLapseMinutes, "2"}, {TimeLapseSeconds, "3"}};
+        for (const auto& [id, text] : typed) {
+            type(d, id, QString::fromLatin1(text));
+        }
+        press(d, Generate);
+
+        QProcess cli;
+        cli.start(QStringLiteral(ROSMOSSEL_CLI),
+                  {"inspect", "--json", "--model", quill ? "2" : "1", menuPath()});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QJsonObject read =
+            QJsonDocument::fromJson(cli.readAllStandardOutput()).object()["camera_menu"].toObject();
+        QVERIFY(!read.isEmpty());
+
+        const std::pair<const char*, int> fields[] = {{"camera_mode", CameraMode},
+                                                      {"image_size", ImageSize},
+                                                      {"video_size", VideoSize},
+                                                      {"pictures_per_trigger", Pictures},
+                                                      {"video_length_seconds", VideoLength},
+                                                      {"time_stamp", TimeStamp},
+                                                      {"interval", Interval},
+                                                      {"interval_unit", IntervalUnit},
+                                                      {"sense_level", Sensitivity},
+                                                      {"side_pir", SidePir},
+                                                      {"timer", Timer},
+                                                      {"timer_start_hour", TimerStartHour},
+                                                      {"timer_start_minute", TimerStartMinute},
+                                                      {"timer_stop_hour", TimerStopHour},
+                                                      {"timer_stop_minute", TimerStopMinute},
+                                                      {"serial_number", SerialNumber},
+                                                      {"time_lapse", TimeLapse},
+                                                      {"time_lapse_hours", TimeLapseHours},
+                                                      {"time_lapse_minutes", TimeLapseMinutes},
+                                                      {"time_lapse_seconds", TimeLapseSeconds},
+                                                      {"beep_sound", BeepSound},
+                                                      {"sd_cycle", SdCycle}};
+        int compared = 0;
+        for (const auto& [key, id] : fields) {
+            QWidget* control = FindControl(d, id);
+            if (control == nullptr) {
+                QVERIFY2(!read.contains(key), key);
+                continue;
+            }
+            const QJsonValue value = read[key];
+            const QString shown = qobject_cast<QComboBox*>(control)
+                                      ? qobject_cast<QComboBox*>(control)->currentText()
+                                      : qobject_cast<QLineEdit*>(control)->text();
+            QCOMPARE(value.isString() ? value.toString() : QString::number(value.toInt()), shown);
+            ++compared;
+        }
+        QCOMPARE(compared, quill ? 22 : 20);
+        QString characters;
+        for (int i = 0; i < 4; ++i) {
+            characters += list(d, SerialCharacter1 + i)->currentText();
+        }
+        QCOMPARE(read["serial_characters"].toString(), characters);
+        QCOMPARE(read["clock"].toString(),
+                 box(d, ClockText)->text().replace(QLatin1Char('/'), QLatin1Char('-')));
+#endif
     }
 
     // Pictures of both dialogs for a person to look at:
