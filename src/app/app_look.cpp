@@ -12,6 +12,11 @@ static void InitApplicationResources() {
 namespace rosmossel {
 
 QIcon ApplicationIcon() {
+    // Once set for the application, share its decoded images.
+    QIcon icon = QGuiApplication::windowIcon();
+    if (!icon.isNull()) {
+        return icon;
+    }
     static const bool registered = (InitApplicationResources(), true);
     (void)registered;
     return QIcon(QStringLiteral(":/app/rosmossel.png"));

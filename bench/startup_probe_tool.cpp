@@ -1,0 +1,14 @@
+// The tool's own start-up, as main() does it, ending once the main window shows.
+#include "app/settings_store.h"
+#include "app/setup_app.h"
+#include "app/system_language.h"
+#include "first_window_exit.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const auto store = rosmossel::MakeSystemPreferenceStore();
+    rosmossel::CSetupApp setupApp(*store, rosmossel::SystemDefaultLanguageId());
+    QTimer timer;
+    CloseFirstWindowWhenShown(timer);
+    return setupApp.Run();
+}
