@@ -9,8 +9,12 @@
 #include <limits>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #endif

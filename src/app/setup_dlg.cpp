@@ -12,6 +12,9 @@
 #include <QSignalBlocker>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

@@ -3,6 +3,9 @@
 #include "app/system_language_id.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <QLocale>

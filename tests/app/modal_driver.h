@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +21,7 @@ class ModalDriver : public QObject {
 
     explicit ModalDriver(std::deque<Step> steps, int limitMs = 10000)
         : steps_(std::move(steps)), limitMs_(limitMs) {
+        clock_.start();
         connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
         timer_.start(5);
     }
@@ -30,14 +32,16 @@ class ModalDriver : public QObject {
 
   private:
     void poll() {
-        elapsed_ += 5;
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal == last_.data()) {
+        if (modal == nullptr || !modal->isVisible()) {
             return;
         }
-        if (elapsed_ > limitMs_) {
-            timedOut_ = true;
-            modal->close();
+        if (modal == last_.data()) {
+            // A step did not lead anywhere: give up on this window.
+            if (clock_.elapsed() > limitMs_) {
+                timedOut_ = true;
+                modal->close();
+            }
             return;
         }
         last_ = modal;
@@ -53,7 +57,7 @@ class ModalDriver : public QObject {
 
     std::deque<Step> steps_;
     int limitMs_;
-    int elapsed_ = 0;
+    QElapsedTimer clock_;
     bool timedOut_ = false;
     int extra_ = 0;
     QPointer<QWidget> last_;
