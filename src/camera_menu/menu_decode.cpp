@@ -92,6 +92,12 @@ MenuDecoded DecodeMenuFile(std::span<const std::uint8_t> bytes, Family family) {
     s.clock.year = r.field(14, "clock year", 0, 21) + 2010;
     s.clock.month = r.field(15, "clock month", 1, 12);
     s.clock.day = r.field(16, "clock day", 1, 31);
+    if (s.clock.month >= 1 && s.clock.month <= 12 &&
+        s.clock.day > DaysInMonth(s.clock.year, s.clock.month)) {
+        v.problems.push_back("the clock's day " + std::to_string(s.clock.day) +
+                             " does not exist in month " + std::to_string(s.clock.month) + " of " +
+                             std::to_string(s.clock.year));
+    }
     s.clock.hour = r.field(17, "clock hour", 0, 23);
     s.clock.minute = r.field(18, "clock minute", 0, 59);
     s.clock.second = r.field(19, "clock second", 0, 59);

@@ -39,6 +39,12 @@ const MenuOptionLists& buildLists(Family family) {
 
 } // namespace
 
+int DaysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days.at(static_cast<std::size_t>(month - 1));
+}
+
 const MenuOptionLists& MenuOptions(Family family) {
     return buildLists(family);
 }

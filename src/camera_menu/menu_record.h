@@ -54,6 +54,8 @@ struct MenuSettings {
     bool operator==(const MenuSettings&) const = default;
 };
 
+int DaysInMonth(int year, int month);
+
 // The option lists of the record in English, per family, in list order.
 struct MenuOptionLists {
     std::vector<std::string> cameraMode, imageSize, videoSize, picturesPerTrigger, timeStamp,

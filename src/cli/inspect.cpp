@@ -131,38 +131,15 @@ std::optional<FileKind> kindByContent(const Bytes& bytes) {
 }
 
 Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
-    Inspection in;
-    in.path = path.string();
     Bytes bytes;
-    if (!readBytes(path, bytes, in.readError)) {
+    std::string error;
+    if (!readBytes(path, bytes, error)) {
+        Inspection in;
+        in.path = path.string();
+        in.readError = error;
         return in;
     }
-    std::optional<FileKind> kind = kindByName(path);
-    if (!kind) {
-        kind = kindByContent(bytes);
-    }
-    if (!kind) {
-        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
-                       " bytes, and no check value of a settings file fits";
-        return in;
-    }
-    if (family) {
-        decode(in, bytes, *kind, *family);
-        in.familyCertain = true;
-        return in;
-    }
-    // The bytes alone may fit only one family (a Quill-only list entry, say).
-    Inspection asQuill;
-    decode(asQuill, bytes, *kind, Family::Quill);
-    decode(in, bytes, *kind, Family::Sedge);
-    if (asQuill.valid() && !in.valid()) {
-        in = asQuill;
-        in.familyCertain = true;
-    } else {
-        in.familyCertain = in.valid() && !asQuill.valid();
-    }
-    in.path = path.string();
-    return in;
+    return InspectBytes(bytes, path.string(), kindByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
@@ -192,6 +169,36 @@ void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section
 }
 
 } // namespace
+
+Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
+                        std::optional<Family> family) {
+    Inspection in;
+    in.path = path;
+    if (!kind) {
+        kind = kindByContent(bytes);
+    }
+    if (!kind) {
+        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
+                       " bytes, and no check value of a settings file fits";
+        return in;
+    }
+    if (family) {
+        decode(in, bytes, *kind, *family);
+        in.familyCertain = true;
+        return in;
+    }
+    // The bytes alone may fit only one family (a Quill-only list entry, say).
+    Inspection asQuill;
+    decode(asQuill, bytes, *kind, Family::Quill);
+    decode(in, bytes, *kind, Family::Sedge);
+    if (asQuill.valid() && !in.valid()) {
+        asQuill.path = path;
+        asQuill.familyCertain = true;
+        return asQuill;
+    }
+    in.familyCertain = in.valid() && !asQuill.valid();
+    return in;
+}
 
 const Verdict* Inspection::verdict() const {
     if (!kind) {
@@ -272,8 +279,12 @@ std::string FormatInspection(const Inspection& in) {
     }
     const Verdict& v = *in.verdict();
     out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind) << "\n";
-    out << "  read as: " << FamilyName(in.family)
-        << (in.familyCertain ? "" : " (the bytes fit both families; --model chooses)") << "\n";
+    out << "  read as: " << FamilyName(in.family);
+    if (!in.familyCertain) {
+        out << (v.valid() ? " (the bytes fit both families; --model chooses)"
+                          : " (--model chooses the family)");
+    }
+    out << "\n";
     out << "  length: " << v.length << " bytes (expected " << v.expectedLength << ")\n";
     if (v.length == v.expectedLength) {
         out << "  line ends: " << (v.lineEndsOk ? "ok" : "damaged") << "\n";

@@ -38,6 +38,11 @@ struct Inspection {
 std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
                                      std::optional<Family> family);
 
+// Judges bytes already read: as `kind` (worked out from the bytes when not
+// given) and as written for `family` (worked out when not given).
+Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
+                        std::optional<Family> family);
+
 // Every field by name and the verdict, as text for people.
 std::string FormatInspection(const Inspection& inspection);
 

@@ -225,12 +225,6 @@ int languageOf(const Object& object, int fallback) {
            1;
 }
 
-int daysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[static_cast<std::size_t>(month - 1)];
-}
-
 ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (!object.has("clock")) {
         return now;
@@ -251,7 +245,7 @@ ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (c.year < 2010 || c.year > 2031) {
         object.fail("clock", "the camera keeps years from 2010 to 2031");
     }
-    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > daysInMonth(c.year, c.month) ||
+    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > DaysInMonth(c.year, c.month) ||
         c.hour > 23 || c.minute > 59 || c.second > 59) {
         object.fail("clock", "\"" + text + "\" is not a valid date and time");
     }
@@ -496,9 +490,16 @@ json textValue(const std::string& text) {
     return json{{"hex", hexOf(text)}};
 }
 
+// A damaged file can hold any index; it is shown as "?" with its number.
+std::string nameAt(const std::vector<std::string>& list, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < list.size()
+               ? list[static_cast<std::size_t>(index)]
+               : std::string("?");
+}
+
 // An operator by name when the name says which one it is, else by index.
 json slotValue(const std::vector<std::string>& names, int index, bool withIndices) {
-    const std::string& name = names[static_cast<std::size_t>(index)];
+    const std::string name = nameAt(names, index);
     if (withIndices) {
         return json::array({name, index});
     }
@@ -522,7 +523,7 @@ json remoteControlValue(int value, bool withIndices) {
 
 // A list entry by name; [name, index] for display.
 json entry(const std::vector<std::string>& list, int index, bool withIndices) {
-    const std::string& name = list.at(static_cast<std::size_t>(index));
+    const std::string name = nameAt(list, index);
     return withIndices ? json::array({name, index}) : json(name);
 }
 
@@ -630,7 +631,7 @@ nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
     o["serial_number"] = name(lists.onOff, s.serialNumber);
     std::string chars;
     for (const int c : s.serialCharacters) {
-        chars += lists.serialCharacters.at(static_cast<std::size_t>(c));
+        chars += nameAt(lists.serialCharacters, c);
     }
     o["serial_characters"] = chars;
     o["time_lapse"] = name(lists.timeLapse, s.timeLapse);

@@ -1,10 +1,9 @@
 #include "camera_menu/menu_decode.h"
 #include "camera_menu/menu_record.h"
 #include "common/crc16.h"
+#include "support/random_settings.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace rosmossel {
 namespace {
@@ -106,51 +105,11 @@ TEST(MenuRecord, AllZeroPayloadHasZeroCheck) {
     EXPECT_EQ(record[57], 0);
 }
 
-MenuSettings randomSettings(std::mt19937& random, Family family) {
-    const auto pick = [&random](int max) {
-        return static_cast<int>(random() % static_cast<unsigned>(max + 1));
-    };
-    const MenuOptionLists& lists = MenuOptions(family);
-    MenuSettings s;
-    s.family = family;
-    s.cameraMode = pick(2);
-    s.imageSize = pick(2);
-    s.videoSize = pick(static_cast<int>(lists.videoSize.size()) - 1);
-    s.picturesPerTrigger = pick(2);
-    s.videoLengthSeconds = 1 + pick(59);
-    s.timeStamp = pick(1);
-    s.intervalUnit = pick(1);
-    s.intervalValue = s.intervalUnit == 0 ? pick(60) : 1 + pick(59);
-    s.sensitivity = pick(2);
-    s.timer = pick(1);
-    s.sidePir = pick(1);
-    s.timeLapse = pick(1);
-    s.timeLapseHours = pick(23);
-    s.timeLapseMinutes = pick(59);
-    s.timeLapseSeconds = pick(59);
-    s.clock = {2010 + pick(21), 1 + pick(11), 1 + pick(30), pick(23), pick(59), pick(59)};
-    s.timerStartHour = pick(23);
-    s.timerStartMinute = pick(59);
-    s.timerStopHour = pick(23);
-    s.timerStopMinute = pick(59);
-    s.serialNumber = pick(1);
-    for (auto& c : s.serialCharacters) {
-        c = pick(35);
-    }
-    s.languageCode = 1 + pick(8);
-    s.tvMode = pick(255);
-    if (family == Family::Quill) {
-        s.beepSound = pick(1);
-        s.sdCycle = pick(1);
-    }
-    return s;
-}
-
 TEST(MenuRecord, DecodeOfBuildGivesTheSettingsBack) {
-    std::mt19937 random(7);
+    testing::RandomSettings random(7);
     for (const Family family : {Family::Quill, Family::Sedge}) {
         for (int i = 0; i < 500; ++i) {
-            const MenuSettings s = randomSettings(random, family);
+            const MenuSettings s = random.menu(family);
             const MenuDecoded decoded = DecodeMenuFile(BuildMenuRecord(s), family);
             ASSERT_TRUE(decoded.verdict.valid()) << decoded.verdict.problems.front();
             ASSERT_TRUE(decoded.settings.has_value());

@@ -1,11 +1,11 @@
 #include "common/crc16.h"
 #include "mms/operator_presets.h"
 #include "mms/setup_file.h"
+#include "support/random_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 namespace rosmossel {
 namespace {
@@ -108,40 +108,11 @@ TEST(SetupFile, TwoBuildsAreIdenticalAndTooLongTextsAreRefused) {
     EXPECT_FALSE(BuildMmsStagingImage(s).ok());
 }
 
-std::string randomText(std::mt19937& random, std::size_t limit) {
-    std::string text(random() % (limit + 1), ' ');
-    for (char& c : text) {
-        c = static_cast<char>(1 + random() % 255);
-    }
-    return text;
-}
-
 TEST(SetupFile, DecodeOfBuildGivesTheSettingsBack) {
-    std::mt19937 random(99);
+    testing::RandomSettings random(99);
     for (const Family family : {Family::Quill, Family::Sedge}) {
         for (int i = 0; i < 300; ++i) {
-            MmsSettings s = DefaultMmsSettings(family);
-            s.mmsStatus = static_cast<int>(random() % MmsStatusList(family).size());
-            s.picturesPerDay = static_cast<int>(random() % 100);
-            s.languageCode = static_cast<int>(1 + random() % 9);
-            s.tvMode = static_cast<int>(random() % 256);
-            s.internationalNumbers = static_cast<int>(random() % 2);
-            if (random() % 4 == 0) {
-                s.presetCountry = kManualCountry;
-                s.connectionKind = static_cast<int>(random() % 2);
-            } else {
-                s.presetCountry = static_cast<int>(random() % 39);
-                s.presetOperator = static_cast<int>(
-                    random() %
-                    static_cast<unsigned>(
-                        OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count));
-            }
-            if (family == Family::Quill) {
-                s.smsRemoteControl = static_cast<int>(random() % 26);
-            }
-            for (const auto& field : MmsTextFields()) {
-                s.*field.member = randomText(random, field.limit);
-            }
+            const MmsSettings s = random.mms(family);
             const MmsDecoded decoded = DecodeSetupFile(setupFile(s), family);
             ASSERT_TRUE(decoded.verdict.valid()) << decoded.verdict.problems.front();
             EXPECT_EQ(decoded.settings, s);

@@ -1,10 +1,10 @@
 #include "common/crc16.h"
 #include "smtp/smtp_file.h"
+#include "support/random_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 namespace rosmossel {
 namespace {
@@ -101,29 +101,10 @@ TEST(SmtpFile, UserNameIsTheAddressUpToItsFirstAt) {
 }
 
 TEST(SmtpFile, DecodeOfBuildGivesTheSettingsBack) {
-    std::mt19937 random(5);
+    testing::RandomSettings random(5);
     for (const Family family : {Family::Quill, Family::Sedge}) {
         for (int i = 0; i < 300; ++i) {
-            SmtpSettings s = DefaultSmtpSettings(family);
-            if (random() % 3 == 0) {
-                s.countryIndex = 0x80;
-            } else {
-                s.countryIndex = static_cast<int>(random() % 39);
-                s.operatorIndex = s.countryIndex == 3 ? static_cast<int>(random() % 8) : 0;
-            }
-            s.picturesPerDay = static_cast<int>(random() % 100);
-            s.languageCode = static_cast<int>(1 + random() % 9);
-            if (family == Family::Quill) {
-                s.mmsSendMode = static_cast<int>(random() % 3);
-                s.smsRemoteControl = static_cast<int>(random() % 26);
-            }
-            for (const auto& field : SmtpTextFields(family)) {
-                std::string text(random() % (field.limit + 1), ' ');
-                for (char& c : text) {
-                    c = static_cast<char>(1 + random() % 255);
-                }
-                s.*field.member = text;
-            }
+            const SmtpSettings s = random.smtp(family);
             const SmtpDecoded decoded = DecodeSmtpFile(smtpFile(s), family);
             ASSERT_TRUE(decoded.verdict.valid()) << decoded.verdict.problems.front();
             EXPECT_EQ(decoded.settings, s);

@@ -1,0 +1,167 @@
+#include "cli/inspect.h"
+#include "cli/profile.h"
+#include "common/safe_writer.h"
+#include "support/random_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace rosmossel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const ClockValue kNow{2026, 12, 8, 14, 30, 5};
+
+Profile parse(const std::string& text) {
+    return ParseProfile(text, kNow);
+}
+
+std::string errorOf(const std::string& text) {
+    try {
+        parse(text);
+    } catch (const ProfileError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(Profile, ErrorsNameTheKey) {
+    const struct {
+        const char* profile;
+        const char* error;
+    } cases[] = {
+        {"[1]", "profile: must be a JSON object"},
+        {"{\"camera_menu\": {}}", "model: missing"},
+        {R"({"model": "Ros QuillM", "colour": 1, "camera_menu": {}})", "colour: unknown key"},
+        {R"({"model": 5, "camera_menu": {}})", "model: Please enter an integer between 1 and 4!"},
+        {R"({"model": "Ros Quill", "camera_menu": {}})", "model: \"Ros Quill\" is not one of"},
+        {R"({"model": 2})", "profile: holds none of"},
+        {R"({"model": 2, "camera_menu": {"videolength": 3}})",
+         "camera_menu.videolength: unknown key"},
+        {R"({"model": 2, "camera_menu": {"video_length_seconds": "10"}})",
+         "camera_menu.video_length_seconds: must be a whole number"},
+        {R"({"model": 2, "camera_menu": {"video_length_seconds": 61}})",
+         "camera_menu.video_length_seconds: Please enter an integer between 1 and 60!"},
+        {R"({"model": 2, "camera_menu": {"interval": 0, "interval_unit": "Min"}})",
+         "camera_menu.interval: 0 is not allowed with the unit \"Min\""},
+        {R"({"model": 1, "camera_menu": {"image_size": "2MP"}})",
+         "camera_menu.image_size: \"2MP\" is not one of \"5MP\", \"12MP\", \"1.3MP\""},
+        {R"({"model": 1, "camera_menu": {"beep_sound": "On"}})",
+         "camera_menu.beep_sound: only Quill cameras have this setting"},
+        {R"({"model": 2, "camera_menu": {"clock": "2035-01-01 00:00:00"}})",
+         "camera_menu.clock: the camera keeps years from 2010 to 2031"},
+        {R"({"model": 2, "camera_menu": {"clock": "2026-02-30 00:00:00"}})", "is not a valid date"},
+        {R"({"model": 2, "camera_menu": {"clock": "tomorrow"}})", "camera_menu.clock: must be"},
+        {R"({"model": 2, "camera_menu": {"serial_characters": "AB-1"}})",
+         "camera_menu.serial_characters: must be four characters"},
+        {R"({"model": 2, "language": "Klingon", "camera_menu": {}})", "language: \"Klingon\""},
+        {R"({"model": 2, "tv_mode": 256, "camera_menu": {}})", "tv_mode: Please enter"},
+        {R"({"model": 2, "mms": {"mode": "Manual", "country": "China"}})",
+         "mms.country: the lists hold only \"Other\" in Manual mode"},
+        {R"({"model": 2, "mms": {"connection_kind": "CSD"}})",
+         "mms.connection_kind: \"CSD\" exists only in Manual mode"},
+        {R"({"model": 2, "mms": {"country": "Atlantis"}})",
+         "mms.country: \"Atlantis\" is not one of"},
+        {R"({"model": 2, "mms": {"country": 39}})", "mms.country: 39 is not between 0 and 38"},
+        {R"({"model": 2, "mms": {"country": "Ireland", "operator": 3}})",
+         "mms.operator: 3 is not between 0 and 2"},
+        {R"({"model": 2, "mms": {"pictures_per_day": 100}})",
+         "mms.pictures_per_day: Please enter an integer between 0 and 99!"},
+        {R"({"model": 2, "mms": {"url": {"hex": "4G"}}})", "mms.url: \"4G\" is not hexadecimal"},
+        {R"({"model": 2, "mms": {"url": 5}})", "mms.url: must be a text"},
+        {R"({"model": 2, "mms": {"email": "0123456789012345678901234567890123456789@"}})",
+         "mms.email is 41 bytes long; at most 40 fit"},
+        {R"({"model": 1, "mms": {"sms_remote_control": 3}})", "mms.sms_remote_control: only Quill"},
+        {R"({"model": 2, "mms": {"sms_remote_control": 25}})",
+         "mms.sms_remote_control: Please enter"},
+        {R"({"model": 1, "smtp": {}})", "smtp: the e-mail set-up needs an MG camera"},
+        {R"({"model": 3, "smtp": {"sender_address": "012345678901234567890123456789@x.y"}})",
+         "smtp.sender_address is 34 bytes long; at most 32 fit"},
+        {R"({"model": 3, "smtp": {"mms_send_mode": "VGA"}})", "smtp.mms_send_mode: only Quill"},
+        {"{\"model\": 2,", "profile: not valid JSON"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(errorOf(c.profile).find(c.error), std::string::npos)
+            << c.profile << "\n  gave: " << errorOf(c.profile);
+    }
+}
+
+TEST(Profile, NamesAreModelAwareAndDefaultsAreTheDialogs) {
+    const Profile quill =
+        parse(R"({"model": "Ros QuillM", "camera_menu": {"image_size": "12MP"}})");
+    const Profile sedge = parse(R"({"model": 1, "camera_menu": {"image_size": "12MP"}})");
+    EXPECT_EQ(quill.menu->imageSize, 0);
+    EXPECT_EQ(sedge.menu->imageSize, 1);
+    EXPECT_EQ(quill.menu->videoSize, 1);
+    EXPECT_EQ(sedge.menu->videoSize, 0);
+    EXPECT_EQ(quill.menu->clock, kNow);
+    EXPECT_EQ(quill.menu->languageCode, 2);
+
+    const Profile german = parse(
+        R"({"model": 4, "language": "Deutsch", "mms": {"country": "United Kingdom", "operator": "3", "phone": "07700900123"}, "smtp": {"mode": "Manual", "language": 1}})");
+    EXPECT_EQ(german.mms->languageCode, 3);
+    EXPECT_EQ(german.smtp->languageCode, 1);
+    EXPECT_EQ(german.mms->presetCountry, 3);
+    EXPECT_EQ(german.mms->presetOperator, 4);
+    EXPECT_EQ(german.mms->port, "8799");
+    EXPECT_EQ(german.mms->smsRemoteControl, 25);
+    EXPECT_EQ(german.smtp->countryIndex, 0x80);
+    EXPECT_TRUE(german.smtpManual);
+
+    const Profile china =
+        parse(R"({"model": 2, "mms": {"country": "中国", "operator": "中国联通"}})");
+    EXPECT_EQ(china.mms->presetOperator, 1);
+}
+
+TEST(Profile, GenerateChecksRunInTheDialogsOrder) {
+    EXPECT_EQ(CheckProfile(parse(R"({"model": 2, "mms": {}})")), "mms: Phone & Email Error(0)");
+    EXPECT_EQ(CheckProfile(parse(R"({"model": 3, "smtp": {"smtp_server": "s"}})")),
+              "smtp: Smtp Server");
+    EXPECT_EQ(CheckProfile(parse(R"({"model": 3, "smtp": {"mode": "Manual"}})")), "smtp: GPRS APN");
+    EXPECT_EQ(
+        CheckProfile(parse(R"({"model": 2, "mms": {"mms_status": "SMS"}, "camera_menu": {}})")),
+        std::nullopt);
+}
+
+// inspect --json on any file the dialogs can write gives a profile from which
+// generate writes the same bytes.
+TEST(Profile, InspectedProfileReproducesTheFiles) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("rosmossel-roundtrip-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    testing::RandomSettings random(2024);
+    for (int round = 0; round < 60; ++round) {
+        const Family family = round % 2 == 0 ? Family::Quill : Family::Sedge;
+        const MenuSettings menu = random.menu(family);
+        MmsSettings mms = random.mms(family);
+        SmtpSettings smtp = random.smtp(family);
+        mms.languageCode = menu.languageCode;
+        const FileRecord menuBytes = BuildMenuRecord(menu);
+        const Bytes setupBytes = BuildSetupFile(mms).bytes;
+        const Bytes smtpBytes = BuildSmtpFile(smtp).bytes;
+        ASSERT_FALSE(WriteFileSafely((dir / "menu.dat").string(), menuBytes));
+        ASSERT_FALSE(WriteFileSafely((dir / "setup.dat").string(), setupBytes));
+        ASSERT_FALSE(WriteFileSafely((dir / "smtp.dat").string(), smtpBytes));
+
+        const auto inspections = InspectPaths({dir.string()}, std::nullopt);
+        ASSERT_EQ(inspections.size(), 3u);
+        for (const auto& in : inspections) {
+            ASSERT_TRUE(in.valid()) << FormatInspection(in);
+        }
+        std::vector<std::string> notes;
+        const std::string json = ProfileOf(inspections, std::nullopt, notes).dump();
+        ASSERT_TRUE(notes.empty()) << notes.front();
+        const Profile profile = parse(json);
+        ASSERT_TRUE(profile.menu && profile.mms && profile.smtp) << json;
+        EXPECT_EQ(BuildMenuRecord(*profile.menu), menuBytes) << json;
+        EXPECT_EQ(BuildSetupFile(*profile.mms).bytes, setupBytes) << json;
+        EXPECT_EQ(BuildSmtpFile(*profile.smtp).bytes, smtpBytes) << json;
+    }
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace rosmossel::cli
