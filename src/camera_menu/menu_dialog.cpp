@@ -30,17 +30,18 @@ constexpr std::array<int, 4> kSerialCharacterIds = {SerialCharacter1, SerialChar
 // Creates the controls of one dialog, each with its identifier and names.
 class ControlFactory {
   public:
-    explicit ControlFactory(QWidget* dialog) : dialog_(dialog) {}
+    ControlFactory(QWidget* dialog, ControlMap& controls) : dialog_(dialog), controls_(controls) {}
 
     QLabel* label(int id, const char* name, const char* text = "") const {
         auto* control = new QLabel(QString::fromUtf8(text), dialog_);
-        SetControlId(control, id, QString::fromLatin1(name));
+        identify(control, id, name);
+        control->setAccessibleName(control->text());
         return control;
     }
     QComboBox* list(int id, const char* name, QLabel* caption, const QString& suffix = {}) const {
         auto* control = new QComboBox(dialog_);
         control->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        SetControlId(control, id, QString::fromLatin1(name));
+        identify(control, id, name);
         LabelControl(control, caption, suffix);
         return control;
     }
@@ -52,24 +53,32 @@ class ControlFactory {
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), control));
         control->setFixedWidth(control->fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
                                16);
-        SetControlId(control, id, QString::fromLatin1(name));
+        identify(control, id, name);
         LabelControl(control, caption, suffix);
         return control;
     }
     QLineEdit* textBox(int id, const char* name, QWidget* caption) const {
         auto* control = new QLineEdit(dialog_);
-        SetControlId(control, id, QString::fromLatin1(name));
+        identify(control, id, name);
         LabelControl(control, caption);
         return control;
     }
     QPushButton* button(int id, const char* name) const {
         auto* control = new QPushButton(dialog_);
-        SetControlId(control, id, QString::fromLatin1(name));
+        identify(control, id, name);
         return control;
     }
 
   private:
+    void identify(QWidget* control, int id, const char* name) const {
+        SetControlId(control, id, QString::fromLatin1(name));
+        if (id >= 0) {
+            controls_.insert(id, control);
+        }
+    }
+
     QWidget* dialog_;
+    ControlMap& controls_;
 };
 
 QFrame* separator(QWidget* dialog) {
@@ -128,13 +137,13 @@ void setEditable(QLineEdit* box, bool editable) {
 
 } // namespace
 
-void FillMenuOptions(const QWidget* dialog, Family family, int language) {
+void FillMenuOptions(const ControlMap& dialog, Family family, int language) {
     const LanguageTable& table = MenuLanguageTable(family);
     FillOptionLists(dialog, table.optionLists, language);
     ApplyCaptions(dialog, table.familyCaptions, language);
 }
 
-void ApplyMenuCaptions(const QWidget* dialog, int language) {
+void ApplyMenuCaptions(const ControlMap& dialog, int language) {
     ApplyCaptions(dialog, MenuLanguageTable(Family::Quill).captions, language);
 }
 
@@ -149,14 +158,14 @@ CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, QWidget* 
     setTimerEditable(false);
     setTimeLapseEditable(false);
     setSerialCharactersEnabled(false);
-    FillMenuOptions(this, family_.family, CurrentLanguage);
-    ApplyMenuCaptions(this, CurrentLanguage);
+    FillMenuOptions(controls_, family_.family, CurrentLanguage);
+    ApplyMenuCaptions(controls_, CurrentLanguage);
     ApplyDialogColours(this);
     connectHandlers();
 }
 
 void CameraMenuDialog::buildLayout() {
-    const ControlFactory make(this);
+    const ControlFactory make(this, controls_);
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(2, 24);
@@ -194,8 +203,8 @@ void CameraMenuDialog::buildLayout() {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
-        FindControlAs<QLabel>(this, BeepSoundLabel)->setText(QStringLiteral("Beep Sound"));
-        FindControlAs<QLabel>(this, SdCycleLabel)->setText(QStringLiteral("SD Cycle"));
+        SetControlText(controls_.value(BeepSoundLabel), QStringLiteral("Beep Sound"));
+        SetControlText(controls_.value(SdCycleLabel), QStringLiteral("SD Cycle"));
     }
     grid->addWidget(separator(this), r++, 0, 1, 5);
 
@@ -235,7 +244,7 @@ void CameraMenuDialog::buildLayout() {
         const QString number = QString::number(i + 1);
         serialRow->addWidget(make.list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
                                        QStringLiteral(" ") + number));
-        FindControl(this, kSerialCharacterIds[i])
+        controls_.value(kSerialCharacterIds[i])
             ->setObjectName(QStringLiteral("serialCharacter") + number);
     }
     serialRow->addStretch(1);
@@ -271,7 +280,7 @@ void CameraMenuDialog::buildLayout() {
 }
 
 void CameraMenuDialog::bindValues() {
-    const auto box = [this](int id) { return FindControlAs<QLineEdit>(this, id); };
+    const auto box = [this](int id) { return control<QLineEdit>(id); };
     exchange_.bindInteger(box(VideoLength), &videoLength_, RangeCheck(1, 60));
     exchange_.bindInteger(box(Interval), &interval_, RangeCheck(0, 60));
     exchange_.bindInteger(box(TimeLapseMinutes), &timeLapseMinutes_, RangeCheck(0, 59));
@@ -286,9 +295,9 @@ void CameraMenuDialog::bindValues() {
 }
 
 void CameraMenuDialog::connectHandlers() {
-    const auto box = [this](int id) { return FindControlAs<QLineEdit>(this, id); };
-    const auto list = [this](int id) { return FindControlAs<QComboBox>(this, id); };
-    const auto button = [this](int id) { return FindControlAs<QPushButton>(this, id); };
+    const auto box = [this](int id) { return control<QLineEdit>(id); };
+    const auto list = [this](int id) { return control<QComboBox>(id); };
+    const auto button = [this](int id) { return control<QPushButton>(id); };
 
     // Only the user's edits and choices run the rules; the dialog's own
     // updates of its fields do not.
@@ -323,28 +332,28 @@ void CameraMenuDialog::connectHandlers() {
 }
 
 int CameraMenuDialog::selected(int listId) const {
-    return FindControlAs<QComboBox>(this, listId)->currentIndex();
+    return control<QComboBox>(listId)->currentIndex();
 }
 
 void CameraMenuDialog::select(int listId, int index) {
-    FindControlAs<QComboBox>(this, listId)->setCurrentIndex(index);
+    control<QComboBox>(listId)->setCurrentIndex(index);
 }
 
 void CameraMenuDialog::setTimerEditable(bool editable) {
     for (int id : {TimerStartHour, TimerStartMinute, TimerStopHour, TimerStopMinute}) {
-        setEditable(FindControlAs<QLineEdit>(this, id), editable);
+        setEditable(control<QLineEdit>(id), editable);
     }
 }
 
 void CameraMenuDialog::setTimeLapseEditable(bool editable) {
     for (int id : {TimeLapseHours, TimeLapseMinutes, TimeLapseSeconds}) {
-        setEditable(FindControlAs<QLineEdit>(this, id), editable);
+        setEditable(control<QLineEdit>(id), editable);
     }
 }
 
 void CameraMenuDialog::setSerialCharactersEnabled(bool enabled) {
     for (int id : kSerialCharacterIds) {
-        FindControl(this, id)->setEnabled(enabled);
+        controls_.value(id)->setEnabled(enabled);
     }
 }
 
@@ -417,7 +426,7 @@ void CameraMenuDialog::onSelectFolder() {
 }
 
 void CameraMenuDialog::takeFolder() {
-    folder_ = FindControlAs<QLineEdit>(this, Folder)->text();
+    folder_ = control<QLineEdit>(Folder)->text();
 }
 
 MenuSettings CameraMenuDialog::settings() const {

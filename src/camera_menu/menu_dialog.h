@@ -28,8 +28,8 @@ inline constexpr MenuFamilyDescriptor kSedgeMenu{Family::Sedge, "Ros Mossel Sedg
 
 // Catalogue operations of the camera-menu dialogs: the family's option lists
 // with their defaults and its folder button, and the twenty shared captions.
-void FillMenuOptions(const QWidget* dialog, Family family, int language);
-void ApplyMenuCaptions(const QWidget* dialog, int language);
+void FillMenuOptions(const ControlMap& dialog, Family family, int language);
+void ApplyMenuCaptions(const ControlMap& dialog, int language);
 
 // The camera-menu dialog of either family. The user picks the menu settings
 // and a folder; Generate writes menu.dat, Default the factory-settings
@@ -66,6 +66,7 @@ class CameraMenuDialog : public QDialog {
     void setTimerEditable(bool editable);
     void setTimeLapseEditable(bool editable);
     void setSerialCharactersEnabled(bool enabled);
+    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
     int selected(int listId) const;
     void select(int listId, int index);
     // A hand-typed folder counts as soon as the user writes a file.
@@ -74,6 +75,7 @@ class CameraMenuDialog : public QDialog {
 
     const MenuFamilyDescriptor& family_;
     DataExchange exchange_;
+    ControlMap controls_;
 
     int videoLength_ = 10;
     int interval_ = 1;

@@ -15,13 +15,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
-#include <QPointer>
 
 namespace rosmossel {
 namespace {
 
-constexpr char kLabelProperty[] = "rosmosselLabel";
-constexpr char kLabelSuffixProperty[] = "rosmosselLabelSuffix";
+constexpr char kLabelledProperty[] = "rosmosselLabelled";
 
 struct Seam {
     bool recordMessages = false;
@@ -39,20 +37,25 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
+ControlMap ControlsById(const QWidget* root) {
+    ControlMap controls;
+    const auto children = root->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        const QVariant value = child->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() >= 0) {
+            controls.insert(value.toInt(), child);
+        }
+    }
+    return controls;
+}
+
 void SetControlId(QWidget* control, int id, const QString& objectName) {
     control->setProperty(kControlIdProperty, id);
     control->setObjectName(objectName);
 }
 
 QWidget* FindControl(const QWidget* root, int id) {
-    const auto children = root->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        const QVariant value = child->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id) {
-            return child;
-        }
-    }
-    return nullptr;
+    return ControlsById(root).value(id);
 }
 
 QString ControlText(const QWidget* control) {
@@ -69,25 +72,15 @@ QString ControlText(const QWidget* control) {
 }
 
 void LabelControl(QWidget* control, QWidget* label, const QString& suffix) {
-    control->setProperty(kLabelProperty, QVariant::fromValue(static_cast<QObject*>(label)));
-    control->setProperty(kLabelSuffixProperty, suffix);
+    // The label keeps its controls, so a new caption renames them at once.
+    QVariantList links = label->property(kLabelledProperty).toList();
+    links.append(
+        QVariant(QVariantList{QVariant::fromValue(static_cast<QObject*>(control)), suffix}));
+    label->setProperty(kLabelledProperty, links);
     if (auto* caption = qobject_cast<QLabel*>(label); caption && caption->buddy() == nullptr) {
         caption->setBuddy(control);
     }
     control->setAccessibleName(ControlText(label) + suffix);
-}
-
-void RefreshAccessibleNames(const QWidget* root) {
-    const auto children = root->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (auto* label =
-                qobject_cast<QWidget*>(child->property(kLabelProperty).value<QObject*>())) {
-            child->setAccessibleName(ControlText(label) +
-                                     child->property(kLabelSuffixProperty).toString());
-        } else if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) {
-            child->setAccessibleName(ControlText(child));
-        }
-    }
 }
 
 void SetControlText(QWidget* control, const QString& text) {
@@ -99,27 +92,39 @@ void SetControlText(QWidget* control, const QString& text) {
         frame->setTitle(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(text);
+        return;
+    }
+    control->setAccessibleName(text);
+    const QVariantList links = control->property(kLabelledProperty).toList();
+    for (const QVariant& link : links) {
+        const QVariantList pair = link.toList();
+        if (auto* labelled = qobject_cast<QWidget*>(pair.at(0).value<QObject*>())) {
+            labelled->setAccessibleName(text + pair.at(1).toString());
+        }
     }
 }
 
-void ApplyCaptions(const QWidget* root, std::span<const CaptionEntry> captions, int language) {
+void ApplyCaptions(const ControlMap& controls, std::span<const CaptionEntry> captions,
+                   int language) {
     for (const CaptionEntry& caption : captions) {
-        if (QWidget* control = FindControl(root, caption.controlId)) {
+        if (QWidget* control = controls.value(caption.controlId)) {
             SetControlText(control, fromUtf8(TextIn(caption.texts, language)));
         }
     }
-    RefreshAccessibleNames(root);
 }
 
-void FillOptionLists(const QWidget* root, std::span<const OptionListEntry> lists, int language) {
+void FillOptionLists(const ControlMap& controls, std::span<const OptionListEntry> lists,
+                     int language) {
     for (const OptionListEntry& list : lists) {
-        auto* combo = FindControlAs<QComboBox>(root, list.controlId);
+        auto* combo = qobject_cast<QComboBox*>(controls.value(list.controlId));
         if (combo == nullptr) {
             continue;
         }
+        QStringList texts;
         for (std::string_view text : list.textsIn(language)) {
-            combo->addItem(fromUtf8(text));
+            texts << fromUtf8(text);
         }
+        combo->addItems(texts);
         combo->setCurrentIndex(list.defaultIndex);
     }
 }

@@ -8,6 +8,7 @@
 #include "ui_text/language_table.h"
 #include "ui_text/messages.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,11 @@ namespace rosmossel {
 // Every control carries its numeric identifier under this property name.
 inline constexpr char kControlIdProperty[] = "controlId";
 
+// The controls of one window by identifier, found in one walk over its
+// children (static texts, identifier -1, are left out).
+using ControlMap = QHash<int, QWidget*>;
+ControlMap ControlsById(const QWidget* root);
+
 void SetControlId(QWidget* control, int id, const QString& objectName);
 QWidget* FindControl(const QWidget* root, int id);
 template <typename T> T* FindControlAs(const QWidget* root, int id) {
@@ -37,16 +43,18 @@ template <typename T> T* FindControlAs(const QWidget* root, int id) {
 // and buttons are named by their own text.
 void LabelControl(QWidget* control, QWidget* label, const QString& suffix = {});
 QString ControlText(const QWidget* control);
-void RefreshAccessibleNames(const QWidget* root);
 
-// Sets the text of a label, button or group frame.
+// Sets the text of a label, button or group frame, and the accessible names
+// that follow it.
 void SetControlText(QWidget* control, const QString& text);
 
 // The one routine that puts catalogue text into a window. Controls the window
 // does not have are skipped: the catalogues serve both camera families.
-void ApplyCaptions(const QWidget* root, std::span<const CaptionEntry> captions, int language);
+void ApplyCaptions(const ControlMap& controls, std::span<const CaptionEntry> captions,
+                   int language);
 // Appends each list's entries in index order and selects its default entry.
-void FillOptionLists(const QWidget* root, std::span<const OptionListEntry> lists, int language);
+void FillOptionLists(const ControlMap& controls, std::span<const OptionListEntry> lists,
+                     int language);
 
 // Background RGB(111, 153, 224) and white text, as every window of the tool.
 void ApplyDialogColours(QWidget* dialog);

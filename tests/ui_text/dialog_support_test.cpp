@@ -165,7 +165,7 @@ class DialogSupportTest : public QObject {
 
   private:
     static void ApplyMenuCaptionsFor(const QDialog& dialog, int language) {
-        ApplyCaptions(&dialog, MenuLanguageTable(Family::Quill).captions, language);
+        ApplyCaptions(ControlsById(&dialog), MenuLanguageTable(Family::Quill).captions, language);
     }
 };
 
