@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -340,6 +341,7 @@ class ShellGuiTest : public QObject {
             title = w->windowTitle();
             address = TextOf(w, 1047);
             okIsDefault = Button(w, 1)->isDefault();
+            w->grab().save(QDir::temp().filePath(QStringLiteral("rosmossel-about.png")));
             QVERIFY(!w->windowIcon().isNull());
             QTest::mouseClick(Button(w, 1), Qt::LeftButton);
         }});
@@ -411,6 +413,37 @@ class ShellGuiTest : public QObject {
         QCOMPARE(CurrentModel, 4);
         QVERIFY(Button(&dlg, 1002)->isEnabled());
         QVERIFY(!WriteModel(store, 4));
+    }
+
+    // The real program: the locale of its environment decides the first run.
+    void localeDecidesTheFirstRunOfTheProgram_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("zh_CN") << QStringLiteral("zh_CN.UTF-8") << 1;
+        QTest::newRow("de_LI") << QStringLiteral("de_LI.UTF-8") << 3;
+        QTest::newRow("de_AT") << QStringLiteral("de_AT.UTF-8") << 2;
+    }
+    void localeDecidesTheFirstRunOfTheProgram() {
+        QFETCH(QString, lang);
+        QFETCH(int, stored);
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        env.insert("LANG", lang);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", home.path());
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral(ROSMOSSEL_BINARY), {});
+        QVERIFY(tool.waitForStarted());
+        const QString ini = home.filePath(QStringLiteral("rosmossel/preferences.ini"));
+        // The company entry is the last value a first run stores.
+        QTRY_VERIFY_WITH_TIMEOUT(QSettings(ini, QSettings::IniFormat).contains("Company"), 10000);
+        tool.kill();
+        tool.waitForFinished();
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("language").toInt(), stored);
     }
 
     // Writes the main window in several languages to the temporary folder, for
