@@ -1,5 +1,6 @@
 #include "camera_menu/menu_clock.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -33,8 +34,9 @@ ClockValue ReadLocalClock() {
 #else
     localtime_r(&now, &local);
 #endif
+    // A leap second (60) is not a second the camera knows.
     return ClockValue{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                      local.tm_hour,        local.tm_min,     local.tm_sec};
+                      local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};
 }
 
 ClockValue LimitClockYear(ClockValue clock) {
