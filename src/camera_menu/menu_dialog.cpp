@@ -215,7 +215,7 @@ void CameraMenuDialog::buildLayout() {
     };
     QLabel* clockLabel = make.label(ClockLabel, "clockLabel");
     QLineEdit* clockBox = make.textBox(ClockText, "clockText", clockLabel);
-    clockBox->setReadOnly(true);
+    setEditable(clockBox, false); // shown, never typed
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
     wide(clockLabel, row({clockBox, make.button(GetTime, "getTimeButton")}));

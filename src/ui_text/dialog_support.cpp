@@ -212,6 +212,15 @@ IntegerCheck RangeCheck(int min, int max) {
     };
 }
 
+IntegerCheck ToolkitRangeCheck(int min, int max) {
+    return [min, max](int value) -> std::optional<FieldFailure> {
+        if (min <= value && value <= max) {
+            return std::nullopt;
+        }
+        return FieldFailure{QString::fromStdString(PictureCountRangePrompt(min, max)), true};
+    };
+}
+
 void DataExchange::bindInteger(QLineEdit* field, int* value, IntegerCheck check) {
     bindings_.push_back({field, value, nullptr, 0, std::move(check), {}});
 }

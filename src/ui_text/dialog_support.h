@@ -95,6 +95,9 @@ using TextCheck = std::function<std::optional<FieldFailure>(const QString&)>;
 
 // The program's range check, in English or Chinese by CurrentLanguage.
 IntegerCheck RangeCheck(int min, int max);
+// The toolkit's own range check (the e-mail dialogs' picture count): its
+// Chinese prompt, in the toolkit's box, in every language.
+IntegerCheck ToolkitRangeCheck(int min, int max);
 // A program message check on a text (e.g. the phone number length).
 FieldFailure ProgramFailure(const Message& message);
 

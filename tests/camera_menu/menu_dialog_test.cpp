@@ -360,12 +360,13 @@ class MenuDialogTest : public QObject {
         QVERIFY(FindControl(dialog.get(), BeepSound) == nullptr);
         QVERIFY(FindControl(dialog.get(), SdCycle) == nullptr);
         useCard(dialog.get());
+        TvMode = 0x0107; // only the low byte is written
         for (int language : {1, 2, 8}) {
             ChineseChosen = language == 1 ? 1 : 0;
             CurrentLanguage = language == 1 ? 2 : language;
             const QByteArray bytes = generate(dialog.get());
             QCOMPARE(bytes.mid(29, 4).toHex(),
-                     QByteArray::number(language).rightJustified(2, '0') + "000000");
+                     QByteArray::number(language).rightJustified(2, '0') + "070000");
         }
     }
 

@@ -30,7 +30,7 @@ struct ThreeFields {
         layout->addWidget(second);
         layout->addWidget(name);
         exchange.bindInteger(first, &a, RangeCheck(0, 9));
-        exchange.bindInteger(second, &b, RangeCheck(0, 9));
+        exchange.bindInteger(second, &b, ToolkitRangeCheck(0, 9));
         exchange.bindText(name, &text, 5);
         exchange.show();
     }
@@ -60,9 +60,10 @@ class DialogSupportTest : public QObject {
         QTest::newRow("all good") << "4"
                                   << " 7 " << 2 << 4 << 7 << ""
                                   << "" << false;
-        QTest::newRow("second out of range") << "4"
-                                             << "12" << 2 << 4 << 12 << "second"
-                                             << "Please enter an integer between 0 and 9!" << false;
+        QTest::newRow("second out of the toolkit's range")
+            << "4"
+            << "12" << 2 << 4 << 12 << "second"
+            << "“请填入一个在0和9之间的整数。”" << true;
         QTest::newRow("first out of range stops before second")
             << "10"
             << "5" << 2 << 10 << 2 << "first"
