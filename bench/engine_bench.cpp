@@ -1,0 +1,59 @@
+// Building each file in memory, and the checksum per byte.
+#include "camera_menu/menu_record.h"
+#include "common/crc16.h"
+#include "mms/setup_file.h"
+#include "smtp/smtp_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+using namespace rosmossel;
+
+void BM_SettingsCrc16(benchmark::State& state) {
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(state.range(0)));
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<std::uint8_t>(i * 31);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SettingsCrc16(data));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+BENCHMARK(BM_SettingsCrc16)->Arg(50)->Arg(660)->Arg(64 * 1024);
+
+void BM_BuildMenuRecord(benchmark::State& state) {
+    const MenuSettings settings = DefaultMenuSettings(Family::Quill);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildMenuRecord(settings));
+    }
+}
+BENCHMARK(BM_BuildMenuRecord);
+
+void BM_BuildSetupFile(benchmark::State& state) {
+    MmsSettings settings = DefaultMmsSettings(Family::Quill);
+    settings.url = "http://mms.example.org/servlets/mms";
+    settings.phone = "01701234567";
+    settings.email = "owner@example.org";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildSetupFile(settings));
+    }
+}
+BENCHMARK(BM_BuildSetupFile);
+
+void BM_BuildSmtpFile(benchmark::State& state) {
+    SmtpSettings settings = DefaultSmtpSettings(Family::Sedge);
+    settings.server = "smtp.example.org";
+    settings.senderAddress = "camera@example.org";
+    settings.recipient = "owner@example.org";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildSmtpFile(settings));
+    }
+}
+BENCHMARK(BM_BuildSmtpFile);
+
+} // namespace
+
+BENCHMARK_MAIN();
