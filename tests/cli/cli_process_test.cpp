@@ -173,6 +173,15 @@ TEST_F(CliTest, InspectDiagnosesDamagedAndForeignFiles) {
     EXPECT_NE(mixed.err.find("59 bytes"), std::string::npos);
 }
 
+TEST_F(CliTest, ExampleProfilesGenerate) {
+    for (const char* name : {"camera-menu.json", "mms.json", "smtp.json"}) {
+        const CliRun r =
+            run(std::string("generate ") + ROSMOSSEL_EXAMPLES + "/" + name + " --out " + card());
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+    }
+    EXPECT_EQ(run("inspect " + card()).status, 0);
+}
+
 TEST_F(CliTest, UsageAndPresets) {
     EXPECT_EQ(run("--help").status, 0);
     EXPECT_NE(run("--version").out.find("rosmossel-cli 1.2.13"), std::string::npos);
