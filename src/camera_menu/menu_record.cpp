@@ -5,10 +5,6 @@
 namespace rosmossel {
 namespace {
 
-std::uint8_t lowByte(int value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-
 const MenuOptionLists& buildLists(Family family) {
     static const auto make = [](Family f) {
         MenuOptionLists lists;
@@ -58,44 +54,44 @@ MenuSettings DefaultMenuSettings(Family family) {
 }
 
 std::uint8_t EncodeInterval(int value, int unit) {
-    return unit == 0 ? static_cast<std::uint8_t>((value + 128) & 0xFF) : lowByte(value);
+    return unit == 0 ? static_cast<std::uint8_t>((value + 128) & 0xFF) : LowByte(value);
 }
 
 FileRecord BuildMenuRecord(const MenuSettings& s) {
     std::array<std::uint8_t, kPayloadSize> p{};
-    p[0] = lowByte(s.cameraMode);
-    p[1] = lowByte(s.imageSize);
-    p[2] = lowByte(s.videoSize);
-    p[3] = lowByte(s.picturesPerTrigger);
-    p[4] = lowByte(s.videoLengthSeconds - 1);
-    p[5] = lowByte(s.timeStamp);
+    p[0] = LowByte(s.cameraMode);
+    p[1] = LowByte(s.imageSize);
+    p[2] = LowByte(s.videoSize);
+    p[3] = LowByte(s.picturesPerTrigger);
+    p[4] = LowByte(s.videoLengthSeconds - 1);
+    p[5] = LowByte(s.timeStamp);
     p[6] = EncodeInterval(s.intervalValue, s.intervalUnit);
-    p[7] = lowByte(s.sensitivity);
-    p[8] = lowByte(s.timer);
-    p[9] = lowByte(s.sidePir);
-    p[10] = lowByte(s.timeLapse);
-    p[11] = lowByte(s.timeLapseHours);
-    p[12] = lowByte(s.timeLapseMinutes);
-    p[13] = lowByte(s.timeLapseSeconds);
-    p[14] = lowByte(std::clamp(s.clock.year, 2010, 2031) - 2010);
-    p[15] = lowByte(s.clock.month);
-    p[16] = lowByte(s.clock.day);
-    p[17] = lowByte(s.clock.hour);
-    p[18] = lowByte(s.clock.minute);
-    p[19] = lowByte(s.clock.second);
-    p[20] = lowByte(s.timerStartHour);
-    p[21] = lowByte(s.timerStartMinute);
-    p[22] = lowByte(s.timerStopHour);
-    p[23] = lowByte(s.timerStopMinute);
-    p[24] = lowByte(s.serialNumber);
+    p[7] = LowByte(s.sensitivity);
+    p[8] = LowByte(s.timer);
+    p[9] = LowByte(s.sidePir);
+    p[10] = LowByte(s.timeLapse);
+    p[11] = LowByte(s.timeLapseHours);
+    p[12] = LowByte(s.timeLapseMinutes);
+    p[13] = LowByte(s.timeLapseSeconds);
+    p[14] = LowByte(std::clamp(s.clock.year, 2010, 2031) - 2010);
+    p[15] = LowByte(s.clock.month);
+    p[16] = LowByte(s.clock.day);
+    p[17] = LowByte(s.clock.hour);
+    p[18] = LowByte(s.clock.minute);
+    p[19] = LowByte(s.clock.second);
+    p[20] = LowByte(s.timerStartHour);
+    p[21] = LowByte(s.timerStartMinute);
+    p[22] = LowByte(s.timerStopHour);
+    p[23] = LowByte(s.timerStopMinute);
+    p[24] = LowByte(s.serialNumber);
     for (std::size_t i = 0; i < 4; ++i) {
-        p[25 + i] = lowByte(s.serialCharacters[i]);
+        p[25 + i] = LowByte(s.serialCharacters[i]);
     }
-    p[29] = lowByte(s.languageCode);
-    p[30] = lowByte(s.tvMode);
+    p[29] = LowByte(s.languageCode);
+    p[30] = LowByte(s.tvMode);
     if (s.family == Family::Quill) {
-        p[31] = lowByte(s.beepSound);
-        p[32] = lowByte(s.sdCycle);
+        p[31] = LowByte(s.beepSound);
+        p[32] = LowByte(s.sdCycle);
     }
     return SingleRecordFrame(p);
 }

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "camera_menu/menu_clock.h"
 #include "camera_menu/menu_record.h"
 #include "cli/inspect.h"
 #include "cli/profile.h"
@@ -85,6 +86,20 @@ std::optional<Family> familyOption(const std::optional<std::string>& model, int&
     return std::nullopt;
 }
 
+template <typename Preset, typename Describe>
+void printPresets(std::ostream& out, const PresetTable<Preset>& table, Describe describe) {
+    for (int c = 0; c < kCountryCount; ++c) {
+        const auto& row = table[static_cast<std::size_t>(c)];
+        out << "  " << c << " " << row.name << "\n";
+        for (int o = 0; o < row.count; ++o) {
+            const auto& slot = row.slots[static_cast<std::size_t>(o)];
+            out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name) << "  ";
+            describe(out, slot.preset);
+            out << "\n";
+        }
+    }
+}
+
 } // namespace
 
 int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
@@ -95,7 +110,7 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
     }
     Profile profile;
     try {
-        profile = ParseProfile(text, CaptureClock());
+        profile = ParseProfile(text, LimitClockYear(ReadLocalClock()));
     } catch (const ProfileError& e) {
         err << "rosmossel-cli: " << profilePath << ": " << e.what() << "\n";
         return kExitBadProfile;
@@ -171,30 +186,15 @@ int RunPresets(const std::string& which, std::ostream& out, std::ostream& err) {
     }
     if (which != "gprs") {
         out << "MMS presets (mms.country and mms.operator):\n";
-        const auto& table = OperatorPresetTable();
-        for (int c = 0; c < kCountryCount; ++c) {
-            const auto& row = table[static_cast<std::size_t>(c)];
-            out << "  " << c << " " << row.name << "\n";
-            for (int o = 0; o < row.count; ++o) {
-                const auto& slot = row.slots[static_cast<std::size_t>(o)];
-                out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name)
-                    << "  url " << slot.preset.url << ", apn " << slot.preset.apn << ", gateway "
-                    << slot.preset.gateway << ", port " << slot.preset.port << "\n";
-            }
-        }
+        printPresets(out, OperatorPresetTable(), [](std::ostream& o, const OperatorPreset& p) {
+            o << "url " << p.url << ", apn " << p.apn << ", gateway " << p.gateway << ", port "
+              << p.port;
+        });
     }
     if (which != "mms") {
         out << "GPRS presets (smtp.country and smtp.operator):\n";
-        const auto& table = GprsPresetTable();
-        for (int c = 0; c < kCountryCount; ++c) {
-            const auto& row = table[static_cast<std::size_t>(c)];
-            out << "  " << c << " " << row.name << "\n";
-            for (int o = 0; o < row.count; ++o) {
-                const auto& slot = row.slots[static_cast<std::size_t>(o)];
-                out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name)
-                    << "  apn " << slot.preset.apn << "\n";
-            }
-        }
+        printPresets(out, GprsPresetTable(),
+                     [](std::ostream& o, const GprsPreset& p) { o << "apn " << p.apn; });
     }
     return kExitOk;
 }

@@ -10,7 +10,6 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
-#include <ctime>
 #include <initializer_list>
 #include <set>
 
@@ -536,24 +535,6 @@ const char* ModelName(int model) {
 const char* LanguageName(int language) {
     return language >= 1 && language <= 9 ? kLanguageNames[static_cast<std::size_t>(language - 1)]
                                           : "unknown";
-}
-
-ClockValue CaptureClock() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    ClockValue c{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                 local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};
-    if (c.year > 2031) {
-        c.year = 2031;
-    } else if (c.year < 2010) {
-        c.year = 2011;
-    }
-    return c;
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {

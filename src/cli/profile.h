@@ -37,10 +37,6 @@ const char* LanguageName(int language);
 // Throws ProfileError.
 Profile ParseProfile(std::string_view text, const ClockValue& now);
 
-// The clock as the camera-menu dialog captures it: the local time, with a year
-// after 2031 held at 2031 and one before 2010 raised to 2011.
-ClockValue CaptureClock();
-
 // The generate checks of the dialogs, in their order; the first failure as
 // "section: message", or nothing when every file may be written.
 std::optional<std::string> CheckProfile(const Profile& profile);

@@ -12,6 +12,11 @@ namespace rosmossel {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The low byte of a setting, as every record stores it.
+constexpr std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
 // One 60-byte record: payload 0..49, zero 50..55, check or length 56..57, CR LF 58..59.
 using FileRecord = std::array<std::uint8_t, 60>;
 

@@ -53,6 +53,17 @@ MultiRecordImage ReadMultiRecordFile(std::span<const std::uint8_t> bytes, bool s
     return image;
 }
 
+int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* name, int min, int max,
+                   Verdict& verdict) {
+    const int value = header[offset];
+    if (value < min || value > max) {
+        verdict.problems.push_back("header byte " + std::to_string(offset) + " (" + name + ") is " +
+                                   std::to_string(value) + ", expected " + std::to_string(min) +
+                                   " to " + std::to_string(max));
+    }
+    return value;
+}
+
 void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
                      std::size_t limit, std::string& value, Verdict& verdict) {
     const std::string where = "record " + std::to_string(index) + " (" + key + ")";

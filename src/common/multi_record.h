@@ -33,6 +33,10 @@ template <typename Settings> struct TextField {
     std::string Settings::*member;
 };
 
+// Byte `offset` of a header record, noted as a problem when outside min..max.
+int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* name, int min, int max,
+                   Verdict& verdict);
+
 // Reads the text of `record` into `value`, noting every problem in `verdict`.
 void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
                      std::size_t limit, std::string& value, Verdict& verdict);

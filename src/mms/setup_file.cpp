@@ -10,41 +10,26 @@ namespace {
 constexpr std::uint16_t kInternationalConstant = 18;
 constexpr std::size_t kMaxPhoneBytes = 32;
 
-std::uint8_t lowByte(int value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-
 std::array<FileRecord, 11> plainRecords(const MmsSettings& s) {
     std::array<FileRecord, 11> records{};
     FileRecord& h = records[0];
     h = EmptyRecord();
-    h[0] = lowByte(s.mmsStatus);
-    h[1] = lowByte(s.mmsStatus + 1);
-    h[2] = lowByte(s.connectionKind);
-    h[3] = lowByte(s.picturesPerDay / 10);
-    h[4] = lowByte(s.picturesPerDay % 10);
-    h[5] = lowByte(s.languageCode);
-    h[6] = lowByte(s.tvMode);
-    h[7] = lowByte(s.internationalNumbers);
-    h[8] = lowByte(s.presetCountry);
-    h[9] = lowByte(s.presetOperator);
-    h[10] = s.family == Family::Quill ? lowByte(s.smsRemoteControl) : 0;
+    h[0] = LowByte(s.mmsStatus);
+    h[1] = LowByte(s.mmsStatus + 1);
+    h[2] = LowByte(s.connectionKind);
+    h[3] = LowByte(s.picturesPerDay / 10);
+    h[4] = LowByte(s.picturesPerDay % 10);
+    h[5] = LowByte(s.languageCode);
+    h[6] = LowByte(s.tvMode);
+    h[7] = LowByte(s.internationalNumbers);
+    h[8] = LowByte(s.presetCountry);
+    h[9] = LowByte(s.presetOperator);
+    h[10] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
     const auto& fields = MmsTextFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         records[i + 1] = TextRecord(s.*fields[i].member);
     }
     return records;
-}
-
-int headerField(const FileRecord& h, std::size_t offset, const char* name, int min, int max,
-                Verdict& v) {
-    const int value = h[offset];
-    if (value < min || value > max) {
-        v.problems.push_back("header byte " + std::to_string(offset) + " (" + name + ") is " +
-                             std::to_string(value) + ", expected " + std::to_string(min) + " to " +
-                             std::to_string(max));
-    }
-    return value;
 }
 
 MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool staging) {
@@ -64,30 +49,30 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
     MmsSettings s;
     s.family = family;
     const int statusCount = static_cast<int>(MmsStatusList(family).size());
-    s.mmsStatus = headerField(h, 0, "MMS status", 0, statusCount - 1, v);
-    headerField(h, 1, "MMS status plus one", s.mmsStatus + 1, s.mmsStatus + 1, v);
-    s.picturesPerDay = headerField(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
-                       headerField(h, 4, "pictures per day, units", 0, 9, v);
-    s.languageCode = headerField(h, 5, "language", 1, 9, v);
+    s.mmsStatus = ReadHeaderByte(h, 0, "MMS status", 0, statusCount - 1, v);
+    ReadHeaderByte(h, 1, "MMS status plus one", s.mmsStatus + 1, s.mmsStatus + 1, v);
+    s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
+                       ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
+    s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
     s.tvMode = h[6];
-    s.internationalNumbers = headerField(h, 7, "number kind", 0, 1, v);
+    s.internationalNumbers = ReadHeaderByte(h, 7, "number kind", 0, 1, v);
     s.presetCountry = h[8];
     const bool manual = s.presetCountry == kManualCountry;
     if (manual) {
-        s.presetOperator = headerField(h, 9, "preset operator (manual mode)", 0, 0, v);
+        s.presetOperator = ReadHeaderByte(h, 9, "preset operator (manual mode)", 0, 0, v);
     } else {
-        headerField(h, 8, "preset country", 0, kCountryCount - 1, v);
+        ReadHeaderByte(h, 8, "preset country", 0, kCountryCount - 1, v);
         const int count =
             s.presetCountry < kCountryCount
                 ? OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count
                 : kSlotsPerCountry;
-        s.presetOperator = headerField(h, 9, "preset operator", 0, count - 1, v);
+        s.presetOperator = ReadHeaderByte(h, 9, "preset operator", 0, count - 1, v);
     }
-    s.connectionKind = headerField(h, 2, "connection kind", 0, manual ? 1 : 0, v);
+    s.connectionKind = ReadHeaderByte(h, 2, "connection kind", 0, manual ? 1 : 0, v);
     s.smsRemoteControl =
         family == Family::Quill
-            ? headerField(h, 10, "SMS remote control", 0, 25, v)
-            : headerField(h, 10, "SMS remote control (always 0 on Sedge)", 0, 0, v);
+            ? ReadHeaderByte(h, 10, "SMS remote control", 0, 25, v)
+            : ReadHeaderByte(h, 10, "SMS remote control (always 0 on Sedge)", 0, 0, v);
     if (!std::all_of(h.begin() + 11, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
         v.problems.emplace_back("header bytes 11 to 57 are not all zero");
     }

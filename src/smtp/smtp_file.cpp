@@ -12,23 +12,8 @@ constexpr std::uint16_t kSmtpConstant = 15;
 constexpr std::size_t kReservedRecord = 8;
 constexpr std::size_t kUserNameRecord = 9;
 
-std::uint8_t lowByte(int value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-
 // Record number of each typed text: 1..7 and 10 (8 is reserved, 9 the user name).
 constexpr std::array<std::size_t, 8> kTextRecords{1, 2, 3, 4, 5, 6, 7, 10};
-
-int headerField(const FileRecord& h, std::size_t offset, const char* name, int min, int max,
-                Verdict& v) {
-    const int value = h[offset];
-    if (value < min || value > max) {
-        v.problems.push_back("header byte " + std::to_string(offset) + " (" + name + ") is " +
-                             std::to_string(value) + ", expected " + std::to_string(min) + " to " +
-                             std::to_string(max));
-    }
-    return value;
-}
 
 } // namespace
 
@@ -71,13 +56,13 @@ BuildResult BuildSmtpFile(const SmtpSettings& s) {
     std::array<FileRecord, 11> records{};
     FileRecord& h = records[0];
     h = EmptyRecord();
-    h[1] = lowByte(s.operatorIndex);
-    h[2] = lowByte(s.countryIndex);
-    h[3] = lowByte(s.picturesPerDay / 10);
-    h[4] = lowByte(s.picturesPerDay % 10);
-    h[5] = lowByte(s.languageCode);
-    h[6] = s.family == Family::Quill ? lowByte(s.mmsSendMode) : 1;
-    h[7] = s.family == Family::Quill ? lowByte(s.smsRemoteControl) : 0;
+    h[1] = LowByte(s.operatorIndex);
+    h[2] = LowByte(s.countryIndex);
+    h[3] = LowByte(s.picturesPerDay / 10);
+    h[4] = LowByte(s.picturesPerDay % 10);
+    h[5] = LowByte(s.languageCode);
+    h[6] = s.family == Family::Quill ? LowByte(s.mmsSendMode) : 1;
+    h[7] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         records[kTextRecords[i]] = TextRecord(s.*fields[i].member);
     }
@@ -97,26 +82,27 @@ SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
     const FileRecord& h = image.records[0];
     SmtpSettings s;
     s.family = family;
-    headerField(h, 0, "reserved", 0, 0, v);
+    ReadHeaderByte(h, 0, "reserved", 0, 0, v);
     s.countryIndex = h[2];
     if (s.countryIndex == kManualCountry) {
-        s.operatorIndex = headerField(h, 1, "operator (manual mode)", 0, 0, v);
+        s.operatorIndex = ReadHeaderByte(h, 1, "operator (manual mode)", 0, 0, v);
     } else {
-        headerField(h, 2, "country", 0, kCountryCount - 1, v);
+        ReadHeaderByte(h, 2, "country", 0, kCountryCount - 1, v);
         const int count = s.countryIndex < kCountryCount
                               ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count
                               : kSlotsPerCountry;
-        s.operatorIndex = headerField(h, 1, "operator", 0, count - 1, v);
+        s.operatorIndex = ReadHeaderByte(h, 1, "operator", 0, count - 1, v);
     }
-    s.picturesPerDay = headerField(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
-                       headerField(h, 4, "pictures per day, units", 0, 9, v);
-    s.languageCode = headerField(h, 5, "language", 1, 9, v);
+    s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
+                       ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
+    s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
     if (family == Family::Quill) {
-        s.mmsSendMode = headerField(h, 6, "MMS send mode", 0, 2, v);
-        s.smsRemoteControl = headerField(h, 7, "SMS remote control", 0, 25, v);
+        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode", 0, 2, v);
+        s.smsRemoteControl = ReadHeaderByte(h, 7, "SMS remote control", 0, 25, v);
     } else {
-        s.mmsSendMode = headerField(h, 6, "MMS send mode (always 1 on Sedge)", 1, 1, v);
-        s.smsRemoteControl = headerField(h, 7, "SMS remote control (always 0 on Sedge)", 0, 0, v);
+        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode (always 1 on Sedge)", 1, 1, v);
+        s.smsRemoteControl =
+            ReadHeaderByte(h, 7, "SMS remote control (always 0 on Sedge)", 0, 0, v);
     }
     if (!std::all_of(h.begin() + 8, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
         v.problems.emplace_back("header bytes 8 to 57 are not all zero");
