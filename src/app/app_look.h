@@ -4,6 +4,7 @@
 
 class QApplication;
 class QIcon;
+class QImage;
 
 namespace rosmossel {
 
@@ -15,5 +16,9 @@ inline constexpr QColor kDialogText{255, 255, 255};
 void ApplyApplicationLook(QApplication& app);
 
 QIcon ApplicationIcon();
+
+// The icon at `size` pixels square; resources/rosmossel.png, the icon of the
+// installed desktop entry, is this drawing at 256 pixels.
+QImage DrawApplicationIcon(int size);
 
 } // namespace rosmossel

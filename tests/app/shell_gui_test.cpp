@@ -371,6 +371,26 @@ class ShellGuiTest : public QObject {
         QCOMPARE(QColor(image.pixel(2, image.height() / 2)), QColor(111, 153, 224));
     }
 
+    void installedIconIsTheDrawnIcon() {
+        const QImage drawn = DrawApplicationIcon(256).convertToFormat(QImage::Format_ARGB32);
+        drawn.save(QDir::temp().filePath(QStringLiteral("rosmossel-icon.png")));
+        const QImage stored =
+            QImage(QStringLiteral(ROSMOSSEL_SOURCE_DIR "/resources/rosmossel.png"))
+                .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(stored.size(), drawn.size());
+        int worst = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y);
+                const QRgb b = stored.pixel(x, y);
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        }
+        QVERIFY2(worst <= 2, "resources/rosmossel.png differs from the drawn icon");
+    }
+
     void preferencesFileLivesInTheUserConfigFolder() {
         const QString path = UserPreferencesPath();
         QVERIFY2(path.startsWith(config_.path()), qPrintable(path));
