@@ -216,6 +216,17 @@ class ShellGuiTest : public QObject {
         QCOMPARE(store.writeCount, 0);
     }
 
+    void deletedModelComesBackAsSedgeM() {
+        MemoryStore store = MemoryStore::Complete(3, 4);
+        store.numbers.erase("model");
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        QCOMPARE(ModelCombo(&dlg)->currentText(), QStringLiteral("Ros SedgeM"));
+        QVERIFY(!Button(&dlg, 1002)->isEnabled());
+        QCOMPARE(store.numbers.at("model"), 1u);
+        QCOMPARE(LanguageCombo(&dlg)->currentText(), QStringLiteral("Deutsch"));
+    }
+
     void setupButtonsOpenTheDialogOfTheModel_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("button");
