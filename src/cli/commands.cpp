@@ -21,35 +21,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uintmax_t kLargestProfile = 1024 * 1024;
+constexpr std::size_t kLargestProfile = 1024 * 1024;
 
 struct PlannedFile {
     const char* name;
     Bytes bytes;
 };
 
-bool readProfile(const std::string& path, std::string& text, std::ostream& err) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
+// Reads the profile text; 0 on success, else the exit status.
+int readProfile(const std::string& path, std::string& text, std::ostream& err) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
+    if (path != "-" && !fs::is_regular_file(path, ec)) {
         err << "rosmossel-cli: " << path << ": " << (ec ? ec.message() : "not a readable file")
             << "\n";
-        return false;
+        return kExitFileError;
     }
-    if (fs::file_size(path, ec) > kLargestProfile) {
-        err << "rosmossel-cli: " << path << ": too large for a profile\n";
-        return false;
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
     }
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
+    std::istream& in = path == "-" ? std::cin : file;
+    // Read one byte more than a profile may hold, to tell that it is too large.
+    text.assign(kLargestProfile + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad() || (path != "-" && !file.is_open())) {
         err << "rosmossel-cli: " << path << ": cannot be read\n";
-        return false;
+        return kExitFileError;
     }
-    return true;
+    if (text.size() > kLargestProfile) {
+        err << "rosmossel-cli: " << path << ": too large for a profile (over 1 MiB)\n";
+        return kExitBadProfile;
+    }
+    return kExitOk;
 }
 
 // Writes the files one by one; stops at the first failure and says which
@@ -105,8 +109,8 @@ void printPresets(std::ostream& out, const PresetTable<Preset>& table, Describe 
 int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
                 std::ostream& err) {
     std::string text;
-    if (!readProfile(profilePath, text, err)) {
-        return kExitFileError;
+    if (const int status = readProfile(profilePath, text, err); status != kExitOk) {
+        return status;
     }
     Profile profile;
     try {

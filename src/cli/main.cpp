@@ -46,6 +46,17 @@ int main(int argc, char** argv) {
     presets->add_option("kind", which, "mms or gprs (both when left out)")
         ->check(CLI::IsMember({"mms", "gprs"}));
 
+    // An empty folder would put the files into the file system's root.
+    const CLI::Validator notEmpty(
+        [](const std::string& folder) {
+            return folder.empty() ? std::string("give a folder, for example the SD card's root")
+                                  : std::string();
+        },
+        "FOLDER");
+    for (auto* command : {generate, factory}) {
+        command->get_option("--out")->check(notEmpty);
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

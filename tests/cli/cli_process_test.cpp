@@ -190,6 +190,10 @@ TEST_F(CliTest, UsageAndPresets) {
     EXPECT_EQ(run("generate").status, 2);
     EXPECT_EQ(run("presets sms").status, 2);
     EXPECT_EQ(run("inspect --model 9 " + card()).status, 2);
+    EXPECT_EQ(run("factory --out ''").status, 2); // not the file system's root
+    const fs::path huge = write("huge.json", std::string(1024 * 1024 + 1, ' '));
+    EXPECT_EQ(run("generate " + huge.string() + " --out " + card()).status, 1);
+    EXPECT_TRUE(cardIsEmpty());
     const CliRun presets = run("presets mms");
     EXPECT_EQ(presets.status, 0);
     EXPECT_NE(presets.out.find("  3 United Kingdom\n"), std::string::npos);
