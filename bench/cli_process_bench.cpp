@@ -58,8 +58,8 @@ void BM_CliGenerate(benchmark::State& state) {
 BENCHMARK(BM_CliGenerate)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_CopyOneFile(benchmark::State& state) {
-    runProcess(state, {"/bin/cp", (scratch() / "source.dat").string(),
-                       (scratch() / "copy.dat").string()});
+    runProcess(state,
+               {"/bin/cp", (scratch() / "source.dat").string(), (scratch() / "copy.dat").string()});
 }
 BENCHMARK(BM_CopyOneFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
