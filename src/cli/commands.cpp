@@ -129,18 +129,17 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
         const FileRecord record = BuildMenuRecord(*profile.menu);
         files.push_back({"menu.dat", Bytes(record.begin(), record.end())});
     }
-    for (BuildResult built : {profile.mms ? BuildSetupFile(*profile.mms) : BuildResult{},
-                              profile.smtp ? BuildSmtpFile(*profile.smtp) : BuildResult{}}) {
+    const auto add = [&](const char* name, BuildResult built) {
         if (!built.ok()) {
             err << "rosmossel-cli: " << built.error << "\n";
-            return kExitBadProfile;
+            return false;
         }
-    }
-    if (profile.mms) {
-        files.push_back({"setup.dat", BuildSetupFile(*profile.mms).bytes});
-    }
-    if (profile.smtp) {
-        files.push_back({"smtp.dat", BuildSmtpFile(*profile.smtp).bytes});
+        files.push_back({name, std::move(built.bytes)});
+        return true;
+    };
+    if ((profile.mms && !add("setup.dat", BuildSetupFile(*profile.mms))) ||
+        (profile.smtp && !add("smtp.dat", BuildSmtpFile(*profile.smtp)))) {
+        return kExitBadProfile;
     }
     return writeAll(files, outDir, out, err);
 }

@@ -55,8 +55,8 @@ Bytes PlainMultiRecordImage(std::span<const FileRecord, 11> plain);
 // Reads record `index` of a file that is at least (index + 1) * 60 bytes long.
 FileRecord RecordAt(std::span<const std::uint8_t> file, std::size_t index);
 
-// The text of a decoded text record, or an empty optional-like failure: returns
-// false when the length byte is above kMaxTextLength or the zero fill is broken.
+// Reads the text of a plain text record into `text`; false when the length
+// byte is above kMaxTextLength or the zero fill behind the text is broken.
 bool ReadTextRecord(const FileRecord& record, std::string& text);
 
 std::uint16_t StoredCheck(const FileRecord& record);
