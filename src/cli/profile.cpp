@@ -100,7 +100,7 @@ class Object {
         }
         const auto n = v.get<long long>();
         if (n < min || n > max) {
-            fail(key, CheckIntegerRange(n < min ? min - 1 : max + 1, min, max)->english);
+            fail(key, CheckIntegerRange(min - 1, min, max)->english); // the dialogs' message
         }
         return static_cast<int>(n);
     }
