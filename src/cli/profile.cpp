@@ -397,7 +397,7 @@ MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bo
     MmsSettings s = DefaultMmsSettings(family);
     manual = o.option("mode", kModes, 0) == 1;
     refuseInManualMode(o, manual);
-    s.mmsStatus = o.option("mms_status", MmsStatusList(family), s.mmsStatus);
+    s.mmsSendMode = o.option("mms_status", MmsStatusList(family), s.mmsSendMode);
     s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
     if (family == Family::Quill) {
         s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
@@ -631,7 +631,7 @@ nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
     const bool manual = s.presetCountry == kManualCountry;
     nlohmann::ordered_json o;
     o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
-    o["mms_status"] = entry(MmsStatusList(s.family), s.mmsStatus, withIndices);
+    o["mms_status"] = entry(MmsStatusList(s.family), s.mmsSendMode, withIndices);
     o["pictures_per_day"] = s.picturesPerDay;
     const OperatorPreset* preset = nullptr;
     if (!manual) {

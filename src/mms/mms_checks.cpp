@@ -59,7 +59,7 @@ const Message kGatewayDot{"GateWay Error(.)", "彩信网关错误(.)"};
 } // namespace
 
 std::optional<Message> CheckMmsGenerate(const MmsSettings& s, bool manualMode) {
-    const bool smsOnly = s.mmsStatus == SmsOnlyChoice(s.family);
+    const bool smsOnly = s.mmsSendMode == SmsOnlyChoice(s.family);
     if (!smsOnly && s.phone.empty() && s.email.empty()) {
         return kPhoneAndEmail;
     }

@@ -12,19 +12,7 @@ constexpr std::size_t kMaxPhoneBytes = 32;
 
 std::array<FileRecord, 11> plainRecords(const MmsSettings& s) {
     std::array<FileRecord, 11> records{};
-    FileRecord& h = records[0];
-    h = EmptyRecord();
-    h[0] = LowByte(s.mmsStatus);
-    h[1] = LowByte(s.mmsStatus + 1);
-    h[2] = LowByte(s.connectionKind);
-    h[3] = LowByte(s.picturesPerDay / 10);
-    h[4] = LowByte(s.picturesPerDay % 10);
-    h[5] = LowByte(s.languageCode);
-    h[6] = LowByte(s.tvMode);
-    h[7] = LowByte(s.internationalNumbers);
-    h[8] = LowByte(s.presetCountry);
-    h[9] = LowByte(s.presetOperator);
-    h[10] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    records[0] = MmsHeaderRecord(s);
     const auto& fields = MmsTextFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         records[i + 1] = TextRecord(s.*fields[i].member);
@@ -49,8 +37,8 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
     MmsSettings s;
     s.family = family;
     const int statusCount = static_cast<int>(MmsStatusList(family).size());
-    s.mmsStatus = ReadHeaderByte(h, 0, "MMS status", 0, statusCount - 1, v);
-    ReadHeaderByte(h, 1, "MMS status plus one", s.mmsStatus + 1, s.mmsStatus + 1, v);
+    s.mmsSendMode = ReadHeaderByte(h, 0, "MMS status", 0, statusCount - 1, v);
+    ReadHeaderByte(h, 1, "MMS status plus one", s.mmsSendMode + 1, s.mmsSendMode + 1, v);
     s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
                        ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
     s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
@@ -103,6 +91,22 @@ BuildResult build(const MmsSettings& settings, bool staging) {
 }
 
 } // namespace
+
+FileRecord MmsHeaderRecord(const MmsSettings& s) {
+    FileRecord h = EmptyRecord();
+    h[0] = LowByte(s.mmsSendMode);
+    h[1] = LowByte(s.mmsSendMode + 1);
+    h[2] = LowByte(s.connectionKind);
+    h[3] = LowByte(s.picturesPerDay / 10);
+    h[4] = LowByte(s.picturesPerDay % 10);
+    h[5] = LowByte(s.languageCode);
+    h[6] = LowByte(s.tvMode);
+    h[7] = LowByte(s.internationalNumbers);
+    h[8] = LowByte(s.presetCountry);
+    h[9] = LowByte(s.presetOperator);
+    h[10] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    return h;
+}
 
 const std::array<TextField<MmsSettings>, 10>& MmsTextFields() {
     static const std::array<TextField<MmsSettings>, 10> fields{{

@@ -14,7 +14,7 @@ namespace rosmossel {
 // Everything setup.dat records. Texts are bytes in the system's code page.
 struct MmsSettings {
     Family family = Family::Sedge;
-    int mmsStatus = 1;      // Quill: Off, VGA, SMS. Sedge: Off, VGA, QVGA, SMS
+    int mmsSendMode = 1; // the "MMS Status" list. Quill: Off, VGA, SMS. Sedge: Off, VGA, QVGA, SMS
     int connectionKind = 0; // 0 APN, 1 CSD (manual mode only)
     int picturesPerDay = 0; // 0..99, 0 unlimited
     int languageCode = 2;   // FileLanguageCode
@@ -26,6 +26,9 @@ struct MmsSettings {
     std::string url, apn, gateway, port, phone, email, account, password, recipient2, recipient3;
     bool operator==(const MmsSettings&) const = default;
 };
+
+// Record 0 before scrambling: the mode bytes.
+FileRecord MmsHeaderRecord(const MmsSettings& settings);
 
 // The ten text records in file order, with the most bytes each may hold.
 const std::array<TextField<MmsSettings>, 10>& MmsTextFields();

@@ -47,15 +47,8 @@ std::string_view SenderUserName(std::string_view senderAddress) {
     return senderAddress.substr(0, senderAddress.find('@'));
 }
 
-BuildResult BuildSmtpFile(const SmtpSettings& s) {
-    const auto& fields = SmtpTextFields(s.family);
-    std::string error = CheckTextLimits(s, fields);
-    if (!error.empty()) {
-        return {{}, error};
-    }
-    std::array<FileRecord, 11> records{};
-    FileRecord& h = records[0];
-    h = EmptyRecord();
+FileRecord SmtpHeaderRecord(const SmtpSettings& s) {
+    FileRecord h = EmptyRecord();
     h[1] = LowByte(s.operatorIndex);
     h[2] = LowByte(s.countryIndex);
     h[3] = LowByte(s.picturesPerDay / 10);
@@ -63,6 +56,17 @@ BuildResult BuildSmtpFile(const SmtpSettings& s) {
     h[5] = LowByte(s.languageCode);
     h[6] = s.family == Family::Quill ? LowByte(s.mmsSendMode) : 1;
     h[7] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    return h;
+}
+
+BuildResult BuildSmtpFile(const SmtpSettings& s) {
+    const auto& fields = SmtpTextFields(s.family);
+    std::string error = CheckTextLimits(s, fields);
+    if (!error.empty()) {
+        return {{}, error};
+    }
+    std::array<FileRecord, 11> records{};
+    records[0] = SmtpHeaderRecord(s);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         records[kTextRecords[i]] = TextRecord(s.*fields[i].member);
     }

@@ -24,6 +24,9 @@ struct SmtpSettings {
     bool operator==(const SmtpSettings&) const = default;
 };
 
+// Record 0 before scrambling: the preset indices and mode bytes.
+FileRecord SmtpHeaderRecord(const SmtpSettings& settings);
+
 // The text values the user types, in file order, with their limits per family.
 // The reserved record and the user name are not among them: the first is
 // always empty, the second follows from the sender address.

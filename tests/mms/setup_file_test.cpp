@@ -24,7 +24,7 @@ Bytes setupFile(const MmsSettings& s) {
 
 TEST(SetupFile, EmptyTextsAreStoredAsScrambledZeroes) {
     MmsSettings s = DefaultMmsSettings(Family::Quill);
-    s.mmsStatus = 2;
+    s.mmsSendMode = 2;
     s.presetCountry = kManualCountry;
     const Bytes file = setupFile(s);
     ASSERT_EQ(file.size(), 720u);

@@ -26,6 +26,15 @@ TEST(SmtpFile, SedgeDefaultHeaderAsStored) {
     EXPECT_EQ(file[59], 0x0A);
 }
 
+TEST(SmtpFile, PlainHeaderOfTheDefaults) {
+    const FileRecord sedge = SmtpHeaderRecord(DefaultSmtpSettings(Family::Sedge));
+    const std::uint8_t plain[] = {0, 0, 0, 0, 0, 2, 1, 0};
+    EXPECT_TRUE(std::equal(std::begin(plain), std::end(plain), sedge.begin()));
+    const FileRecord quill = SmtpHeaderRecord(DefaultSmtpSettings(Family::Quill));
+    EXPECT_EQ(quill[6], 1);
+    EXPECT_EQ(quill[7], 25);
+}
+
 TEST(SmtpFile, HeaderAndTextBytes) {
     SmtpSettings quill = DefaultSmtpSettings(Family::Quill);
     SmtpSettings pictures = quill;

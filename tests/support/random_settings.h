@@ -67,7 +67,7 @@ class RandomSettings {
 
     MmsSettings mms(Family family) {
         MmsSettings s = DefaultMmsSettings(family);
-        s.mmsStatus = pick(static_cast<int>(MmsStatusList(family).size()) - 1);
+        s.mmsSendMode = pick(static_cast<int>(MmsStatusList(family).size()) - 1);
         s.picturesPerDay = pick(99);
         s.languageCode = 1 + pick(8);
         s.tvMode = pick(255);
