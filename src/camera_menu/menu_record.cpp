@@ -1,31 +1,37 @@
 #include "camera_menu/menu_record.h"
 
+#include "ui_text/language_table.h"
+
 #include <algorithm>
 
 namespace rosmossel {
 namespace {
 
+// The English column of the dialogs' catalogue: one source for the entries
+// and their order, which is what the record stores.
+std::vector<std::string> englishEntries(Family family, int listId) {
+    for (const OptionListEntry& list : MenuLanguageTable(family).optionLists) {
+        if (list.controlId == listId) {
+            const std::vector<std::string_view> texts = list.textsIn(kEnglish);
+            return {texts.begin(), texts.end()};
+        }
+    }
+    return {};
+}
+
 const MenuOptionLists& buildLists(Family family) {
     static const auto make = [](Family f) {
         MenuOptionLists lists;
-        lists.cameraMode = {"Camera", "Video", "Camera+Video"};
-        lists.imageSize = f == Family::Quill ? std::vector<std::string>{"12MP", "5MP", "2MP"}
-                                             : std::vector<std::string>{"5MP", "12MP", "1.3MP"};
-        lists.videoSize = f == Family::Quill
-                              ? std::vector<std::string>{"1440x1080", "1280x720", "640x480"}
-                              : std::vector<std::string>{"640x480", "320x240"};
-        lists.picturesPerTrigger = {"01 Photo", "02 Photo", "03 Photo"};
-        lists.timeStamp = {"On", "Off"};
-        lists.intervalUnit = {"Sec", "Min"};
-        lists.sensitivity = {"Normal", "High", "Low"};
-        lists.onOff = {"Off", "On"};
-        lists.timeLapse = {"On", "Off"};
-        for (char c = '0'; c <= '9'; ++c) {
-            lists.serialCharacters.emplace_back(1, c);
-        }
-        for (char c = 'A'; c <= 'Z'; ++c) {
-            lists.serialCharacters.emplace_back(1, c);
-        }
+        lists.cameraMode = englishEntries(f, menu_id::CameraMode);
+        lists.imageSize = englishEntries(f, menu_id::ImageSize);
+        lists.videoSize = englishEntries(f, menu_id::VideoSize);
+        lists.picturesPerTrigger = englishEntries(f, menu_id::Pictures);
+        lists.timeStamp = englishEntries(f, menu_id::TimeStamp);
+        lists.intervalUnit = englishEntries(f, menu_id::IntervalUnit);
+        lists.sensitivity = englishEntries(f, menu_id::Sensitivity);
+        lists.onOff = englishEntries(f, menu_id::Timer);
+        lists.timeLapse = englishEntries(f, menu_id::TimeLapse);
+        lists.serialCharacters = englishEntries(f, menu_id::SerialCharacter1);
         return lists;
     };
     static const MenuOptionLists quill = make(Family::Quill);
