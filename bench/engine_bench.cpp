@@ -1,8 +1,8 @@
 // Building each file in memory, and the checksum per byte.
-#include "camera_menu/menu_record.h"
-#include "common/crc16.h"
-#include "mms/setup_file.h"
-#include "smtp/smtp_file.h"
+#include "core/menu/menu_record.h"
+#include "core/format/crc16.h"
+#include "core/mms/setup_file.h"
+#include "core/smtp/smtp_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Opening a camera-menu dialog: construction, catalogue and first show must
 // stay within one frame (16 ms), so the Camera Setup button feels immediate.
 
-#include "app/app_state.h"
-#include "camera_menu/quill_menu_dlg.h"
-#include "camera_menu/sedge_menu_dlg.h"
+#include "core/session/session.h"
+#include "gui/menu/quill_menu_dlg.h"
+#include "gui/menu/sedge_menu_dlg.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 // Start-up time of the tool against a minimal Qt dialog program: whole
 // processes from launch to first window shown, and the same inside one process
 // (building and showing the window only).
-#include "app/app_look.h"
-#include "app/app_state.h"
-#include "app/preferences.h"
-#include "app/settings_store.h"
-#include "app/setup_dlg.h"
+#include "gui/shell/app_look.h"
+#include "core/session/session.h"
+#include "core/session/preferences.h"
+#include "gui/shell/settings_store.h"
+#include "gui/shell/setup_dlg.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -13,7 +13,7 @@ cmake --build build -j "$(nproc)" --target rosmossel rosmossel-cli
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat >&2 <<'MSG'
-Built build/src/app/rosmossel, but there is no display to show it on.
+Built build/src/gui/rosmossel, but there is no display to show it on.
 Run it on a desktop session, or without a display with one of:
   xvfb-run -a scripts/run.sh
   QT_QPA_PLATFORM=offscreen scripts/run.sh
@@ -21,4 +21,4 @@ Run it on a desktop session, or without a display with one of:
 MSG
     exit 2
 fi
-exec build/src/app/rosmossel "$@"
+exec build/src/gui/rosmossel "$@"

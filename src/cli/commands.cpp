@@ -1,13 +1,13 @@
 #include "cli/commands.h"
 
-#include "camera_menu/menu_clock.h"
-#include "camera_menu/menu_record.h"
+#include "core/menu/menu_clock.h"
+#include "core/menu/menu_record.h"
 #include "cli/inspect.h"
 #include "cli/profile.h"
-#include "common/safe_writer.h"
-#include "mms/operator_presets.h"
-#include "smtp/gprs_presets.h"
-#include "ui_text/messages.h"
+#include "core/format/safe_writer.h"
+#include "core/mms/operator_presets.h"
+#include "core/smtp/gprs_presets.h"
+#include "core/text/messages.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "cli/inspect.h"
 
 #include "cli/profile.h"
-#include "common/file_record.h"
+#include "core/format/file_record.h"
 
 #include <algorithm>
 #include <cctype>

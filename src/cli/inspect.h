@@ -1,9 +1,9 @@
 #pragma once
 
-#include "camera_menu/menu_decode.h"
-#include "common/family.h"
-#include "mms/setup_file.h"
-#include "smtp/smtp_file.h"
+#include "core/menu/menu_decode.h"
+#include "core/session/family.h"
+#include "core/mms/setup_file.h"
+#include "core/smtp/smtp_file.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,10 +1,10 @@
 #include "cli/profile.h"
 
-#include "mms/mms_checks.h"
-#include "mms/operator_presets.h"
-#include "smtp/gprs_presets.h"
-#include "smtp/smtp_checks.h"
-#include "ui_text/messages.h"
+#include "core/mms/mms_checks.h"
+#include "core/mms/operator_presets.h"
+#include "core/smtp/gprs_presets.h"
+#include "core/smtp/smtp_checks.h"
+#include "core/text/messages.h"
 
 #include <algorithm>
 #include <array>

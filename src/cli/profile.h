@@ -1,8 +1,8 @@
 #pragma once
 
-#include "camera_menu/menu_record.h"
-#include "mms/setup_file.h"
-#include "smtp/smtp_file.h"
+#include "core/menu/menu_record.h"
+#include "core/mms/setup_file.h"
+#include "core/smtp/smtp_file.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #include "cli/inspect.h"
 #include "cli/profile.h"
-#include "common/safe_writer.h"
+#include "core/format/safe_writer.h"
 #include "support/random_settings.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #pragma once
 
 // Random settings of the kinds the dialogs can produce, for round-trip tests.
-#include "camera_menu/menu_record.h"
-#include "mms/operator_presets.h"
-#include "mms/setup_file.h"
-#include "smtp/gprs_presets.h"
-#include "smtp/smtp_file.h"
+#include "core/menu/menu_record.h"
+#include "core/mms/operator_presets.h"
+#include "core/mms/setup_file.h"
+#include "core/smtp/gprs_presets.h"
+#include "core/smtp/smtp_file.h"
 
 #include <random>
 #include <string>

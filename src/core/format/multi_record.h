@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/format/file_record.h"
+#include "core/format/verdict.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace rosmossel {
+
+// A 720-byte file read back: its eleven records in plain form and the verdict
+// on its frame (length, line ends, check value).
+struct MultiRecordImage {
+    std::array<FileRecord, 11> records{};
+    bool complete = false;                 // the file was 720 bytes, records are filled
+    std::optional<std::uint16_t> matchedK; // the file constant the check value fits
+    Verdict verdict;
+};
+
+// `scrambled` says whether records 0..10 are stored scrambled; `constants` are
+// the check constants the file may use.
+MultiRecordImage ReadMultiRecordFile(std::span<const std::uint8_t> bytes, bool scrambled,
+                                     std::initializer_list<std::uint16_t> constants);
+
+// A named text value of a settings struct with the most bytes it may hold.
+template <typename Settings> struct TextField {
+    const char* key;
+    std::size_t limit;
+    std::string Settings::*member;
+};
+
+// Byte `offset` of a header record, noted as a problem when outside min..max.
+int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* name, int min, int max,
+                   Verdict& verdict);
+
+// Reads the text of `record` into `value`, noting every problem in `verdict`.
+void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
+                     std::size_t limit, std::string& value, Verdict& verdict);
+
+// Empty when every text fits its field, else a message naming the first that
+// does not.
+std::string TextTooLong(const char* key, std::size_t size, std::size_t limit);
+
+template <typename Settings, typename Fields>
+std::string CheckTextLimits(const Settings& settings, const Fields& fields) {
+    for (const auto& field : fields) {
+        const std::size_t size = (settings.*field.member).size();
+        if (size > field.limit) {
+            return TextTooLong(field.key, size, field.limit);
+        }
+    }
+    return {};
+}
+
+// The outcome of building a multi-record file: its bytes, or why it was refused.
+struct BuildResult {
+    Bytes bytes;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+} // namespace rosmossel

@@ -1,0 +1,70 @@
+#include "core/menu/menu_clock.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace rosmossel {
+namespace {
+
+ClockSource& clockSource() {
+    static ClockSource source;
+    return source;
+}
+
+std::string format(const char* pattern, int a, int b, int c, const ClockValue& clock) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, a, b, c, clock.hour, clock.minute, clock.second);
+    return text;
+}
+
+} // namespace
+
+ClockValue CapturedClock;
+
+void SetClockSource(ClockSource source) {
+    clockSource() = std::move(source);
+}
+
+ClockValue ReadLocalClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    // A leap second (60) is not a second the camera knows.
+    return ClockValue{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                      local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};
+}
+
+ClockValue LimitClockYear(ClockValue clock) {
+    if (clock.year > 2031) {
+        clock.year = 2031;
+    } else if (clock.year < 2010) {
+        clock.year = 2011;
+    }
+    return clock;
+}
+
+const ClockValue& CaptureClock() {
+    const ClockSource& source = clockSource();
+    CapturedClock = LimitClockYear(source ? source() : ReadLocalClock());
+    return CapturedClock;
+}
+
+std::optional<std::string> FormatClock(const ClockValue& c, int dateFormat) {
+    switch (dateFormat) {
+    case 0:
+        return format("%d/%02d/%02d %02d:%02d:%02d", c.year, c.month, c.day, c);
+    case 1:
+        return format("%02d/%02d/%04d %02d:%02d:%02d", c.month, c.day, c.year, c);
+    case 2:
+        return format("%02d/%02d/%04d %02d:%02d:%02d", c.day, c.month, c.year, c);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace rosmossel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/mms/setup_file.h"
+#include "core/text/messages.h"
+
+#include <optional>
+
+namespace rosmossel {
+
+// The checks of the MMS Generate button, in their order; the first failure.
+// With the SMS-only status only the phone numbers are examined; the connection
+// fields are examined only in manual mode.
+std::optional<Message> CheckMmsGenerate(const MmsSettings& settings, bool manualMode);
+
+} // namespace rosmossel

@@ -1,0 +1,132 @@
+#include "core/smtp/smtp_file.h"
+
+#include "core/mms/operator_presets.h"
+#include "core/smtp/gprs_presets.h"
+
+#include <algorithm>
+
+namespace rosmossel {
+namespace {
+
+constexpr std::uint16_t kSmtpConstant = 15;
+constexpr std::size_t kReservedRecord = 8;
+constexpr std::size_t kUserNameRecord = 9;
+
+// Record number of each typed text: 1..7 and 10 (8 is reserved, 9 the user name).
+constexpr std::array<std::size_t, 8> kTextRecords{1, 2, 3, 4, 5, 6, 7, 10};
+
+} // namespace
+
+const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
+    static const auto make = [](std::size_t longField) {
+        return std::array<TextField<SmtpSettings>, 8>{{
+            {"gprs_apn", 32, &SmtpSettings::apn},
+            {"gprs_account", 32, &SmtpSettings::account},
+            {"gprs_password", 32, &SmtpSettings::gprsPassword},
+            {"smtp_server", 40, &SmtpSettings::server},
+            {"smtp_port", 10, &SmtpSettings::port},
+            {"sender_address", longField, &SmtpSettings::senderAddress},
+            {"sender_password", 32, &SmtpSettings::senderPassword},
+            {"recipient", longField, &SmtpSettings::recipient},
+        }};
+    };
+    static const auto quill = make(40);
+    static const auto sedge = make(32);
+    return family == Family::Quill ? quill : sedge;
+}
+
+SmtpSettings DefaultSmtpSettings(Family family) {
+    SmtpSettings settings;
+    settings.family = family;
+    settings.mmsSendMode = 1;
+    settings.smsRemoteControl = family == Family::Quill ? 25 : 0;
+    return settings;
+}
+
+std::string_view SenderUserName(std::string_view senderAddress) {
+    return senderAddress.substr(0, senderAddress.find('@'));
+}
+
+FileRecord SmtpHeaderRecord(const SmtpSettings& s) {
+    FileRecord h = EmptyRecord();
+    h[1] = LowByte(s.operatorIndex);
+    h[2] = LowByte(s.countryIndex);
+    h[3] = LowByte(s.picturesPerDay / 10);
+    h[4] = LowByte(s.picturesPerDay % 10);
+    h[5] = LowByte(s.languageCode);
+    h[6] = s.family == Family::Quill ? LowByte(s.mmsSendMode) : 1;
+    h[7] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    return h;
+}
+
+BuildResult BuildSmtpFile(const SmtpSettings& s) {
+    const auto& fields = SmtpTextFields(s.family);
+    std::string error = CheckTextLimits(s, fields);
+    if (!error.empty()) {
+        return {{}, error};
+    }
+    std::array<FileRecord, 11> records{};
+    records[0] = SmtpHeaderRecord(s);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        records[kTextRecords[i]] = TextRecord(s.*fields[i].member);
+    }
+    records[kReservedRecord] = TextRecord({});
+    records[kUserNameRecord] = TextRecord(SenderUserName(s.senderAddress));
+    return {MultiRecordFrame(records, kSmtpConstant), {}};
+}
+
+SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
+    SmtpDecoded out;
+    const MultiRecordImage image = ReadMultiRecordFile(bytes, true, {kSmtpConstant});
+    out.verdict = image.verdict;
+    if (!image.complete) {
+        return out;
+    }
+    Verdict& v = out.verdict;
+    const FileRecord& h = image.records[0];
+    SmtpSettings s;
+    s.family = family;
+    ReadHeaderByte(h, 0, "reserved", 0, 0, v);
+    s.countryIndex = h[2];
+    if (s.countryIndex == kManualCountry) {
+        s.operatorIndex = ReadHeaderByte(h, 1, "operator (manual mode)", 0, 0, v);
+    } else {
+        ReadHeaderByte(h, 2, "country", 0, kCountryCount - 1, v);
+        const int count = s.countryIndex < kCountryCount
+                              ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count
+                              : kSlotsPerCountry;
+        s.operatorIndex = ReadHeaderByte(h, 1, "operator", 0, count - 1, v);
+    }
+    s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
+                       ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
+    s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
+    if (family == Family::Quill) {
+        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode", 0, 2, v);
+        s.smsRemoteControl = ReadHeaderByte(h, 7, "SMS remote control", 0, 25, v);
+    } else {
+        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode (always 1 on Sedge)", 1, 1, v);
+        s.smsRemoteControl =
+            ReadHeaderByte(h, 7, "SMS remote control (always 0 on Sedge)", 0, 0, v);
+    }
+    if (!std::all_of(h.begin() + 8, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
+        v.problems.emplace_back("header bytes 8 to 57 are not all zero");
+    }
+    const auto& fields = SmtpTextFields(family);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        DecodeTextField(image.records[kTextRecords[i]], kTextRecords[i], fields[i].key,
+                        fields[i].limit, s.*fields[i].member, v);
+    }
+    std::string reserved;
+    std::string userName;
+    DecodeTextField(image.records[kReservedRecord], kReservedRecord, "reserved", 0, reserved, v);
+    DecodeTextField(image.records[kUserNameRecord], kUserNameRecord, "user name", fields[5].limit,
+                    userName, v);
+    if (userName != SenderUserName(s.senderAddress)) {
+        v.problems.emplace_back(
+            "record 9 (user name) is not the sender address up to its first \"@\"");
+    }
+    out.settings = s;
+    return out;
+}
+
+} // namespace rosmossel

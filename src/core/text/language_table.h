@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/session/family.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rosmossel {
+
+// Nine languages: 1 Chinese, 2 English, 3 German, 4 Finnish, 5 Italian,
+// 6 French, 7 Hungarian, 8 Slovenian, 9 Czech.
+inline constexpr int kLanguageCount = 9;
+inline constexpr int kEnglish = 2;
+
+// One text per language, in language-number order (column 0 is Chinese).
+using LanguageTexts = std::array<std::string_view, kLanguageCount>;
+
+// The column used for a language number: its own for 1 and 3..9, English for
+// 2 and for every number outside 1..9 (a stored preference may hold anything).
+int LanguageColumn(int language);
+std::string_view TextIn(const LanguageTexts& texts, int language);
+
+// A caption of one control, by identifier.
+struct CaptionEntry {
+    int controlId;
+    LanguageTexts texts;
+};
+
+// A drop-down list: its entries in index order (the index is what files
+// store, so the order is the same in every language) and the entry selected
+// when the dialog opens.
+struct OptionListEntry {
+    int controlId;
+    std::span<const LanguageTexts> entries;
+    int defaultIndex;
+
+    std::vector<std::string_view> textsIn(int language) const;
+};
+
+// The catalogue of one dialog: its captions and its option lists.
+struct LanguageTable {
+    std::span<const CaptionEntry> captions; // shared by both families where possible
+    std::span<const CaptionEntry> familyCaptions;
+    std::span<const OptionListEntry> optionLists;
+};
+
+// Control identifiers of the camera-menu dialogs.
+namespace menu_id {
+inline constexpr int Generate = 1;
+inline constexpr int Exit = 2;
+inline constexpr int VideoLength = 1002;
+inline constexpr int Interval = 1003;
+inline constexpr int ModeLabel = 1004;
+inline constexpr int ImageSizeLabel = 1005;
+inline constexpr int VideoSizeLabel = 1006;
+inline constexpr int PicturesLabel = 1007;
+inline constexpr int VideoLengthLabel = 1008;
+inline constexpr int IntervalLabel = 1009;
+inline constexpr int SensitivityLabel = 1010;
+inline constexpr int TimeStampLabel = 1011;
+inline constexpr int SidePirLabel = 1012;
+inline constexpr int CameraMode = 1013;
+inline constexpr int ImageSize = 1014;
+inline constexpr int VideoSize = 1015;
+inline constexpr int Pictures = 1016;
+inline constexpr int TimerStartHour = 1017;
+inline constexpr int ClockLabel = 1018;
+inline constexpr int TimerLabel = 1019;
+inline constexpr int TimeLapseLabel = 1020;
+inline constexpr int SerialLabel = 1021;
+inline constexpr int TimerStartMinute = 1022;
+inline constexpr int TimerStopHour = 1023;
+inline constexpr int TimerStopMinute = 1024;
+inline constexpr int Timer = 1025;
+inline constexpr int TimeStamp = 1026;
+inline constexpr int Sensitivity = 1027;
+inline constexpr int SidePir = 1028;
+inline constexpr int IntervalUnit = 1029;
+inline constexpr int ClockText = 1030;
+inline constexpr int GetTime = 1031;
+inline constexpr int SerialNumber = 1032;
+inline constexpr int TimeLapse = 1033;
+inline constexpr int SerialCharacter1 = 1034; // 1034..1037
+inline constexpr int TimeLapseHours = 1038;
+inline constexpr int TimeLapseMinutes = 1039;
+inline constexpr int TimeLapseSeconds = 1040;
+inline constexpr int BeepSoundLabel = 1041;
+inline constexpr int BeepSound = 1042;
+inline constexpr int DateFormatLabel = 1043;
+inline constexpr int DateFormat = 1044;
+inline constexpr int SdCycleLabel = 1045;
+inline constexpr int SdCycle = 1046;
+inline constexpr int Select = 1057;
+inline constexpr int StartLabel = 1059;
+inline constexpr int StopLabel = 1060;
+inline constexpr int Default = 1062;
+inline constexpr int Folder = 1064;
+} // namespace menu_id
+
+// The camera-menu catalogue of one family: the twenty shared captions, the
+// family's folder-button caption and the family's option lists.
+const LanguageTable& MenuLanguageTable(Family family);
+
+} // namespace rosmossel

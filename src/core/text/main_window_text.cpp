@@ -1,0 +1,74 @@
+#include "core/text/main_window_text.h"
+
+namespace rosmossel {
+namespace {
+
+constexpr int kLanguageCount = static_cast<int>(kLanguageComboEntries.size());
+constexpr int kModelCount = static_cast<int>(kModelComboEntries.size());
+
+constexpr MainCaptions kEnglishCaptions = {"Camera Setup", "MMS Setup",
+                                           "Smtp Setup",   "Select Language",
+                                           "Camera Model", "Click here to get the latest updates"};
+
+// Indexed by language - 1.
+constexpr std::array<MainCaptions, kLanguageCount> kCaptions = {{
+    {"相机设置", "彩信设置", "SMTP设置", "选择语言", "机器型号", "获取最新版本程序更新"},
+    kEnglishCaptions,
+    {"Kamera Installation", "MMS Installation", kEnglishCaptions.smtpSetup,
+     kEnglishCaptions.selectLanguage, kEnglishCaptions.cameraModel, kEnglishCaptions.update},
+    {"kamera-asetukset", "MMS valikot", kEnglishCaptions.smtpSetup, kEnglishCaptions.selectLanguage,
+     kEnglishCaptions.cameraModel, "paina tasta saadaksesi uusimmat paivitykset"},
+    {"Setup camera", "impost. MMS", kEnglishCaptions.smtpSetup, kEnglishCaptions.selectLanguage,
+     kEnglishCaptions.cameraModel, kEnglishCaptions.update},
+    {"Reglage camera", "Reglage MMS", kEnglishCaptions.smtpSetup, kEnglishCaptions.selectLanguage,
+     kEnglishCaptions.cameraModel, kEnglishCaptions.update},
+    {"Kamera beallita", "MMS beol.", kEnglishCaptions.smtpSetup, kEnglishCaptions.selectLanguage,
+     kEnglishCaptions.cameraModel, kEnglishCaptions.update},
+    {"Nast. kamere", "Nastavi MMS", kEnglishCaptions.smtpSetup, kEnglishCaptions.selectLanguage,
+     kEnglishCaptions.cameraModel, kEnglishCaptions.update},
+    {"Nastaveni", "Nastaveni MMS", "Nastaveni Smtp", "Zvolit Jazyk", "Fotopast Model",
+     "Stisknete pro update"},
+}};
+
+} // namespace
+
+const MainCaptions& MainWindowCaptions(int language) {
+    if (language < 1 || language > kLanguageCount) {
+        return kCaptions[1];
+    }
+    return kCaptions[static_cast<std::size_t>(language - 1)];
+}
+
+const char* VersionLine(int language) {
+    return language == 1 ? "程序版本:1.2.013" : "Version:1.2.013";
+}
+
+const char* FirstLanguageEntry(int currentLanguage) {
+    return currentLanguage == 1 ? "中文" : "Chinese";
+}
+
+int LanguageComboIndex(int currentLanguage, int chineseChosen) {
+    if (currentLanguage == 1) {
+        return 0;
+    }
+    if (currentLanguage == 2) {
+        return chineseChosen == 1 ? 0 : 1;
+    }
+    if (currentLanguage < 1 || currentLanguage > kLanguageCount) {
+        return -1;
+    }
+    return currentLanguage - 1;
+}
+
+LanguageChange ChangeLanguage(int index, int chineseSystem) {
+    if (index == 0) {
+        return {chineseSystem == 1 ? 1 : 2, 1, 1};
+    }
+    return {index + 1, 0, index + 1};
+}
+
+int ModelComboIndex(int currentModel) {
+    return currentModel >= 1 && currentModel <= kModelCount ? currentModel - 1 : -1;
+}
+
+} // namespace rosmossel

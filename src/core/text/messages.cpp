@@ -1,0 +1,61 @@
+#include "core/text/messages.h"
+
+#include <cstdio>
+
+namespace rosmossel {
+namespace {
+
+// printf-style formatting for the message patterns, which are fixed texts.
+template <typename... Args> std::string format(const char* pattern, Args... args) {
+    const int n = std::snprintf(nullptr, 0, pattern, args...);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, pattern, args...);
+    return text;
+}
+
+} // namespace
+
+std::string PictureCountRangePrompt(int min, int max) {
+    return format("“请填入一个在%d和%d之间的整数。”", min, max);
+}
+
+std::optional<Message> CheckIntegerRange(int value, int min, int max) {
+    if (min <= value && value <= max) {
+        return std::nullopt;
+    }
+    return Message{format("Please enter an integer between %d and %d!", min, max),
+                   format("请输入一个介于%d和%d之间的值!", min, max)};
+}
+
+int MaxPhoneDigits(int internationalNumbers, int model) {
+    if (internationalNumbers == 1) {
+        return 32;
+    }
+    switch (model) {
+    case 1:
+    case 3:
+        return 11;
+    case 2:
+    case 4:
+        return 12;
+    default:
+        return 0;
+    }
+}
+
+std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers,
+                                        int model) {
+    const int limit = MaxPhoneDigits(internationalNumbers, model);
+    if (text.size() <= static_cast<std::size_t>(limit)) {
+        return std::nullopt;
+    }
+    return Message{format("The max allowable number of digits phone %d!", limit),
+                   format("最大允许手机号码位数 %d!", limit)};
+}
+
+Message WriteFailedMessage(const WriteError& error) {
+    return Message{"Could not write " + error.path + ": " + error.reason,
+                   "无法写入文件 " + error.path + "：" + error.reason};
+}
+
+} // namespace rosmossel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/format/safe_writer.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rosmossel {
+
+// A message the tool composes: Chinese when the language is 1, English for
+// every other language.
+struct Message {
+    std::string english;
+    std::string chinese;
+
+    const std::string& in(int language) const { return language == 1 ? chinese : english; }
+    bool operator==(const Message&) const = default;
+};
+
+// The toolkit's prompts for a number box that holds no integer, and for the
+// picture count of the e-mail dialogs; Chinese in every language.
+inline constexpr std::string_view kIntegerPrompt = "请键入一个整数。";
+std::string PictureCountRangePrompt(int min, int max);
+
+// Refuses a value outside min..max with the range message.
+std::optional<Message> CheckIntegerRange(int value, int min, int max);
+
+// Longest first phone number: 32 with international numbers, else 11 on the
+// Sedge models (1, 3), 12 on the Quill models (2, 4), 0 for any other model.
+int MaxPhoneDigits(int internationalNumbers, int model);
+
+// Refuses a first phone number longer than MaxPhoneDigits (bytes, every
+// character counts).
+std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers, int model);
+
+// Names the file and the system's reason when a write failed.
+Message WriteFailedMessage(const WriteError& error);
+
+} // namespace rosmossel

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/menu/menu_record.h"
+
+#include <QDialog>
+#include <QString>
+
+#include "gui/dialogs/dialog_support.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace rosmossel {
+
+// What tells the Quill and Sedge camera-menu dialogs apart.
+struct MenuFamilyDescriptor {
+    Family family;
+    const char* title;      // window title, the same in every language
+    const char* cameraName; // the name the success messages start with
+    bool beepAndCycle;      // the Beep Sound and SD Cycle row
+};
+
+inline constexpr MenuFamilyDescriptor kQuillMenu{Family::Quill, "Ros Mossel Quill", "Ros Quill",
+                                                 true};
+inline constexpr MenuFamilyDescriptor kSedgeMenu{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
+                                                 false};
+
+// Catalogue operations of the camera-menu dialogs: the family's option lists
+// with their defaults and its folder button, and the twenty shared captions.
+void FillMenuOptions(const ControlMap& dialog, Family family, int language);
+void ApplyMenuCaptions(const ControlMap& dialog, int language);
+
+// The camera-menu dialog of either family. The user picks the menu settings
+// and a folder; Generate writes menu.dat, Default the factory-settings
+// menu.dat. The dialog stays open after writing; Exit (Escape, close box)
+// rejects it, and the caller shows the main window again.
+class CameraMenuDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CameraMenuDialog(const MenuFamilyDescriptor& family, QWidget* parent = nullptr);
+
+    // The record Generate would write now: lists as selected, numbers as last
+    // taken, the captured clock, the language and TV mode of the process.
+    MenuSettings settings() const;
+    const MenuFamilyDescriptor& family() const { return family_; }
+
+  private:
+    void buildLayout();
+    void bindValues();
+    void connectHandlers();
+
+    void onVideoLengthEdited();
+    void onIntervalEdited();
+    void onTimeFieldEdited(int* value, int limit);
+    void onIntervalUnitChosen(int unit);
+    void onTimerChosen(int selection);
+    void onTimeLapseChosen(int selection);
+    void onSerialNumberChosen(int selection);
+    void refreshClock();
+    void onSelectFolder();
+    void onGenerate();
+    void onDefault();
+
+    void setTimerEditable(bool editable);
+    void setTimeLapseEditable(bool editable);
+    void setSerialCharactersEnabled(bool enabled);
+    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
+    int selected(int listId) const;
+    void select(int listId, int index);
+    // A hand-typed folder counts as soon as the user writes a file.
+    void takeFolder();
+    bool writeFile(const FileRecord& record);
+
+    const MenuFamilyDescriptor& family_;
+    DataExchange exchange_;
+    ControlMap controls_;
+
+    int videoLength_ = 10;
+    int interval_ = 1;
+    int timeLapseHours_ = 0;
+    int timeLapseMinutes_ = 0;
+    int timeLapseSeconds_ = 0;
+    int timerStartHour_ = 0;
+    int timerStartMinute_ = 0;
+    int timerStopHour_ = 0;
+    int timerStopMinute_ = 0;
+    QString clockText_;
+    QString folder_;
+};
+
+} // namespace rosmossel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "gui/menu/menu_dialog.h"
+
+namespace rosmossel {
+
+// Camera menu of the Sedge cameras ("Ros SedgeM", "Ros SedgeMG").
+class CSedgeMenuDlg : public CameraMenuDialog {
+  public:
+    explicit CSedgeMenuDlg(QWidget* parent = nullptr) : CameraMenuDialog(kSedgeMenu, parent) {
+        setObjectName(QStringLiteral("CSedgeMenuDlg"));
+    }
+};
+
+} // namespace rosmossel

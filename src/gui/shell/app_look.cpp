@@ -1,0 +1,79 @@
+#include "gui/shell/app_look.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+
+namespace rosmossel {
+
+QImage DrawApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 256-unit square.
+    p.scale(size / 256.0, size / 256.0);
+    // Tile in the dialog blue.
+    p.setPen(QPen(QColor(255, 255, 255), 8));
+    p.setBrush(kDialogBackground);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+    // Strap behind the camera.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 52, 34));
+    p.drawRect(QRectF(12, 112, 232, 34));
+    // Olive camera body with camouflage patches.
+    p.setBrush(QColor(92, 112, 62));
+    p.setPen(QPen(QColor(46, 58, 32), 6));
+    p.drawRoundedRect(QRectF(58, 40, 140, 180), 26, 26);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(122, 140, 80));
+    p.drawEllipse(QRectF(70, 170, 46, 30));
+    p.drawEllipse(QRectF(140, 58, 40, 26));
+    p.setBrush(QColor(70, 86, 46));
+    p.drawEllipse(QRectF(146, 176, 36, 26));
+    // Motion-sensor window.
+    p.setBrush(QColor(236, 236, 226));
+    p.drawRoundedRect(QRectF(96, 168, 64, 34), 12, 12);
+    // Lens.
+    p.setBrush(QColor(30, 30, 34));
+    p.setPen(QPen(QColor(200, 204, 210), 7));
+    p.drawEllipse(QPointF(128, 112), 38, 38);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 90, 150));
+    p.drawEllipse(QPointF(128, 112), 20, 20);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(QPointF(119, 103), 7, 7);
+    // Status light.
+    p.setBrush(QColor(220, 40, 40));
+    p.drawEllipse(QPointF(84, 62), 7, 7);
+    return image;
+}
+
+QIcon ApplicationIcon() {
+    // Once set for the application, share its images.
+    QIcon icon = QGuiApplication::windowIcon();
+    if (!icon.isNull()) {
+        return icon;
+    }
+    // Drawn rather than decoded: reading an image file first scans the
+    // image-format plugins, which costs more than the rest of start-up.
+    for (int size : {16, 32, 64}) {
+        icon.addPixmap(QPixmap::fromImage(DrawApplicationIcon(size)));
+    }
+    return icon;
+}
+
+void ApplyApplicationLook(QApplication& app) {
+    QPalette palette = app.palette();
+    palette.setColor(QPalette::Window, kDialogBackground);
+    palette.setColor(QPalette::WindowText, kDialogText);
+    // Disabled labels stay readable on the blue, but visibly dimmer.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(205, 218, 242));
+    app.setPalette(palette);
+    QApplication::setWindowIcon(ApplicationIcon());
+}
+
+} // namespace rosmossel

@@ -1,0 +1,15 @@
+#include "gui/shell/settings_store.h"
+#include "gui/shell/setup_app.h"
+#include "gui/shell/system_language.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rosmossel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ros Mossel"));
+    QApplication::setDesktopFileName(QStringLiteral("rosmossel"));
+    const auto store = rosmossel::MakeSystemPreferenceStore();
+    rosmossel::CSetupApp setupApp(*store, rosmossel::SystemDefaultLanguageId());
+    return setupApp.Run();
+}

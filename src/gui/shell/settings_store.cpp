@@ -1,0 +1,198 @@
+#include "gui/shell/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <limits>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#endif
+
+namespace rosmossel {
+namespace {
+
+QString Key(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+#ifdef _WIN32
+// The machine-wide key, with the value types the installer and older
+// versions use: REG_DWORD numbers and a 260-byte REG_SZ company block.
+class RegistryPreferenceStore final : public PreferenceStore {
+  public:
+    ~RegistryPreferenceStore() override { Close(); }
+
+    bool Open() override {
+        Close();
+        return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, kAccess, &key_) == ERROR_SUCCESS;
+    }
+    bool Create() override {
+        Close();
+        return RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                               kAccess, nullptr, &key_, nullptr) == ERROR_SUCCESS;
+    }
+    void Close() override {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+            key_ = nullptr;
+        }
+    }
+    std::optional<std::uint32_t> ReadNumber(std::string_view name) override {
+        DWORD value = 0;
+        DWORD size = sizeof(value);
+        const std::string valueName(name);
+        if (RegQueryValueExA(key_, valueName.c_str(), nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+            size != sizeof(value)) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint32_t>(value);
+    }
+    bool WriteNumber(std::string_view name, std::uint32_t value) override {
+        const DWORD data = value;
+        const std::string valueName(name);
+        return RegSetValueExA(key_, valueName.c_str(), 0, REG_DWORD,
+                              reinterpret_cast<const BYTE*>(&data), sizeof(data)) == ERROR_SUCCESS;
+    }
+    std::optional<std::string> ReadText(std::string_view name) override {
+        std::array<char, kTextBlock> buffer{};
+        DWORD size = kTextBlock;
+        const std::string valueName(name);
+        if (RegQueryValueExA(key_, valueName.c_str(), nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        return std::string(buffer.data(), strnlen(buffer.data(), size));
+    }
+    bool WriteText(std::string_view name, std::string_view text) override {
+        // The text with its terminating zero, zero-padded to the block.
+        std::array<char, kTextBlock> block{};
+        std::memcpy(block.data(), text.data(), std::min(text.size(), block.size() - 1));
+        const std::string valueName(name);
+        return RegSetValueExA(key_, valueName.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(block.data()),
+                              kTextBlock) == ERROR_SUCCESS;
+    }
+
+  private:
+    static constexpr const char* kKeyPath =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ros Mossel.exe";
+    static constexpr REGSAM kAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    static constexpr DWORD kTextBlock = 260;
+    HKEY key_ = nullptr;
+};
+#endif
+
+} // namespace
+
+IniPreferenceStore::IniPreferenceStore(QString path) : path_(std::move(path)) {}
+
+IniPreferenceStore::~IniPreferenceStore() = default;
+
+bool IniPreferenceStore::Open() {
+    Close();
+    const QFileInfo info(path_);
+    if (path_.isEmpty() || !info.isFile() || !info.isReadable()) {
+        return false;
+    }
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    if (settings_->status() != QSettings::NoError) {
+        settings_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool IniPreferenceStore::Create() {
+    Close();
+    if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        return false;
+    }
+    // Append: never empties a file that appeared meanwhile.
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return false;
+    }
+    file.close();
+    return Open();
+}
+
+void IniPreferenceStore::Close() {
+    settings_.reset();
+}
+
+std::optional<std::uint32_t> IniPreferenceStore::ReadNumber(std::string_view name) {
+    if (!settings_) {
+        return std::nullopt;
+    }
+    const QVariant value = settings_->value(Key(name));
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    // Any 32-bit number, also one written as negative by hand; text is not
+    // a number.
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok, 10);
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::uint32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(number);
+}
+
+bool IniPreferenceStore::WriteNumber(std::string_view name, std::uint32_t value) {
+    return Write(name, QVariant::fromValue(value));
+}
+
+std::optional<std::string> IniPreferenceStore::ReadText(std::string_view name) {
+    if (!settings_) {
+        return std::nullopt;
+    }
+    const QVariant value = settings_->value(Key(name));
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+bool IniPreferenceStore::WriteText(std::string_view name, std::string_view text) {
+    return Write(name, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+bool IniPreferenceStore::Write(std::string_view name, const QVariant& value) {
+    if (!settings_ || !QFileInfo(path_).isWritable()) {
+        return false;
+    }
+    settings_->setValue(Key(name), value);
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+QString UserPreferencesPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) {
+        return {};
+    }
+    return folder + QStringLiteral("/rosmossel/preferences.ini");
+}
+
+std::unique_ptr<PreferenceStore> MakeSystemPreferenceStore() {
+#ifdef _WIN32
+    return std::make_unique<RegistryPreferenceStore>();
+#else
+    return std::make_unique<IniPreferenceStore>(UserPreferencesPath());
+#endif
+}
+
+} // namespace rosmossel

@@ -1,0 +1,48 @@
+#include "gui/shell/setup_app.h"
+
+#include "gui/shell/app_look.h"
+#include "core/session/session.h"
+#include "core/session/preferences.h"
+#include "gui/shell/setup_dialogs.h"
+#include "gui/shell/setup_dlg.h"
+
+#include <QApplication>
+
+namespace rosmossel {
+
+CSetupApp::CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId)
+    : store_(store), systemLanguageId_(systemLanguageId) {}
+
+void CSetupApp::InitInstance() {
+    ApplyStartup(SettleStartup(store_, systemLanguageId_));
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (app != nullptr) {
+        ApplyApplicationLook(*app);
+    }
+    // Between a main window and the set-up dialog no window is visible; the
+    // loop below, not the last closed window, decides when the tool ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+int CSetupApp::Run() {
+    InitInstance();
+    for (;;) {
+        std::optional<SetupJob> job;
+        {
+            // A fresh window each time, built from the process-wide state.
+            CSetupDlg mainWindow(store_);
+            mainWindow.exec();
+            job = mainWindow.chosenJob();
+        }
+        if (!job) {
+            return 0;
+        }
+        const std::unique_ptr<QDialog> dialog = CreateSetupDialog(*job, CurrentModel);
+        // Cancelling brings back a main window; confirming ends the tool.
+        if (dialog->exec() == QDialog::Accepted) {
+            return 0;
+        }
+    }
+}
+
+} // namespace rosmossel

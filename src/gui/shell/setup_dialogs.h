@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/text/main_window_text.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace rosmossel {
+
+// The set-up dialog of `job` for `model`, built but not shown, with no parent.
+// The main window shows it modally. Its cancel action (Exit or Cancel,
+// Escape, the close box) must reject() it: a new main window follows. Its
+// accept() ends the tool (the SMTP dialogs' standard confirm action). The
+// dialog's objectName is its class name, e.g. "CQuillMenuDlg".
+std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, int model);
+
+} // namespace rosmossel

@@ -1,0 +1,169 @@
+#include "gui/shell/setup_dlg.h"
+
+#include "gui/shell/about_dlg.h"
+#include "gui/shell/app_look.h"
+#include "core/session/session.h"
+#include "gui/shell/download_page.h"
+#include "core/session/preferences.h"
+#include "ui_setup_dlg.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace rosmossel {
+namespace {
+
+// System-menu command of the "CopyRight" entry.
+constexpr unsigned kCopyRightCommand = 0x0010;
+const char* const kCopyRightText = "CopyRight";
+
+} // namespace
+
+CSetupDlg::CSetupDlg(PreferenceStore& store, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CSetupDlg>()), store_(store) {
+    ui_->setupUi(this);
+    setWindowTitle(QString::fromUtf8(ProductTitle));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(ApplicationIcon());
+#ifndef _WIN32
+    // Without a reachable system menu the entry sits in the window's context menu.
+    copyRightAction_ = new QAction(QString::fromLatin1(kCopyRightText), this);
+    copyRightAction_->setObjectName(QStringLiteral("copyRightAction"));
+    copyRightAction_->setProperty("controlId", kCopyRightCommand);
+    addAction(copyRightAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyRightAction_, &QAction::triggered, this, &CSetupDlg::OnCopyRight);
+#endif
+
+    ApplyCaptions();
+    FillLanguageCombo();
+    for (const char* name : kModelComboEntries) {
+        ui_->modelCombo->addItem(QString::fromLatin1(name));
+    }
+    ui_->modelCombo->setCurrentIndex(ModelComboIndex(CurrentModel));
+    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(CurrentModel));
+
+    connect(ui_->languageCombo, &QComboBox::currentIndexChanged, this,
+            &CSetupDlg::OnLanguageChanged);
+    connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &CSetupDlg::OnModelChanged);
+    connect(ui_->cameraSetupButton, &QPushButton::clicked, this,
+            [this] { OnSetupButton(SetupJob::CameraMenu); });
+    connect(ui_->mmsSetupButton, &QPushButton::clicked, this,
+            [this] { OnSetupButton(SetupJob::Mms); });
+    connect(ui_->smtpSetupButton, &QPushButton::clicked, this,
+            [this] { OnSetupButton(SetupJob::Smtp); });
+    connect(ui_->updateButton, &QPushButton::clicked, this, [] { OpenDownloadPage(); });
+}
+
+CSetupDlg::~CSetupDlg() = default;
+
+void CSetupDlg::ApplyCaptions() {
+    const MainCaptions& captions = MainWindowCaptions(CurrentLanguage);
+    const auto set = [](QAbstractButton* button, const char* text) {
+        button->setText(QString::fromUtf8(text));
+        button->setAccessibleName(button->text());
+    };
+    set(ui_->cameraSetupButton, captions.cameraSetup);
+    set(ui_->mmsSetupButton, captions.mmsSetup);
+    set(ui_->updateButton, captions.update);
+    ui_->versionLabel->setText(QString::fromUtf8(VersionLine(CurrentLanguage)));
+    ui_->versionLabel->setAccessibleName(ui_->versionLabel->text());
+    ui_->languageLabel->setText(QString::fromUtf8(captions.selectLanguage));
+    ui_->languageLabel->setAccessibleName(ui_->languageLabel->text());
+    ui_->languageCombo->setAccessibleName(ui_->languageLabel->text());
+    ui_->modelLabel->setText(QString::fromUtf8(captions.cameraModel));
+    ui_->modelLabel->setAccessibleName(ui_->modelLabel->text());
+    ui_->modelCombo->setAccessibleName(ui_->modelLabel->text());
+    set(ui_->smtpSetupButton, captions.smtpSetup);
+}
+
+void CSetupDlg::FillLanguageCombo() {
+    const QSignalBlocker blocker(ui_->languageCombo);
+    ui_->languageCombo->clear();
+    ui_->languageCombo->addItem(QString::fromUtf8(FirstLanguageEntry(CurrentLanguage)));
+    for (std::size_t i = 1; i < kLanguageComboEntries.size(); ++i) {
+        ui_->languageCombo->addItem(QString::fromLatin1(kLanguageComboEntries[i]));
+    }
+    ui_->languageCombo->setCurrentIndex(LanguageComboIndex(CurrentLanguage, ChineseChosen));
+}
+
+void CSetupDlg::OnLanguageChanged(int index) {
+    if (index < 0) {
+        return;
+    }
+    const LanguageChange change = ChangeLanguage(index, ChineseSystem);
+    CurrentLanguage = change.currentLanguage;
+    ChineseChosen = change.chineseChosen;
+    FillLanguageCombo();
+    // The first entry may have changed its text; keep the user's pick.
+    {
+        const QSignalBlocker blocker(ui_->languageCombo);
+        ui_->languageCombo->setCurrentIndex(index);
+    }
+    ApplyCaptions();
+    WriteLanguage(store_, change.stored);
+}
+
+void CSetupDlg::OnModelChanged(int index) {
+    if (index < 0) {
+        return;
+    }
+    CurrentModel = index + 1;
+    WriteModel(store_, CurrentModel);
+    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(CurrentModel));
+}
+
+void CSetupDlg::OnSetupButton(SetupJob job) {
+    chosenJob_ = job;
+    accept();
+}
+
+void CSetupDlg::OnCopyRight() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CSetupDlg::keyPressEvent(QKeyEvent* event) {
+    // A focused push button takes Enter itself; anywhere else Enter closes
+    // the window, as Escape does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+#ifdef _WIN32
+void CSetupDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (systemMenuExtended_) {
+        return;
+    }
+    systemMenuExtended_ = true;
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (menu != nullptr) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kCopyRightCommand, L"CopyRight");
+    }
+}
+
+bool CSetupDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    const auto* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kCopyRightCommand) {
+        OnCopyRight();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+} // namespace rosmossel

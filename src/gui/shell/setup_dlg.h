@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/text/main_window_text.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+
+namespace Ui {
+class CSetupDlg;
+}
+
+namespace rosmossel {
+
+class PreferenceStore;
+
+// The main window: language and model choosers and the three set-up buttons.
+// It builds itself from the process-wide state and stores each change at once.
+// A set-up button closes it as confirmed and records the job; closing it any
+// other way leaves no job, which ends the tool.
+class CSetupDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CSetupDlg(PreferenceStore& store, QWidget* parent = nullptr);
+    ~CSetupDlg() override;
+
+    std::optional<SetupJob> chosenJob() const { return chosenJob_; }
+
+    // The "CopyRight" entry: the About box, shown modally.
+    void OnCopyRight();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+#ifdef _WIN32
+    void showEvent(QShowEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+  private:
+    void ApplyCaptions();
+    void FillLanguageCombo();
+    void OnLanguageChanged(int index);
+    void OnModelChanged(int index);
+    void OnSetupButton(SetupJob job);
+
+    std::unique_ptr<Ui::CSetupDlg> ui_;
+    PreferenceStore& store_;
+    std::optional<SetupJob> chosenJob_;
+#ifdef _WIN32
+    bool systemMenuExtended_ = false;
+#else
+    QAction* copyRightAction_ = nullptr;
+#endif
+};
+
+} // namespace rosmossel

@@ -1,0 +1,71 @@
+#include "core/smtp/smtp_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rosmossel {
+namespace {
+
+SmtpSettings complete() {
+    SmtpSettings s = DefaultSmtpSettings(Family::Sedge);
+    s.server = "smtp.example.org";
+    s.port = "25";
+    s.senderAddress = "me@example.org";
+    s.senderPassword = "pw";
+    s.recipient = "you@example.org";
+    return s;
+}
+
+TEST(SmtpChecks, FirstFailureInOrder) {
+    const struct {
+        const char* what;
+        bool manual;
+        std::function<void(SmtpSettings&)> change;
+        const char* english; // nullptr: generate may write
+        const char* chinese;
+    } cases[] = {
+        {"complete", false, [](SmtpSettings&) {}, nullptr, nullptr},
+        {"auto mode needs no APN", false, [](SmtpSettings& s) { s.apn.clear(); }, nullptr, nullptr},
+        {"a: manual APN", true, [](SmtpSettings& s) { s.apn = "x"; }, "GPRS APN", "请输入GPRS APN"},
+        {"b: server", false, [](SmtpSettings& s) { s.server = "s"; }, "Smtp Server",
+         "请输入Smtp Server地址"},
+        {"c: port", false, [](SmtpSettings& s) { s.port = "2"; }, "Port", "请设置端口"},
+        {"c: two-character port passes", false, [](SmtpSettings& s) { s.port = "25"; }, nullptr,
+         nullptr},
+        {"d: sender", false, [](SmtpSettings& s) { s.senderAddress = "m"; }, "Please Input Email",
+         "请输入Email"},
+        {"e: sender @", false, [](SmtpSettings& s) { s.senderAddress = "me.org"; },
+         "Email Error(@)", "Email 错误(@)"},
+        {"f: sender dot", false, [](SmtpSettings& s) { s.senderAddress = "me@org"; },
+         "Email Error(.)", "Email 错误(.)"},
+        {"dot before @ passes", false, [](SmtpSettings& s) { s.senderAddress = "m.e@org"; },
+         nullptr, nullptr},
+        {"g: password", false, [](SmtpSettings& s) { s.senderPassword = "p"; },
+         "Sender Email Password", "请输入发送者邮箱密码"},
+        {"h: recipient", false, [](SmtpSettings& s) { s.recipient.clear(); }, "Please Input Email",
+         "请输入Email"},
+        {"i: recipient @", false, [](SmtpSettings& s) { s.recipient = "you.org"; },
+         "Email Error(@)", "Email 错误(@)"},
+        {"j: recipient dot", false, [](SmtpSettings& s) { s.recipient = "you@org"; },
+         "Email Error(.)", "Email 错误(.)"},
+        {"server before port", false, [](SmtpSettings& s) { s.server.clear(), s.port.clear(); },
+         "Smtp Server", "请输入Smtp Server地址"},
+    };
+    for (const auto& c : cases) {
+        SmtpSettings s = complete();
+        s.apn = "internet";
+        c.change(s);
+        const auto failure = CheckSmtpGenerate(s, c.manual);
+        if (c.english == nullptr) {
+            EXPECT_FALSE(failure.has_value()) << c.what;
+        } else {
+            ASSERT_TRUE(failure.has_value()) << c.what;
+            EXPECT_EQ(failure->english, c.english) << c.what;
+            EXPECT_EQ(failure->chinese, c.chinese) << c.what;
+        }
+    }
+}
+
+} // namespace
+} // namespace rosmossel

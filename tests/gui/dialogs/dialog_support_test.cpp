@@ -1,0 +1,174 @@
+#include "core/session/session.h"
+#include "gui/dialogs/dialog_support.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace rosmossel;
+
+namespace {
+
+// A dialog with three bound fields, as a set-up dialog binds them.
+struct ThreeFields {
+    QDialog dialog;
+    QLineEdit* first = new QLineEdit(&dialog);
+    QLineEdit* second = new QLineEdit(&dialog);
+    QLineEdit* name = new QLineEdit(&dialog);
+    int a = 1;
+    int b = 2;
+    QString text = QStringLiteral("abc");
+    DataExchange exchange{&dialog};
+
+    ThreeFields() {
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        layout->addWidget(name);
+        exchange.bindInteger(first, &a, RangeCheck(0, 9));
+        exchange.bindInteger(second, &b, ToolkitRangeCheck(0, 9));
+        exchange.bindText(name, &text, 5);
+        exchange.show();
+    }
+};
+
+} // namespace
+
+class DialogSupportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        CurrentLanguage = 2;
+        test_seam::RecordMessages(true);
+    }
+
+    void takeStopsAtTheFirstFailure_data() {
+        QTest::addColumn<QString>("firstText");
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("failing"); // objectName of the field with the focus
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("toolkit");
+
+        QTest::newRow("all good") << "4"
+                                  << " 7 " << 2 << 4 << 7 << ""
+                                  << "" << false;
+        QTest::newRow("second out of the toolkit's range")
+            << "4"
+            << "12" << 2 << 4 << 12 << "second"
+            << "“请填入一个在0和9之间的整数。”" << true;
+        QTest::newRow("first out of range stops before second")
+            << "10"
+            << "5" << 2 << 10 << 2 << "first"
+            << "Please enter an integer between 0 and 9!" << false;
+        QTest::newRow("Chinese range message") << "10"
+                                               << "5" << 1 << 10 << 2 << "first"
+                                               << "请输入一个介于0和9之间的值!" << false;
+        QTest::newRow("German shows English")
+            << "10"
+            << "5" << 3 << 10 << 2 << "first"
+            << "Please enter an integer between 0 and 9!" << false;
+        QTest::newRow("empty is not an integer, in every language") << ""
+                                                                    << "5" << 3 << 1 << 2 << "first"
+                                                                    << "请键入一个整数。" << true;
+        QTest::newRow("not a number leaves the value") << "3"
+                                                       << "x1" << 2 << 3 << 2 << "second"
+                                                       << "请键入一个整数。" << true;
+    }
+    void takeStopsAtTheFirstFailure() {
+        QFETCH(QString, firstText);
+        QFETCH(QString, secondText);
+        QFETCH(int, language);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QString, failing);
+        QFETCH(QString, message);
+        QFETCH(bool, toolkit);
+        CurrentLanguage = language;
+
+        ThreeFields f;
+        f.first->setObjectName(QStringLiteral("first"));
+        f.second->setObjectName(QStringLiteral("second"));
+        f.first->setText(firstText);
+        f.second->setText(secondText);
+        f.name->setText(QStringLiteral("xyz"));
+
+        QCOMPARE(f.exchange.take(), failing.isEmpty());
+        QCOMPARE(f.a, a);
+        QCOMPARE(f.b, b);
+        // The text after a failure is not read.
+        QCOMPARE(f.text, failing.isEmpty() ? QStringLiteral("xyz") : QStringLiteral("abc"));
+        const auto messages = test_seam::TakeMessages();
+        if (failing.isEmpty()) {
+            QVERIFY(messages.empty());
+            return;
+        }
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].text, message);
+        QCOMPARE(messages[0].toolkitPrompt, toolkit);
+        auto* field = f.dialog.findChild<QLineEdit*>(failing);
+        QCOMPARE(f.dialog.focusWidget(), field);
+        QCOMPARE(field->selectedText(), field->text());
+    }
+
+    void showInstallsLimitsButKeepsLongValuesWhole() {
+        ThreeFields f;
+        QCOMPARE(f.name->maxLength(), 5);
+        f.name->clear();
+        QTest::keyClicks(f.name, QStringLiteral("abcdefgh"));
+        QCOMPARE(f.name->text(), QStringLiteral("abcde"));
+
+        f.text = QStringLiteral("a-much-longer-value");
+        f.exchange.show();
+        QCOMPARE(f.name->text(), f.text);
+        QVERIFY(f.exchange.take());
+        QCOMPARE(f.text, QStringLiteral("a-much-longer-value"));
+    }
+
+    void chooseFolderGivesTheDefaultWhenCancelled() {
+#ifdef Q_OS_WIN
+        QCOMPARE(DefaultFolder(), QStringLiteral("C:\\"));
+#else
+        QCOMPARE(DefaultFolder(), QDir::homePath());
+#endif
+        test_seam::PresetNextFolder(QString());
+        QCOMPARE(ChooseFolder(), DefaultFolder());
+        const QString deep = QStringLiteral("/media/card/") + QString(200, QLatin1Char('d'));
+        test_seam::PresetNextFolder(deep);
+        QCOMPARE(ChooseFolder(), QDir::toNativeSeparators(deep));
+    }
+
+    void catalogueTextGoesToControlsByIdentifier() {
+        QDialog dialog;
+        auto* label = new QLabel(&dialog);
+        auto* edit = new QLineEdit(&dialog);
+        auto* button = new QPushButton(&dialog);
+        SetControlId(label, menu_id::ModeLabel, QStringLiteral("modeLabel"));
+        SetControlId(edit, menu_id::VideoLength, QStringLiteral("videoLength"));
+        SetControlId(button, menu_id::Generate, QStringLiteral("generate"));
+        LabelControl(edit, label, QStringLiteral(" 1"));
+
+        ApplyMenuCaptionsFor(dialog, 3);
+        QCOMPARE(label->text(), QStringLiteral("Modus"));
+        QCOMPARE(button->text(), QStringLiteral("Generieren"));
+        QCOMPARE(edit->accessibleName(), QStringLiteral("Modus 1"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Generieren"));
+        QCOMPARE(FindControl(&dialog, menu_id::Generate), button);
+        QCOMPARE(FindControl(&dialog, 4711), nullptr);
+    }
+
+  private:
+    static void ApplyMenuCaptionsFor(const QDialog& dialog, int language) {
+        ApplyCaptions(ControlsById(&dialog), MenuLanguageTable(Family::Quill).captions, language);
+    }
+};
+
+QTEST_MAIN(DialogSupportTest)
+#include "dialog_support_test.moc"

@@ -1,0 +1,519 @@
+#include "gui/shell/app_look.h"
+#include "core/session/session.h"
+#include "gui/shell/download_page.h"
+#include "core/session/memory_store.h"
+#include "gui/shell/modal_driver.h"
+#include "gui/shell/settings_store.h"
+#include "gui/shell/setup_app.h"
+#include "gui/shell/setup_dialogs.h"
+#include "gui/shell/setup_dlg.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using rosmossel::testing::MemoryStore;
+using rosmossel::testing::ModalDriver;
+
+namespace rosmossel {
+namespace {
+
+QWidget* ById(QWidget* root, int id) {
+    const auto children = root->findChildren<QWidget*>();
+    QWidget* found = nullptr;
+    for (QWidget* w : children) {
+        if (w->property("controlId").toInt() == id) {
+            if (found != nullptr) {
+                return nullptr; // identifiers must be unique
+            }
+            found = w;
+        }
+    }
+    return found;
+}
+
+QString TextOf(QWidget* root, int id) {
+    QWidget* w = ById(root, id);
+    return w == nullptr ? QStringLiteral("<missing %1>").arg(id) : w->property("text").toString();
+}
+
+QComboBox* LanguageCombo(QWidget* root) {
+    return qobject_cast<QComboBox*>(ById(root, 1080));
+}
+QComboBox* ModelCombo(QWidget* root) {
+    return qobject_cast<QComboBox*>(ById(root, 1081));
+}
+QPushButton* Button(QWidget* root, int id) {
+    return qobject_cast<QPushButton*>(ById(root, id));
+}
+
+bool AnyMainWindowVisible() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<CSetupDlg*>(w) != nullptr && w->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class ShellGuiTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+    void init() {
+        ApplyStartup({});
+        SetUrlOpener({});
+        QFile::remove(UserPreferencesPath());
+    }
+
+    void everyControlCarriesIdNameAndAccessibleName() {
+        MemoryStore store;
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Ros Mossel"));
+        for (int id : {1077, 1078, 1079, 1080, 1081, 1000, 1001, 1002, 1076}) {
+            QWidget* w = ById(&dlg, id);
+            QVERIFY2(w != nullptr, qPrintable(QString::number(id)));
+            QVERIFY(!w->objectName().isEmpty());
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(ById(&dlg, 1080)->accessibleName(), QStringLiteral("Select Language"));
+        QCOMPARE(ById(&dlg, 1081)->accessibleName(), QStringLiteral("Camera Model"));
+        QCOMPARE(ById(&dlg, 1000)->accessibleName(), QStringLiteral("Camera Setup"));
+        QCOMPARE(TextOf(&dlg, 1077), QStringLiteral("Version:1.2.013"));
+        QStringList models;
+        for (int i = 0; i < ModelCombo(&dlg)->count(); ++i) {
+            models << ModelCombo(&dlg)->itemText(i);
+        }
+        QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
+    }
+
+    void firstRunFollowsTheSystemLanguage_data() {
+        QTest::addColumn<int>("systemId");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("firstEntry");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("captions"); // 1000, 1078, 1076, 1077
+        const QStringList english = {"Camera Setup", "Select Language",
+                                     "Click here to get the latest updates", "Version:1.2.013"};
+        QTest::newRow("2052") << 2052 << 1 << QStringLiteral("中文") << 0
+                              << QStringList{"相机设置", "选择语言", "获取最新版本程序更新",
+                                             "程序版本:1.2.013"};
+        QTest::newRow("1031") << 1031 << 2 << QStringLiteral("Chinese") << 1 << english;
+        QTest::newRow("5127") << 5127 << 3 << QStringLiteral("Chinese") << 2
+                              << QStringList{"Kamera Installation", "Select Language",
+                                             "Click here to get the latest updates",
+                                             "Version:1.2.013"};
+        QTest::newRow("3079") << 3079 << 2 << QStringLiteral("Chinese") << 1 << english;
+    }
+    void firstRunFollowsTheSystemLanguage() {
+        QFETCH(int, systemId);
+        QFETCH(int, stored);
+        QFETCH(QString, firstEntry);
+        QFETCH(int, selected);
+        QFETCH(QStringList, captions);
+        MemoryStore store;
+        CSetupApp(store, static_cast<std::uint16_t>(systemId)).InitInstance();
+        QCOMPARE(store.numbers.at("language"), static_cast<std::uint32_t>(stored));
+        CSetupDlg dlg(store);
+        QCOMPARE(LanguageCombo(&dlg)->count(), 9);
+        QCOMPARE(LanguageCombo(&dlg)->itemText(0), firstEntry);
+        QCOMPARE(LanguageCombo(&dlg)->currentIndex(), selected);
+        QCOMPARE((QStringList{TextOf(&dlg, 1000), TextOf(&dlg, 1078), TextOf(&dlg, 1076),
+                              TextOf(&dlg, 1077)}),
+                 captions);
+    }
+
+    void chineseChosenOnAnotherSystemSurvivesARestart() {
+        IniPreferenceStore store(UserPreferencesPath());
+        CSetupApp(store, 1031).InitInstance();
+        {
+            CSetupDlg dlg(store);
+            LanguageCombo(&dlg)->setCurrentIndex(0);
+            QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 0);
+            QCOMPARE(LanguageCombo(&dlg)->itemText(0), QStringLiteral("Chinese"));
+            QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
+            QCOMPARE(TextOf(&dlg, 1077), QStringLiteral("Version:1.2.013"));
+            QCOMPARE(FileLanguageCode(), 1);
+            QCOMPARE(CurrentLanguage, 2);
+        }
+        QCOMPARE(QSettings(UserPreferencesPath(), QSettings::IniFormat).value("language").toInt(),
+                 1);
+
+        ApplyStartup({});
+        IniPreferenceStore again(UserPreferencesPath());
+        CSetupApp(again, 1031).InitInstance();
+        CSetupDlg dlg(again);
+        QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 0);
+        QCOMPARE(LanguageCombo(&dlg)->itemText(0), QStringLiteral("Chinese"));
+        QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
+        QCOMPARE(FileLanguageCode(), 1);
+    }
+
+    void chineseSystemSwitchesTheFirstEntry() {
+        MemoryStore store;
+        CSetupApp(store, 2052).InitInstance();
+        CSetupDlg dlg(store);
+        QComboBox* combo = LanguageCombo(&dlg);
+        combo->setCurrentIndex(1);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Chinese"));
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(TextOf(&dlg, 1002), QStringLiteral("Smtp Setup"));
+        QCOMPARE(store.numbers.at("language"), 2u);
+        combo->setCurrentIndex(0);
+        QCOMPARE(combo->itemText(0), QStringLiteral("中文"));
+        QCOMPARE(TextOf(&dlg, 1002), QStringLiteral("SMTP设置"));
+        QCOMPARE(ChineseChosen, 1);
+        QCOMPARE(FileLanguageCode(), 1);
+        // Every caption follows the language at once, also on the update button.
+        combo->setCurrentIndex(8);
+        QCOMPARE(TextOf(&dlg, 1076), QStringLiteral("Stisknete pro update"));
+        QCOMPARE(ById(&dlg, 1076)->accessibleName(), QStringLiteral("Stisknete pro update"));
+        QCOMPARE(ById(&dlg, 1080)->accessibleName(), QStringLiteral("Zvolit Jazyk"));
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Ros Mossel"));
+        QCOMPARE(store.numbers.at("language"), 9u);
+    }
+
+    void modelChoiceSwitchesSmtpSetup() {
+        MemoryStore store;
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        QPushButton* smtp = Button(&dlg, 1002);
+        QVERIFY(!smtp->isEnabled());
+        const bool expected[] = {false, false, true, true};
+        for (int index : {2, 0, 3, 1}) {
+            ModelCombo(&dlg)->setCurrentIndex(index);
+            QCOMPARE(smtp->isEnabled(), expected[index]);
+            QCOMPARE(CurrentModel, index + 1);
+            QCOMPARE(store.numbers.at("model"), static_cast<std::uint32_t>(index + 1));
+        }
+    }
+
+    void storedValuesOutsideTheirRanges() {
+        MemoryStore store = MemoryStore::Complete(12, 7);
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        QCOMPARE(LanguageCombo(&dlg)->currentIndex(), -1);
+        QCOMPARE(ModelCombo(&dlg)->currentIndex(), -1);
+        QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
+        QVERIFY(Button(&dlg, 1002)->isEnabled());
+        QCOMPARE(FileLanguageCode(), 12);
+        QCOMPARE(store.writeCount, 0);
+    }
+
+    void deletedModelComesBackAsSedgeM() {
+        MemoryStore store = MemoryStore::Complete(3, 4);
+        store.numbers.erase("model");
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        QCOMPARE(ModelCombo(&dlg)->currentText(), QStringLiteral("Ros SedgeM"));
+        QVERIFY(!Button(&dlg, 1002)->isEnabled());
+        QCOMPARE(store.numbers.at("model"), 1u);
+        QCOMPARE(LanguageCombo(&dlg)->currentText(), QStringLiteral("Deutsch"));
+    }
+
+    void setupButtonsOpenTheDialogOfTheModel_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("dialog");
+        const struct {
+            int model, button;
+            const char* dialog;
+        } rows[] = {
+            {1, 1000, "CSedgeMenuDlg"}, {2, 1000, "CQuillMenuDlg"}, {3, 1000, "CSedgeMenuDlg"},
+            {4, 1000, "CQuillMenuDlg"}, {7, 1000, "CSedgeMenuDlg"}, {1, 1001, "CSedgeMmsDlg"},
+            {2, 1001, "CQuillMmsDlg"},  {3, 1001, "CSedgeMmsDlg"},  {4, 1001, "CQuillMmsDlg"},
+            {7, 1001, "CSedgeMmsDlg"},  {3, 1002, "CSedgeSmtpDlg"}, {4, 1002, "CQuillSmtpDlg"},
+            {7, 1002, "CSedgeSmtpDlg"},
+        };
+        for (const auto& row : rows) {
+            QTest::addRow("model %d button %d", row.model, row.button)
+                << row.model << row.button << QString::fromLatin1(row.dialog);
+        }
+    }
+    void setupButtonsOpenTheDialogOfTheModel() {
+        QFETCH(int, model);
+        QFETCH(int, button);
+        QFETCH(QString, dialog);
+        MemoryStore store = MemoryStore::Complete(2, static_cast<std::uint32_t>(model));
+        QString opened, title;
+        bool mainHidden = false;
+        int languageBack = -2, modelBack = -2;
+        ModalDriver driver({
+            [&](QWidget* w) {
+                QVERIFY(qobject_cast<CSetupDlg*>(w) != nullptr);
+                LanguageCombo(w)->setCurrentIndex(3);
+                QTest::mouseClick(Button(w, button), Qt::LeftButton);
+            },
+            [&](QWidget* w) {
+                opened = w->objectName();
+                title = w->windowTitle();
+                mainHidden = !AnyMainWindowVisible();
+                QTest::mouseClick(w->findChild<QPushButton*>("exitButton"), Qt::LeftButton);
+            },
+            [&](QWidget* w) {
+                languageBack = LanguageCombo(w)->currentIndex();
+                modelBack = ModelCombo(w)->currentIndex();
+                w->close();
+            },
+        });
+        QCOMPARE(CSetupApp(store, 1033).Run(), 0);
+        QVERIFY(driver.finished());
+        QVERIFY(!driver.timedOut());
+        QCOMPARE(driver.modalsSeenAfterSteps(), 0);
+        QCOMPARE(opened, dialog);
+        QCOMPARE(title, dialog.startsWith("CQuill") ? QStringLiteral("Ros Mossel Quill")
+                                                    : QStringLiteral("Ros Mossel Sedge"));
+        QVERIFY(mainHidden);
+        QCOMPARE(languageBack, 3);
+        QCOMPARE(modelBack, model <= 4 ? model - 1 : -1);
+    }
+
+    void confirmingASetupDialogEndsTheTool() {
+        MemoryStore store = MemoryStore::Complete(2, 4);
+        ModalDriver driver({
+            [](QWidget* w) { QTest::mouseClick(Button(w, 1002), Qt::LeftButton); },
+            [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); },
+        });
+        QCOMPARE(CSetupApp(store, 1033).Run(), 0);
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.modalsSeenAfterSteps(), 0);
+    }
+
+    void closingTheMainWindowEndsTheTool_data() {
+        QTest::addColumn<int>("key"); // 0: the close box
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void closingTheMainWindowEndsTheTool() {
+        QFETCH(int, key);
+        MemoryStore store = MemoryStore::Complete(2, 1);
+        ModalDriver driver({[key](QWidget* w) {
+            if (key == 0) {
+                w->close();
+            } else {
+                // From a chooser: no button takes the key.
+                LanguageCombo(w)->setFocus();
+                QTest::keyClick(LanguageCombo(w), static_cast<Qt::Key>(key));
+            }
+        }});
+        QCOMPARE(CSetupApp(store, 1033).Run(), 0);
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.modalsSeenAfterSteps(), 0);
+        QVERIFY(!driver.timedOut());
+    }
+
+    void updateButtonOpensTheDownloadPageAndKeepsTheWindow() {
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        MemoryStore store = MemoryStore::Complete(4, 3);
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTest::mouseClick(Button(&dlg, 1076), Qt::LeftButton);
+        QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(kDownloadPage))});
+        QVERIFY(dlg.isVisible());
+        QVERIFY(!dlg.chosenJob().has_value());
+        QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 3);
+        QCOMPARE(ModelCombo(&dlg)->currentIndex(), 2);
+        QCOMPARE(TextOf(&dlg, 1076), QStringLiteral("paina tasta saadaksesi uusimmat paivitykset"));
+    }
+
+    void copyRightEntryOpensTheAboutBox() {
+        MemoryStore store = MemoryStore::Complete(2, 1);
+        CSetupApp(store, 1033).InitInstance();
+        CSetupDlg dlg(store);
+        dlg.show();
+        QAction* entry = dlg.findChild<QAction*>("copyRightAction");
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->text(), QStringLiteral("CopyRight"));
+        QVERIFY(dlg.actions().contains(entry));
+        QCOMPARE(dlg.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QString title, address;
+        bool okIsDefault = false;
+        ModalDriver driver({[&](QWidget* w) {
+            title = w->windowTitle();
+            address = TextOf(w, 1047);
+            okIsDefault = Button(w, 1)->isDefault();
+            w->grab().save(QDir::temp().filePath(QStringLiteral("rosmossel-about.png")));
+            QVERIFY(!w->windowIcon().isNull());
+            QTest::mouseClick(Button(w, 1), Qt::LeftButton);
+        }});
+        entry->trigger();
+        QVERIFY(driver.finished());
+        QCOMPARE(title, QStringLiteral("About Setup"));
+        QVERIFY(!address.isEmpty());
+        QVERIFY(okIsDefault);
+        QVERIFY(dlg.isVisible());
+    }
+
+    void everyWindowHasTheColoursAndTheIcon() {
+        MemoryStore store;
+        CSetupApp(store, 1033).InitInstance();
+        QVERIFY(!QApplication::windowIcon().isNull());
+        CSetupDlg dlg(store);
+        const auto setup = CreateSetupDialog(SetupJob::CameraMenu, 2);
+        QMessageBox box;
+        for (QWidget* w : {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(setup.get()),
+                           static_cast<QWidget*>(&box)}) {
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(111, 153, 224));
+            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+            QVERIFY(!w->windowIcon().isNull());
+        }
+        // The painted pixels, not only the palette.
+        const QImage image = dlg.grab().toImage();
+        QCOMPARE(QColor(image.pixel(2, image.height() / 2)), QColor(111, 153, 224));
+    }
+
+    void installedIconIsTheDrawnIcon() {
+        const QImage drawn = DrawApplicationIcon(256).convertToFormat(QImage::Format_ARGB32);
+        drawn.save(QDir::temp().filePath(QStringLiteral("rosmossel-icon.png")));
+        const QImage stored =
+            QImage(QStringLiteral(ROSMOSSEL_SOURCE_DIR "/resources/rosmossel.png"))
+                .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(stored.size(), drawn.size());
+        int worst = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y);
+                const QRgb b = stored.pixel(x, y);
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        }
+        QVERIFY2(worst <= 2, "resources/rosmossel.png differs from the drawn icon");
+    }
+
+    void preferencesFileLivesInTheUserConfigFolder() {
+        const QString path = UserPreferencesPath();
+        QVERIFY2(path.startsWith(config_.path()), qPrintable(path));
+        const auto store = MakeSystemPreferenceStore();
+        CSetupApp(*store, 5127).InitInstance();
+        QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.value("language").toInt(), 3);
+        QCOMPARE(file.value("model").toInt(), 1);
+        QCOMPARE(file.value("TvMode").toInt(), 0);
+        QVERIFY(!file.value("Company").toString().isEmpty());
+    }
+
+    void iniStoreReadsNumbersAndRefusesText() {
+        QDir().mkpath(QFileInfo(UserPreferencesPath()).absolutePath());
+        {
+            QFile file(UserPreferencesPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[General]\nlanguage=65539\nmodel=Quill\nTvMode=-1\n");
+        }
+        IniPreferenceStore store(UserPreferencesPath());
+        QCOMPARE(ReadLanguage(store, 2).language, 3);
+        QVERIFY(!ReadModel(store).has_value());
+        QCOMPARE(ReadTvMode(store), std::optional<std::uint32_t>(0xFFFF));
+        QVERIFY(!HasCompany(store));
+    }
+
+    void unusableStoreIsSilent() {
+        // The folder that should hold the file is a file: nothing can be created.
+        const QString blocker = config_.path() + QStringLiteral("/blocked");
+        {
+            QFile file(blocker);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        IniPreferenceStore store(blocker + QStringLiteral("/preferences.ini"));
+        CSetupApp(store, 2052).InitInstance();
+        QCOMPARE(CurrentLanguage, 1);
+        QCOMPARE(CurrentModel, 1);
+        CSetupDlg dlg(store);
+        ModelCombo(&dlg)->setCurrentIndex(3);
+        QCOMPARE(CurrentModel, 4);
+        QVERIFY(Button(&dlg, 1002)->isEnabled());
+        QVERIFY(!WriteModel(store, 4));
+    }
+
+    // The real program: the locale of its environment decides the first run.
+    void localeDecidesTheFirstRunOfTheProgram_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("zh_CN") << QStringLiteral("zh_CN.UTF-8") << 1;
+        QTest::newRow("de_LI") << QStringLiteral("de_LI.UTF-8") << 3;
+        QTest::newRow("de_AT") << QStringLiteral("de_AT.UTF-8") << 2;
+    }
+    void localeDecidesTheFirstRunOfTheProgram() {
+        QFETCH(QString, lang);
+        QFETCH(int, stored);
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        env.insert("LANG", lang);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", home.path());
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral(ROSMOSSEL_BINARY), {});
+        QVERIFY(tool.waitForStarted());
+        const QString ini = home.filePath(QStringLiteral("rosmossel/preferences.ini"));
+        // The company entry is the last value a first run stores.
+        QTRY_VERIFY_WITH_TIMEOUT(QSettings(ini, QSettings::IniFormat).contains("Company"), 10000);
+        tool.kill();
+        tool.waitForFinished();
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("language").toInt(), stored);
+    }
+
+    // Writes the main window in several languages to the temporary folder, for
+    // a look, and checks that every text fits its control.
+    void mainWindowTextsFit_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("systemId");
+        for (int language = 1; language <= 9; ++language) {
+            QTest::addRow("language %d", language) << language << (language == 1 ? 2052 : 1033);
+        }
+    }
+    void mainWindowTextsFit() {
+        QFETCH(int, language);
+        QFETCH(int, systemId);
+        MemoryStore store = MemoryStore::Complete(static_cast<std::uint32_t>(language), 4);
+        CSetupApp(store, static_cast<std::uint16_t>(systemId)).InitInstance();
+        CSetupDlg dlg(store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.grab().save(
+            QDir::temp().filePath(QStringLiteral("rosmossel-main-%1.png").arg(language)));
+        for (QWidget* w : dlg.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(w) == nullptr &&
+                qobject_cast<QAbstractButton*>(w) == nullptr &&
+                qobject_cast<QComboBox*>(w) == nullptr) {
+                continue;
+            }
+            QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
+                     qPrintable(w->objectName()));
+            QVERIFY2(dlg.rect().contains(QRect(w->mapTo(&dlg, QPoint(0, 0)), w->size())),
+                     qPrintable(w->objectName()));
+        }
+    }
+
+  private:
+    QTemporaryDir config_;
+};
+
+} // namespace rosmossel
+
+QTEST_MAIN(rosmossel::ShellGuiTest)
+#include "shell_gui_test.moc"
