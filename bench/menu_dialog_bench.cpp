@@ -12,9 +12,10 @@
 namespace {
 
 template <typename Dialog> void openMenuDialog(benchmark::State& state) {
-    rosmossel::CurrentLanguage = static_cast<int>(state.range(0));
+    rosmossel::Session session;
+    session.language = static_cast<rosmossel::Language>(state.range(0));
     for (auto _ : state) {
-        Dialog dialog;
+        Dialog dialog(session);
         dialog.show();
         QCoreApplication::processEvents(); // the first expose and paint
         benchmark::DoNotOptimize(dialog.isVisible());

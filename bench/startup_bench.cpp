@@ -1,9 +1,9 @@
 // Start-up time of the tool against a minimal Qt dialog program: whole
 // processes from launch to first window shown, and the same inside one process
 // (building and showing the window only).
-#include "gui/shell/app_look.h"
-#include "core/session/session.h"
 #include "core/session/preferences.h"
+#include "core/session/session.h"
+#include "gui/shell/app_look.h"
 #include "gui/shell/settings_store.h"
 #include "gui/shell/setup_dlg.h"
 
@@ -71,8 +71,9 @@ void ShowUntilExposed(QWidget& window) {
 void BM_InProcessToolMainWindow(benchmark::State& state) {
     rosmossel::IniPreferenceStore store(rosmossel::UserPreferencesPath());
     for (auto _ : state) {
-        rosmossel::ApplyStartup(rosmossel::SettleStartup(store, 1033));
-        rosmossel::CSetupDlg window(store);
+        rosmossel::Session session =
+            rosmossel::SessionFromStartup(rosmossel::SettleStartup(store, 1033));
+        rosmossel::CSetupDlg window(session, store);
         ShowUntilExposed(window);
     }
 }

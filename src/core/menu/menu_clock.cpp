@@ -20,8 +20,6 @@ std::string format(const char* pattern, int a, int b, int c, const ClockValue& c
 
 } // namespace
 
-ClockValue CapturedClock;
-
 void SetClockSource(ClockSource source) {
     clockSource() = std::move(source);
 }
@@ -48,10 +46,9 @@ ClockValue LimitClockYear(ClockValue clock) {
     return clock;
 }
 
-const ClockValue& CaptureClock() {
+ClockValue CaptureClock() {
     const ClockSource& source = clockSource();
-    CapturedClock = LimitClockYear(source ? source() : ReadLocalClock());
-    return CapturedClock;
+    return LimitClockYear(source ? source() : ReadLocalClock());
 }
 
 std::optional<std::string> FormatClock(const ClockValue& c, int dateFormat) {

@@ -8,11 +8,6 @@
 
 namespace rosmossel {
 
-// The clock both camera-menu dialogs write. It is captured when a dialog
-// opens, by Get Time and by a change of the date format, never when the file
-// is generated, so the file holds the time the user saw.
-extern ClockValue CapturedClock;
-
 // Where the clock is read from; tests install a fixed one. An empty source
 // restores the local time of the machine.
 using ClockSource = std::function<ClockValue()>;
@@ -23,8 +18,11 @@ ClockValue ReadLocalClock();
 // be a machine that lost its clock, and lands in 2011.
 ClockValue LimitClockYear(ClockValue clock);
 
-// Reads the source, limits the year and stores the result in CapturedClock.
-const ClockValue& CaptureClock();
+// The clock a camera-menu dialog writes: read from the source, the year
+// limited. A dialog captures it when it opens, by Get Time and by a change of
+// the date format, never when the file is generated, so the file holds the
+// time the user saw.
+ClockValue CaptureClock();
 
 // The clock as the dialog shows it: 0 year/month/day, 1 month/day/year,
 // 2 day/month/year. Any other format leaves the display as it was.

@@ -148,12 +148,14 @@ StartupChoices SettleStartup(PreferenceStore& store, std::uint16_t systemLanguag
     return choices;
 }
 
-void ApplyStartup(const StartupChoices& choices) {
-    ChineseSystem = choices.chineseSystem;
-    ChineseChosen = choices.chineseChosen;
-    CurrentLanguage = choices.currentLanguage;
-    CurrentModel = choices.currentModel;
-    TvMode = choices.tvMode;
+Session SessionFromStartup(const StartupChoices& choices) {
+    Session session;
+    session.chineseSystem = choices.chineseSystem != 0;
+    session.chineseChosen = choices.chineseChosen != 0;
+    session.language = static_cast<Language>(choices.currentLanguage);
+    session.model = static_cast<CameraModel>(choices.currentModel);
+    session.tvMode = choices.tvMode;
+    return session;
 }
 
 } // namespace rosmossel

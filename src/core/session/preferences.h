@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/session.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -74,7 +76,7 @@ struct StartupChoices {
 // Never fails: an unusable store gives the defaults.
 StartupChoices SettleStartup(PreferenceStore& store, std::uint16_t systemLanguageId);
 
-// Puts the settled choices into the process-wide state.
-void ApplyStartup(const StartupChoices& choices);
+// The session a run starts with.
+Session SessionFromStartup(const StartupChoices& choices);
 
 } // namespace rosmossel

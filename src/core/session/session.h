@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/family.h"
+
 #include <cstdint>
 
 namespace rosmossel {
@@ -7,26 +9,58 @@ namespace rosmossel {
 // Caption of the main window and of every message box.
 inline constexpr const char* ProductTitle = "Ros Mossel";
 
-// Process-wide state of one run, touched only on the user-interface thread.
-// 1 Chinese, 2 English, 3 German, 4 Finnish, 5 Italian, 6 French, 7 Hungarian,
-// 8 Slovenian, 9 Czech. Chinese is shown only on a Chinese system.
-extern int CurrentLanguage;
-// 1 "Ros SedgeM", 2 "Ros QuillM", 3 "Ros SedgeMG", 4 "Ros QuillMG".
-extern int CurrentModel;
-// The system's default language is Chinese (PRC).
-extern int ChineseSystem;
-// The user chose Chinese, but English is shown because the system is not Chinese.
-extern int ChineseChosen;
-// Copied into menu.dat and setup.dat; never changed by the user interface.
-extern std::uint32_t TvMode;
-// MMS dialogs: 1 when the first phone number is international.
-extern int InternationalNumbers;
-// MMS dialogs: the preset row and slot last used; 0x80 and 0 in manual mode.
-extern int PresetCountry;
-extern int PresetOperator;
+// The numbers are what the preferences and the files store. A stored
+// preference may hold any number; texts fall back to English for those.
+enum class Language : int {
+    Chinese = 1,
+    English,
+    German,
+    Finnish,
+    Italian,
+    French,
+    Hungarian,
+    Slovenian,
+    Czech
+};
+enum class CameraModel : int { SedgeM = 1, QuillM, SedgeMG, QuillMG };
 
-// The language byte every file stores: the user's choice, also when Chinese
-// was chosen on a system that shows English.
-int FileLanguageCode();
+constexpr int Number(Language language) {
+    return static_cast<int>(language);
+}
+constexpr int Number(CameraModel model) {
+    return static_cast<int>(model);
+}
+
+// The MMS dialogs' country and operator (header bytes 8 and 9 of setup.dat):
+// set by each automatic Generate and kept from one MMS dialog to the next.
+struct MmsPresetSelection {
+    int country = 0;
+    int operatorSlot = 0;
+    bool operator==(const MmsPresetSelection&) const = default;
+};
+
+// What one run of the tool knows besides the dialogs' own values. The
+// application settles it at start-up, the main window changes language and
+// model, and every set-up dialog receives it.
+struct Session {
+    Language language = Language::English;
+    CameraModel model = CameraModel::SedgeM;
+    // The system's default language is Chinese (PRC): only then is Chinese shown.
+    bool chineseSystem = false;
+    // The user chose Chinese, but English is shown because the system is not Chinese.
+    bool chineseChosen = false;
+    // Copied into menu.dat and setup.dat; never changed by the user interface.
+    std::uint32_t tvMode = 0;
+    MmsPresetSelection mmsPreset;
+
+    int languageNumber() const { return Number(language); }
+    int modelNumber() const { return Number(model); }
+    Family family() const { return FamilyOfModel(modelNumber()); }
+    // The language byte every file stores: the user's choice, also when
+    // Chinese was chosen on a system that shows English.
+    int fileLanguageCode() const { return chineseChosen ? 1 : (languageNumber() & 0xFF); }
+    // The low byte of the TV mode, as menu.dat and setup.dat store it.
+    int tvModeByte() const { return static_cast<int>(tvMode & 0xFFu); }
+};
 
 } // namespace rosmossel

@@ -58,4 +58,11 @@ Message WriteFailedMessage(const WriteError& error) {
                    "无法写入文件 " + error.path + "：" + error.reason};
 }
 
+Message UnstorableCharacterMessage(std::string_view field, std::string_view character) {
+    const std::string f(field);
+    const std::string c(character);
+    return Message{"The character \"" + c + "\" in " + f + " cannot be stored on the card",
+                   f + "中的字符“" + c + "”无法存入设置文件"};
+}
+
 } // namespace rosmossel

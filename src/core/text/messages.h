@@ -34,6 +34,10 @@ int MaxPhoneDigits(int internationalNumbers, int model);
 // character counts).
 std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers, int model);
 
+// Refuses a typed character that the system's code page cannot hold,
+// naming the field by its caption.
+Message UnstorableCharacterMessage(std::string_view field, std::string_view character);
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

@@ -1,18 +1,13 @@
 #include "gui/menu/menu_dialog.h"
 
-#include "core/session/session.h"
 #include "core/menu/menu_clock.h"
-#include "core/format/safe_writer.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 #include <array>
 #include <utility>
@@ -22,82 +17,9 @@ namespace {
 
 using namespace menu_id;
 
-constexpr int kStaticId = -1; // labels the program never addresses
 constexpr int kFolderTypingLimit = 80;
 constexpr std::array<int, 4> kSerialCharacterIds = {SerialCharacter1, SerialCharacter1 + 1,
                                                     SerialCharacter1 + 2, SerialCharacter1 + 3};
-
-// Creates the controls of one dialog, each with its identifier and names.
-class ControlFactory {
-  public:
-    ControlFactory(QWidget* dialog, ControlMap& controls) : dialog_(dialog), controls_(controls) {}
-
-    QLabel* label(int id, const char* name, const char* text = "") const {
-        auto* control = new QLabel(QString::fromUtf8(text), dialog_);
-        identify(control, id, name);
-        control->setAccessibleName(control->text());
-        return control;
-    }
-    QComboBox* list(int id, const char* name, QLabel* caption, const QString& suffix = {}) const {
-        auto* control = new QComboBox(dialog_);
-        control->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        identify(control, id, name);
-        LabelControl(control, caption, suffix);
-        return control;
-    }
-    QLineEdit* numberBox(int id, const char* name, QLabel* caption,
-                         const QString& suffix = {}) const {
-        auto* control = new QLineEdit(dialog_);
-        control->setAlignment(Qt::AlignCenter);
-        control->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), control));
-        control->setFixedWidth(control->fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
-                               16);
-        identify(control, id, name);
-        LabelControl(control, caption, suffix);
-        return control;
-    }
-    QLineEdit* textBox(int id, const char* name, QWidget* caption) const {
-        auto* control = new QLineEdit(dialog_);
-        identify(control, id, name);
-        LabelControl(control, caption);
-        return control;
-    }
-    QPushButton* button(int id, const char* name) const {
-        auto* control = new QPushButton(dialog_);
-        identify(control, id, name);
-        return control;
-    }
-
-  private:
-    void identify(QWidget* control, int id, const char* name) const {
-        SetControlId(control, id, QString::fromLatin1(name));
-        if (id >= 0) {
-            controls_.insert(id, control);
-        }
-    }
-
-    QWidget* dialog_;
-    ControlMap& controls_;
-};
-
-QFrame* separator(QWidget* dialog) {
-    auto* line = new QFrame(dialog);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretch = true) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* widget : widgets) {
-        layout->addWidget(widget);
-    }
-    if (stretch) {
-        layout->addStretch(1);
-    }
-    return layout;
-}
 
 // Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
 // are separated by ":"; the switch list comes first.
@@ -126,15 +48,6 @@ QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
     return grid;
 }
 
-void setEditable(QLineEdit* box, bool editable) {
-    box->setReadOnly(!editable);
-    // Read-only boxes look grey, as the platform's dialogs show them.
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base,
-                     QApplication::palette().color(editable ? QPalette::Base : QPalette::Button));
-    box->setPalette(palette);
-}
-
 } // namespace
 
 void FillMenuOptions(const ControlMap& dialog, Family family, int language) {
@@ -147,25 +60,24 @@ void ApplyMenuCaptions(const ControlMap& dialog, int language) {
     ApplyCaptions(dialog, MenuLanguageTable(Family::Quill).captions, language);
 }
 
-CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, QWidget* parent)
-    : QDialog(parent), family_(family), exchange_(this), folder_(DefaultFolder()) {
-    clockText_ = QString::fromStdString(*FormatClock(CaptureClock(), 0));
+CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
+                                   QWidget* parent)
+    : SetupDialog(session, family.title, parent), family_(family), clock_(CaptureClock()) {
+    clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
     buildLayout();
     bindValues();
 
-    exchange_.show();
-    setWindowTitle(QString::fromUtf8(family_.title));
+    finishSetup();
     setTimerEditable(false);
     setTimeLapseEditable(false);
     setSerialCharactersEnabled(false);
-    FillMenuOptions(controls_, family_.family, CurrentLanguage);
-    ApplyMenuCaptions(controls_, CurrentLanguage);
-    ApplyDialogColours(this);
+    FillMenuOptions(controls(), family_.family, language());
+    ApplyMenuCaptions(controls(), language());
     connectHandlers();
 }
 
 void CameraMenuDialog::buildLayout() {
-    const ControlFactory make(this, controls_);
+    const ControlFactory& make = this->make();
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(2, 24);
@@ -192,21 +104,21 @@ void CameraMenuDialog::buildLayout() {
     listHalf(r, 0, SidePirLabel, "sidePirLabel", SidePir, "sidePir");
     QLabel* lengthLabel = make.label(VideoLengthLabel, "videoLengthLabel");
     half(r++, 3, lengthLabel,
-         row({make.numberBox(VideoLength, "videoLength", lengthLabel),
+         Row({make.numberBox(VideoLength, "videoLength", lengthLabel),
               make.label(kStaticId, "videoLengthUnit", "Sec")}));
     QLabel* intervalLabel = make.label(IntervalLabel, "intervalLabel");
     half(r, 0, intervalLabel,
-         row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
+         Row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
               make.numberBox(Interval, "interval", intervalLabel)}));
     listHalf(r++, 3, DateFormatLabel, "dateFormatLabel", DateFormat, "dateFormat");
     if (family_.beepAndCycle) {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
-        SetControlText(controls_.value(BeepSoundLabel), QStringLiteral("Beep Sound"));
-        SetControlText(controls_.value(SdCycleLabel), QStringLiteral("SD Cycle"));
+        SetControlText(controls().value(BeepSoundLabel), QStringLiteral("Beep Sound"));
+        SetControlText(controls().value(SdCycleLabel), QStringLiteral("SD Cycle"));
     }
-    grid->addWidget(separator(this), r++, 0, 1, 5);
+    grid->addWidget(Separator(this), r++, 0, 1, 5);
 
     // The lower block: one label per row, the controls across both halves.
     const auto wide = [&](QLabel* caption, QLayout* controls) {
@@ -215,10 +127,10 @@ void CameraMenuDialog::buildLayout() {
     };
     QLabel* clockLabel = make.label(ClockLabel, "clockLabel");
     QLineEdit* clockBox = make.textBox(ClockText, "clockText", clockLabel);
-    setEditable(clockBox, false); // shown, never typed
+    SetEditable(clockBox, false); // shown, never typed
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
-    wide(clockLabel, row({clockBox, make.button(GetTime, "getTimeButton")}));
+    wide(clockLabel, Row({clockBox, make.button(GetTime, "getTimeButton")}));
 
     const auto unit = [&](const char* text) { return make.label(kStaticId, "unitLabel", text); };
     QLabel* timerLabel = make.label(TimerLabel, "timerLabel");
@@ -239,12 +151,13 @@ void CameraMenuDialog::buildLayout() {
     timerLabel->setMinimumHeight(timerList->sizeHint().height());
 
     QLabel* serialLabel = make.label(SerialLabel, "serialLabel");
-    auto* serialRow = row({make.list(SerialNumber, "serialNumber", serialLabel)}, false);
+    auto* serialRow = Row({make.list(SerialNumber, "serialNumber", serialLabel)}, false);
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         const QString number = QString::number(i + 1);
         serialRow->addWidget(make.list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
                                        QStringLiteral(" ") + number));
-        controls_.value(kSerialCharacterIds[i])
+        controls()
+            .value(kSerialCharacterIds[i])
             ->setObjectName(QStringLiteral("serialCharacter") + number);
     }
     serialRow->addStretch(1);
@@ -261,12 +174,12 @@ void CameraMenuDialog::buildLayout() {
               {make.numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
                unit("Sec")}}));
     lapseLabel->setMinimumHeight(lapseList->sizeHint().height());
-    grid->addWidget(separator(this), r++, 0, 1, 5);
+    grid->addWidget(Separator(this), r++, 0, 1, 5);
 
-    QPushButton* selectButton = make.button(Select, "selectButton");
-    grid->addWidget(selectButton, r, 0);
-    QLineEdit* folderBox = make.textBox(Folder, "folder", selectButton);
-    grid->addWidget(folderBox, r++, 1, 1, 4);
+    const FolderRow folderRow =
+        makeFolderRow(Select, Folder, FolderTyping::Typed, kFolderTypingLimit);
+    grid->addWidget(folderRow.button, r, 0);
+    grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
     QPushButton* generate = make.button(Generate, "generateButton");
     generate->setDefault(true); // Enter anywhere in the dialog generates
@@ -274,24 +187,23 @@ void CameraMenuDialog::buildLayout() {
     buttons->addStretch(1);
     buttons->addWidget(generate);
     buttons->addWidget(make.button(Default, "defaultButton"));
-    buttons->addWidget(make.button(Exit, "exitButton"));
+    buttons->addWidget(makeExitButton(Exit));
     buttons->addStretch(1);
     grid->addLayout(buttons, r++, 0, 1, 5);
 }
 
 void CameraMenuDialog::bindValues() {
     const auto box = [this](int id) { return control<QLineEdit>(id); };
-    exchange_.bindInteger(box(VideoLength), &videoLength_, RangeCheck(1, 60));
-    exchange_.bindInteger(box(Interval), &interval_, RangeCheck(0, 60));
-    exchange_.bindInteger(box(TimeLapseMinutes), &timeLapseMinutes_, RangeCheck(0, 59));
-    exchange_.bindInteger(box(TimeLapseSeconds), &timeLapseSeconds_, RangeCheck(0, 59));
-    exchange_.bindInteger(box(TimeLapseHours), &timeLapseHours_, RangeCheck(0, 23));
-    exchange_.bindInteger(box(TimerStopMinute), &timerStopMinute_, RangeCheck(0, 59));
-    exchange_.bindInteger(box(TimerStopHour), &timerStopHour_, RangeCheck(0, 23));
-    exchange_.bindInteger(box(TimerStartHour), &timerStartHour_, RangeCheck(0, 23));
-    exchange_.bindInteger(box(TimerStartMinute), &timerStartMinute_, RangeCheck(0, 59));
-    exchange_.bindText(box(ClockText), &clockText_);
-    exchange_.bindText(box(Folder), &folder_, kFolderTypingLimit);
+    exchange().bindInteger(box(VideoLength), &videoLength_, RangeCheck(1, 60));
+    exchange().bindInteger(box(Interval), &interval_, RangeCheck(0, 60));
+    exchange().bindInteger(box(TimeLapseMinutes), &timeLapseMinutes_, RangeCheck(0, 59));
+    exchange().bindInteger(box(TimeLapseSeconds), &timeLapseSeconds_, RangeCheck(0, 59));
+    exchange().bindInteger(box(TimeLapseHours), &timeLapseHours_, RangeCheck(0, 23));
+    exchange().bindInteger(box(TimerStopMinute), &timerStopMinute_, RangeCheck(0, 59));
+    exchange().bindInteger(box(TimerStopHour), &timerStopHour_, RangeCheck(0, 23));
+    exchange().bindInteger(box(TimerStartHour), &timerStartHour_, RangeCheck(0, 23));
+    exchange().bindInteger(box(TimerStartMinute), &timerStartMinute_, RangeCheck(0, 59));
+    exchange().bindText(box(ClockText), &clockText_);
 }
 
 void CameraMenuDialog::connectHandlers() {
@@ -322,111 +234,93 @@ void CameraMenuDialog::connectHandlers() {
             &CameraMenuDialog::onSerialNumberChosen);
     connect(list(DateFormat), &QComboBox::activated, this, &CameraMenuDialog::refreshClock);
     for (int id : {CameraMode, ImageSize}) {
-        connect(list(id), &QComboBox::activated, this, [this] { exchange_.take(); });
+        connect(list(id), &QComboBox::activated, this, [this] { exchange().take(); });
     }
     connect(button(GetTime), &QPushButton::clicked, this, &CameraMenuDialog::refreshClock);
-    connect(button(Select), &QPushButton::clicked, this, &CameraMenuDialog::onSelectFolder);
     connect(button(Generate), &QPushButton::clicked, this, &CameraMenuDialog::onGenerate);
     connect(button(Default), &QPushButton::clicked, this, &CameraMenuDialog::onDefault);
-    connect(button(Exit), &QPushButton::clicked, this, &QDialog::reject);
-}
-
-int CameraMenuDialog::selected(int listId) const {
-    return control<QComboBox>(listId)->currentIndex();
-}
-
-void CameraMenuDialog::select(int listId, int index) {
-    control<QComboBox>(listId)->setCurrentIndex(index);
 }
 
 void CameraMenuDialog::setTimerEditable(bool editable) {
     for (int id : {TimerStartHour, TimerStartMinute, TimerStopHour, TimerStopMinute}) {
-        setEditable(control<QLineEdit>(id), editable);
+        SetEditable(control<QLineEdit>(id), editable);
     }
 }
 
 void CameraMenuDialog::setTimeLapseEditable(bool editable) {
     for (int id : {TimeLapseHours, TimeLapseMinutes, TimeLapseSeconds}) {
-        setEditable(control<QLineEdit>(id), editable);
+        SetEditable(control<QLineEdit>(id), editable);
     }
 }
 
 void CameraMenuDialog::setSerialCharactersEnabled(bool enabled) {
     for (int id : kSerialCharacterIds) {
-        controls_.value(id)->setEnabled(enabled);
+        controls().value(id)->setEnabled(enabled);
     }
 }
 
 void CameraMenuDialog::onVideoLengthEdited() {
-    exchange_.take();
+    exchange().take();
     if (videoLength_ > 60 || videoLength_ == 0) {
         videoLength_ = 10;
-        exchange_.show();
+        exchange().show();
     }
 }
 
 void CameraMenuDialog::onIntervalEdited() {
     const int unit = selected(IntervalUnit);
-    exchange_.take();
+    exchange().take();
     if (unit == 1 && interval_ == 0) {
         interval_ = 1;
-        exchange_.show();
+        exchange().show();
     }
     if (unit >= 0 && interval_ > 60) {
         interval_ = 1;
-        exchange_.show();
+        exchange().show();
     }
 }
 
 void CameraMenuDialog::onTimeFieldEdited(int* value, int limit) {
-    exchange_.take();
+    exchange().take();
     if (*value > limit) {
         *value = 0;
-        exchange_.show();
+        exchange().show();
     }
 }
 
 void CameraMenuDialog::onIntervalUnitChosen(int unit) {
-    exchange_.take();
+    exchange().take();
     if (unit == 1 && interval_ == 0) {
         interval_ = 1;
-        exchange_.show();
+        exchange().show();
     }
 }
 
 void CameraMenuDialog::onTimerChosen(int selection) {
-    exchange_.take();
+    exchange().take();
     setTimerEditable(selection != 0);
-    exchange_.show();
+    exchange().show();
 }
 
 void CameraMenuDialog::onTimeLapseChosen(int selection) {
-    exchange_.take();
+    exchange().take();
     setTimeLapseEditable(selection != 1);
-    exchange_.show();
+    exchange().show();
 }
 
 void CameraMenuDialog::onSerialNumberChosen(int selection) {
-    exchange_.take();
+    exchange().take();
     setSerialCharactersEnabled(selection != 0);
-    exchange_.show();
+    exchange().show();
 }
 
 void CameraMenuDialog::refreshClock() {
     const int dateFormat = selected(DateFormat);
-    if (auto text = FormatClock(CaptureClock(), dateFormat)) {
+    clock_ = CaptureClock();
+    if (auto text = FormatClock(clock_, dateFormat)) {
         clockText_ = QString::fromStdString(*text);
     }
-    exchange_.show();
-}
-
-void CameraMenuDialog::onSelectFolder() {
-    folder_ = ChooseFolder();
-    exchange_.show();
-}
-
-void CameraMenuDialog::takeFolder() {
-    folder_ = control<QLineEdit>(Folder)->text();
+    exchange().show();
 }
 
 MenuSettings CameraMenuDialog::settings() const {
@@ -446,7 +340,7 @@ MenuSettings CameraMenuDialog::settings() const {
     s.timeLapseHours = timeLapseHours_;
     s.timeLapseMinutes = timeLapseMinutes_;
     s.timeLapseSeconds = timeLapseSeconds_;
-    s.clock = CapturedClock;
+    s.clock = clock_;
     s.timerStartHour = timerStartHour_;
     s.timerStartMinute = timerStartMinute_;
     s.timerStopHour = timerStopHour_;
@@ -455,8 +349,8 @@ MenuSettings CameraMenuDialog::settings() const {
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         s.serialCharacters[i] = selected(kSerialCharacterIds[i]);
     }
-    s.languageCode = FileLanguageCode();
-    s.tvMode = static_cast<int>(TvMode & 0xFFu);
+    s.languageCode = session().fileLanguageCode();
+    s.tvMode = session().tvModeByte();
     if (family_.beepAndCycle) {
         s.beepSound = selected(BeepSound);
         s.sdCycle = selected(SdCycle);
@@ -464,29 +358,18 @@ MenuSettings CameraMenuDialog::settings() const {
     return s;
 }
 
-bool CameraMenuDialog::writeFile(const FileRecord& record) {
-    const std::string path = FilePathInFolder(folder_.toStdString(), "menu.dat");
-    if (auto error = WriteFileSafely(path, record)) {
-        ShowMessage(QString::fromStdString(WriteFailedMessage(*error).in(CurrentLanguage)));
-        return false;
-    }
-    return true;
-}
-
 void CameraMenuDialog::onGenerate() {
-    takeFolder();
-    if (!writeFile(BuildMenuRecord(settings()))) {
+    // What the boxes show is what gets written: a box without a number stops it.
+    if (!exchange().take()) {
         return;
     }
     const std::string name = family_.cameraName;
-    const Message done{name + " Configuration file is generated",
-                       name + " 相机菜单设置文件已经生成"};
-    ShowMessage(QString::fromStdString(done.in(CurrentLanguage)));
+    writeToFolder("menu.dat", BuildMenuRecord(settings()),
+                  {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"});
 }
 
 void CameraMenuDialog::onDefault() {
-    takeFolder();
-    exchange_.take(); // a range message may appear; the reset goes on regardless
+    exchange().take(); // a range message may appear; the reset goes on regardless
     for (int id : {CameraMode, ImageSize, VideoSize, Pictures, TimeStamp, Sensitivity, Timer,
                    SerialNumber, kSerialCharacterIds[0], kSerialCharacterIds[1],
                    kSerialCharacterIds[2], kSerialCharacterIds[3]}) {
@@ -501,15 +384,12 @@ void CameraMenuDialog::onDefault() {
     setTimerEditable(false);
     setTimeLapseEditable(false);
     setSerialCharactersEnabled(false);
-    exchange_.show();
+    exchange().show();
 
-    if (!writeFile(BuildFactoryMenuRecord())) {
-        return;
-    }
     const std::string name = family_.cameraName;
-    const Message done{name + " Camera menu factory settings file has been generated",
-                       name + " 相机菜单出厂设置文件已经生成"};
-    ShowMessage(QString::fromStdString(done.in(CurrentLanguage)));
+    writeToFolder("menu.dat", BuildFactoryMenuRecord(),
+                  {name + " Camera menu factory settings file has been generated",
+                   name + " 相机菜单出厂设置文件已经生成"});
 }
 
 } // namespace rosmossel

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "core/menu/menu_record.h"
+#include "gui/dialogs/setup_dialog.h"
 
-#include <QDialog>
 #include <QString>
-
-#include "gui/dialogs/dialog_support.h"
-
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 
 namespace rosmossel {
 
@@ -35,14 +29,15 @@ void ApplyMenuCaptions(const ControlMap& dialog, int language);
 // and a folder; Generate writes menu.dat, Default the factory-settings
 // menu.dat. The dialog stays open after writing; Exit (Escape, close box)
 // rejects it, and the caller shows the main window again.
-class CameraMenuDialog : public QDialog {
+class CameraMenuDialog : public SetupDialog {
     Q_OBJECT
 
   public:
-    explicit CameraMenuDialog(const MenuFamilyDescriptor& family, QWidget* parent = nullptr);
+    CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
+                     QWidget* parent = nullptr);
 
     // The record Generate would write now: lists as selected, numbers as last
-    // taken, the captured clock, the language and TV mode of the process.
+    // taken, the captured clock, the session's language and TV mode.
     MenuSettings settings() const;
     const MenuFamilyDescriptor& family() const { return family_; }
 
@@ -59,23 +54,14 @@ class CameraMenuDialog : public QDialog {
     void onTimeLapseChosen(int selection);
     void onSerialNumberChosen(int selection);
     void refreshClock();
-    void onSelectFolder();
     void onGenerate();
     void onDefault();
 
     void setTimerEditable(bool editable);
     void setTimeLapseEditable(bool editable);
     void setSerialCharactersEnabled(bool enabled);
-    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
-    int selected(int listId) const;
-    void select(int listId, int index);
-    // A hand-typed folder counts as soon as the user writes a file.
-    void takeFolder();
-    bool writeFile(const FileRecord& record);
 
     const MenuFamilyDescriptor& family_;
-    DataExchange exchange_;
-    ControlMap controls_;
 
     int videoLength_ = 10;
     int interval_ = 1;
@@ -86,8 +72,8 @@ class CameraMenuDialog : public QDialog {
     int timerStartMinute_ = 0;
     int timerStopHour_ = 0;
     int timerStopMinute_ = 0;
+    ClockValue clock_;
     QString clockText_;
-    QString folder_;
 };
 
 } // namespace rosmossel

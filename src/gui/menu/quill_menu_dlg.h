@@ -7,7 +7,8 @@ namespace rosmossel {
 // Camera menu of the Quill cameras ("Ros QuillM", "Ros QuillMG").
 class CQuillMenuDlg : public CameraMenuDialog {
   public:
-    explicit CQuillMenuDlg(QWidget* parent = nullptr) : CameraMenuDialog(kQuillMenu, parent) {
+    explicit CQuillMenuDlg(Session& session, QWidget* parent = nullptr)
+        : CameraMenuDialog(kQuillMenu, session, parent) {
         setObjectName(QStringLiteral("CQuillMenuDlg"));
     }
 };

@@ -7,7 +7,8 @@ namespace rosmossel {
 // Camera menu of the Sedge cameras ("Ros SedgeM", "Ros SedgeMG").
 class CSedgeMenuDlg : public CameraMenuDialog {
   public:
-    explicit CSedgeMenuDlg(QWidget* parent = nullptr) : CameraMenuDialog(kSedgeMenu, parent) {
+    explicit CSedgeMenuDlg(Session& session, QWidget* parent = nullptr)
+        : CameraMenuDialog(kSedgeMenu, session, parent) {
         setObjectName(QStringLiteral("CSedgeMenuDlg"));
     }
 };

@@ -1,8 +1,7 @@
 #include "gui/shell/setup_app.h"
 
-#include "gui/shell/app_look.h"
-#include "core/session/session.h"
 #include "core/session/preferences.h"
+#include "gui/shell/app_look.h"
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 
@@ -14,7 +13,7 @@ CSetupApp::CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId)
     : store_(store), systemLanguageId_(systemLanguageId) {}
 
 void CSetupApp::InitInstance() {
-    ApplyStartup(SettleStartup(store_, systemLanguageId_));
+    session_ = SessionFromStartup(SettleStartup(store_, systemLanguageId_));
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (app != nullptr) {
         ApplyApplicationLook(*app);
@@ -29,15 +28,15 @@ int CSetupApp::Run() {
     for (;;) {
         std::optional<SetupJob> job;
         {
-            // A fresh window each time, built from the process-wide state.
-            CSetupDlg mainWindow(store_);
+            // A fresh window each time, built from the session.
+            CSetupDlg mainWindow(session_, store_);
             mainWindow.exec();
             job = mainWindow.chosenJob();
         }
         if (!job) {
             return 0;
         }
-        const std::unique_ptr<QDialog> dialog = CreateSetupDialog(*job, CurrentModel);
+        const std::unique_ptr<QDialog> dialog = CreateSetupDialog(*job, session_);
         // Cancelling brings back a main window; confirming ends the tool.
         if (dialog->exec() == QDialog::Accepted) {
             return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/session.h"
+
 #include <cstdint>
 
 namespace rosmossel {
@@ -15,8 +17,10 @@ class CSetupApp {
     // language identifier (SystemDefaultLanguageId() outside tests).
     CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId);
 
-    // Start-up only: process-wide state, colours and icon. Needs a QApplication.
+    // Start-up only: the session, colours and icon. Needs a QApplication.
     void InitInstance();
+
+    const Session& session() const { return session_; }
 
     // InitInstance, then the windows; returns the process's exit code.
     int Run();
@@ -24,6 +28,7 @@ class CSetupApp {
   private:
     PreferenceStore& store_;
     std::uint16_t systemLanguageId_;
+    Session session_;
 };
 
 } // namespace rosmossel

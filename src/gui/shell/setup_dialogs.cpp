@@ -45,11 +45,11 @@ std::unique_ptr<QDialog> StandInDialog(const char* className, bool quill) {
 
 } // namespace
 
-std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, int model) {
-    const bool quill = OpensQuillDialog(job, model);
+std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session) {
+    const bool quill = OpensQuillDialog(job, session.modelNumber());
     if (job == SetupJob::CameraMenu) {
-        return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMenuDlg>())
-                     : std::make_unique<CSedgeMenuDlg>();
+        return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMenuDlg>(session))
+                     : std::make_unique<CSedgeMenuDlg>(session);
     }
     return StandInDialog(DialogClassName(job, quill), quill);
 }

@@ -1,10 +1,10 @@
 #include "gui/shell/setup_dlg.h"
 
+#include "core/session/preferences.h"
+#include "core/session/session.h"
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
-#include "core/session/session.h"
 #include "gui/shell/download_page.h"
-#include "core/session/preferences.h"
 #include "ui_setup_dlg.h"
 
 #include <QAction>
@@ -27,8 +27,8 @@ const char* const kCopyRightText = "CopyRight";
 
 } // namespace
 
-CSetupDlg::CSetupDlg(PreferenceStore& store, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CSetupDlg>()), store_(store) {
+CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CSetupDlg>()), session_(session), store_(store) {
     ui_->setupUi(this);
     setWindowTitle(QString::fromUtf8(ProductTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -48,8 +48,8 @@ CSetupDlg::CSetupDlg(PreferenceStore& store, QWidget* parent)
     for (const char* name : kModelComboEntries) {
         ui_->modelCombo->addItem(QString::fromLatin1(name));
     }
-    ui_->modelCombo->setCurrentIndex(ModelComboIndex(CurrentModel));
-    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(CurrentModel));
+    ui_->modelCombo->setCurrentIndex(ModelComboIndex(session_.modelNumber()));
+    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(session_.modelNumber()));
 
     connect(ui_->languageCombo, &QComboBox::currentIndexChanged, this,
             &CSetupDlg::OnLanguageChanged);
@@ -66,7 +66,7 @@ CSetupDlg::CSetupDlg(PreferenceStore& store, QWidget* parent)
 CSetupDlg::~CSetupDlg() = default;
 
 void CSetupDlg::ApplyCaptions() {
-    const MainCaptions& captions = MainWindowCaptions(CurrentLanguage);
+    const MainCaptions& captions = MainWindowCaptions(session_.languageNumber());
     const auto set = [](QAbstractButton* button, const char* text) {
         button->setText(QString::fromUtf8(text));
         button->setAccessibleName(button->text());
@@ -74,7 +74,7 @@ void CSetupDlg::ApplyCaptions() {
     set(ui_->cameraSetupButton, captions.cameraSetup);
     set(ui_->mmsSetupButton, captions.mmsSetup);
     set(ui_->updateButton, captions.update);
-    ui_->versionLabel->setText(QString::fromUtf8(VersionLine(CurrentLanguage)));
+    ui_->versionLabel->setText(QString::fromUtf8(VersionLine(session_.languageNumber())));
     ui_->versionLabel->setAccessibleName(ui_->versionLabel->text());
     ui_->languageLabel->setText(QString::fromUtf8(captions.selectLanguage));
     ui_->languageLabel->setAccessibleName(ui_->languageLabel->text());
@@ -88,20 +88,21 @@ void CSetupDlg::ApplyCaptions() {
 void CSetupDlg::FillLanguageCombo() {
     const QSignalBlocker blocker(ui_->languageCombo);
     ui_->languageCombo->clear();
-    ui_->languageCombo->addItem(QString::fromUtf8(FirstLanguageEntry(CurrentLanguage)));
+    ui_->languageCombo->addItem(QString::fromUtf8(FirstLanguageEntry(session_.languageNumber())));
     for (std::size_t i = 1; i < kLanguageComboEntries.size(); ++i) {
         ui_->languageCombo->addItem(QString::fromLatin1(kLanguageComboEntries[i]));
     }
-    ui_->languageCombo->setCurrentIndex(LanguageComboIndex(CurrentLanguage, ChineseChosen));
+    ui_->languageCombo->setCurrentIndex(
+        LanguageComboIndex(session_.languageNumber(), session_.chineseChosen ? 1 : 0));
 }
 
 void CSetupDlg::OnLanguageChanged(int index) {
     if (index < 0) {
         return;
     }
-    const LanguageChange change = ChangeLanguage(index, ChineseSystem);
-    CurrentLanguage = change.currentLanguage;
-    ChineseChosen = change.chineseChosen;
+    const LanguageChange change = ChangeLanguage(index, session_.chineseSystem ? 1 : 0);
+    session_.language = static_cast<Language>(change.currentLanguage);
+    session_.chineseChosen = change.chineseChosen != 0;
     FillLanguageCombo();
     // The first entry may have changed its text; keep the user's pick.
     {
@@ -116,9 +117,9 @@ void CSetupDlg::OnModelChanged(int index) {
     if (index < 0) {
         return;
     }
-    CurrentModel = index + 1;
-    WriteModel(store_, CurrentModel);
-    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(CurrentModel));
+    session_.model = static_cast<CameraModel>(index + 1);
+    WriteModel(store_, session_.modelNumber());
+    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(session_.modelNumber()));
 }
 
 void CSetupDlg::OnSetupButton(SetupJob job) {

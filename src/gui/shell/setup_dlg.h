@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/session/session.h"
 #include "core/text/main_window_text.h"
 
 #include <QDialog>
@@ -18,14 +19,15 @@ namespace rosmossel {
 class PreferenceStore;
 
 // The main window: language and model choosers and the three set-up buttons.
-// It builds itself from the process-wide state and stores each change at once.
+// It builds itself from the session, and changes the session and the stored
+// preferences at once when the user picks a language or model.
 // A set-up button closes it as confirmed and records the job; closing it any
 // other way leaves no job, which ends the tool.
 class CSetupDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CSetupDlg(PreferenceStore& store, QWidget* parent = nullptr);
+    CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent = nullptr);
     ~CSetupDlg() override;
 
     std::optional<SetupJob> chosenJob() const { return chosenJob_; }
@@ -48,6 +50,7 @@ class CSetupDlg : public QDialog {
     void OnSetupButton(SetupJob job);
 
     std::unique_ptr<Ui::CSetupDlg> ui_;
+    Session& session_;
     PreferenceStore& store_;
     std::optional<SetupJob> chosenJob_;
 #ifdef _WIN32

@@ -11,7 +11,6 @@ TEST(MenuClock, YearIsHeldToTheCamerasRange) {
     for (const auto& [year, expected] : cases) {
         SetClockSource([year = year] { return ClockValue{year, 2, 29, 23, 59, 58}; });
         EXPECT_EQ(CaptureClock(), (ClockValue{expected, 2, 29, 23, 59, 58})) << year;
-        EXPECT_EQ(CapturedClock.year, expected);
     }
     SetClockSource({});
 }

@@ -1,8 +1,8 @@
-#include "core/session/session.h"
-#include "core/text/main_window_text.h"
 #include "core/session/memory_store.h"
 #include "core/session/preferences.h"
+#include "core/session/session.h"
 #include "core/session/system_language_id.h"
+#include "core/text/main_window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -137,16 +137,15 @@ TEST(StartupTest, UnusableStoreGivesTheDefaultsSilently) {
     EXPECT_EQ(readOnly.writeCount, 0);
 }
 
-TEST(StartupTest, ApplyStartupSetsTheProcessWideState) {
-    ApplyStartup({0, 1, 2, 3, 5});
-    EXPECT_EQ(ChineseSystem, 0);
-    EXPECT_EQ(ChineseChosen, 1);
-    EXPECT_EQ(CurrentLanguage, 2);
-    EXPECT_EQ(CurrentModel, 3);
-    EXPECT_EQ(TvMode, 5u);
+TEST(StartupTest, TheSessionTakesTheSettledChoices) {
+    const Session session = SessionFromStartup({0, 1, 2, 3, 5});
+    EXPECT_FALSE(session.chineseSystem);
+    EXPECT_TRUE(session.chineseChosen);
+    EXPECT_EQ(session.language, Language::English);
+    EXPECT_EQ(session.model, CameraModel::SedgeMG);
+    EXPECT_EQ(session.tvMode, 5u);
     // Files record the choice, not the language shown.
-    EXPECT_EQ(FileLanguageCode(), 1);
-    ApplyStartup({});
+    EXPECT_EQ(session.fileLanguageCode(), 1);
 }
 
 TEST(StoreTest, WritesAreZeroExtendedFrom16Bits) {
@@ -199,12 +198,12 @@ TEST(MainWindowRulesTest, ChoosingALanguage) {
         EXPECT_EQ(change, c.change);
         // What is stored is what the combo shows selected.
         EXPECT_EQ(change.stored, c.index + 1);
-        ChineseChosen = change.chineseChosen;
-        CurrentLanguage = change.currentLanguage;
-        EXPECT_EQ(FileLanguageCode(), c.index + 1);
-        EXPECT_EQ(LanguageComboIndex(CurrentLanguage, ChineseChosen), c.index);
+        Session session;
+        session.chineseChosen = change.chineseChosen != 0;
+        session.language = static_cast<Language>(change.currentLanguage);
+        EXPECT_EQ(session.fileLanguageCode(), c.index + 1);
+        EXPECT_EQ(LanguageComboIndex(change.currentLanguage, change.chineseChosen), c.index);
     }
-    ApplyStartup({});
 }
 
 TEST(MainWindowRulesTest, FirstEntryIsChineseTextOnlyWhileChineseIsShown) {

@@ -1,5 +1,7 @@
-#include "core/session/session.h"
-#include "gui/dialogs/dialog_support.h"
+#include "core/menu/menu_record.h"
+#include "gui/dialogs/control_factory.h"
+#include "gui/dialogs/data_exchange.h"
+#include "gui/dialogs/presenter.h"
 
 #include <QDialog>
 #include <QDir>
@@ -22,9 +24,9 @@ struct ThreeFields {
     int a = 1;
     int b = 2;
     QString text = QStringLiteral("abc");
-    DataExchange exchange{&dialog};
+    DataExchange exchange;
 
-    ThreeFields() {
+    explicit ThreeFields(int language = kEnglish) : exchange(&dialog, language) {
         auto* layout = new QVBoxLayout(&dialog);
         layout->addWidget(first);
         layout->addWidget(second);
@@ -42,10 +44,7 @@ class DialogSupportTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        CurrentLanguage = 2;
-        test_seam::RecordMessages(true);
-    }
+    void init() { test_seam::RecordMessages(true); }
 
     void takeStopsAtTheFirstFailure_data() {
         QTest::addColumn<QString>("firstText");
@@ -91,9 +90,7 @@ class DialogSupportTest : public QObject {
         QFETCH(QString, failing);
         QFETCH(QString, message);
         QFETCH(bool, toolkit);
-        CurrentLanguage = language;
-
-        ThreeFields f;
+        ThreeFields f(language);
         f.first->setObjectName(QStringLiteral("first"));
         f.second->setObjectName(QStringLiteral("second"));
         f.first->setText(firstText);

@@ -1,5 +1,6 @@
-#include "core/session/session.h"
 #include "core/menu/menu_clock.h"
+#include "core/session/session.h"
+#include "gui/dialogs/presenter.h"
 #include "gui/menu/quill_menu_dlg.h"
 #include "gui/menu/sedge_menu_dlg.h"
 
@@ -33,12 +34,15 @@ QByteArray factoryFile() {
     return bytes;
 }
 
+// The session every dialog of a test receives; each test starts from the defaults.
+Session session;
+
 std::unique_ptr<CameraMenuDialog> open(Family family) {
     std::unique_ptr<CameraMenuDialog> dialog;
     if (family == Family::Quill) {
-        dialog = std::make_unique<CQuillMenuDlg>();
+        dialog = std::make_unique<CQuillMenuDlg>(session);
     } else {
-        dialog = std::make_unique<CSedgeMenuDlg>();
+        dialog = std::make_unique<CSedgeMenuDlg>(session);
     }
     dialog->show();
     return dialog;
@@ -108,10 +112,8 @@ class MenuDialogTest : public QObject {
   private slots:
     void init() {
         QVERIFY(card_.isValid());
-        CurrentLanguage = 2;
-        CurrentModel = 2;
-        ChineseChosen = 0;
-        TvMode = 0;
+        session = Session{};
+        session.model = CameraModel::QuillM;
         SetClockSource([] { return kOpening; });
         test_seam::RecordMessages(true);
     }
@@ -204,7 +206,7 @@ class MenuDialogTest : public QObject {
 
     void emptyNumberBoxShowsTheToolkitPrompt() {
         for (int language : {2, 3, 1}) {
-            CurrentLanguage = language;
+            session.language = Language(language);
             auto dialog = open(Family::Sedge);
             type(dialog.get(), Interval, QString());
             const auto messages = test_seam::TakeMessages();
@@ -345,7 +347,7 @@ class MenuDialogTest : public QObject {
     void factoryFileIsTheSameForEveryModelAndLanguage() {
         for (Family family : {Family::Quill, Family::Sedge}) {
             for (int language : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
-                CurrentLanguage = language;
+                session.language = Language(language);
                 auto dialog = open(family);
                 useCard(dialog.get());
                 QFile::remove(menuPath());
@@ -360,10 +362,10 @@ class MenuDialogTest : public QObject {
         QVERIFY(FindControl(dialog.get(), BeepSound) == nullptr);
         QVERIFY(FindControl(dialog.get(), SdCycle) == nullptr);
         useCard(dialog.get());
-        TvMode = 0x0107; // only the low byte is written
+        session.tvMode = 0x0107; // only the low byte is written
         for (int language : {1, 2, 8}) {
-            ChineseChosen = language == 1 ? 1 : 0;
-            CurrentLanguage = language == 1 ? 2 : language;
+            session.chineseChosen = language == 1 ? 1 : 0;
+            session.language = Language(language == 1 ? 2 : language);
             const QByteArray bytes = generate(dialog.get());
             QCOMPARE(bytes.mid(29, 4).toHex(),
                      QByteArray::number(language).rightJustified(2, '0') + "070000");
@@ -385,7 +387,7 @@ class MenuDialogTest : public QObject {
         QFETCH(int, language);
         QFETCH(QString, generated);
         QFETCH(QString, range);
-        CurrentLanguage = language;
+        session.language = Language(language);
         auto dialog = open(Family::Sedge);
         useCard(dialog.get());
         type(dialog.get(), VideoLength, QStringLiteral("0"));
@@ -431,7 +433,7 @@ class MenuDialogTest : public QObject {
 
     void failedWriteSaysSoAndNeverReportsSuccess() {
         for (int language : {2, 1}) {
-            CurrentLanguage = language;
+            session.language = Language(language);
             auto dialog = open(Family::Sedge);
             const QString missing = card_.filePath(QStringLiteral("no-such-folder"));
             test_seam::PresetNextFolder(missing);
@@ -503,7 +505,7 @@ class MenuDialogTest : public QObject {
         QFETCH(QString, mode);
         QFETCH(QString, thirdCapture);
         QFETCH(QString, select);
-        CurrentLanguage = language;
+        session.language = Language(language);
         auto dialog = open(Family(family));
         QCOMPARE(FindControlAs<QLabel>(dialog.get(), ModeLabel)->text(), mode);
         QCOMPARE(list(dialog.get(), CameraMode)->itemText(2), thirdCapture);
@@ -639,7 +641,7 @@ class MenuDialogTest : public QObject {
         }
         for (Family family : {Family::Quill, Family::Sedge}) {
             for (int language : {2, 3, 4, 7, 1, 8}) {
-                CurrentLanguage = language;
+                session.language = Language(language);
                 auto dialog = open(family);
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 const QString name = QStringLiteral("%1/menu-%2-%3.png")
@@ -655,7 +657,7 @@ class MenuDialogTest : public QObject {
     void layoutFitsEveryLanguage() {
         for (Family family : {Family::Quill, Family::Sedge}) {
             for (int language = 1; language <= 9; ++language) {
-                CurrentLanguage = language;
+                session.language = Language(language);
                 auto dialog = open(family);
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 for (QWidget* w : dialog->findChildren<QWidget*>()) {

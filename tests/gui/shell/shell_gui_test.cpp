@@ -1,7 +1,7 @@
-#include "gui/shell/app_look.h"
-#include "core/session/session.h"
-#include "gui/shell/download_page.h"
 #include "core/session/memory_store.h"
+#include "core/session/session.h"
+#include "gui/shell/app_look.h"
+#include "gui/shell/download_page.h"
 #include "gui/shell/modal_driver.h"
 #include "gui/shell/settings_store.h"
 #include "gui/shell/setup_app.h"
@@ -70,21 +70,29 @@ bool AnyMainWindowVisible() {
 class ShellGuiTest : public QObject {
     Q_OBJECT
 
+    Session session_;
+    // Start-up as the application does it; the main window then works on its session.
+    void startUp(PreferenceStore& store, std::uint16_t systemLanguageId) {
+        CSetupApp app(store, systemLanguageId);
+        app.InitInstance();
+        session_ = app.session();
+    }
+
   private slots:
     void initTestCase() {
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
     void init() {
-        ApplyStartup({});
+        session_ = Session{};
         SetUrlOpener({});
         QFile::remove(UserPreferencesPath());
     }
 
     void everyControlCarriesIdNameAndAccessibleName() {
         MemoryStore store;
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Ros Mossel"));
         for (int id : {1077, 1078, 1079, 1080, 1081, 1000, 1001, 1002, 1076}) {
             QWidget* w = ById(&dlg, id);
@@ -128,9 +136,9 @@ class ShellGuiTest : public QObject {
         QFETCH(int, selected);
         QFETCH(QStringList, captions);
         MemoryStore store;
-        CSetupApp(store, static_cast<std::uint16_t>(systemId)).InitInstance();
+        startUp(store, static_cast<std::uint16_t>(systemId));
         QCOMPARE(store.numbers.at("language"), static_cast<std::uint32_t>(stored));
-        CSetupDlg dlg(store);
+        CSetupDlg dlg(session_, store);
         QCOMPARE(LanguageCombo(&dlg)->count(), 9);
         QCOMPARE(LanguageCombo(&dlg)->itemText(0), firstEntry);
         QCOMPARE(LanguageCombo(&dlg)->currentIndex(), selected);
@@ -141,34 +149,34 @@ class ShellGuiTest : public QObject {
 
     void chineseChosenOnAnotherSystemSurvivesARestart() {
         IniPreferenceStore store(UserPreferencesPath());
-        CSetupApp(store, 1031).InitInstance();
+        startUp(store, 1031);
         {
-            CSetupDlg dlg(store);
+            CSetupDlg dlg(session_, store);
             LanguageCombo(&dlg)->setCurrentIndex(0);
             QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 0);
             QCOMPARE(LanguageCombo(&dlg)->itemText(0), QStringLiteral("Chinese"));
             QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
             QCOMPARE(TextOf(&dlg, 1077), QStringLiteral("Version:1.2.013"));
-            QCOMPARE(FileLanguageCode(), 1);
-            QCOMPARE(CurrentLanguage, 2);
+            QCOMPARE(session_.fileLanguageCode(), 1);
+            QCOMPARE(session_.languageNumber(), 2);
         }
         QCOMPARE(QSettings(UserPreferencesPath(), QSettings::IniFormat).value("language").toInt(),
                  1);
 
-        ApplyStartup({});
+        session_ = Session{};
         IniPreferenceStore again(UserPreferencesPath());
-        CSetupApp(again, 1031).InitInstance();
-        CSetupDlg dlg(again);
+        startUp(again, 1031);
+        CSetupDlg dlg(session_, again);
         QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 0);
         QCOMPARE(LanguageCombo(&dlg)->itemText(0), QStringLiteral("Chinese"));
         QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
-        QCOMPARE(FileLanguageCode(), 1);
+        QCOMPARE(session_.fileLanguageCode(), 1);
     }
 
     void chineseSystemSwitchesTheFirstEntry() {
         MemoryStore store;
-        CSetupApp(store, 2052).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 2052);
+        CSetupDlg dlg(session_, store);
         QComboBox* combo = LanguageCombo(&dlg);
         combo->setCurrentIndex(1);
         QCOMPARE(combo->itemText(0), QStringLiteral("Chinese"));
@@ -178,8 +186,8 @@ class ShellGuiTest : public QObject {
         combo->setCurrentIndex(0);
         QCOMPARE(combo->itemText(0), QStringLiteral("中文"));
         QCOMPARE(TextOf(&dlg, 1002), QStringLiteral("SMTP设置"));
-        QCOMPARE(ChineseChosen, 1);
-        QCOMPARE(FileLanguageCode(), 1);
+        QVERIFY(session_.chineseChosen);
+        QCOMPARE(session_.fileLanguageCode(), 1);
         // Every caption follows the language at once, also on the update button.
         combo->setCurrentIndex(8);
         QCOMPARE(TextOf(&dlg, 1076), QStringLiteral("Stisknete pro update"));
@@ -191,36 +199,36 @@ class ShellGuiTest : public QObject {
 
     void modelChoiceSwitchesSmtpSetup() {
         MemoryStore store;
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         QPushButton* smtp = Button(&dlg, 1002);
         QVERIFY(!smtp->isEnabled());
         const bool expected[] = {false, false, true, true};
         for (int index : {2, 0, 3, 1}) {
             ModelCombo(&dlg)->setCurrentIndex(index);
             QCOMPARE(smtp->isEnabled(), expected[index]);
-            QCOMPARE(CurrentModel, index + 1);
+            QCOMPARE(session_.modelNumber(), index + 1);
             QCOMPARE(store.numbers.at("model"), static_cast<std::uint32_t>(index + 1));
         }
     }
 
     void storedValuesOutsideTheirRanges() {
         MemoryStore store = MemoryStore::Complete(12, 7);
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         QCOMPARE(LanguageCombo(&dlg)->currentIndex(), -1);
         QCOMPARE(ModelCombo(&dlg)->currentIndex(), -1);
         QCOMPARE(TextOf(&dlg, 1000), QStringLiteral("Camera Setup"));
         QVERIFY(Button(&dlg, 1002)->isEnabled());
-        QCOMPARE(FileLanguageCode(), 12);
+        QCOMPARE(session_.fileLanguageCode(), 12);
         QCOMPARE(store.writeCount, 0);
     }
 
     void deletedModelComesBackAsSedgeM() {
         MemoryStore store = MemoryStore::Complete(3, 4);
         store.numbers.erase("model");
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         QCOMPARE(ModelCombo(&dlg)->currentText(), QStringLiteral("Ros SedgeM"));
         QVERIFY(!Button(&dlg, 1002)->isEnabled());
         QCOMPARE(store.numbers.at("model"), 1u);
@@ -323,8 +331,8 @@ class ShellGuiTest : public QObject {
         QList<QUrl> opened;
         SetUrlOpener([&](const QUrl& url) { opened << url; });
         MemoryStore store = MemoryStore::Complete(4, 3);
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QTest::mouseClick(Button(&dlg, 1076), Qt::LeftButton);
@@ -338,8 +346,8 @@ class ShellGuiTest : public QObject {
 
     void copyRightEntryOpensTheAboutBox() {
         MemoryStore store = MemoryStore::Complete(2, 1);
-        CSetupApp(store, 1033).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
         dlg.show();
         QAction* entry = dlg.findChild<QAction*>("copyRightAction");
         QVERIFY(entry != nullptr);
@@ -366,10 +374,11 @@ class ShellGuiTest : public QObject {
 
     void everyWindowHasTheColoursAndTheIcon() {
         MemoryStore store;
-        CSetupApp(store, 1033).InitInstance();
+        startUp(store, 1033);
         QVERIFY(!QApplication::windowIcon().isNull());
-        CSetupDlg dlg(store);
-        const auto setup = CreateSetupDialog(SetupJob::CameraMenu, 2);
+        CSetupDlg dlg(session_, store);
+        session_.model = CameraModel::QuillM;
+        const auto setup = CreateSetupDialog(SetupJob::CameraMenu, session_);
         QMessageBox box;
         for (QWidget* w : {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(setup.get()),
                            static_cast<QWidget*>(&box)}) {
@@ -406,7 +415,7 @@ class ShellGuiTest : public QObject {
         const QString path = UserPreferencesPath();
         QVERIFY2(path.startsWith(config_.path()), qPrintable(path));
         const auto store = MakeSystemPreferenceStore();
-        CSetupApp(*store, 5127).InitInstance();
+        startUp(*store, 5127);
         QSettings file(path, QSettings::IniFormat);
         QCOMPARE(file.value("language").toInt(), 3);
         QCOMPARE(file.value("model").toInt(), 1);
@@ -436,12 +445,12 @@ class ShellGuiTest : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         IniPreferenceStore store(blocker + QStringLiteral("/preferences.ini"));
-        CSetupApp(store, 2052).InitInstance();
-        QCOMPARE(CurrentLanguage, 1);
-        QCOMPARE(CurrentModel, 1);
-        CSetupDlg dlg(store);
+        startUp(store, 2052);
+        QCOMPARE(session_.languageNumber(), 1);
+        QCOMPARE(session_.modelNumber(), 1);
+        CSetupDlg dlg(session_, store);
         ModelCombo(&dlg)->setCurrentIndex(3);
-        QCOMPARE(CurrentModel, 4);
+        QCOMPARE(session_.modelNumber(), 4);
         QVERIFY(Button(&dlg, 1002)->isEnabled());
         QVERIFY(!WriteModel(store, 4));
     }
@@ -490,8 +499,8 @@ class ShellGuiTest : public QObject {
         QFETCH(int, language);
         QFETCH(int, systemId);
         MemoryStore store = MemoryStore::Complete(static_cast<std::uint32_t>(language), 4);
-        CSetupApp(store, static_cast<std::uint16_t>(systemId)).InitInstance();
-        CSetupDlg dlg(store);
+        startUp(store, static_cast<std::uint16_t>(systemId));
+        CSetupDlg dlg(session_, store);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         dlg.grab().save(

@@ -1,0 +1,120 @@
+#include "gui/dialogs/control_factory.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace rosmossel {
+
+void ControlFactory::identify(QWidget* control, int id, const char* name) const {
+    SetControlId(control, id, QString::fromLatin1(name));
+    if (id >= 0) {
+        controls_.insert(id, control);
+    }
+}
+
+void ControlFactory::name(QWidget* control, const QString& accessibleName) {
+    control->setAccessibleName(accessibleName);
+}
+
+QLabel* ControlFactory::label(int id, const char* name, const char* text) const {
+    auto* control = new QLabel(QString::fromUtf8(text), dialog_);
+    identify(control, id, name);
+    control->setAccessibleName(control->text());
+    return control;
+}
+
+QComboBox* ControlFactory::list(int id, const char* name, QWidget* caption,
+                                const QString& suffix) const {
+    auto* control = new QComboBox(dialog_);
+    control->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    identify(control, id, name);
+    if (caption != nullptr) {
+        LabelControl(control, caption, suffix);
+    }
+    return control;
+}
+
+QLineEdit* ControlFactory::numberBox(int id, const char* name, QWidget* caption,
+                                     const QString& suffix, bool allowSign) const {
+    auto* control = new QLineEdit(dialog_);
+    control->setAlignment(Qt::AlignCenter);
+    const QString pattern = allowSign ? QStringLiteral("-?[0-9]*") : QStringLiteral("[0-9]*");
+    control->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), control));
+    control->setFixedWidth(control->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    identify(control, id, name);
+    if (caption != nullptr) {
+        LabelControl(control, caption, suffix);
+    }
+    return control;
+}
+
+QLineEdit* ControlFactory::textBox(int id, const char* name, QWidget* caption,
+                                   const QString& suffix) const {
+    auto* control = new QLineEdit(dialog_);
+    identify(control, id, name);
+    if (caption != nullptr) {
+        LabelControl(control, caption, suffix);
+    }
+    return control;
+}
+
+QLineEdit* ControlFactory::passwordBox(int id, const char* name, QWidget* caption) const {
+    QLineEdit* control = textBox(id, name, caption);
+    control->setEchoMode(QLineEdit::Password);
+    return control;
+}
+
+QPushButton* ControlFactory::button(int id, const char* name) const {
+    auto* control = new QPushButton(dialog_);
+    identify(control, id, name);
+    return control;
+}
+
+QGroupBox* ControlFactory::frame(int id, const char* name) const {
+    auto* control = new QGroupBox(dialog_);
+    identify(control, id, name);
+    return control;
+}
+
+QFrame* Separator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch) {
+    auto* layout = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        layout->addWidget(widget);
+    }
+    if (stretch) {
+        layout->addStretch(1);
+    }
+    return layout;
+}
+
+void SetEditable(QLineEdit* box, bool editable) {
+    box->setReadOnly(!editable);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base,
+                     QApplication::palette().color(editable ? QPalette::Base : QPalette::Button));
+    box->setPalette(palette);
+}
+
+void ApplyDialogColours(QWidget* dialog) {
+    QPalette palette = dialog->palette();
+    palette.setColor(QPalette::Window, QColor(111, 153, 224));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    dialog->setPalette(palette);
+    dialog->setAutoFillBackground(true);
+}
+
+} // namespace rosmossel

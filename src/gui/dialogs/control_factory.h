@@ -1,0 +1,62 @@
+#pragma once
+
+// Creates the controls of a set-up dialog, each with its identifier, its
+// objectName and its accessible name, and the few layout pieces the dialogs
+// share.
+
+#include "gui/dialogs/control_registry.h"
+
+#include <initializer_list>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rosmossel {
+
+// Labels the program never addresses.
+inline constexpr int kStaticId = -1;
+
+class ControlFactory {
+  public:
+    // Controls are created as children of `dialog` and entered into `controls`.
+    ControlFactory(QWidget* dialog, ControlMap& controls) : dialog_(dialog), controls_(controls) {}
+
+    QLabel* label(int id, const char* name, const char* text = "") const;
+    // A captioned control is named after its caption (plus `suffix`).
+    QComboBox* list(int id, const char* name, QWidget* caption, const QString& suffix = {}) const;
+    // A short centred box; digits only unless `allowSign`.
+    QLineEdit* numberBox(int id, const char* name, QWidget* caption, const QString& suffix = {},
+                         bool allowSign = false) const;
+    QLineEdit* textBox(int id, const char* name, QWidget* caption,
+                       const QString& suffix = {}) const;
+    // A text box that masks what is typed.
+    QLineEdit* passwordBox(int id, const char* name, QWidget* caption) const;
+    QPushButton* button(int id, const char* name) const;
+    QGroupBox* frame(int id, const char* name) const;
+    // For controls without a caption of their own: a fixed English name.
+    static void name(QWidget* control, const QString& accessibleName);
+
+  private:
+    void identify(QWidget* control, int id, const char* name) const;
+
+    QWidget* dialog_;
+    ControlMap& controls_;
+};
+
+QFrame* Separator(QWidget* parent);
+// The widgets side by side, with the rest of the row left empty unless
+// `stretch` is false.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true);
+
+// Read-only boxes look grey, as the platform's dialogs show them.
+void SetEditable(QLineEdit* box, bool editable);
+
+// Background RGB(111, 153, 224) and white text, as every window of the tool.
+void ApplyDialogColours(QWidget* dialog);
+
+} // namespace rosmossel

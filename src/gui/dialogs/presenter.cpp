@@ -1,0 +1,115 @@
+#include "gui/dialogs/presenter.h"
+
+#include "core/session/session.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
+
+namespace rosmossel {
+namespace {
+
+class PlatformPresenter final : public Presenter {
+  public:
+    void message(const QString& text) override {
+        QMessageBox box;
+        prepare(box, text);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+    void toolkitPrompt(QWidget* owner, const QString& text) override {
+        const QString caption =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        QMessageBox::warning(owner, caption, text);
+    }
+    bool question(const QString& text) override {
+        QMessageBox box;
+        prepare(box, text);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+    QString chooseFolder() override {
+        return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
+                                                 QFileDialog::ShowDirsOnly);
+    }
+
+  private:
+    // No owner window; plain text so that a "%" or "<" in a path shows as typed.
+    static void prepare(QMessageBox& box, const QString& text) {
+        box.setWindowTitle(QString::fromUtf8(ProductTitle));
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
+        const QIcon icon = QApplication::windowIcon();
+        if (icon.isNull()) {
+            box.setIcon(QMessageBox::Information);
+        } else {
+            box.setIconPixmap(icon.pixmap(32, 32));
+        }
+    }
+};
+
+PlatformPresenter& platformPresenter() {
+    static PlatformPresenter instance;
+    return instance;
+}
+
+Presenter* current = nullptr;
+
+RecordingPresenter& seamPresenter() {
+    static RecordingPresenter instance;
+    return instance;
+}
+
+} // namespace
+
+Presenter& CurrentPresenter() {
+    return current != nullptr ? *current : platformPresenter();
+}
+
+void SetPresenter(Presenter* presenter) {
+    current = presenter;
+}
+
+void ShowMessage(const QString& text) {
+    CurrentPresenter().message(text);
+}
+
+void ShowToolkitPrompt(QWidget* owner, const QString& text) {
+    CurrentPresenter().toolkitPrompt(owner, text);
+}
+
+QString DefaultFolder() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::toNativeSeparators(QDir::homePath());
+#endif
+}
+
+QString ChooseFolder() {
+    const QString folder = CurrentPresenter().chooseFolder();
+    return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
+}
+
+namespace test_seam {
+void RecordMessages(bool record) {
+    seamPresenter().messages.clear();
+    SetPresenter(record ? &seamPresenter() : nullptr);
+}
+std::vector<RecordedMessage> TakeMessages() {
+    return std::exchange(seamPresenter().messages, {});
+}
+void PresetNextFolder(const QString& folder) {
+    seamPresenter().nextFolder = folder;
+}
+void AnswerQuestions(bool yes) {
+    seamPresenter().answerYes = yes;
+}
+} // namespace test_seam
+
+} // namespace rosmossel

@@ -1,0 +1,80 @@
+#pragma once
+
+// The message box and the folder chooser of every set-up dialog, behind one
+// presenter that tests replace, so that no test ever waits for a user.
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace rosmossel {
+
+class Presenter {
+  public:
+    virtual ~Presenter() = default;
+    // The program's message box: caption "Ros Mossel", the application icon,
+    // one OK button, no owner window. Returns when the box is closed.
+    virtual void message(const QString& text) = 0;
+    // The toolkit's own prompts (not a number, out of the toolkit's range):
+    // owned by the dialog, warning icon, captioned with the program file's name.
+    virtual void toolkitPrompt(QWidget* owner, const QString& text) = 0;
+    // A Yes/No question in the program's message box; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    // The platform's folder browser; empty when cancelled or when the item
+    // chosen has no file-system path.
+    virtual QString chooseFolder() = 0;
+};
+
+// The presenter the dialogs use: the platform's boxes, unless a test put
+// another in place. Passing nullptr restores the platform's.
+Presenter& CurrentPresenter();
+void SetPresenter(Presenter* presenter);
+
+// Shorthands over the current presenter.
+void ShowMessage(const QString& text);
+void ShowToolkitPrompt(QWidget* owner, const QString& text);
+
+// "C:\" on Windows, the user's home folder elsewhere.
+QString DefaultFolder();
+// The folder browser's answer in native form; a cancelled browser gives
+// DefaultFolder(). Any length of path is returned whole.
+QString ChooseFolder();
+
+// A presenter for tests: records every box and answers the folder browser
+// and the questions from what the test preset.
+struct RecordedMessage {
+    QString text;
+    bool toolkitPrompt = false;
+    bool question = false;
+};
+class RecordingPresenter final : public Presenter {
+  public:
+    void message(const QString& text) override { messages.push_back({text, false, false}); }
+    void toolkitPrompt(QWidget*, const QString& text) override {
+        messages.push_back({text, true, false});
+    }
+    bool question(const QString& text) override {
+        messages.push_back({text, false, true});
+        return answerYes;
+    }
+    QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
+
+    std::vector<RecordedMessage> messages;
+    QString nextFolder; // empty: the browser is cancelled
+    bool answerYes = false;
+};
+
+// The seams the first dialog tests were written against, over one shared
+// RecordingPresenter.
+namespace test_seam {
+void RecordMessages(bool record);
+std::vector<RecordedMessage> TakeMessages();
+// An empty text stands for a cancelled browser.
+void PresetNextFolder(const QString& folder);
+// The answer of the next questions (No unless set).
+void AnswerQuestions(bool yes);
+} // namespace test_seam
+
+} // namespace rosmossel

@@ -1,0 +1,84 @@
+#include "gui/dialogs/setup_dialog.h"
+
+#include "core/format/safe_writer.h"
+#include "gui/dialogs/presenter.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace rosmossel {
+
+SetupDialog::SetupDialog(Session& session, const char* title, QWidget* parent)
+    : QDialog(parent), session_(session), make_(this, controls_),
+      exchange_(this, session.languageNumber()) {
+    setWindowTitle(QString::fromUtf8(title));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int SetupDialog::selected(int listId) const {
+    return control<QComboBox>(listId)->currentIndex();
+}
+
+void SetupDialog::select(int listId, int index) {
+    control<QComboBox>(listId)->setCurrentIndex(index);
+}
+
+SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, FolderTyping typing,
+                                                  int typingLimit) {
+    QPushButton* button = make_.button(buttonId, "selectButton");
+    QLineEdit* field = make_.textBox(fieldId, "folder", button);
+    if (typing == FolderTyping::ReadOnly) {
+        field->setReadOnly(true);
+    }
+    folderField_ = field;
+    folderTypingLimit_ = typingLimit;
+    field->setText(DefaultFolder());
+    connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
+    return {button, field};
+}
+
+void SetupDialog::onSelectFolder() {
+    const QString chosen = ChooseFolder();
+    if (folderTypingLimit_ > 0) {
+        // A longer chosen path is shown whole, so writing cannot cut it short.
+        folderField_->setMaxLength(std::max(folderTypingLimit_, static_cast<int>(chosen.size())));
+    }
+    folderField_->setText(chosen);
+}
+
+QString SetupDialog::folder() const {
+    return folderField_ ? folderField_->text() : DefaultFolder();
+}
+
+QPushButton* SetupDialog::makeExitButton(int id) {
+    QPushButton* button = make_.button(id, "exitButton");
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+void SetupDialog::report(const Message& message) const {
+    ShowMessage(QString::fromStdString(message.in(language())));
+}
+
+bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
+                                const Message& success) {
+    const std::string path = FilePathInFolder(folder().toStdString(), fileName);
+    if (auto error = WriteFileSafely(path, bytes)) {
+        report(WriteFailedMessage(*error));
+        return false;
+    }
+    report(success);
+    return true;
+}
+
+void SetupDialog::finishSetup() {
+    if (folderField_ && folderTypingLimit_ > 0) {
+        folderField_->setMaxLength(
+            std::max(folderTypingLimit_, static_cast<int>(folderField_->text().size())));
+    }
+    exchange_.show();
+    ApplyDialogColours(this);
+}
+
+} // namespace rosmossel

@@ -1,0 +1,80 @@
+#pragma once
+
+// What every set-up dialog repeats: the session, its controls by identifier,
+// the data exchange, the folder row, writing a file into the folder with the
+// outcome reported, and Exit (Escape, the close box) back to the main window.
+
+#include "core/session/session.h"
+#include "core/text/messages.h"
+#include "gui/dialogs/control_factory.h"
+#include "gui/dialogs/data_exchange.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace rosmossel {
+
+class SetupDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    Session& session() const { return session_; }
+
+  protected:
+    // The dialog reads the session's language once, here; `title` is the
+    // same in every language.
+    SetupDialog(Session& session, const char* title, QWidget* parent);
+
+    int language() const { return session_.languageNumber(); }
+    const ControlFactory& make() const { return make_; }
+    const ControlMap& controls() const { return controls_; }
+    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
+    int selected(int listId) const;
+    void select(int listId, int index);
+    DataExchange& exchange() { return exchange_; }
+
+    // The folder button and the field beside it; the button asks the folder
+    // browser. A typed folder counts from the next write (`typingLimit` 0:
+    // no limit); a read-only field only shows what the browser chose.
+    enum class FolderTyping { Typed, ReadOnly };
+    struct FolderRow {
+        QPushButton* button;
+        QLineEdit* field;
+    };
+    FolderRow makeFolderRow(int buttonId, int fieldId, FolderTyping typing, int typingLimit = 0);
+    // The folder the next file goes to, a typed one included.
+    QString folder() const;
+
+    // An Exit button: back to the main window, as Escape and the close box.
+    QPushButton* makeExitButton(int id);
+
+    // Shows a message the tool composes, in Chinese or English by the language.
+    void report(const Message& message) const;
+    // Writes `bytes` to `fileName` in the folder. Success shows `success`; a
+    // failure names the file and the system's reason. True when written.
+    bool writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
+                       const Message& success);
+
+    // After the layout: the colours, and the values shown in their fields.
+    void finishSetup();
+
+  private:
+    void onSelectFolder();
+
+    Session& session_;
+    ControlMap controls_;
+    ControlFactory make_;
+    DataExchange exchange_;
+    QPointer<QLineEdit> folderField_;
+    int folderTypingLimit_ = 0;
+};
+
+} // namespace rosmossel
