@@ -161,6 +161,39 @@ class DialogSupportTest : public QObject {
         QCOMPARE(FindControl(&dialog, 4711), nullptr);
     }
 
+    void fileTextsCountStoredBytesAndRefuseWhatTheCardCannotHold() {
+#ifdef Q_OS_WIN
+        QSKIP("the bytes depend on the machine's ANSI code page");
+#endif
+        QDialog dialog;
+        auto* field = new QLineEdit(&dialog);
+        field->setAccessibleName(QStringLiteral("APN"));
+        std::string bytes = "old";
+        DataExchange exchange(&dialog, kEnglish);
+        exchange.bindFileText(field, &bytes, 5);
+        exchange.show();
+        QCOMPARE(field->text(), QStringLiteral("old"));
+
+        field->clear();
+        for (int i = 0; i < 3; ++i) { // two bytes each: the third does not fit
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Eacute, QStringLiteral("é"),
+                                Qt::NoModifier);
+        }
+        QCOMPARE(field->text(), QStringLiteral("éé"));
+        QVERIFY(exchange.take());
+        QCOMPARE(bytes, std::string("\xc3\xa9\xc3\xa9"));
+
+        field->setText(QStringLiteral("ab") + QChar(0xD800));
+        QVERIFY(!exchange.take());
+        QCOMPARE(bytes, std::string("\xc3\xa9\xc3\xa9")); // never a '?' or a cut text
+        const auto messages = test_seam::TakeMessages();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY2(
+            messages[0].text.startsWith(QStringLiteral("The character \"")) &&
+                messages[0].text.endsWith(QStringLiteral("\" in APN cannot be stored on the card")),
+            qPrintable(messages[0].text));
+    }
+
   private:
     static void ApplyMenuCaptionsFor(const QDialog& dialog, int language) {
         ApplyCaptions(ControlsById(&dialog), MenuLanguageTable(Family::Quill).captions, language);

@@ -216,6 +216,19 @@ class MenuDialogTest : public QObject {
         }
     }
 
+    void generateRefusesABoxWithoutANumber() {
+        auto dialog = open(Family::Quill);
+        useCard(dialog.get());
+        type(dialog.get(), VideoLength, QStringLiteral("25"));
+        type(dialog.get(), VideoLength, QString()); // the 25 taken before is no longer shown
+        messageTexts();
+        QVERIFY(generate(dialog.get()).isEmpty());
+        QCOMPARE(messageTexts(), QStringList{QStringLiteral("请键入一个整数。")});
+        QCOMPARE(dialog->focusWidget(), box(dialog.get(), VideoLength));
+        type(dialog.get(), VideoLength, QStringLiteral("7"));
+        QCOMPARE(quint8(generate(dialog.get()).at(4)), quint8(6));
+    }
+
     void intervalUnitRules() {
         auto dialog = open(Family::Quill);
         useCard(dialog.get());
