@@ -53,6 +53,12 @@ std::optional<Message> CheckPhoneDigits(std::string_view text, int international
                    format("最大允许手机号码位数 %d!", limit)};
 }
 
+Message LoadCardSettingsQuestion(std::string_view fileName) {
+    const std::string name(fileName);
+    return Message{"This card already holds settings (" + name + "). Load them?",
+                   "卡上已有设置文件(" + name + ")，是否载入？"};
+}
+
 Message WriteFailedMessage(const WriteError& error) {
     return Message{"Could not write " + error.path + ": " + error.reason,
                    "无法写入文件 " + error.path + "：" + error.reason};

@@ -38,6 +38,13 @@ std::optional<Message> CheckPhoneDigits(std::string_view text, int international
 // naming the field by its caption.
 Message UnstorableCharacterMessage(std::string_view field, std::string_view character);
 
+// Offered when the folder the user picked holds the dialog's file.
+Message LoadCardSettingsQuestion(std::string_view fileName);
+// Added to the question where the card's clock is not taken over.
+inline const Message kCardClockNotLoaded{
+    "The camera clock is not taken from the card; the dialog keeps the current time.",
+    "相机时间不从卡上载入，仍使用当前时间。"};
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

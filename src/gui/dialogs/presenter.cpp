@@ -99,10 +99,15 @@ QString ChooseFolder() {
 namespace test_seam {
 void RecordMessages(bool record) {
     seamPresenter().messages.clear();
+    seamPresenter().questions.clear();
+    seamPresenter().answerYes = false;
     SetPresenter(record ? &seamPresenter() : nullptr);
 }
 std::vector<RecordedMessage> TakeMessages() {
     return std::exchange(seamPresenter().messages, {});
+}
+std::vector<QString> TakeQuestions() {
+    return std::exchange(seamPresenter().questions, {});
 }
 void PresetNextFolder(const QString& folder) {
     seamPresenter().nextFolder = folder;

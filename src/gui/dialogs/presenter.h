@@ -47,21 +47,19 @@ QString ChooseFolder();
 struct RecordedMessage {
     QString text;
     bool toolkitPrompt = false;
-    bool question = false;
 };
 class RecordingPresenter final : public Presenter {
   public:
-    void message(const QString& text) override { messages.push_back({text, false, false}); }
-    void toolkitPrompt(QWidget*, const QString& text) override {
-        messages.push_back({text, true, false});
-    }
+    void message(const QString& text) override { messages.push_back({text, false}); }
+    void toolkitPrompt(QWidget*, const QString& text) override { messages.push_back({text, true}); }
     bool question(const QString& text) override {
-        messages.push_back({text, false, true});
+        questions.push_back(text);
         return answerYes;
     }
     QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
 
     std::vector<RecordedMessage> messages;
+    std::vector<QString> questions;
     QString nextFolder; // empty: the browser is cancelled
     bool answerYes = false;
 };
@@ -71,6 +69,7 @@ class RecordingPresenter final : public Presenter {
 namespace test_seam {
 void RecordMessages(bool record);
 std::vector<RecordedMessage> TakeMessages();
+std::vector<QString> TakeQuestions();
 // An empty text stands for a cancelled browser.
 void PresetNextFolder(const QString& folder);
 // The answer of the next questions (No unless set).

@@ -1,9 +1,12 @@
 #include "gui/dialogs/setup_dialog.h"
 
+#include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,7 +38,21 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
     folderTypingLimit_ = typingLimit;
     field->setText(DefaultFolder());
     connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
+    connect(field, &QLineEdit::editingFinished, this, &SetupDialog::folderPicked);
+    field->installEventFilter(this);
     return {button, field};
+}
+
+bool SetupDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the folder field confirms the folder; it does not generate.
+    if (watched == folderField_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            folderPicked();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SetupDialog::onSelectFolder() {
@@ -45,6 +62,37 @@ void SetupDialog::onSelectFolder() {
         folderField_->setMaxLength(std::max(folderTypingLimit_, static_cast<int>(chosen.size())));
     }
     folderField_->setText(chosen);
+    folderPicked();
+}
+
+std::optional<SetupDialog::CardSettings> SetupDialog::cardSettings(const Bytes&) {
+    return std::nullopt;
+}
+
+void SetupDialog::folderPicked() {
+    if (cardFile_.empty()) {
+        return;
+    }
+    const QString picked = QDir::cleanPath(folder());
+    if (offeredFolders_.contains(picked)) {
+        return;
+    }
+    offeredFolders_.insert(picked);
+    const auto path = FindFileInFolder(picked.toStdString(), cardFile_);
+    std::string error;
+    const auto bytes = path ? ReadSettingsFile(*path, error) : std::nullopt;
+    const auto card = bytes ? cardSettings(*bytes) : std::nullopt;
+    if (!card) {
+        return; // nothing to offer; the folder is still the one written to
+    }
+    Message question = LoadCardSettingsQuestion(cardFile_);
+    if (!card->note.english.empty()) {
+        question.english += "\n" + card->note.english;
+        question.chinese += "\n" + card->note.chinese;
+    }
+    if (CurrentPresenter().question(QString::fromStdString(question.in(language())))) {
+        card->load();
+    }
 }
 
 QString SetupDialog::folder() const {

@@ -4,6 +4,7 @@
 // the data exchange, the folder row, writing a file into the folder with the
 // outcome reported, and Exit (Escape, the close box) back to the main window.
 
+#include "core/format/file_record.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
@@ -12,8 +13,13 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <QSet>
+
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 class QComboBox;
@@ -66,8 +72,24 @@ class SetupDialog : public QDialog {
     // After the layout: the colours, and the values shown in their fields.
     void finishSetup();
 
+    // Picking up what a card already holds. When the user picks a folder (the
+    // browser, or a typed folder confirmed with Enter or by leaving the field)
+    // that holds `fileName` in any letter case, and cardSettings() accepts its
+    // bytes, the dialog asks once per folder whether to load them.
+    void offerCardFile(std::string fileName) { cardFile_ = std::move(fileName); }
+    struct CardSettings {
+        Message note;               // what is not taken over, and why; may be empty
+        std::function<void()> load; // fills the controls
+    };
+    // Nothing for a file that is damaged, of the other family or not one the
+    // dialog could have written.
+    virtual std::optional<CardSettings> cardSettings(const Bytes& bytes);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void onSelectFolder();
+    void folderPicked();
 
     Session& session_;
     ControlMap controls_;
@@ -75,6 +97,8 @@ class SetupDialog : public QDialog {
     DataExchange exchange_;
     QPointer<QLineEdit> folderField_;
     int folderTypingLimit_ = 0;
+    std::string cardFile_;
+    QSet<QString> offeredFolders_;
 };
 
 } // namespace rosmossel

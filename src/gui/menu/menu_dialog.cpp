@@ -1,6 +1,7 @@
 #include "gui/menu/menu_dialog.h"
 
 #include "core/menu/menu_clock.h"
+#include "core/menu/menu_decode.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -74,6 +75,7 @@ CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& 
     FillMenuOptions(controls(), family_.family, language());
     ApplyMenuCaptions(controls(), language());
     connectHandlers();
+    offerCardFile("menu.dat");
 }
 
 void CameraMenuDialog::buildLayout() {
@@ -356,6 +358,48 @@ MenuSettings CameraMenuDialog::settings() const {
         s.sdCycle = selected(SdCycle);
     }
     return s;
+}
+
+std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
+    const MenuDecoded decoded = DecodeMenuFile(bytes, family_.family);
+    if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
+        return std::nullopt;
+    }
+    return CardSettings{kCardClockNotLoaded, [this, s = *decoded.settings] { showSettings(s); }};
+}
+
+void CameraMenuDialog::showSettings(const MenuSettings& s) {
+    const std::pair<int, int> lists[] = {
+        {CameraMode, s.cameraMode},     {ImageSize, s.imageSize},
+        {VideoSize, s.videoSize},       {Pictures, s.picturesPerTrigger},
+        {TimeStamp, s.timeStamp},       {IntervalUnit, s.intervalUnit},
+        {Sensitivity, s.sensitivity},   {Timer, s.timer},
+        {SidePir, s.sidePir},           {TimeLapse, s.timeLapse},
+        {SerialNumber, s.serialNumber},
+    };
+    for (const auto& [id, index] : lists) {
+        select(id, index);
+    }
+    for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
+        select(kSerialCharacterIds[i], s.serialCharacters[i]);
+    }
+    if (family_.beepAndCycle) {
+        select(BeepSound, s.beepSound);
+        select(SdCycle, s.sdCycle);
+    }
+    videoLength_ = s.videoLengthSeconds;
+    interval_ = s.intervalValue;
+    timeLapseHours_ = s.timeLapseHours;
+    timeLapseMinutes_ = s.timeLapseMinutes;
+    timeLapseSeconds_ = s.timeLapseSeconds;
+    timerStartHour_ = s.timerStartHour;
+    timerStartMinute_ = s.timerStartMinute;
+    timerStopHour_ = s.timerStopHour;
+    timerStopMinute_ = s.timerStopMinute;
+    setTimerEditable(s.timer != 0);
+    setTimeLapseEditable(s.timeLapse != 1);
+    setSerialCharactersEnabled(s.serialNumber != 0);
+    exchange().show();
 }
 
 void CameraMenuDialog::onGenerate() {

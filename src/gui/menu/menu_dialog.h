@@ -41,8 +41,13 @@ class CameraMenuDialog : public SetupDialog {
     MenuSettings settings() const;
     const MenuFamilyDescriptor& family() const { return family_; }
 
+  protected:
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+
   private:
     void buildLayout();
+    // Shows `s` as if the user had chosen it; the clock stays the dialog's.
+    void showSettings(const MenuSettings& s);
     void bindValues();
     void connectHandlers();
 

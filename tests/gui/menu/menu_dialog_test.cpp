@@ -1,4 +1,5 @@
 #include "core/menu/menu_clock.h"
+#include "core/menu/menu_decode.h"
 #include "core/session/session.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/menu/quill_menu_dlg.h"
@@ -25,6 +26,11 @@ namespace {
 
 const ClockValue kOpening{2024, 5, 6, 7, 8, 9};
 const ClockValue kLater{2025, 11, 12, 13, 14, 15};
+
+QByteArray BuildMenuRecordBytes(const MenuSettings& settings) {
+    const FileRecord record = BuildMenuRecord(settings);
+    return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size()));
+}
 
 QByteArray factoryFile() {
     QByteArray bytes(60, '\0');
@@ -227,6 +233,79 @@ class MenuDialogTest : public QObject {
         QCOMPARE(dialog->focusWidget(), box(dialog.get(), VideoLength));
         type(dialog.get(), VideoLength, QStringLiteral("7"));
         QCOMPARE(quint8(generate(dialog.get()).at(4)), quint8(6));
+    }
+
+    void aCardsSettingsLoadBackExceptTheClock() {
+        const QString question = QStringLiteral(
+            "This card already holds settings (menu.dat). Load them?\n"
+            "The camera clock is not taken from the card; the dialog keeps the current time.");
+        for (Family family : {Family::Quill, Family::Sedge}) {
+            QByteArray first;
+            {
+                auto dialog = open(family);
+                useCard(dialog.get());
+                choose(dialog.get(), CameraMode, 2);
+                choose(dialog.get(), IntervalUnit, 0);
+                type(dialog.get(), Interval, QStringLiteral("45"));
+                choose(dialog.get(), TimeLapse, 0);
+                type(dialog.get(), TimeLapseHours, QStringLiteral("5"));
+                choose(dialog.get(), SerialNumber, 1);
+                choose(dialog.get(), SerialCharacter1 + 2, 7);
+                first = generate(dialog.get());
+            }
+            test_seam::TakeQuestions();
+            SetClockSource([] { return kLater; });
+            auto dialog = open(family);
+            test_seam::AnswerQuestions(true);
+            useCard(dialog.get());
+            QCOMPARE(test_seam::TakeQuestions(), std::vector<QString>{question});
+            QCOMPARE(box(dialog.get(), TimeLapseHours)->text(), QStringLiteral("5"));
+            QVERIFY(!box(dialog.get(), TimeLapseHours)->isReadOnly());
+            QVERIFY(list(dialog.get(), SerialCharacter1)->isEnabled());
+            MenuSettings expected =
+                *DecodeMenuFile(
+                     std::span(reinterpret_cast<const std::uint8_t*>(first.constData()), 60),
+                     family)
+                     .settings;
+            expected.clock = kLater;
+            QCOMPARE(dialog->settings(), expected);
+            QCOMPARE(generate(dialog.get()).toHex(), BuildMenuRecordBytes(expected).toHex());
+            useCard(dialog.get()); // asked once per folder
+            QVERIFY(test_seam::TakeQuestions().empty());
+            SetClockSource([] { return kOpening; });
+        }
+    }
+
+    void onlyAValidFileOfTheFamilyIsOffered() {
+        const auto writeCard = [this](const QByteArray& bytes) {
+            QFile file(card_.filePath(QStringLiteral("MENU.DAT")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        MenuSettings quill = DefaultMenuSettings(Family::Quill);
+        quill.beepSound = 1; // a byte only a Quill dialog writes
+        QByteArray damaged = BuildMenuRecordBytes(DefaultMenuSettings(Family::Sedge));
+        damaged[3] = 9;
+        const QByteArray cases[] = {BuildMenuRecordBytes(quill), factoryFile(), damaged,
+                                    QByteArray()};
+        for (const QByteArray& bytes : cases) {
+            QFile::remove(menuPath());
+            if (!bytes.isEmpty()) {
+                writeCard(bytes);
+            }
+            auto dialog = open(Family::Sedge);
+            useCard(dialog.get());
+            QVERIFY(test_seam::TakeQuestions().empty());
+            QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
+        }
+        // No leaves the dialog as it was.
+        writeCard(BuildMenuRecordBytes(quill));
+        auto dialog = open(Family::Quill);
+        const MenuSettings before = dialog->settings();
+        useCard(dialog.get());
+        QCOMPARE(test_seam::TakeQuestions().size(), std::size_t{1});
+        QCOMPARE(dialog->settings(), before);
+        QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
     }
 
     void intervalUnitRules() {

@@ -1,0 +1,80 @@
+#include "core/format/file_reader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace rosmossel {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path pathOf(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::optional<Bytes> ReadSettingsFile(const std::string& path, std::string& error) {
+    const fs::path file = pathOf(path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec) {
+        error = ec.message();
+        return std::nullopt;
+    }
+    if (!fs::is_regular_file(status)) {
+        error = "not a regular file";
+        return std::nullopt;
+    }
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec) {
+        error = ec.message();
+        return std::nullopt;
+    }
+    if (size > kLargestSettingsFile) {
+        error = "the file is " + std::to_string(size) +
+                " bytes long, far too large for a settings file";
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        error = "cannot open the file";
+        return std::nullopt;
+    }
+    Bytes bytes;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = "cannot read the file";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name) {
+    std::error_code ec;
+    for (fs::directory_iterator it(pathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = utf8Of(it->path().filename());
+        if (sameNameIgnoringCase(entry, name)) {
+            return utf8Of(it->path());
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace rosmossel
