@@ -25,8 +25,8 @@ SmtpModeView SmtpModeViewOf(ApnMode mode) {
     return view;
 }
 
-std::vector<std::string> SmtpOperatorsOf(ApnMode mode, int country) {
-    return mode == ApnMode::Manual ? std::vector<std::string>{} : GprsOperatorNames(country);
+std::vector<std::string> SmtpOperatorsOf(int country) {
+    return GprsOperatorNames(country);
 }
 
 void ClearSmtpTexts(SmtpSettings& s) {

@@ -31,9 +31,9 @@ struct SmtpModeView {
 };
 SmtpModeView SmtpModeViewOf(ApnMode mode);
 
-// The operator list for a newly chosen country, in slot order; empty in
-// manual mode, where the list keeps its "Other".
-std::vector<std::string> SmtpOperatorsOf(ApnMode mode, int country);
+// The operator list of a country in automatic mode, in slot order (Qt's
+// headers cannot include the preset table's).
+std::vector<std::string> SmtpOperatorsOf(int country);
 
 // A mode switch empties every text the file stores; the picture count, the
 // header selections and the folder (not part of the settings) stay.

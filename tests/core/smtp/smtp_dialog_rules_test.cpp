@@ -32,9 +32,6 @@ TEST(SmtpDialogRules, ModeDecidesListsAndWhetherGprsFieldsAreTyped) {
         EXPECT_EQ(view.operators, c.operators);
     }
     EXPECT_EQ(SmtpModeViewOf(ApnMode::Automatic).countries[38], "Estonia");
-    EXPECT_EQ(SmtpOperatorsOf(ApnMode::Automatic, 17),
-              (std::vector<std::string>{"Meteor", "Vodafone", ""}));
-    EXPECT_TRUE(SmtpOperatorsOf(ApnMode::Manual, 17).empty());
 
     SmtpSettings s = DefaultSmtpSettings(Family::Quill);
     s.picturesPerDay = 12;
