@@ -12,7 +12,7 @@ TEST(SmtpDialogRules, PictureCountBeyondTheRangeStartsAgainFromZero) {
     }
 }
 
-TEST(SmtpDialogRules, ModeDecidesListsAndWhetherGprsFieldsAreTyped) {
+TEST(SmtpDialogRules, ModeDecidesListsGprsFieldsAndTexts) {
     const SmtpModeView automatic = SmtpModeViewOf(ApnMode::Automatic);
     const SmtpModeView manual = SmtpModeViewOf(ApnMode::Manual);
     EXPECT_FALSE(automatic.gprsEditable);
@@ -22,6 +22,16 @@ TEST(SmtpDialogRules, ModeDecidesListsAndWhetherGprsFieldsAreTyped) {
     EXPECT_TRUE(manual.gprsEditable);
     EXPECT_EQ(manual.countries, std::vector<std::string>{"Other"});
     EXPECT_EQ(manual.operators, std::vector<std::string>{"Other"});
+
+    // A switch empties every text; the count stays.
+    SmtpSettings s = DefaultSmtpSettings(Family::Quill);
+    s.picturesPerDay = 12;
+    s.apn = s.account = s.gprsPassword = s.server = s.port = s.senderAddress = s.senderPassword =
+        s.recipient = "x";
+    ClearSmtpTexts(s);
+    SmtpSettings expected = DefaultSmtpSettings(Family::Quill);
+    expected.picturesPerDay = 12;
+    EXPECT_EQ(s, expected);
 }
 
 // Typed GPRS texts "typed.apn", "user", "secret"; language code 3.
@@ -61,17 +71,6 @@ TEST(SmtpDialogRules, WhatGenerateWrites) {
         expected.gprsPassword = c.gprs.password;
         EXPECT_EQ(SmtpSettingsToWrite(typed, c.lists, 3), expected) << c.country;
     }
-}
-
-TEST(SmtpDialogRules, ModeSwitchEmptiesEveryTextButKeepsTheCount) {
-    SmtpSettings s = DefaultSmtpSettings(Family::Quill);
-    s.picturesPerDay = 12;
-    s.apn = s.account = s.gprsPassword = s.server = s.port = "x";
-    s.senderAddress = s.senderPassword = s.recipient = "y";
-    ClearSmtpTexts(s);
-    SmtpSettings expected = DefaultSmtpSettings(Family::Quill);
-    expected.picturesPerDay = 12;
-    EXPECT_EQ(s, expected);
 }
 
 } // namespace

@@ -127,7 +127,8 @@ class SmtpDialogTest : public QObject {
         }
     }
 
-    // One refusal or success per row; the checks themselves are the core's.
+    // A refusal writes nothing and speaks English but in Chinese; the checks
+    // themselves are the core's.
     void checksRefuseAndWriteNothing() {
         const struct {
             int language;
@@ -136,10 +137,8 @@ class SmtpDialogTest : public QObject {
             const char *typed, *message;
         } cases[] = {
             {2, false, Server, "s", "Smtp Server"},
-            {2, false, Port, "25", "Ros Sedge SMTP configuration file has been generated"},
             {3, false, SenderPassword, "p", "Sender Email Password"}, // English in German
             {1, false, SenderAddress, "me.org", "Email 错误(@)"},
-            {1, false, SenderAddress, "m.e@org", "Ros Sedge SMTP配置文件已生成"},
             {2, true, Apn, "i", "GPRS APN"},
         };
         for (const auto& c : cases) {
@@ -148,9 +147,8 @@ class SmtpDialogTest : public QObject {
             choose(d.get(), Mode, c.manual ? 1 : 0);
             fillSender(d.get());
             type(d.get(), c.field, QString::fromUtf8(c.typed));
-            const QString message = QString::fromUtf8(c.message);
-            QCOMPARE(generate(d.get()).isEmpty(), !message.contains("SMTP"));
-            QCOMPARE(messages(), message);
+            QVERIFY(generate(d.get()).isEmpty());
+            QCOMPARE(messages(), QString::fromUtf8(c.message));
         }
     }
 
@@ -199,7 +197,7 @@ class SmtpDialogTest : public QObject {
         type(d.get(), Server, QStringLiteral("mail.example"));
         QCOMPARE(messages(), QStringList(1 + 12, "请键入一个整数。").join('|'));
         QVERIFY(generate(d.get()).isEmpty());
-        QVERIFY(test_seam::TakeMessages().back().toolkitPrompt);
+        QCOMPARE(messages(), QStringLiteral("请键入一个整数。"));
         type(d.get(), PictureCount, QStringLiteral("57"));
         const SmtpSettings s = read(generate(d.get()), Family::Sedge);
         QCOMPARE(s.server + std::to_string(s.picturesPerDay), std::string("mail.example57"));
