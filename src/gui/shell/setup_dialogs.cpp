@@ -2,6 +2,8 @@
 
 #include "gui/menu/quill_menu_dlg.h"
 #include "gui/menu/sedge_menu_dlg.h"
+#include "gui/smtp/quill_smtp_dlg.h"
+#include "gui/smtp/sedge_smtp_dlg.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +52,10 @@ std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session) {
     if (job == SetupJob::CameraMenu) {
         return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMenuDlg>(session))
                      : std::make_unique<CSedgeMenuDlg>(session);
+    }
+    if (job == SetupJob::Smtp) {
+        return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillSmtpDlg>(session))
+                     : std::make_unique<CSedgeSmtpDlg>(session);
     }
     return StandInDialog(DialogClassName(job, quill), quill);
 }

@@ -12,8 +12,8 @@ namespace rosmossel {
 // The set-up dialog of `job` for the session's model, built but not shown,
 // with no parent. It keeps a reference to the session, which outlives it.
 // The main window shows it modally. Its cancel action (Exit or Cancel,
-// Escape, the close box) must reject() it: a new main window follows. Its
-// accept() ends the tool (the SMTP dialogs' standard confirm action). The
+// Escape, the close box) must reject() it: a new main window follows. An
+// accept() would end the tool; no set-up dialog accepts (Enter generates). The
 // dialog's objectName is its class name, e.g. "CQuillMenuDlg".
 std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session);
 

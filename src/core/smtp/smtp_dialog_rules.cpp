@@ -1,0 +1,63 @@
+#include "core/smtp/smtp_dialog_rules.h"
+
+#include "core/mms/operator_presets.h"
+#include "core/smtp/gprs_presets.h"
+
+namespace rosmossel {
+namespace {
+
+const std::vector<std::string> kOther{"Other"};
+
+} // namespace
+
+int PictureCountAfterEdit(int count) {
+    return count > kMaxPicturesPerDay ? 0 : count;
+}
+
+SmtpModeView SmtpModeViewOf(ApnMode mode) {
+    if (mode == ApnMode::Manual) {
+        return {true, kOther, kOther};
+    }
+    SmtpModeView view{false, {}, GprsOperatorNames(0)};
+    for (const auto& row : GprsPresetTable()) {
+        view.countries.push_back(row.name);
+    }
+    return view;
+}
+
+std::vector<std::string> SmtpOperatorsOf(int country) {
+    return GprsOperatorNames(country);
+}
+
+void ClearSmtpTexts(SmtpSettings& s) {
+    for (const auto& field : SmtpTextFields(s.family)) {
+        (s.*field.member).clear();
+    }
+}
+
+SmtpSettings SmtpSettingsToWrite(const SmtpSettings& typed, const SmtpSelections& lists,
+                                 int languageCode) {
+    SmtpSettings s = typed;
+    s.languageCode = languageCode;
+    if (s.family == Family::Quill) {
+        s.mmsSendMode = lists.mmsSendMode;
+        s.smsRemoteControl = lists.smsRemoteControl;
+    } else {
+        s.mmsSendMode = 1;
+        s.smsRemoteControl = 0;
+    }
+    if (lists.mode == ApnMode::Manual) {
+        s.countryIndex = kManualCountry;
+        s.operatorIndex = 0;
+        return s;
+    }
+    s.countryIndex = lists.country;
+    s.operatorIndex = lists.operatorSlot;
+    const GprsPreset* preset = LookUpGprsPreset(lists.country, lists.operatorSlot);
+    s.apn = preset != nullptr ? preset->apn : std::string();
+    s.account = preset != nullptr ? preset->account : std::string();
+    s.gprsPassword = preset != nullptr ? preset->password : std::string();
+    return s;
+}
+
+} // namespace rosmossel

@@ -1,0 +1,59 @@
+#pragma once
+
+// The rules of the e-mail dialogs that are more than moving a value: what the
+// APN mode does to the lists, the GPRS fields and the typed texts, the
+// picture-count repair, and what Generate writes from the lists' selections.
+
+#include "core/smtp/smtp_file.h"
+
+#include <string>
+#include <vector>
+
+namespace rosmossel {
+
+// The mode list's positions.
+enum class ApnMode { Automatic = 0, Manual = 1 };
+
+inline constexpr int kMaxPicturesPerDay = 99;
+
+// The picture count after the user edited it: a count beyond 99 (the range
+// check has just refused it) starts again from 0.
+int PictureCountAfterEdit(int count);
+
+// What a mode shows: in automatic mode the 39 preset countries and the
+// operators of the first, with the GPRS fields locked (the preset is
+// written); in manual mode the single entry "Other" in both lists and the
+// GPRS fields open for typing.
+struct SmtpModeView {
+    bool gprsEditable;
+    std::vector<std::string> countries;
+    std::vector<std::string> operators;
+};
+SmtpModeView SmtpModeViewOf(ApnMode mode);
+
+// The operator list of a country in automatic mode, in slot order (Qt's
+// headers cannot include the preset table's).
+std::vector<std::string> SmtpOperatorsOf(int country);
+
+// A mode switch empties every text the file stores; the picture count, the
+// header selections and the folder (not part of the settings) stay.
+void ClearSmtpTexts(SmtpSettings& settings);
+
+// The lists' selections at Generate. The Quill lists are ignored on Sedge.
+struct SmtpSelections {
+    ApnMode mode = ApnMode::Automatic;
+    int country = 0;
+    int operatorSlot = 0;
+    int mmsSendMode = 1;
+    int smsRemoteControl = 25;
+};
+
+// The settings Generate checks and writes: the typed texts and count, the
+// header from the selections and the file's language code. In automatic mode
+// the APN, account and password are the preset of the chosen country and
+// operator (an empty slot gives empty texts), whatever the locked fields
+// hold; in manual mode the header says so (country 0x80, operator 0).
+SmtpSettings SmtpSettingsToWrite(const SmtpSettings& typed, const SmtpSelections& lists,
+                                 int languageCode);
+
+} // namespace rosmossel

@@ -1,0 +1,289 @@
+#include "gui/smtp/smtp_dialog.h"
+
+#include "core/smtp/smtp_checks.h"
+#include "core/text/smtp_language_table.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace rosmossel {
+namespace {
+
+using namespace smtp_id;
+
+// The typed texts in the dialog's exchange order, with the values they fill.
+constexpr std::pair<int, std::string SmtpSettings::*> kTextFields[] = {
+    {Recipient, &SmtpSettings::recipient},
+    {SenderAddress, &SmtpSettings::senderAddress},
+    {SenderPassword, &SmtpSettings::senderPassword},
+    {Server, &SmtpSettings::server},
+    {Port, &SmtpSettings::port},
+    {Account, &SmtpSettings::account},
+    {Apn, &SmtpSettings::apn},
+    {GprsPassword, &SmtpSettings::gprsPassword},
+};
+constexpr int kGprsFields[] = {Apn, Account, GprsPassword};
+
+QStringList texts(const std::vector<std::string>& entries) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) {
+        list << QString::fromStdString(entry);
+    }
+    return list;
+}
+
+void refill(QComboBox* list, const std::vector<std::string>& entries) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(texts(entries));
+    list->setCurrentIndex(0);
+}
+
+// The widest entry a list will ever hold sets its width, so the dialog keeps
+// its size when the list is refilled for another country or mode.
+void fitWidthTo(QComboBox* list, const QStringList& entries) {
+    list->addItems(entries);
+    list->setMinimumWidth(list->sizeHint().width());
+    list->clear();
+}
+
+QStringList allOperators(int countries) {
+    QStringList names;
+    for (int country = 0; country < countries; ++country) {
+        names << texts(SmtpOperatorsOf(country));
+    }
+    return names;
+}
+
+} // namespace
+
+SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent)
+    : SetupDialog(session, family.title, parent), family_(family),
+      typed_(DefaultSmtpSettings(family.family)) {
+    buildLayout();
+    bindValues();
+    finishSetup();
+    fillLists();
+    const LanguageTable& table = SmtpLanguageTable(family_.family);
+    ApplyCaptions(controls(), table.captions, language());
+    ApplyCaptions(controls(), table.familyCaptions, language());
+    // Named after its button's caption otherwise; "Folder" says what it holds.
+    ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
+    alignFrames();
+    connectHandlers();
+}
+
+void SmtpDialog::buildLayout() {
+    const ControlFactory& make = this->make();
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Mode, picture count, country and operator, remote control: labels in
+    // column 0 and 2, their controls beside them.
+    auto* top = new QGridLayout;
+    top->setColumnStretch(4, 1);
+    outer->addLayout(top);
+    const auto captioned = [&](int row, int column, int labelId, const char* labelName,
+                               const char* text = "") {
+        QLabel* caption = make.label(labelId, labelName, text);
+        top->addWidget(caption, row, column);
+        return caption;
+    };
+    QLabel* modeLabel = captioned(0, 0, ModeLabel, "modeLabel");
+    top->addWidget(make.list(Mode, "mode", modeLabel), 0, 1);
+    if (family_.mmsAndRemoteLists) {
+        // Not translated: the dialog's own text in every language.
+        QLabel* mmsLabel = captioned(0, 2, MmsModeLabel, "mmsModeLabel", "MMS Mode");
+        top->addWidget(make.list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
+    }
+    QLabel* countLabel = captioned(1, 0, PictureCountLabel, "pictureCountLabel");
+    top->addWidget(make.numberBox(PictureCount, "pictureCount", countLabel), 1, 1, Qt::AlignLeft);
+    top->addWidget(make.label(UnlimitedNote, "unlimitedNote"), 1, 2, 1, 3);
+    QLabel* countryLabel = captioned(2, 0, CountryLabel, "countryLabel");
+    QComboBox* country = make.list(Country, "country", countryLabel);
+    const std::vector<std::string> countries = SmtpModeViewOf(ApnMode::Automatic).countries;
+    fitWidthTo(country, texts(countries));
+    top->addWidget(country, 2, 1);
+    QLabel* operatorLabel = captioned(2, 2, OperatorLabel, "operatorLabel");
+    QComboBox* op = make.list(Operator, "operator", operatorLabel);
+    fitWidthTo(op, allOperators(static_cast<int>(countries.size())));
+    top->addWidget(op, 2, 3);
+    if (family_.mmsAndRemoteLists) {
+        QLabel* remoteLabel = captioned(3, 0, RemoteControlLabel, "remoteControlLabel");
+        top->addWidget(make.list(RemoteControl, "remoteControl", remoteLabel), 3, 1, Qt::AlignLeft);
+    }
+
+    // The three frames: a label column and full-width text boxes.
+    const int boxWidth = fontMetrics().averageCharWidth() * 36;
+    const auto frame = [&](int id, const char* name, const char* title) {
+        QGroupBox* box = make.frame(id, name);
+        SetControlText(box, QString::fromLatin1(title));
+        auto* grid = new QGridLayout(box);
+        grid->setColumnStretch(1, 1);
+        outer->addWidget(box);
+        return grid;
+    };
+    const auto field = [&](QGridLayout* grid, int labelId, const char* labelName, int boxId,
+                           const char* boxName, bool masked = false) {
+        QLabel* caption = make.label(labelId, labelName);
+        QLineEdit* box = masked ? make.passwordBox(boxId, boxName, caption)
+                                : make.textBox(boxId, boxName, caption);
+        box->setMinimumWidth(boxWidth);
+        const int row = grid->rowCount();
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
+    };
+    QGridLayout* gprs = frame(kStaticId, "gprsFrame", "GPRS Setting");
+    field(gprs, ApnLabel, "apnLabel", Apn, "apn");
+    field(gprs, AccountLabel, "accountLabel", Account, "account");
+    // The GPRS password is shown in clear: it is an operator's published one.
+    field(gprs, GprsPasswordLabel, "gprsPasswordLabel", GprsPassword, "gprsPassword");
+    QGridLayout* sender = frame(SenderFrame, "senderFrame", "Sender");
+    field(sender, ServerLabel, "serverLabel", Server, "server");
+    field(sender, PortLabel, "portLabel", Port, "port");
+    field(sender, SenderAddressLabel, "senderAddressLabel", SenderAddress, "senderAddress");
+    field(sender, SenderPasswordLabel, "senderPasswordLabel", SenderPassword, "senderPassword",
+          true);
+    QGridLayout* recipients = frame(RecipientFrame, "recipientFrame", "Recipients");
+    field(recipients, RecipientLabel, "recipientLabel", Recipient, "recipient");
+
+    const FolderRow folderRow = makeFolderRow(Select, Folder, FolderTyping::Typed);
+    outer->addLayout(Row({folderRow.button, folderRow.field}, false));
+
+    QPushButton* generate = make.button(Generate, "generateButton");
+    generate->setDefault(true); // Enter anywhere in the dialog generates
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(generate);
+    buttons->addStretch(1);
+    buttons->addWidget(makeExitButton(Exit));
+    outer->addLayout(buttons);
+}
+
+void SmtpDialog::bindValues() {
+    exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
+                           ToolkitRangeCheck(0, kMaxPicturesPerDay));
+    const auto& limits = SmtpTextFields(family_.family);
+    for (const auto& [id, member] : kTextFields) {
+        const auto limit = std::find_if(limits.begin(), limits.end(),
+                                        [m = member](const auto& f) { return f.member == m; });
+        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member),
+                                static_cast<int>(limit->limit));
+    }
+}
+
+void SmtpDialog::fillLists() {
+    FillOptionLists(controls(), SmtpLanguageTable(family_.family).optionLists, language());
+    showMode(ApnMode::Automatic);
+}
+
+// Labels of the three frames share one width, so their boxes line up.
+void SmtpDialog::alignFrames() {
+    const int ids[] = {ApnLabel,  AccountLabel,       GprsPasswordLabel,   ServerLabel,
+                       PortLabel, SenderAddressLabel, SenderPasswordLabel, RecipientLabel};
+    int width = 0;
+    for (int id : ids) {
+        width = std::max(width, controls().value(id)->sizeHint().width());
+    }
+    for (int id : ids) {
+        controls().value(id)->setMinimumWidth(width);
+    }
+}
+
+void SmtpDialog::connectHandlers() {
+    // Only the user's edits run the rules; the dialog's own updates do not.
+    connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
+            &SmtpDialog::onPictureCountEdited);
+    for (const auto& [id, member] : kTextFields) {
+        connect(control<QLineEdit>(id), &QLineEdit::textEdited, this,
+                [this] { exchange().take(); });
+    }
+    connect(control<QLineEdit>(Folder), &QLineEdit::textEdited, this,
+            [this] { exchange().take(); });
+    connect(control<QComboBox>(Mode), &QComboBox::currentIndexChanged, this,
+            &SmtpDialog::onModeChosen);
+    connect(control<QComboBox>(Country), &QComboBox::currentIndexChanged, this,
+            &SmtpDialog::onCountryChosen);
+    connect(control<QPushButton>(Generate), &QPushButton::clicked, this, &SmtpDialog::onGenerate);
+}
+
+ApnMode SmtpDialog::mode() const {
+    return selected(Mode) == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual
+                                                               : ApnMode::Automatic;
+}
+
+void SmtpDialog::showMode(ApnMode mode) {
+    const SmtpModeView view = SmtpModeViewOf(mode);
+    for (int id : kGprsFields) {
+        SetEditable(control<QLineEdit>(id), view.gprsEditable);
+    }
+    refill(control<QComboBox>(Country), view.countries);
+    refill(control<QComboBox>(Operator), view.operators);
+}
+
+void SmtpDialog::onPictureCountEdited() {
+    exchange().take();
+    const int kept = PictureCountAfterEdit(picturesPerDay_);
+    if (kept != picturesPerDay_) {
+        picturesPerDay_ = kept;
+        exchange().show();
+    }
+}
+
+void SmtpDialog::onModeChosen(int chosen) {
+    exchange().take(); // a failure is shown; the switch goes on
+    ClearSmtpTexts(typed_);
+    showMode(chosen == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual : ApnMode::Automatic);
+    exchange().show();
+}
+
+void SmtpDialog::onCountryChosen(int country) {
+    if (mode() == ApnMode::Automatic && country >= 0) {
+        refill(control<QComboBox>(Operator), SmtpOperatorsOf(country));
+    }
+}
+
+SmtpSettings SmtpDialog::settings() const {
+    SmtpSettings typed = typed_;
+    typed.picturesPerDay = picturesPerDay_;
+    SmtpSelections lists{mode(), selected(Country), selected(Operator)};
+    if (family_.mmsAndRemoteLists) {
+        lists.mmsSendMode = selected(MmsSendMode);
+        lists.smsRemoteControl = selected(RemoteControl);
+    }
+    return SmtpSettingsToWrite(typed, lists, session().fileLanguageCode());
+}
+
+void SmtpDialog::onGenerate() {
+    // What the boxes show is what gets written: an empty picture count, or a
+    // character the card cannot hold, stops it here.
+    if (!exchange().take()) {
+        return;
+    }
+    const SmtpSettings s = settings();
+    if (auto failure = CheckSmtpGenerate(s, mode() == ApnMode::Manual)) {
+        report(*failure);
+        return;
+    }
+    const BuildResult built = BuildSmtpFile(s);
+    if (!built.ok()) { // the boxes' byte limits keep every text within its record
+        report({built.error, built.error});
+        return;
+    }
+    const std::string name = family_.cameraName;
+    writeToFolder(
+        "smtp.dat", built.bytes,
+        {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"});
+}
+
+} // namespace rosmossel

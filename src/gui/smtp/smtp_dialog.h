@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/smtp/smtp_dialog_rules.h"
+#include "gui/dialogs/setup_dialog.h"
+
+namespace rosmossel {
+
+// What tells the Quill and Sedge e-mail dialogs apart. The longer e-mail
+// fields of the Quill dialog follow from the family's text limits.
+struct SmtpFamilyDescriptor {
+    Family family;
+    const char* title;      // window title, the same in every language
+    const char* cameraName; // the name the success message starts with
+    bool mmsAndRemoteLists; // the MMS send-mode and SMS remote-control lists (header bytes 6, 7)
+};
+
+inline constexpr SmtpFamilyDescriptor kQuillSmtp{Family::Quill, "Ros Mossel Quill", "Ros Quill",
+                                                 true};
+inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
+                                                 false};
+
+// The e-mail (SMTP) dialog of either family. The user picks the GPRS
+// connection by country and operator (or types it in manual mode), the
+// sender's account and the recipient; Generate checks them and writes
+// smtp.dat into the folder. The dialog stays open after writing; Enter runs
+// Generate, Exit (Escape, close box) rejects it and the caller shows the main
+// window again.
+class SmtpDialog : public SetupDialog {
+    Q_OBJECT
+
+  public:
+    SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent = nullptr);
+
+    // The file Generate would write now, before its checks: texts and count
+    // as last taken, the lists as selected.
+    SmtpSettings settings() const;
+    const SmtpFamilyDescriptor& family() const { return family_; }
+
+  private:
+    void buildLayout();
+    void bindValues();
+    void fillLists();
+    void alignFrames();
+    void connectHandlers();
+
+    void onPictureCountEdited();
+    void onModeChosen(int mode);
+    void onCountryChosen(int country);
+    void onGenerate();
+
+    void showMode(ApnMode mode);
+    ApnMode mode() const;
+
+    const SmtpFamilyDescriptor& family_;
+    int picturesPerDay_ = 0;
+    SmtpSettings typed_; // the texts as last taken; the header comes from the lists
+};
+
+} // namespace rosmossel

@@ -1,0 +1,326 @@
+#include "core/smtp/smtp_file.h"
+#include "core/text/smtp_language_table.h"
+#include "gui/dialogs/presenter.h"
+#include "gui/smtp/quill_smtp_dlg.h"
+#include "gui/smtp/sedge_smtp_dlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <memory>
+
+using namespace rosmossel;
+using namespace rosmossel::smtp_id;
+
+namespace {
+
+Session session;
+
+std::unique_ptr<SmtpDialog> open(Family family) {
+    std::unique_ptr<SmtpDialog> d(family == Family::Quill
+                                      ? static_cast<SmtpDialog*>(new CQuillSmtpDlg(session))
+                                      : new CSedgeSmtpDlg(session));
+    d->show();
+    return d;
+}
+QLineEdit* box(const QWidget* d, int id) {
+    return FindControlAs<QLineEdit>(d, id);
+}
+QComboBox* list(const QWidget* d, int id) {
+    return FindControlAs<QComboBox>(d, id);
+}
+void choose(const QWidget* d, int id, int index) {
+    list(d, id)->setCurrentIndex(index);
+}
+// The user replaces a box's text, one key at a time.
+void type(const QWidget* d, int id, const QString& text) {
+    box(d, id)->setFocus();
+    box(d, id)->selectAll();
+    QTest::keyClicks(box(d, id), text);
+    if (text.isEmpty()) {
+        QTest::keyClick(box(d, id), Qt::Key_Backspace);
+    }
+}
+// Everything Generate asks for, each at its shortest accepted form.
+void fillSender(const QWidget* d) {
+    const QStringList texts{"sm", "25", "cam1@example.org", "pw", "me@b.c"};
+    const int ids[] = {Server, Port, SenderAddress, SenderPassword, Recipient};
+    for (int i = 0; i < texts.size(); ++i) {
+        type(d, ids[i], texts[i]);
+    }
+}
+QString messages() {
+    QStringList texts;
+    for (const RecordedMessage& m : test_seam::TakeMessages()) {
+        texts << m.text;
+    }
+    return texts.join('|');
+}
+SmtpSettings read(const QByteArray& bytes, Family family) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    const SmtpDecoded d = DecodeSmtpFile({data, std::size_t(bytes.size())}, family);
+    return d.verdict.valid() ? d.settings.value_or(SmtpSettings{}) : SmtpSettings{};
+}
+
+} // namespace
+
+class SmtpDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir card_;
+
+    QString smtpPath() const { return card_.filePath(QStringLiteral("smtp.dat")); }
+    // Generate (or Enter in `enterIn`); the bytes written, empty when none were.
+    QByteArray generate(const QWidget* d, QWidget* enterIn = nullptr) {
+        QFile::remove(smtpPath());
+        if (enterIn != nullptr) {
+            QTest::keyClick(enterIn, Qt::Key_Return);
+        } else {
+            FindControlAs<QPushButton>(d, Generate)->click();
+        }
+        QFile file(smtpPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    std::unique_ptr<SmtpDialog> openOnCard(Family family) {
+        auto d = open(family);
+        test_seam::PresetNextFolder(card_.path());
+        FindControlAs<QPushButton>(d.get(), Select)->click();
+        return d;
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(card_.isValid());
+        session = Session{};
+        test_seam::RecordMessages(true);
+    }
+
+    void defaultsWriteTheFirstPresetAndTheFamilyBytes() {
+        for (const auto& [family, header] :
+             {std::pair{Family::Sedge, "ffffffffffdfefff"}, {Family::Quill, "ffffffffffdfef6e"}}) {
+            auto d = open(family);
+            QCOMPARE(box(d.get(), Folder)->text(), DefaultFolder());
+            QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+            type(d.get(), Folder, QDir::toNativeSeparators(card_.path())); // used at once
+            fillSender(d.get());
+            const QByteArray bytes = generate(d.get());
+            QCOMPARE(bytes.left(8).toHex(), QByteArray(header));
+            QCOMPARE(read(bytes, family).apn, std::string("cmnet")); // though its box is empty
+            QVERIFY(box(d.get(), Apn)->text().isEmpty() && box(d.get(), Apn)->isReadOnly());
+            // Enter generates the same file again; Escape goes back to the main window.
+            QCOMPARE(generate(d.get(), box(d.get(), Recipient)), bytes);
+            QCOMPARE(messages(), QStringList(2, "Ros " + QString(FamilyName(family)) +
+                                                    " SMTP configuration file has been generated")
+                                     .join('|'));
+            QTest::keyClick(box(d.get(), Server), Qt::Key_Escape);
+            QCOMPARE(d->result(), int(QDialog::Rejected));
+        }
+    }
+
+    // A refusal writes nothing and speaks English but in Chinese; the checks
+    // themselves are the core's.
+    void checksRefuseAndWriteNothing() {
+        const struct {
+            int language;
+            bool manual;
+            int field;
+            const char *typed, *message;
+        } cases[] = {
+            {2, false, Server, "s", "Smtp Server"},
+            {3, false, SenderPassword, "p", "Sender Email Password"}, // English in German
+            {1, false, SenderAddress, "me.org", "Email 错误(@)"},
+            {2, true, Apn, "i", "GPRS APN"},
+        };
+        for (const auto& c : cases) {
+            session.language = Language(c.language);
+            auto d = openOnCard(Family::Sedge);
+            choose(d.get(), Mode, c.manual ? 1 : 0);
+            fillSender(d.get());
+            type(d.get(), c.field, QString::fromUtf8(c.typed));
+            QVERIFY(generate(d.get()).isEmpty());
+            QCOMPARE(messages(), QString::fromUtf8(c.message));
+        }
+    }
+
+    void manualModeAndBack() {
+        auto d = openOnCard(Family::Quill);
+        choose(d.get(), MmsSendMode, 2);
+        choose(d.get(), RemoteControl, 6);
+        choose(d.get(), Country, 3);
+        choose(d.get(), Operator, 2);
+        choose(d.get(), Mode, 1);
+        QCOMPARE(list(d.get(), Country)->currentText() + list(d.get(), Operator)->currentText(),
+                 QStringLiteral("OtherOther"));
+        fillSender(d.get());
+        type(d.get(), Apn, QStringLiteral("internet"));
+        SmtpSettings s = read(generate(d.get()), Family::Quill);
+        QCOMPARE(s.operatorIndex * 1000 + s.countryIndex, 0x80);
+        QCOMPARE(s.apn, std::string("internet"));
+
+        choose(d.get(), Mode, 0);
+        QCOMPARE(list(d.get(), Operator)->currentText(), QStringLiteral("China Mobile"));
+        for (int id : {Apn, Server, Port, SenderAddress, SenderPassword, Recipient}) {
+            QVERIFY(box(d.get(), id)->text().isEmpty());
+        }
+        messages();
+        QVERIFY(generate(d.get()).isEmpty()); // the values are gone too
+        QCOMPARE(messages(), QStringLiteral("Smtp Server"));
+        fillSender(d.get());
+        s = read(generate(d.get()), Family::Quill);
+        QCOMPARE(s.mmsSendMode * 100 + s.smsRemoteControl, 206); // the Quill lists keep theirs
+
+        const QString missing = card_.filePath(QStringLiteral("no-such-folder"));
+        type(d.get(), Folder, missing);
+        messages();
+        QVERIFY(generate(d.get()).isEmpty());
+        QCOMPARE(messages(), "Could not write " + missing + "/smtp.dat: " + std::strerror(ENOENT));
+    }
+
+    void pictureCount() {
+        auto d = openOnCard(Family::Sedge);
+        fillSender(d.get());
+        type(d.get(), PictureCount, QStringLiteral("100")); // the third digit is refused, then 0
+        QCOMPARE(messages(), QStringLiteral("“请填入一个在0和99之间的整数。”"));
+        QCOMPARE(box(d.get(), PictureCount)->text(), QStringLiteral("0"));
+        // An empty count stops every take: a server typed now is neither taken nor written.
+        type(d.get(), PictureCount, QString());
+        type(d.get(), Server, QStringLiteral("mail.example"));
+        QCOMPARE(messages(), QStringList(1 + 12, "请键入一个整数。").join('|'));
+        QVERIFY(generate(d.get()).isEmpty());
+        QCOMPARE(messages(), QStringLiteral("请键入一个整数。"));
+        type(d.get(), PictureCount, QStringLiteral("57"));
+        const SmtpSettings s = read(generate(d.get()), Family::Sedge);
+        QCOMPARE(s.server + std::to_string(s.picturesPerDay), std::string("mail.example57"));
+    }
+
+    // Texts that differ from the rest of their language or list (-1: the
+    // control's caption), and the accessible names.
+    void textsAsShown() {
+        const struct {
+            Family family;
+            int language, id, index;
+            const char* expected;
+        } cases[] = {
+            {Family::Sedge, 6, Mode, 1, "Manuale"},
+            {Family::Quill, 4, Mode, 0, "Autom"},
+            {Family::Sedge, 4, Mode, 1, "Manuaali"},
+            {Family::Quill, 7, MmsSendMode, 0, "Off"},
+            {Family::Quill, 7, RemoteControl, 25, "Off"},
+            {Family::Sedge, 9, SenderPasswordLabel, -1, "Heslo"},
+            {Family::Sedge, 3, SenderPasswordLabel, -1, "Password"},
+            {Family::Quill, 1, SenderPasswordLabel, -1, "发送人密码"},
+            {Family::Sedge, 9, CountryLabel, -1, " Zeme"},
+            {Family::Quill, 1, Country, 2, "Deutschland"},
+            {Family::Sedge, 1, Operator, 0, "China Mobile"},
+            {Family::Quill, 9, MmsModeLabel, -1, "MMS Mode"},
+        };
+        for (const auto& c : cases) {
+            session.language = Language(c.language);
+            auto d = open(c.family);
+            QCOMPARE(c.index < 0 ? ControlText(FindControl(d.get(), c.id))
+                                 : list(d.get(), c.id)->itemText(c.index),
+                     QString::fromUtf8(c.expected));
+        }
+        session.language = Language::English;
+        auto d = open(Family::Quill);
+        QStringList names;
+        for (int id :
+             {Mode, PictureCount, Country, Operator, Apn, Account, GprsPassword, Server, Port,
+              SenderAddress, SenderPassword, Recipient, RemoteControl, MmsSendMode, Folder}) {
+            names << FindControl(d.get(), id)->accessibleName();
+        }
+        QCOMPARE(names.join('|'), QStringLiteral("Smtp Mode|Picture No./ day|Country|Operator|APN|"
+                                                 "Account|Password|Smtp Server|Port|Sender Email|"
+                                                 "Password|Email 01|SMS Remote Control|MMS Mode|"
+                                                 "Folder"));
+        QCOMPARE(box(d.get(), SenderPassword)->echoMode(), QLineEdit::Password);
+        QCOMPARE(box(d.get(), GprsPassword)->echoMode(), QLineEdit::Normal);
+    }
+
+    // The command-line inspector reads back what the dialog shows, and the
+    // profile it prints regenerates the same file.
+    void inspectorReadsWhatTheDialogShows() {
+        auto d = openOnCard(Family::Quill);
+        const std::pair<int, int> choices[] = {
+            {Country, 3}, {Operator, 4}, {MmsSendMode, 0}, {RemoteControl, 12}};
+        for (const auto& [id, index] : choices) {
+            choose(d.get(), id, index);
+        }
+        type(d.get(), PictureCount, QStringLiteral("42"));
+        fillSender(d.get());
+        const QByteArray bytes = generate(d.get());
+        QProcess cli;
+        cli.start(QStringLiteral(ROSMOSSEL_CLI), {"inspect", "--json", "--model", "4", smtpPath()});
+        QVERIFY(cli.waitForFinished(10000));
+        const QByteArray profile = cli.readAllStandardOutput();
+        const QJsonObject json = QJsonDocument::fromJson(profile).object()["smtp"].toObject();
+        QStringList shown, inspected;
+        const QStringList keys =
+            QStringLiteral("mode pictures_per_day country operator "
+                           "mms_send_mode sms_remote_control smtp_server "
+                           "smtp_port sender_address sender_password recipient")
+                .split(' ');
+        const int ids[] = {Mode,          PictureCount,   Country,  Operator,
+                           MmsSendMode,   RemoteControl,  Server,   Port,
+                           SenderAddress, SenderPassword, Recipient};
+        for (int i = 0; i < keys.size(); ++i) {
+            QComboBox* shownList = list(d.get(), ids[i]);
+            shown << (shownList ? shownList->currentText() : box(d.get(), ids[i])->text());
+            inspected << json[keys[i]].toVariant().toString();
+        }
+        QCOMPARE(inspected, shown);
+
+        QTemporaryDir again;
+        QFile file(again.filePath(QStringLiteral("profile.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile) > 0);
+        file.close();
+        cli.start(QStringLiteral(ROSMOSSEL_CLI),
+                  {"generate", file.fileName(), "--out", again.path()});
+        QVERIFY(cli.waitForFinished(10000));
+        QFile regenerated(again.filePath(QStringLiteral("smtp.dat")));
+        QVERIFY(regenerated.open(QIODevice::ReadOnly));
+        QCOMPARE(regenerated.readAll().toHex(), bytes.toHex());
+    }
+
+    // Nothing clipped and the frames' boxes in one column, in every language;
+    // with ROSMOSSEL_SCREENSHOT_DIR set, pictures of both dialogs to look at.
+    void layoutFitsEveryLanguage() {
+        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
+        for (Family family : {Family::Quill, Family::Sedge}) {
+            for (int language = 1; language <= 9; ++language) {
+                session.language = Language(language);
+                auto d = open(family);
+                QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+                for (QWidget* w : d->findChildren<QWidget*>()) {
+                    const bool hasText = qobject_cast<QLabel*>(w) ||
+                                         qobject_cast<QPushButton*>(w) ||
+                                         qobject_cast<QComboBox*>(w);
+                    QVERIFY2(!hasText || w->width() >= w->sizeHint().width(),
+                             qPrintable(w->objectName()));
+                }
+                for (int id : {GprsPassword, Server, SenderPassword, Recipient}) {
+                    QCOMPARE(box(d.get(), id)->mapTo(d.get(), QPoint()).x(),
+                             box(d.get(), Apn)->mapTo(d.get(), QPoint()).x());
+                }
+                if (!folder.isEmpty()) {
+                    d->grab().save(QStringLiteral("%1/smtp-%2-%3.png")
+                                       .arg(folder, FamilyName(family))
+                                       .arg(language));
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(SmtpDialogTest)
+#include "smtp_dialog_test.moc"
