@@ -96,7 +96,7 @@ void printPresets(std::ostream& out, const PresetTable<Preset>& table, Describe 
         const auto& row = table[static_cast<std::size_t>(c)];
         out << "  " << c << " " << row.name << "\n";
         for (int o = 0; o < row.count; ++o) {
-            const auto& slot = row.slots[static_cast<std::size_t>(o)];
+            const auto& slot = row.operatorSlots[static_cast<std::size_t>(o)];
             out << "      " << o << " " << (slot.name.empty() ? "(no name)" : slot.name) << "  ";
             describe(out, slot.preset);
             out << "\n";

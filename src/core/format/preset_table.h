@@ -19,7 +19,8 @@ template <typename Preset> struct PresetSlot {
 template <typename Preset> struct PresetCountryRow {
     std::string name;
     int count = 0; // slots in use; the others stay empty and are never shown
-    std::array<PresetSlot<Preset>, kSlotsPerCountry> slots;
+    // Not "slots": Qt makes that word a macro in every file that includes it.
+    std::array<PresetSlot<Preset>, kSlotsPerCountry> operatorSlots;
 };
 
 // 39 countries of 10 slots each, in country-index order.
@@ -32,7 +33,7 @@ PresetTable<Preset> BuildPresetTable(const Rows& rows, Make make) {
     for (const auto& r : rows) {
         auto& row = table.at(static_cast<std::size_t>(r.country));
         row.name = r.countryName;
-        row.slots.at(static_cast<std::size_t>(r.slot)) = {r.name, make(r)};
+        row.operatorSlots.at(static_cast<std::size_t>(r.slot)) = {r.name, make(r)};
         row.count = std::max(row.count, r.slot + 1);
     }
     return table;
@@ -46,7 +47,7 @@ std::vector<std::string> SlotNames(const PresetTable<Preset>& table, int country
     }
     const auto& row = table[static_cast<std::size_t>(country)];
     for (int i = 0; i < row.count; ++i) {
-        names.push_back(row.slots[static_cast<std::size_t>(i)].name);
+        names.push_back(row.operatorSlots[static_cast<std::size_t>(i)].name);
     }
     return names;
 }
@@ -61,7 +62,7 @@ const Preset* LookUpPreset(const PresetTable<Preset>& table, int country, int op
     if (op < 0 || op >= row.count) {
         return nullptr;
     }
-    return &row.slots[static_cast<std::size_t>(op)].preset;
+    return &row.operatorSlots[static_cast<std::size_t>(op)].preset;
 }
 
 } // namespace rosmossel

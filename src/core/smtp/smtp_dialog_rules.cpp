@@ -25,10 +25,6 @@ SmtpModeView SmtpModeViewOf(ApnMode mode) {
     return view;
 }
 
-std::vector<std::string> SmtpOperatorsOf(int country) {
-    return GprsOperatorNames(country);
-}
-
 void ClearSmtpTexts(SmtpSettings& s) {
     for (const auto& field : SmtpTextFields(s.family)) {
         (s.*field.member).clear();

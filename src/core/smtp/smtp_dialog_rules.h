@@ -31,9 +31,6 @@ struct SmtpModeView {
 };
 SmtpModeView SmtpModeViewOf(ApnMode mode);
 
-// The operator list of a country in automatic mode, in slot order (Qt's
-// headers cannot include the preset table's).
-std::vector<std::string> SmtpOperatorsOf(int country);
 
 // A mode switch empties every text the file stores; the picture count, the
 // header selections and the folder (not part of the settings) stay.

@@ -1,5 +1,6 @@
 #include "gui/smtp/smtp_dialog.h"
 
+#include "core/smtp/gprs_presets.h"
 #include "core/smtp/smtp_checks.h"
 #include "core/text/smtp_language_table.h"
 
@@ -61,7 +62,7 @@ void fitWidthTo(QComboBox* list, const QStringList& entries) {
 QStringList allOperators(int countries) {
     QStringList names;
     for (int country = 0; country < countries; ++country) {
-        names << texts(SmtpOperatorsOf(country));
+        names << texts(GprsOperatorNames(country));
     }
     return names;
 }
@@ -249,7 +250,7 @@ void SmtpDialog::onModeChosen(int chosen) {
 
 void SmtpDialog::onCountryChosen(int country) {
     if (mode() == ApnMode::Automatic && country >= 0) {
-        refill(control<QComboBox>(Operator), SmtpOperatorsOf(country));
+        refill(control<QComboBox>(Operator), GprsOperatorNames(country));
     }
 }
 

@@ -138,12 +138,12 @@ TEST(OperatorPresetTable, NamesAndPortsAreTheFixedLists) {
         EXPECT_EQ(CountryList()[c], expected.country);
         ASSERT_EQ(row.count, static_cast<int>(expected.operators.size())) << expected.country;
         for (std::size_t o = 0; o < expected.operators.size(); ++o) {
-            EXPECT_EQ(row.slots[o].name, expected.operators[o].first) << expected.country;
-            EXPECT_EQ(row.slots[o].preset.port, expected.operators[o].second) << expected.country;
+            EXPECT_EQ(row.operatorSlots[o].name, expected.operators[o].first) << expected.country;
+            EXPECT_EQ(row.operatorSlots[o].preset.port, expected.operators[o].second) << expected.country;
         }
         for (std::size_t o = expected.operators.size(); o < 10; ++o) {
-            EXPECT_TRUE(row.slots[o].name.empty());
-            EXPECT_TRUE(row.slots[o].preset.url.empty());
+            EXPECT_TRUE(row.operatorSlots[o].name.empty());
+            EXPECT_TRUE(row.operatorSlots[o].preset.url.empty());
         }
         used += row.count;
     }
@@ -152,7 +152,7 @@ TEST(OperatorPresetTable, NamesAndPortsAreTheFixedLists) {
 
 TEST(OperatorPresetTable, PresetStringsFitTheirRecords) {
     for (const auto& row : OperatorPresetTable()) {
-        for (const auto& slot : row.slots) {
+        for (const auto& slot : row.operatorSlots) {
             const OperatorPreset& p = slot.preset;
             EXPECT_LE(p.url.size(), 50u);
             EXPECT_LE(p.apn.size(), 30u);
@@ -195,7 +195,7 @@ TEST(GprsPresetTable, NamesAreTheFixedLists) {
         EXPECT_EQ(GprsOperatorNames(static_cast<int>(c)), kExpectedGprs[c].operators)
             << kExpectedGprs[c].country;
         used += table[c].count;
-        for (const auto& slot : table[c].slots) {
+        for (const auto& slot : table[c].operatorSlots) {
             EXPECT_LE(slot.preset.apn.size(), 32u);
             EXPECT_LE(slot.preset.account.size(), 32u);
             EXPECT_LE(slot.preset.password.size(), 32u);
