@@ -56,4 +56,29 @@ SmtpSettings SmtpSettingsToWrite(const SmtpSettings& typed, const SmtpSelections
     return s;
 }
 
+SmtpCardLoad SmtpLoadFromCard(const SmtpSettings& card) {
+    SmtpCardLoad load;
+    load.typed = card;
+    load.lists.mmsSendMode = card.mmsSendMode;
+    load.lists.smsRemoteControl = card.smsRemoteControl;
+    if (card.countryIndex == kManualCountry) {
+        load.lists.mode = ApnMode::Manual;
+        return load;
+    }
+    const GprsPreset* preset = LookUpGprsPreset(card.countryIndex, card.operatorIndex);
+    const GprsPreset today = preset != nullptr ? *preset : GprsPreset{};
+    if (card.apn != today.apn || card.account != today.account ||
+        card.gprsPassword != today.password) {
+        load.lists.mode = ApnMode::Manual;
+        load.presetDiffers = true;
+        return load;
+    }
+    load.lists.country = card.countryIndex;
+    load.lists.operatorSlot = card.operatorIndex;
+    load.typed.apn.clear();
+    load.typed.account.clear();
+    load.typed.gprsPassword.clear();
+    return load;
+}
+
 } // namespace rosmossel

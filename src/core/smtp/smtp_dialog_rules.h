@@ -31,7 +31,6 @@ struct SmtpModeView {
 };
 SmtpModeView SmtpModeViewOf(ApnMode mode);
 
-
 // A mode switch empties every text the file stores; the picture count, the
 // header selections and the folder (not part of the settings) stay.
 void ClearSmtpTexts(SmtpSettings& settings);
@@ -52,5 +51,17 @@ struct SmtpSelections {
 // hold; in manual mode the header says so (country 0x80, operator 0).
 SmtpSettings SmtpSettingsToWrite(const SmtpSettings& typed, const SmtpSelections& lists,
                                  int languageCode);
+
+// How a card's smtp.dat comes back into the dialog. In automatic mode the
+// lists select its country and operator and Generate writes today's preset
+// for them; where the card's GPRS texts differ from that preset, the card
+// loads in manual mode with its own texts, so nothing it held is lost unless
+// the user chooses so.
+struct SmtpCardLoad {
+    SmtpSelections lists;
+    SmtpSettings typed; // what the fields show: no GPRS texts in automatic mode
+    bool presetDiffers = false;
+};
+SmtpCardLoad SmtpLoadFromCard(const SmtpSettings& card);
 
 } // namespace rosmossel

@@ -45,6 +45,13 @@ inline const Message kCardClockNotLoaded{
     "The camera clock is not taken from the card; the dialog keeps the current time.",
     "相机时间不从卡上载入，仍使用当前时间。"};
 
+// Added where the card's connection texts are not today's preset for its
+// country and operator.
+inline const Message kCardConnectionOffPreset{
+    "Its connection settings differ from the built-in ones for its country and operator; "
+    "they are loaded in manual mode.",
+    "卡上的连接设置与该国家和运营商的内置设置不同，将以手动模式载入。"};
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

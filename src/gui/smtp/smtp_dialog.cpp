@@ -83,6 +83,7 @@ SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWi
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
     connectHandlers();
+    offerCardFile("smtp.dat");
 }
 
 void SmtpDialog::buildLayout() {
@@ -263,6 +264,27 @@ SmtpSettings SmtpDialog::settings() const {
         lists.smsRemoteControl = selected(RemoteControl);
     }
     return SmtpSettingsToWrite(typed, lists, session().fileLanguageCode());
+}
+
+std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
+    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family_.family);
+    if (!decoded.settings || !decoded.verdict.valid()) {
+        return std::nullopt;
+    }
+    const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
+    const Message note = load.presetDiffers ? kCardConnectionOffPreset : Message{};
+    return CardSettings{note, [this, load] {
+                            select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
+                            select(Country, load.lists.country);
+                            select(Operator, load.lists.operatorSlot);
+                            if (family_.mmsAndRemoteLists) {
+                                select(MmsSendMode, load.lists.mmsSendMode);
+                                select(RemoteControl, load.lists.smsRemoteControl);
+                            }
+                            typed_ = load.typed;
+                            picturesPerDay_ = load.typed.picturesPerDay;
+                            exchange().show();
+                        }};
 }
 
 void SmtpDialog::onGenerate() {

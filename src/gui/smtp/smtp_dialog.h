@@ -36,6 +36,9 @@ class SmtpDialog : public SetupDialog {
     SmtpSettings settings() const;
     const SmtpFamilyDescriptor& family() const { return family_; }
 
+  protected:
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+
   private:
     void buildLayout();
     void bindValues();

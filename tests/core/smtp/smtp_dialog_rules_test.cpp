@@ -1,3 +1,4 @@
+#include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/smtp/smtp_dialog_rules.h"
 
@@ -70,6 +71,46 @@ TEST(SmtpDialogRules, WhatGenerateWrites) {
         expected.account = c.gprs.account;
         expected.gprsPassword = c.gprs.password;
         EXPECT_EQ(SmtpSettingsToWrite(typed, c.lists, 3), expected) << c.country;
+    }
+}
+
+TEST(SmtpDialogRules, ACardLoadsBackAndRegenerates) {
+    const GprsPreset& vodafoneUk = *LookUpGprsPreset(3, 0);
+    struct Case {
+        const char* name;
+        int country, op;
+        GprsPreset gprs;
+        ApnMode mode;
+        bool differs;
+    };
+    const Case cases[] = {
+        {"today's preset", 3, 0, vodafoneUk, ApnMode::Automatic, false},
+        {"an empty slot", 17, 2, {}, ApnMode::Automatic, false},
+        {"texts off the preset", 3, 0, {"own.apn", "me", "pw"}, ApnMode::Manual, true},
+        {"manual", kManualCountry, 0, {"own.apn", "", ""}, ApnMode::Manual, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SmtpSettings card = DefaultSmtpSettings(Family::Quill);
+        card.countryIndex = c.country;
+        card.operatorIndex = c.op;
+        card.apn = c.gprs.apn;
+        card.account = c.gprs.account;
+        card.gprsPassword = c.gprs.password;
+        card.server = "smtp.example.org";
+        card.mmsSendMode = 2;
+        card.smsRemoteControl = 4;
+        const SmtpCardLoad load = SmtpLoadFromCard(card);
+        EXPECT_EQ(load.lists.mode, c.mode);
+        EXPECT_EQ(load.presetDiffers, c.differs);
+        EXPECT_EQ(load.typed.apn.empty(), c.mode == ApnMode::Automatic);
+        // Generate writes the card again; off its preset, as manual settings.
+        SmtpSettings expected = card;
+        if (c.differs) {
+            expected.countryIndex = kManualCountry;
+            expected.operatorIndex = 0;
+        }
+        EXPECT_EQ(SmtpSettingsToWrite(load.typed, load.lists, card.languageCode), expected);
     }
 }
 
