@@ -1,5 +1,6 @@
 #include "cli/profile.h"
 
+#include "core/menu/menu_fields.h"
 #include "core/mms/mms_checks.h"
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
@@ -68,15 +69,11 @@ class Object {
   public:
     Object(const json& value, std::string path, std::initializer_list<const char*> allowed)
         : value_(value), path_(std::move(path)) {
-        if (!value_.is_object()) {
-            fail("", "must be an object");
-        }
-        for (const auto& item : value_.items()) {
-            if (std::none_of(allowed.begin(), allowed.end(),
-                             [&](const char* key) { return item.key() == key; })) {
-                fail(item.key(), "unknown key");
-            }
-        }
+        refuseUnknownKeys(allowed);
+    }
+    Object(const json& value, std::string path, const std::vector<std::string>& allowed)
+        : value_(value), path_(std::move(path)) {
+        refuseUnknownKeys(allowed);
     }
 
     bool has(const char* key) const { return value_.contains(key); }
@@ -170,6 +167,18 @@ class Object {
     const std::string& path() const { return path_; }
 
   private:
+    template <typename Keys> void refuseUnknownKeys(const Keys& allowed) const {
+        if (!value_.is_object()) {
+            fail("", "must be an object");
+        }
+        for (const auto& item : value_.items()) {
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [&](const auto& key) { return item.key() == key; })) {
+                fail(item.key(), "unknown key");
+            }
+        }
+    }
+
     std::string fromHex(const char* key, const std::string& hex) const {
         if (hex.size() % 2 != 0) {
             fail(key, "a hex text needs two digits per byte");
@@ -262,83 +271,92 @@ void refuseQuillOnly(const Object& object, Family family, std::initializer_list<
     }
 }
 
+// The keys of a camera_menu section: the record's, with the Quill-only ones,
+// so a Sedge profile that names them is told why they do not apply.
+std::vector<std::string> menuKeys() {
+    std::vector<std::string> keys;
+    for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
+        if (std::find(keys.begin(), keys.end(), field.key) == keys.end()) {
+            keys.emplace_back(field.key);
+        }
+    }
+    return keys;
+}
+
+int serialCharacterOf(const Object& o, const std::string& chars, std::size_t i,
+                      const std::vector<std::string>& entries) {
+    const auto c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
+    const auto found = std::find(entries.begin(), entries.end(), std::string(1, c));
+    if (found == entries.end()) {
+        o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+    }
+    return static_cast<int>(found - entries.begin());
+}
+
 MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
                     const ClockValue& now) {
-    const Object o(value, "camera_menu",
-                   {"camera_mode",
-                    "image_size",
-                    "video_size",
-                    "pictures_per_trigger",
-                    "video_length_seconds",
-                    "time_stamp",
-                    "interval",
-                    "interval_unit",
-                    "sense_level",
-                    "side_pir",
-                    "timer",
-                    "timer_start_hour",
-                    "timer_start_minute",
-                    "timer_stop_hour",
-                    "timer_stop_minute",
-                    "serial_number",
-                    "serial_characters",
-                    "time_lapse",
-                    "time_lapse_hours",
-                    "time_lapse_minutes",
-                    "time_lapse_seconds",
-                    "clock",
-                    "beep_sound",
-                    "sd_cycle",
-                    "language",
-                    "tv_mode"});
+    static const std::vector<std::string> keys = menuKeys();
+    const Object o(value, "camera_menu", keys);
     refuseQuillOnly(o, family, {"beep_sound", "sd_cycle"});
-    const MenuOptionLists& lists = MenuOptions(family);
-    MenuSettings d = DefaultMenuSettings(family);
+    const MenuSettings d = DefaultMenuSettings(family);
     MenuSettings s = d;
-    s.cameraMode = o.option("camera_mode", lists.cameraMode, d.cameraMode);
-    s.imageSize = o.option("image_size", lists.imageSize, d.imageSize);
-    s.videoSize = o.option("video_size", lists.videoSize, d.videoSize);
-    s.picturesPerTrigger =
-        o.option("pictures_per_trigger", lists.picturesPerTrigger, d.picturesPerTrigger);
-    s.videoLengthSeconds = o.integer("video_length_seconds", d.videoLengthSeconds, 1, 60);
-    s.timeStamp = o.option("time_stamp", lists.timeStamp, d.timeStamp);
-    s.intervalUnit = o.option("interval_unit", lists.intervalUnit, d.intervalUnit);
-    s.intervalValue = o.integer("interval", d.intervalValue, 0, 60);
-    if (s.intervalUnit == 1 && s.intervalValue == 0) {
-        o.fail("interval", "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
-    }
-    s.sensitivity = o.option("sense_level", lists.sensitivity, d.sensitivity);
-    s.sidePir = o.option("side_pir", lists.onOff, d.sidePir);
-    s.timer = o.option("timer", lists.onOff, d.timer);
-    s.timerStartHour = o.integer("timer_start_hour", 0, 0, 23);
-    s.timerStartMinute = o.integer("timer_start_minute", 0, 0, 59);
-    s.timerStopHour = o.integer("timer_stop_hour", 0, 0, 23);
-    s.timerStopMinute = o.integer("timer_stop_minute", 0, 0, 59);
-    s.serialNumber = o.option("serial_number", lists.onOff, d.serialNumber);
-    if (o.has("serial_characters")) {
-        const std::string chars = o.text("serial_characters");
-        if (chars.size() != 4) {
-            o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
-        }
-        for (std::size_t i = 0; i < 4; ++i) {
-            const auto c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
-            const auto& entries = lists.serialCharacters;
-            const auto found = std::find(entries.begin(), entries.end(), std::string(1, c));
-            if (found == entries.end()) {
-                o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+    std::string chars;
+    const auto read = [&](const MenuFieldInfo& field) {
+        const int fallback = field.of(d);
+        return field.isList() ? o.option(field.key, *field.entries, fallback)
+                              : o.integer(field.key, fallback, field.min, field.max);
+    };
+    for (const MenuFieldInfo& field : MenuFields(family)) {
+        int& target = field.value(s);
+        switch (field.field) {
+        case MenuField::IntervalUnit:
+            break; // read before the interval
+        case MenuField::Interval: {
+            const MenuFieldInfo& unit = MenuFieldOf(MenuField::IntervalUnit, family);
+            s.intervalUnit = read(unit);
+            target = read(field);
+            if (target < MinimumInterval(s.intervalUnit)) {
+                o.fail("interval",
+                       "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
-            s.serialCharacters[i] = static_cast<int>(found - entries.begin());
+            break;
+        }
+        case MenuField::SerialCharacter1:
+            if (o.has("serial_characters")) {
+                chars = o.text("serial_characters");
+                if (chars.size() != 4) {
+                    o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+                }
+            }
+            [[fallthrough]];
+        case MenuField::SerialCharacter2:
+        case MenuField::SerialCharacter3:
+        case MenuField::SerialCharacter4:
+            if (!chars.empty()) {
+                const auto i = static_cast<std::size_t>(
+                    field.offset - MenuFieldOf(MenuField::SerialCharacter1).offset);
+                target = serialCharacterOf(o, chars, i, *field.entries);
+            }
+            break;
+        case MenuField::ClockYear:
+            s.clock = clockOf(o, now);
+            break;
+        case MenuField::ClockMonth:
+        case MenuField::ClockDay:
+        case MenuField::ClockHour:
+        case MenuField::ClockMinute:
+        case MenuField::ClockSecond:
+            break; // read with the year
+        case MenuField::Language:
+            target = languageOf(o, language);
+            break;
+        case MenuField::TvMode:
+            target = o.integer(field.key, tvMode, field.min, field.max);
+            break;
+        default:
+            target = read(field);
         }
     }
-    s.timeLapse = o.option("time_lapse", lists.timeLapse, d.timeLapse);
-    s.timeLapseHours = o.integer("time_lapse_hours", 0, 0, 23);
-    s.timeLapseMinutes = o.integer("time_lapse_minutes", 0, 0, 59);
-    s.timeLapseSeconds = o.integer("time_lapse_seconds", 0, 0, 59);
-    s.clock = clockOf(o, now);
-    s.beepSound = o.option("beep_sound", lists.onOff, d.beepSound);
-    s.sdCycle = o.option("sd_cycle", lists.onOff, d.sdCycle);
-    s.languageCode = languageOf(o, language);
-    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
     return s;
 }
 
@@ -589,40 +607,35 @@ std::optional<std::string> CheckProfile(const Profile& profile) {
 }
 
 nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
-    const MenuOptionLists& lists = MenuOptions(s.family);
-    const auto name = [withIndices](const std::vector<std::string>& list, int index) {
-        return entry(list, index, withIndices);
-    };
     nlohmann::ordered_json o;
-    o["camera_mode"] = name(lists.cameraMode, s.cameraMode);
-    o["image_size"] = name(lists.imageSize, s.imageSize);
-    o["video_size"] = name(lists.videoSize, s.videoSize);
-    o["pictures_per_trigger"] = name(lists.picturesPerTrigger, s.picturesPerTrigger);
-    o["video_length_seconds"] = s.videoLengthSeconds;
-    o["time_stamp"] = name(lists.timeStamp, s.timeStamp);
-    o["interval"] = s.intervalValue;
-    o["interval_unit"] = name(lists.intervalUnit, s.intervalUnit);
-    o["sense_level"] = name(lists.sensitivity, s.sensitivity);
-    o["side_pir"] = name(lists.onOff, s.sidePir);
-    o["timer"] = name(lists.onOff, s.timer);
-    o["timer_start_hour"] = s.timerStartHour;
-    o["timer_start_minute"] = s.timerStartMinute;
-    o["timer_stop_hour"] = s.timerStopHour;
-    o["timer_stop_minute"] = s.timerStopMinute;
-    o["serial_number"] = name(lists.onOff, s.serialNumber);
-    std::string chars;
-    for (const int c : s.serialCharacters) {
-        chars += nameAt(lists.serialCharacters, c);
-    }
-    o["serial_characters"] = chars;
-    o["time_lapse"] = name(lists.timeLapse, s.timeLapse);
-    o["time_lapse_hours"] = s.timeLapseHours;
-    o["time_lapse_minutes"] = s.timeLapseMinutes;
-    o["time_lapse_seconds"] = s.timeLapseSeconds;
-    o["clock"] = clockText(s.clock);
-    if (s.family == Family::Quill) {
-        o["beep_sound"] = name(lists.onOff, s.beepSound);
-        o["sd_cycle"] = name(lists.onOff, s.sdCycle);
+    for (const MenuFieldInfo& field : MenuFields(s.family)) {
+        switch (field.field) {
+        case MenuField::SerialCharacter1:
+        case MenuField::SerialCharacter2:
+        case MenuField::SerialCharacter3:
+        case MenuField::SerialCharacter4: {
+            std::string chars = o.value(field.key, std::string());
+            o[field.key] = chars + nameAt(*field.entries, field.of(s));
+            break;
+        }
+        case MenuField::ClockYear:
+            o[field.key] = clockText(s.clock);
+            break;
+        case MenuField::ClockMonth:
+        case MenuField::ClockDay:
+        case MenuField::ClockHour:
+        case MenuField::ClockMinute:
+        case MenuField::ClockSecond:
+        case MenuField::Language: // the profile's top level
+        case MenuField::TvMode:
+            break;
+        default:
+            if (field.isList()) {
+                o[field.key] = entry(*field.entries, field.of(s), withIndices);
+            } else {
+                o[field.key] = field.of(s);
+            }
+        }
     }
     return o;
 }
