@@ -233,6 +233,33 @@ int languageOf(const Object& object, int fallback) {
            1;
 }
 
+// "YYYY-MM-DD HH:MM:SS": digits only, so no sign or space slips into a part
+// (a year of four digits, the other parts one or two).
+std::optional<ClockValue> parseClock(std::string_view text) {
+    ClockValue c;
+    const std::pair<int*, char> parts[] = {{&c.year, '-'}, {&c.month, '-'},  {&c.day, ' '},
+                                           {&c.hour, ':'}, {&c.minute, ':'}, {&c.second, '\0'}};
+    std::size_t at = 0;
+    for (const auto& [part, separator] : parts) {
+        const std::size_t start = at;
+        *part = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            *part = *part * 10 + (text[at++] - '0');
+        }
+        const std::size_t digits = at - start;
+        if (digits == 0 || digits > (part == &c.year ? 4u : 2u)) {
+            return std::nullopt;
+        }
+        if (separator != '\0' && (at >= text.size() || text[at++] != separator)) {
+            return std::nullopt;
+        }
+    }
+    if (at != text.size()) {
+        return std::nullopt;
+    }
+    return c;
+}
+
 ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (!object.has("clock")) {
         return now;
@@ -242,19 +269,23 @@ ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (text == "now") {
         return now;
     }
-    ClockValue c;
-    int used = 0;
-    const bool parsed = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &c.year, &c.month,
-                                    &c.day, &c.hour, &c.minute, &c.second, &used) == 6 &&
-                        static_cast<std::size_t>(used) == text.size();
+    const std::optional<ClockValue> parsed = parseClock(text);
     if (!parsed) {
         object.fail("clock", "must be \"now\" or a time as \"YYYY-MM-DD HH:MM:SS\"");
     }
-    if (c.year < 2010 || c.year > 2031) {
-        object.fail("clock", "the camera keeps years from 2010 to 2031");
+    const ClockValue& c = *parsed;
+    const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    if (c.year < year.min || c.year > year.max) {
+        object.fail("clock", "the camera keeps years from " + std::to_string(year.min) + " to " +
+                                 std::to_string(year.max));
     }
-    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > DaysInMonth(c.year, c.month) ||
-        c.hour > 23 || c.minute > 59 || c.second > 59) {
+    const auto within = [](MenuField field, int value) {
+        const MenuFieldInfo& row = MenuFieldOf(field);
+        return value >= row.min && value <= row.max;
+    };
+    if (!within(MenuField::ClockMonth, c.month) || c.day < 1 ||
+        c.day > DaysInMonth(c.year, c.month) || !within(MenuField::ClockHour, c.hour) ||
+        !within(MenuField::ClockMinute, c.minute) || !within(MenuField::ClockSecond, c.second)) {
         object.fail("clock", "\"" + text + "\" is not a valid date and time");
     }
     return c;
