@@ -132,6 +132,33 @@ TEST(Profile, GenerateChecksRunInTheDialogsOrder) {
         std::nullopt);
 }
 
+// inspect reads a file as the family under which generate accepts it again;
+// where both families would, as Sedge.
+TEST(Profile, InspectChoosesAFamilyThatRegenerates) {
+    MmsSettings smsOnly = DefaultMmsSettings(Family::Quill);
+    smsOnly.mmsSendMode = 2; // SMS on Quill, QVGA on Sedge, which needs a recipient
+    smsOnly.smsRemoteControl = 0;
+    MmsSettings both = smsOnly;
+    both.phone = "07700900123";
+    const struct {
+        const char* what;
+        MmsSettings settings;
+        Family expected;
+    } cases[] = {
+        {"SMS only, no recipient", smsOnly, Family::Quill},
+        {"a recipient", both, Family::Sedge},
+    };
+    for (const auto& c : cases) {
+        const Bytes bytes = BuildSetupFile(c.settings).bytes;
+        const Inspection in = InspectBytes(bytes, "setup.dat", std::nullopt, std::nullopt);
+        EXPECT_EQ(in.family, c.expected) << c.what;
+        std::vector<std::string> notes;
+        const Profile profile = parse(ProfileOf({in}, std::nullopt, notes).dump());
+        EXPECT_EQ(CheckProfile(profile), std::nullopt) << c.what;
+        EXPECT_EQ(BuildSetupFile(*profile.mms).bytes, bytes) << c.what;
+    }
+}
+
 // inspect --json on any file the dialogs can write gives a profile from which
 // generate writes the same bytes.
 TEST(Profile, InspectedProfileReproducesTheFiles) {
