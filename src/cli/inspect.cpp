@@ -2,8 +2,8 @@
 
 #include "cli/profile.h"
 #include "core/format/file_record.h"
+#include "core/format/preset_table.h"
 #include "core/mms/mms_checks.h"
-#include "core/mms/operator_presets.h"
 #include "core/smtp/smtp_checks.h"
 
 #include <algorithm>

@@ -391,26 +391,29 @@ MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
     return s;
 }
 
-std::vector<std::string> remoteControlEntries() {
-    std::vector<std::string> entries;
-    for (int h = 0; h <= 24; ++h) {
-        entries.push_back(std::to_string(h));
-    }
-    entries.emplace_back("Off");
-    return entries;
+// A list value of a header by its English name.
+int listOf(const Object& o, const HeaderField& field, int fallback) {
+    return o.option(field.key, *field.entries, fallback);
 }
 
 // "Off" or the hours 0 to 24, as a number or as the list's text.
-int remoteControlOf(const Object& o, int fallback) {
-    if (o.has("sms_remote_control") && o.at("sms_remote_control").is_number_integer()) {
-        return o.integer("sms_remote_control", fallback, 0, 24);
+int remoteControlOf(const Object& o, const HeaderField& field, int fallback) {
+    if (o.has(field.key) && o.at(field.key).is_number_integer()) {
+        return o.integer(field.key, fallback, field.min, kSmsRemoteControlOff - 1);
     }
-    return o.option("sms_remote_control", remoteControlEntries(), fallback);
+    return listOf(o, field, fallback);
 }
 
-const std::vector<std::string> kModes{"Auto", "Manual"};
-const std::vector<std::string> kConnectionKinds{"APN", "CSD"};
-const std::vector<std::string> kNumberKinds{"Domestic", "International"};
+template <typename TextFields>
+std::vector<std::string> sectionKeys(std::initializer_list<const char*> header,
+                                     const TextFields& texts) {
+    std::vector<std::string> keys{"mode", PicturesPerDayField().key, HeaderLanguageField().key};
+    keys.insert(keys.end(), header.begin(), header.end());
+    for (const auto& field : texts) {
+        keys.emplace_back(field.key);
+    }
+    return keys;
+}
 
 void refuseInManualMode(const Object& o, bool manual) {
     for (const char* key : {"country", "operator"}) {
@@ -421,41 +424,29 @@ void refuseInManualMode(const Object& o, bool manual) {
 }
 
 MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bool& manual) {
-    const Object o(value, "mms",
-                   {"mode",
-                    "mms_status",
-                    "pictures_per_day",
-                    "country",
-                    "operator",
-                    "sms_remote_control",
-                    "connection_kind",
-                    "url",
-                    "apn",
-                    "gateway",
-                    "port",
-                    "account",
-                    "password",
-                    "phone",
-                    "number_kind",
-                    "email",
-                    "recipient2",
-                    "recipient3",
-                    "language",
-                    "tv_mode"});
-    refuseQuillOnly(o, family, {"sms_remote_control"});
+    const SetupHeaderFields& f = SetupHeader(family);
+    static const std::vector<std::string> keys = [] {
+        const SetupHeaderFields& q = SetupHeader(Family::Quill);
+        return sectionKeys({q.mmsStatus.key, q.country.key, q.op.key, q.smsRemoteControl.key,
+                            q.connectionKind.key, q.numberKind.key, q.tvMode.key},
+                           MmsTextFields());
+    }();
+    const Object o(value, "mms", keys);
+    refuseQuillOnly(o, family, {f.smsRemoteControl.key});
     MmsSettings s = DefaultMmsSettings(family);
-    manual = o.option("mode", kModes, 0) == 1;
+    manual = o.option("mode", ApnModeList(), 0) == 1;
     refuseInManualMode(o, manual);
-    s.mmsSendMode = o.option("mms_status", MmsStatusList(family), s.mmsSendMode);
-    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    s.mmsSendMode = listOf(o, f.mmsStatus, s.mmsSendMode);
+    const HeaderField& pictures = PicturesPerDayField();
+    s.picturesPerDay = o.integer(pictures.key, 0, pictures.min, pictures.max);
     if (family == Family::Quill) {
-        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+        s.smsRemoteControl = remoteControlOf(o, f.smsRemoteControl, s.smsRemoteControl);
     }
-    s.connectionKind = o.option("connection_kind", kConnectionKinds, 0);
+    s.connectionKind = listOf(o, f.connectionKind, 0);
     if (!manual && s.connectionKind == 1) {
-        o.fail("connection_kind", "\"CSD\" exists only in Manual mode");
+        o.fail(f.connectionKind.key, "\"CSD\" exists only in Manual mode");
     }
-    s.internationalNumbers = o.option("number_kind", kNumberKinds, 0);
+    s.internationalNumbers = listOf(o, f.numberKind, 0);
     if (manual) {
         s.presetCountry = kManualCountry;
         s.presetOperator = 0;
@@ -482,24 +473,27 @@ MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bo
         }
     }
     s.languageCode = languageOf(o, language);
-    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
+    s.tvMode = o.integer(f.tvMode.key, tvMode, f.tvMode.min, f.tvMode.max);
     return s;
 }
 
 SmtpSettings smtpOf(const json& value, Family family, int language, bool& manual) {
-    const Object o(value, "smtp",
-                   {"mode", "pictures_per_day", "country", "operator", "mms_send_mode",
-                    "sms_remote_control", "gprs_apn", "gprs_account", "gprs_password",
-                    "smtp_server", "smtp_port", "sender_address", "sender_password", "recipient",
-                    "language"});
-    refuseQuillOnly(o, family, {"mms_send_mode", "sms_remote_control"});
+    const SmtpHeaderFields& f = SmtpHeader(family);
+    static const std::vector<std::string> keys = [] {
+        const SmtpHeaderFields& q = SmtpHeader(Family::Quill);
+        return sectionKeys({q.country.key, q.op.key, q.mmsSendMode.key, q.smsRemoteControl.key},
+                           SmtpTextFields(Family::Quill));
+    }();
+    const Object o(value, "smtp", keys);
+    refuseQuillOnly(o, family, {f.mmsSendMode.key, f.smsRemoteControl.key});
     SmtpSettings s = DefaultSmtpSettings(family);
-    manual = o.option("mode", kModes, 0) == 1;
+    manual = o.option("mode", ApnModeList(), 0) == 1;
     refuseInManualMode(o, manual);
-    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    const HeaderField& pictures = PicturesPerDayField();
+    s.picturesPerDay = o.integer(pictures.key, 0, pictures.min, pictures.max);
     if (family == Family::Quill) {
-        s.mmsSendMode = o.option("mms_send_mode", MmsStatusList(Family::Quill), s.mmsSendMode);
-        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+        s.mmsSendMode = listOf(o, f.mmsSendMode, s.mmsSendMode);
+        s.smsRemoteControl = remoteControlOf(o, f.smsRemoteControl, s.smsRemoteControl);
     }
     if (manual) {
         s.countryIndex = kManualCountry;
@@ -565,7 +559,7 @@ std::string clockText(const ClockValue& c) {
 }
 
 json remoteControlValue(int value, bool withIndices) {
-    const json shown = value == 25 ? json("Off") : json(value);
+    const json shown = value == kSmsRemoteControlOff ? json("Off") : json(value);
     return withIndices ? json::array({shown, value}) : shown;
 }
 
@@ -672,21 +666,22 @@ nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
 }
 
 nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
+    const SetupHeaderFields& f = SetupHeader(s.family);
     const bool manual = s.presetCountry == kManualCountry;
     nlohmann::ordered_json o;
-    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
-    o["mms_status"] = entry(MmsStatusList(s.family), s.mmsSendMode, withIndices);
-    o["pictures_per_day"] = s.picturesPerDay;
+    o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
+    o[f.mmsStatus.key] = entry(*f.mmsStatus.entries, s.mmsSendMode, withIndices);
+    o[PicturesPerDayField().key] = s.picturesPerDay;
     const OperatorPreset* preset = nullptr;
     if (!manual) {
-        o["country"] = entry(CountryList(), s.presetCountry, withIndices);
-        o["operator"] = slotValue(OperatorNames(s.presetCountry, 2), s.presetOperator, withIndices);
+        o[f.country.key] = entry(CountryList(), s.presetCountry, withIndices);
+        o[f.op.key] = slotValue(OperatorNames(s.presetCountry, 2), s.presetOperator, withIndices);
         preset = LookUpOperatorPreset(s.presetCountry, s.presetOperator);
     }
     if (s.family == Family::Quill) {
-        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+        o[f.smsRemoteControl.key] = remoteControlValue(s.smsRemoteControl, withIndices);
     }
-    o["connection_kind"] = entry(kConnectionKinds, s.connectionKind, withIndices);
+    o[f.connectionKind.key] = entry(*f.connectionKind.entries, s.connectionKind, withIndices);
     const std::array<std::pair<const char*, const std::string*>, 6> connection{{
         {"url", preset ? &preset->url : nullptr},
         {"apn", preset ? &preset->apn : nullptr},
@@ -707,26 +702,27 @@ nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
         }
         o[field.key] = textValue(value);
         if (std::string_view(field.key) == "phone") {
-            o["number_kind"] = entry(kNumberKinds, s.internationalNumbers, withIndices);
+            o[f.numberKind.key] = entry(*f.numberKind.entries, s.internationalNumbers, withIndices);
         }
     }
     return o;
 }
 
 nlohmann::ordered_json SmtpSection(const SmtpSettings& s, bool withIndices) {
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
     const bool manual = s.countryIndex == kManualCountry;
     nlohmann::ordered_json o;
-    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
-    o["pictures_per_day"] = s.picturesPerDay;
+    o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
+    o[PicturesPerDayField().key] = s.picturesPerDay;
     const GprsPreset* preset = nullptr;
     if (!manual) {
-        o["country"] = entry(CountryList(), s.countryIndex, withIndices);
-        o["operator"] = slotValue(GprsOperatorNames(s.countryIndex), s.operatorIndex, withIndices);
+        o[f.country.key] = entry(CountryList(), s.countryIndex, withIndices);
+        o[f.op.key] = slotValue(GprsOperatorNames(s.countryIndex), s.operatorIndex, withIndices);
         preset = LookUpGprsPreset(s.countryIndex, s.operatorIndex);
     }
     if (s.family == Family::Quill) {
-        o["mms_send_mode"] = entry(MmsStatusList(Family::Quill), s.mmsSendMode, withIndices);
-        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+        o[f.mmsSendMode.key] = entry(*f.mmsSendMode.entries, s.mmsSendMode, withIndices);
+        o[f.smsRemoteControl.key] = remoteControlValue(s.smsRemoteControl, withIndices);
     }
     for (const auto& field : SmtpTextFields(s.family)) {
         const std::string& value = s.*field.member;
