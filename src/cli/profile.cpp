@@ -331,53 +331,40 @@ MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
     refuseQuillOnly(o, family, {"beep_sound", "sd_cycle"});
     const MenuSettings d = DefaultMenuSettings(family);
     MenuSettings s = d;
-    std::string chars;
     const auto read = [&](const MenuFieldInfo& field) {
         const int fallback = field.of(d);
         return field.isList() ? o.option(field.key, *field.entries, fallback)
                               : o.integer(field.key, fallback, field.min, field.max);
     };
     for (const MenuFieldInfo& field : MenuFields(family)) {
+        if (SharesKeyWithPreviousRow(field.field)) {
+            continue;
+        }
         int& target = field.value(s);
         switch (field.field) {
         case MenuField::IntervalUnit:
             break; // read before the interval
-        case MenuField::Interval: {
-            const MenuFieldInfo& unit = MenuFieldOf(MenuField::IntervalUnit, family);
-            s.intervalUnit = read(unit);
+        case MenuField::Interval:
+            s.intervalUnit = read(MenuFieldOf(MenuField::IntervalUnit, family));
             target = read(field);
             if (target < MinimumInterval(s.intervalUnit)) {
-                o.fail("interval",
-                       "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
+                o.fail(field.key, "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
             break;
-        }
         case MenuField::SerialCharacter1:
-            if (o.has("serial_characters")) {
-                chars = o.text("serial_characters");
-                if (chars.size() != 4) {
-                    o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+            if (o.has(field.key)) {
+                const std::string chars = o.text(field.key);
+                if (chars.size() != s.serialCharacters.size()) {
+                    o.fail(field.key, "must be four characters, each 0 to 9 or A to Z");
                 }
-            }
-            [[fallthrough]];
-        case MenuField::SerialCharacter2:
-        case MenuField::SerialCharacter3:
-        case MenuField::SerialCharacter4:
-            if (!chars.empty()) {
-                const auto i = static_cast<std::size_t>(
-                    field.offset - MenuFieldOf(MenuField::SerialCharacter1).offset);
-                target = serialCharacterOf(o, chars, i, *field.entries);
+                for (std::size_t i = 0; i < chars.size(); ++i) {
+                    s.serialCharacters[i] = serialCharacterOf(o, chars, i, *field.entries);
+                }
             }
             break;
         case MenuField::ClockYear:
             s.clock = clockOf(o, now);
             break;
-        case MenuField::ClockMonth:
-        case MenuField::ClockDay:
-        case MenuField::ClockHour:
-        case MenuField::ClockMinute:
-        case MenuField::ClockSecond:
-            break; // read with the year
         case MenuField::Language:
             target = languageOf(o, language);
             break;
@@ -634,23 +621,21 @@ std::optional<std::string> CheckProfile(const Profile& profile) {
 nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
     nlohmann::ordered_json o;
     for (const MenuFieldInfo& field : MenuFields(s.family)) {
+        if (SharesKeyWithPreviousRow(field.field)) {
+            continue;
+        }
         switch (field.field) {
-        case MenuField::SerialCharacter1:
-        case MenuField::SerialCharacter2:
-        case MenuField::SerialCharacter3:
-        case MenuField::SerialCharacter4: {
-            std::string chars = o.value(field.key, std::string());
-            o[field.key] = chars + nameAt(*field.entries, field.of(s));
+        case MenuField::SerialCharacter1: {
+            std::string chars;
+            for (const int c : s.serialCharacters) {
+                chars += nameAt(*field.entries, c);
+            }
+            o[field.key] = chars;
             break;
         }
         case MenuField::ClockYear:
             o[field.key] = clockText(s.clock);
             break;
-        case MenuField::ClockMonth:
-        case MenuField::ClockDay:
-        case MenuField::ClockHour:
-        case MenuField::ClockMinute:
-        case MenuField::ClockSecond:
         case MenuField::Language: // the profile's top level
         case MenuField::TvMode:
             break;

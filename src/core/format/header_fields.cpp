@@ -44,6 +44,14 @@ const std::vector<std::string>& ApnModeList() {
     return list;
 }
 
+HeaderField SmsRemoteControlField(std::size_t offset, bool quill) {
+    if (quill) {
+        return {offset, "sms_remote_control", "SMS remote control",
+                0,      kSmsRemoteControlOff, &SmsRemoteControlList()};
+    }
+    return {offset, "sms_remote_control", "SMS remote control (always 0 on Sedge)", 0, 0};
+}
+
 const std::vector<std::string>& SmsRemoteControlList() {
     static const std::vector<std::string> list = [] {
         std::vector<std::string> entries;

@@ -36,6 +36,9 @@ int ReadPicturesPerDay(const FileRecord& header, Verdict& verdict);
 
 // The mode list of both dialogs: connection from the presets, or typed.
 const std::vector<std::string>& ApnModeList();
+// The SMS remote control at `offset`: the list on Quill cameras, always 0 on Sedge ones.
+HeaderField SmsRemoteControlField(std::size_t offset, bool quill);
+
 // The Quill dialogs' SMS remote-control list: the hours "0" to "24", then "Off".
 const std::vector<std::string>& SmsRemoteControlList();
 

@@ -114,6 +114,12 @@ const MenuFieldInfo& MenuFieldOf(MenuField field, Family family) {
     throw std::logic_error("menu field without a row");
 }
 
+bool SharesKeyWithPreviousRow(MenuField field) {
+    using F = MenuField;
+    return (field > F::SerialCharacter1 && field <= F::SerialCharacter4) ||
+           (field > F::ClockYear && field <= F::ClockSecond);
+}
+
 NumberBoxRange MenuNumberBox(MenuField field) {
     const MenuFieldInfo& row = MenuFieldOf(field);
     return {row.min, row.max, row.resetTo};

@@ -72,6 +72,10 @@ std::span<const MenuFieldInfo> MenuFields(Family family);
 // The row of one field; the Quill table's row for a Quill-only field.
 const MenuFieldInfo& MenuFieldOf(MenuField field, Family family = Family::Quill);
 
+// The serial characters and the clock parts are one profile value each; the
+// first row of such a group stands for the rows after it.
+bool SharesKeyWithPreviousRow(MenuField field);
+
 // What a number box accepts and what an entry out of range becomes.
 struct NumberBoxRange {
     int min;

@@ -112,7 +112,6 @@ FileRecord MmsHeaderRecord(const MmsSettings& s) {
 const SetupHeaderFields& SetupHeader(Family family) {
     static const auto make = [](Family f) {
         const std::vector<std::string>& status = MmsStatusList(f);
-        const bool quill = f == Family::Quill;
         return SetupHeaderFields{
             {0, "mms_status", "MMS status", 0, static_cast<int>(status.size()) - 1, &status},
             {2, "connection_kind", "connection kind", 0, 1, &ConnectionKindList()},
@@ -120,10 +119,7 @@ const SetupHeaderFields& SetupHeader(Family family) {
             {7, "number_kind", "number kind", 0, 1, &NumberKindList()},
             {8, "country", "preset country", 0, kCountryCount - 1},
             {9, "operator", "preset operator", 0, kSlotsPerCountry - 1},
-            quill ? HeaderField{10, "sms_remote_control", "SMS remote control", 0,
-                                kSmsRemoteControlOff, &SmsRemoteControlList()}
-                  : HeaderField{10, "sms_remote_control", "SMS remote control (always 0 on Sedge)",
-                                0, 0},
+            SmsRemoteControlField(10, f == Family::Quill),
         };
     };
     static const SetupHeaderFields quill = make(Family::Quill);

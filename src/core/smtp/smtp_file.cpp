@@ -59,10 +59,7 @@ const SmtpHeaderFields& SmtpHeader(Family family) {
             quill ? HeaderField{6, "mms_send_mode", "MMS send mode", 0,
                                 static_cast<int>(status.size()) - 1, &status}
                   : HeaderField{6, "mms_send_mode", "MMS send mode (always 1 on Sedge)", 1, 1},
-            quill ? HeaderField{7, "sms_remote_control", "SMS remote control", 0,
-                                kSmsRemoteControlOff, &SmsRemoteControlList()}
-                  : HeaderField{7, "sms_remote_control", "SMS remote control (always 0 on Sedge)",
-                                0, 0},
+            SmsRemoteControlField(7, quill),
         };
     };
     static const SmtpHeaderFields quill = make(Family::Quill);
