@@ -73,10 +73,10 @@ MenuDecoded DecodeMenuFile(std::span<const std::uint8_t> bytes, Family family) {
         fields.begin(), fields.end(),
         [](const MenuFieldInfo* a, const MenuFieldInfo* b) { return a->offset < b->offset; });
     for (const MenuFieldInfo* field : fields) {
-        int& value = field->value(s);
         if (field->field == MenuField::IntervalUnit) {
             continue; // read with the interval
         }
+        int& value = field->value(s);
         if (field->field == MenuField::Interval) {
             // Bit 7 set means seconds.
             s.intervalUnit = record[field->offset] >= 128 ? 0 : 1;

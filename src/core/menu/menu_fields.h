@@ -65,8 +65,8 @@ struct MenuFieldInfo {
     bool isList() const { return entries != nullptr; }
 };
 
-// The family's rows in profile order (the order the dialog shows them); the
-// Quill-only rows are absent from the Sedge table.
+// The family's rows in the order of a profile's keys; the Quill-only rows
+// are absent from the Sedge table.
 std::span<const MenuFieldInfo> MenuFields(Family family);
 
 // The row of one field; the Quill table's row for a Quill-only field.
