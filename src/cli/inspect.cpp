@@ -2,6 +2,9 @@
 
 #include "cli/profile.h"
 #include "core/format/file_record.h"
+#include "core/format/preset_table.h"
+#include "core/mms/mms_checks.h"
+#include "core/smtp/smtp_checks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -168,6 +171,22 @@ void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section
     }
 }
 
+// Valid, and a profile of it passes the checks generate runs.
+bool regenerates(const Inspection& in) {
+    if (!in.valid()) {
+        return false;
+    }
+    if (in.kind == FileKind::Setup || in.kind == FileKind::Staging) {
+        const MmsSettings& s = *in.mms.settings;
+        return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
+    }
+    if (in.kind == FileKind::Smtp) {
+        const SmtpSettings& s = *in.smtp.settings;
+        return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
+    }
+    return true;
+}
+
 } // namespace
 
 Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
@@ -187,12 +206,20 @@ Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::option
         in.familyCertain = true;
         return in;
     }
-    // The bytes alone may fit only one family (a Quill-only list entry, say).
+    // The bytes alone may fit only one family (a Quill-only list entry, say),
+    // or fit both while only one family's dialog could have written them.
     Inspection asQuill;
     decode(asQuill, bytes, *kind, Family::Quill);
     decode(in, bytes, *kind, Family::Sedge);
+    asQuill.path = path;
+    const bool quillRegenerates = regenerates(asQuill);
+    const bool sedgeRegenerates = regenerates(in);
+    if (quillRegenerates != sedgeRegenerates) {
+        Inspection& chosen = quillRegenerates ? asQuill : in;
+        chosen.familyCertain = true;
+        return chosen;
+    }
     if (asQuill.valid() && !in.valid()) {
-        asQuill.path = path;
         asQuill.familyCertain = true;
         return asQuill;
     }

@@ -1,5 +1,6 @@
 #include "cli/profile.h"
 
+#include "core/menu/menu_fields.h"
 #include "core/mms/mms_checks.h"
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
@@ -68,15 +69,11 @@ class Object {
   public:
     Object(const json& value, std::string path, std::initializer_list<const char*> allowed)
         : value_(value), path_(std::move(path)) {
-        if (!value_.is_object()) {
-            fail("", "must be an object");
-        }
-        for (const auto& item : value_.items()) {
-            if (std::none_of(allowed.begin(), allowed.end(),
-                             [&](const char* key) { return item.key() == key; })) {
-                fail(item.key(), "unknown key");
-            }
-        }
+        refuseUnknownKeys(allowed);
+    }
+    Object(const json& value, std::string path, const std::vector<std::string>& allowed)
+        : value_(value), path_(std::move(path)) {
+        refuseUnknownKeys(allowed);
     }
 
     bool has(const char* key) const { return value_.contains(key); }
@@ -170,6 +167,18 @@ class Object {
     const std::string& path() const { return path_; }
 
   private:
+    template <typename Keys> void refuseUnknownKeys(const Keys& allowed) const {
+        if (!value_.is_object()) {
+            fail("", "must be an object");
+        }
+        for (const auto& item : value_.items()) {
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [&](const auto& key) { return item.key() == key; })) {
+                fail(item.key(), "unknown key");
+            }
+        }
+    }
+
     std::string fromHex(const char* key, const std::string& hex) const {
         if (hex.size() % 2 != 0) {
             fail(key, "a hex text needs two digits per byte");
@@ -224,6 +233,33 @@ int languageOf(const Object& object, int fallback) {
            1;
 }
 
+// "YYYY-MM-DD HH:MM:SS": digits only, so no sign or space slips into a part
+// (a year of four digits, the other parts one or two).
+std::optional<ClockValue> parseClock(std::string_view text) {
+    ClockValue c;
+    const std::pair<int*, char> parts[] = {{&c.year, '-'}, {&c.month, '-'},  {&c.day, ' '},
+                                           {&c.hour, ':'}, {&c.minute, ':'}, {&c.second, '\0'}};
+    std::size_t at = 0;
+    for (const auto& [part, separator] : parts) {
+        const std::size_t start = at;
+        *part = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            *part = *part * 10 + (text[at++] - '0');
+        }
+        const std::size_t digits = at - start;
+        if (digits == 0 || digits > (part == &c.year ? 4u : 2u)) {
+            return std::nullopt;
+        }
+        if (separator != '\0' && (at >= text.size() || text[at++] != separator)) {
+            return std::nullopt;
+        }
+    }
+    if (at != text.size()) {
+        return std::nullopt;
+    }
+    return c;
+}
+
 ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (!object.has("clock")) {
         return now;
@@ -233,19 +269,23 @@ ClockValue clockOf(const Object& object, const ClockValue& now) {
     if (text == "now") {
         return now;
     }
-    ClockValue c;
-    int used = 0;
-    const bool parsed = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &c.year, &c.month,
-                                    &c.day, &c.hour, &c.minute, &c.second, &used) == 6 &&
-                        static_cast<std::size_t>(used) == text.size();
+    const std::optional<ClockValue> parsed = parseClock(text);
     if (!parsed) {
         object.fail("clock", "must be \"now\" or a time as \"YYYY-MM-DD HH:MM:SS\"");
     }
-    if (c.year < 2010 || c.year > 2031) {
-        object.fail("clock", "the camera keeps years from 2010 to 2031");
+    const ClockValue& c = *parsed;
+    const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    if (c.year < year.min || c.year > year.max) {
+        object.fail("clock", "the camera keeps years from " + std::to_string(year.min) + " to " +
+                                 std::to_string(year.max));
     }
-    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > DaysInMonth(c.year, c.month) ||
-        c.hour > 23 || c.minute > 59 || c.second > 59) {
+    const auto within = [](MenuField field, int value) {
+        const MenuFieldInfo& row = MenuFieldOf(field);
+        return value >= row.min && value <= row.max;
+    };
+    if (!within(MenuField::ClockMonth, c.month) || c.day < 1 ||
+        c.day > DaysInMonth(c.year, c.month) || !within(MenuField::ClockHour, c.hour) ||
+        !within(MenuField::ClockMinute, c.minute) || !within(MenuField::ClockSecond, c.second)) {
         object.fail("clock", "\"" + text + "\" is not a valid date and time");
     }
     return c;
@@ -262,106 +302,105 @@ void refuseQuillOnly(const Object& object, Family family, std::initializer_list<
     }
 }
 
+// The keys of a camera_menu section: the record's, with the Quill-only ones,
+// so a Sedge profile that names them is told why they do not apply.
+std::vector<std::string> menuKeys() {
+    std::vector<std::string> keys;
+    for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
+        if (std::find(keys.begin(), keys.end(), field.key) == keys.end()) {
+            keys.emplace_back(field.key);
+        }
+    }
+    return keys;
+}
+
+int serialCharacterOf(const Object& o, const std::string& chars, std::size_t i,
+                      const std::vector<std::string>& entries) {
+    const auto c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
+    const auto found = std::find(entries.begin(), entries.end(), std::string(1, c));
+    if (found == entries.end()) {
+        o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+    }
+    return static_cast<int>(found - entries.begin());
+}
+
 MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
                     const ClockValue& now) {
-    const Object o(value, "camera_menu",
-                   {"camera_mode",
-                    "image_size",
-                    "video_size",
-                    "pictures_per_trigger",
-                    "video_length_seconds",
-                    "time_stamp",
-                    "interval",
-                    "interval_unit",
-                    "sense_level",
-                    "side_pir",
-                    "timer",
-                    "timer_start_hour",
-                    "timer_start_minute",
-                    "timer_stop_hour",
-                    "timer_stop_minute",
-                    "serial_number",
-                    "serial_characters",
-                    "time_lapse",
-                    "time_lapse_hours",
-                    "time_lapse_minutes",
-                    "time_lapse_seconds",
-                    "clock",
-                    "beep_sound",
-                    "sd_cycle",
-                    "language",
-                    "tv_mode"});
+    static const std::vector<std::string> keys = menuKeys();
+    const Object o(value, "camera_menu", keys);
     refuseQuillOnly(o, family, {"beep_sound", "sd_cycle"});
-    const MenuOptionLists& lists = MenuOptions(family);
-    MenuSettings d = DefaultMenuSettings(family);
+    const MenuSettings d = DefaultMenuSettings(family);
     MenuSettings s = d;
-    s.cameraMode = o.option("camera_mode", lists.cameraMode, d.cameraMode);
-    s.imageSize = o.option("image_size", lists.imageSize, d.imageSize);
-    s.videoSize = o.option("video_size", lists.videoSize, d.videoSize);
-    s.picturesPerTrigger =
-        o.option("pictures_per_trigger", lists.picturesPerTrigger, d.picturesPerTrigger);
-    s.videoLengthSeconds = o.integer("video_length_seconds", d.videoLengthSeconds, 1, 60);
-    s.timeStamp = o.option("time_stamp", lists.timeStamp, d.timeStamp);
-    s.intervalUnit = o.option("interval_unit", lists.intervalUnit, d.intervalUnit);
-    s.intervalValue = o.integer("interval", d.intervalValue, 0, 60);
-    if (s.intervalUnit == 1 && s.intervalValue == 0) {
-        o.fail("interval", "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
-    }
-    s.sensitivity = o.option("sense_level", lists.sensitivity, d.sensitivity);
-    s.sidePir = o.option("side_pir", lists.onOff, d.sidePir);
-    s.timer = o.option("timer", lists.onOff, d.timer);
-    s.timerStartHour = o.integer("timer_start_hour", 0, 0, 23);
-    s.timerStartMinute = o.integer("timer_start_minute", 0, 0, 59);
-    s.timerStopHour = o.integer("timer_stop_hour", 0, 0, 23);
-    s.timerStopMinute = o.integer("timer_stop_minute", 0, 0, 59);
-    s.serialNumber = o.option("serial_number", lists.onOff, d.serialNumber);
-    if (o.has("serial_characters")) {
-        const std::string chars = o.text("serial_characters");
-        if (chars.size() != 4) {
-            o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+    const auto read = [&](const MenuFieldInfo& field) {
+        const int fallback = field.of(d);
+        return field.isList() ? o.option(field.key, *field.entries, fallback)
+                              : o.integer(field.key, fallback, field.min, field.max);
+    };
+    for (const MenuFieldInfo& field : MenuFields(family)) {
+        if (SharesKeyWithPreviousRow(field.field)) {
+            continue;
         }
-        for (std::size_t i = 0; i < 4; ++i) {
-            const auto c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
-            const auto& entries = lists.serialCharacters;
-            const auto found = std::find(entries.begin(), entries.end(), std::string(1, c));
-            if (found == entries.end()) {
-                o.fail("serial_characters", "must be four characters, each 0 to 9 or A to Z");
+        int& target = field.value(s);
+        switch (field.field) {
+        case MenuField::IntervalUnit:
+            break; // read before the interval
+        case MenuField::Interval:
+            s.intervalUnit = read(MenuFieldOf(MenuField::IntervalUnit, family));
+            target = read(field);
+            if (target < MinimumInterval(s.intervalUnit)) {
+                o.fail(field.key, "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
-            s.serialCharacters[i] = static_cast<int>(found - entries.begin());
+            break;
+        case MenuField::SerialCharacter1:
+            if (o.has(field.key)) {
+                const std::string chars = o.text(field.key);
+                if (chars.size() != s.serialCharacters.size()) {
+                    o.fail(field.key, "must be four characters, each 0 to 9 or A to Z");
+                }
+                for (std::size_t i = 0; i < chars.size(); ++i) {
+                    s.serialCharacters[i] = serialCharacterOf(o, chars, i, *field.entries);
+                }
+            }
+            break;
+        case MenuField::ClockYear:
+            s.clock = clockOf(o, now);
+            break;
+        case MenuField::Language:
+            target = languageOf(o, language);
+            break;
+        case MenuField::TvMode:
+            target = o.integer(field.key, tvMode, field.min, field.max);
+            break;
+        default:
+            target = read(field);
         }
     }
-    s.timeLapse = o.option("time_lapse", lists.timeLapse, d.timeLapse);
-    s.timeLapseHours = o.integer("time_lapse_hours", 0, 0, 23);
-    s.timeLapseMinutes = o.integer("time_lapse_minutes", 0, 0, 59);
-    s.timeLapseSeconds = o.integer("time_lapse_seconds", 0, 0, 59);
-    s.clock = clockOf(o, now);
-    s.beepSound = o.option("beep_sound", lists.onOff, d.beepSound);
-    s.sdCycle = o.option("sd_cycle", lists.onOff, d.sdCycle);
-    s.languageCode = languageOf(o, language);
-    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
     return s;
 }
 
-std::vector<std::string> remoteControlEntries() {
-    std::vector<std::string> entries;
-    for (int h = 0; h <= 24; ++h) {
-        entries.push_back(std::to_string(h));
-    }
-    entries.emplace_back("Off");
-    return entries;
+// A list value of a header by its English name.
+int listOf(const Object& o, const HeaderField& field, int fallback) {
+    return o.option(field.key, *field.entries, fallback);
 }
 
 // "Off" or the hours 0 to 24, as a number or as the list's text.
-int remoteControlOf(const Object& o, int fallback) {
-    if (o.has("sms_remote_control") && o.at("sms_remote_control").is_number_integer()) {
-        return o.integer("sms_remote_control", fallback, 0, 24);
+int remoteControlOf(const Object& o, const HeaderField& field, int fallback) {
+    if (o.has(field.key) && o.at(field.key).is_number_integer()) {
+        return o.integer(field.key, fallback, field.min, kSmsRemoteControlOff - 1);
     }
-    return o.option("sms_remote_control", remoteControlEntries(), fallback);
+    return listOf(o, field, fallback);
 }
 
-const std::vector<std::string> kModes{"Auto", "Manual"};
-const std::vector<std::string> kConnectionKinds{"APN", "CSD"};
-const std::vector<std::string> kNumberKinds{"Domestic", "International"};
+template <typename TextFields>
+std::vector<std::string> sectionKeys(std::initializer_list<const char*> header,
+                                     const TextFields& texts) {
+    std::vector<std::string> keys{"mode", PicturesPerDayField().key, HeaderLanguageField().key};
+    keys.insert(keys.end(), header.begin(), header.end());
+    for (const auto& field : texts) {
+        keys.emplace_back(field.key);
+    }
+    return keys;
+}
 
 void refuseInManualMode(const Object& o, bool manual) {
     for (const char* key : {"country", "operator"}) {
@@ -372,41 +411,29 @@ void refuseInManualMode(const Object& o, bool manual) {
 }
 
 MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bool& manual) {
-    const Object o(value, "mms",
-                   {"mode",
-                    "mms_status",
-                    "pictures_per_day",
-                    "country",
-                    "operator",
-                    "sms_remote_control",
-                    "connection_kind",
-                    "url",
-                    "apn",
-                    "gateway",
-                    "port",
-                    "account",
-                    "password",
-                    "phone",
-                    "number_kind",
-                    "email",
-                    "recipient2",
-                    "recipient3",
-                    "language",
-                    "tv_mode"});
-    refuseQuillOnly(o, family, {"sms_remote_control"});
+    const SetupHeaderFields& f = SetupHeader(family);
+    static const std::vector<std::string> keys = [] {
+        const SetupHeaderFields& q = SetupHeader(Family::Quill);
+        return sectionKeys({q.mmsStatus.key, q.country.key, q.op.key, q.smsRemoteControl.key,
+                            q.connectionKind.key, q.numberKind.key, q.tvMode.key},
+                           MmsTextFields());
+    }();
+    const Object o(value, "mms", keys);
+    refuseQuillOnly(o, family, {f.smsRemoteControl.key});
     MmsSettings s = DefaultMmsSettings(family);
-    manual = o.option("mode", kModes, 0) == 1;
+    manual = o.option("mode", ApnModeList(), 0) == 1;
     refuseInManualMode(o, manual);
-    s.mmsSendMode = o.option("mms_status", MmsStatusList(family), s.mmsSendMode);
-    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    s.mmsSendMode = listOf(o, f.mmsStatus, s.mmsSendMode);
+    const HeaderField& pictures = PicturesPerDayField();
+    s.picturesPerDay = o.integer(pictures.key, 0, pictures.min, pictures.max);
     if (family == Family::Quill) {
-        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+        s.smsRemoteControl = remoteControlOf(o, f.smsRemoteControl, s.smsRemoteControl);
     }
-    s.connectionKind = o.option("connection_kind", kConnectionKinds, 0);
+    s.connectionKind = listOf(o, f.connectionKind, 0);
     if (!manual && s.connectionKind == 1) {
-        o.fail("connection_kind", "\"CSD\" exists only in Manual mode");
+        o.fail(f.connectionKind.key, "\"CSD\" exists only in Manual mode");
     }
-    s.internationalNumbers = o.option("number_kind", kNumberKinds, 0);
+    s.internationalNumbers = listOf(o, f.numberKind, 0);
     if (manual) {
         s.presetCountry = kManualCountry;
         s.presetOperator = 0;
@@ -433,24 +460,27 @@ MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bo
         }
     }
     s.languageCode = languageOf(o, language);
-    s.tvMode = o.integer("tv_mode", tvMode, 0, 255);
+    s.tvMode = o.integer(f.tvMode.key, tvMode, f.tvMode.min, f.tvMode.max);
     return s;
 }
 
 SmtpSettings smtpOf(const json& value, Family family, int language, bool& manual) {
-    const Object o(value, "smtp",
-                   {"mode", "pictures_per_day", "country", "operator", "mms_send_mode",
-                    "sms_remote_control", "gprs_apn", "gprs_account", "gprs_password",
-                    "smtp_server", "smtp_port", "sender_address", "sender_password", "recipient",
-                    "language"});
-    refuseQuillOnly(o, family, {"mms_send_mode", "sms_remote_control"});
+    const SmtpHeaderFields& f = SmtpHeader(family);
+    static const std::vector<std::string> keys = [] {
+        const SmtpHeaderFields& q = SmtpHeader(Family::Quill);
+        return sectionKeys({q.country.key, q.op.key, q.mmsSendMode.key, q.smsRemoteControl.key},
+                           SmtpTextFields(Family::Quill));
+    }();
+    const Object o(value, "smtp", keys);
+    refuseQuillOnly(o, family, {f.mmsSendMode.key, f.smsRemoteControl.key});
     SmtpSettings s = DefaultSmtpSettings(family);
-    manual = o.option("mode", kModes, 0) == 1;
+    manual = o.option("mode", ApnModeList(), 0) == 1;
     refuseInManualMode(o, manual);
-    s.picturesPerDay = o.integer("pictures_per_day", 0, 0, 99);
+    const HeaderField& pictures = PicturesPerDayField();
+    s.picturesPerDay = o.integer(pictures.key, 0, pictures.min, pictures.max);
     if (family == Family::Quill) {
-        s.mmsSendMode = o.option("mms_send_mode", MmsStatusList(Family::Quill), s.mmsSendMode);
-        s.smsRemoteControl = remoteControlOf(o, s.smsRemoteControl);
+        s.mmsSendMode = listOf(o, f.mmsSendMode, s.mmsSendMode);
+        s.smsRemoteControl = remoteControlOf(o, f.smsRemoteControl, s.smsRemoteControl);
     }
     if (manual) {
         s.countryIndex = kManualCountry;
@@ -516,7 +546,7 @@ std::string clockText(const ClockValue& c) {
 }
 
 json remoteControlValue(int value, bool withIndices) {
-    const json shown = value == 25 ? json("Off") : json(value);
+    const json shown = value == kSmsRemoteControlOff ? json("Off") : json(value);
     return withIndices ? json::array({shown, value}) : shown;
 }
 
@@ -589,60 +619,54 @@ std::optional<std::string> CheckProfile(const Profile& profile) {
 }
 
 nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
-    const MenuOptionLists& lists = MenuOptions(s.family);
-    const auto name = [withIndices](const std::vector<std::string>& list, int index) {
-        return entry(list, index, withIndices);
-    };
     nlohmann::ordered_json o;
-    o["camera_mode"] = name(lists.cameraMode, s.cameraMode);
-    o["image_size"] = name(lists.imageSize, s.imageSize);
-    o["video_size"] = name(lists.videoSize, s.videoSize);
-    o["pictures_per_trigger"] = name(lists.picturesPerTrigger, s.picturesPerTrigger);
-    o["video_length_seconds"] = s.videoLengthSeconds;
-    o["time_stamp"] = name(lists.timeStamp, s.timeStamp);
-    o["interval"] = s.intervalValue;
-    o["interval_unit"] = name(lists.intervalUnit, s.intervalUnit);
-    o["sense_level"] = name(lists.sensitivity, s.sensitivity);
-    o["side_pir"] = name(lists.onOff, s.sidePir);
-    o["timer"] = name(lists.onOff, s.timer);
-    o["timer_start_hour"] = s.timerStartHour;
-    o["timer_start_minute"] = s.timerStartMinute;
-    o["timer_stop_hour"] = s.timerStopHour;
-    o["timer_stop_minute"] = s.timerStopMinute;
-    o["serial_number"] = name(lists.onOff, s.serialNumber);
-    std::string chars;
-    for (const int c : s.serialCharacters) {
-        chars += nameAt(lists.serialCharacters, c);
-    }
-    o["serial_characters"] = chars;
-    o["time_lapse"] = name(lists.timeLapse, s.timeLapse);
-    o["time_lapse_hours"] = s.timeLapseHours;
-    o["time_lapse_minutes"] = s.timeLapseMinutes;
-    o["time_lapse_seconds"] = s.timeLapseSeconds;
-    o["clock"] = clockText(s.clock);
-    if (s.family == Family::Quill) {
-        o["beep_sound"] = name(lists.onOff, s.beepSound);
-        o["sd_cycle"] = name(lists.onOff, s.sdCycle);
+    for (const MenuFieldInfo& field : MenuFields(s.family)) {
+        if (SharesKeyWithPreviousRow(field.field)) {
+            continue;
+        }
+        switch (field.field) {
+        case MenuField::SerialCharacter1: {
+            std::string chars;
+            for (const int c : s.serialCharacters) {
+                chars += nameAt(*field.entries, c);
+            }
+            o[field.key] = chars;
+            break;
+        }
+        case MenuField::ClockYear:
+            o[field.key] = clockText(s.clock);
+            break;
+        case MenuField::Language: // the profile's top level
+        case MenuField::TvMode:
+            break;
+        default:
+            if (field.isList()) {
+                o[field.key] = entry(*field.entries, field.of(s), withIndices);
+            } else {
+                o[field.key] = field.of(s);
+            }
+        }
     }
     return o;
 }
 
 nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
+    const SetupHeaderFields& f = SetupHeader(s.family);
     const bool manual = s.presetCountry == kManualCountry;
     nlohmann::ordered_json o;
-    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
-    o["mms_status"] = entry(MmsStatusList(s.family), s.mmsSendMode, withIndices);
-    o["pictures_per_day"] = s.picturesPerDay;
+    o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
+    o[f.mmsStatus.key] = entry(*f.mmsStatus.entries, s.mmsSendMode, withIndices);
+    o[PicturesPerDayField().key] = s.picturesPerDay;
     const OperatorPreset* preset = nullptr;
     if (!manual) {
-        o["country"] = entry(CountryList(), s.presetCountry, withIndices);
-        o["operator"] = slotValue(OperatorNames(s.presetCountry, 2), s.presetOperator, withIndices);
+        o[f.country.key] = entry(CountryList(), s.presetCountry, withIndices);
+        o[f.op.key] = slotValue(OperatorNames(s.presetCountry, 2), s.presetOperator, withIndices);
         preset = LookUpOperatorPreset(s.presetCountry, s.presetOperator);
     }
     if (s.family == Family::Quill) {
-        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+        o[f.smsRemoteControl.key] = remoteControlValue(s.smsRemoteControl, withIndices);
     }
-    o["connection_kind"] = entry(kConnectionKinds, s.connectionKind, withIndices);
+    o[f.connectionKind.key] = entry(*f.connectionKind.entries, s.connectionKind, withIndices);
     const std::array<std::pair<const char*, const std::string*>, 6> connection{{
         {"url", preset ? &preset->url : nullptr},
         {"apn", preset ? &preset->apn : nullptr},
@@ -663,26 +687,27 @@ nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
         }
         o[field.key] = textValue(value);
         if (std::string_view(field.key) == "phone") {
-            o["number_kind"] = entry(kNumberKinds, s.internationalNumbers, withIndices);
+            o[f.numberKind.key] = entry(*f.numberKind.entries, s.internationalNumbers, withIndices);
         }
     }
     return o;
 }
 
 nlohmann::ordered_json SmtpSection(const SmtpSettings& s, bool withIndices) {
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
     const bool manual = s.countryIndex == kManualCountry;
     nlohmann::ordered_json o;
-    o["mode"] = entry(kModes, manual ? 1 : 0, withIndices);
-    o["pictures_per_day"] = s.picturesPerDay;
+    o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
+    o[PicturesPerDayField().key] = s.picturesPerDay;
     const GprsPreset* preset = nullptr;
     if (!manual) {
-        o["country"] = entry(CountryList(), s.countryIndex, withIndices);
-        o["operator"] = slotValue(GprsOperatorNames(s.countryIndex), s.operatorIndex, withIndices);
+        o[f.country.key] = entry(CountryList(), s.countryIndex, withIndices);
+        o[f.op.key] = slotValue(GprsOperatorNames(s.countryIndex), s.operatorIndex, withIndices);
         preset = LookUpGprsPreset(s.countryIndex, s.operatorIndex);
     }
     if (s.family == Family::Quill) {
-        o["mms_send_mode"] = entry(MmsStatusList(Family::Quill), s.mmsSendMode, withIndices);
-        o["sms_remote_control"] = remoteControlValue(s.smsRemoteControl, withIndices);
+        o[f.mmsSendMode.key] = entry(*f.mmsSendMode.entries, s.mmsSendMode, withIndices);
+        o[f.smsRemoteControl.key] = remoteControlValue(s.smsRemoteControl, withIndices);
     }
     for (const auto& field : SmtpTextFields(s.family)) {
         const std::string& value = s.*field.member;

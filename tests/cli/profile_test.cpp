@@ -55,6 +55,12 @@ TEST(Profile, ErrorsNameTheKey) {
          "camera_menu.clock: the camera keeps years from 2010 to 2031"},
         {R"({"model": 2, "camera_menu": {"clock": "2026-02-30 00:00:00"}})", "is not a valid date"},
         {R"({"model": 2, "camera_menu": {"clock": "tomorrow"}})", "camera_menu.clock: must be"},
+        {R"({"model": 2, "camera_menu": {"clock": "2026-01-01 -1:-1:-1"}})",
+         "camera_menu.clock: must be"},
+        {R"({"model": 2, "camera_menu": {"clock": "2026-01-01 +1:02:03"}})",
+         "camera_menu.clock: must be"},
+        {R"({"model": 2, "camera_menu": {"clock": "2026-01-01  1:02:03"}})",
+         "camera_menu.clock: must be"},
         {R"({"model": 2, "camera_menu": {"serial_characters": "AB-1"}})",
          "camera_menu.serial_characters: must be four characters"},
         {R"({"model": 2, "language": "Klingon", "camera_menu": {}})", "language: \"Klingon\""},
@@ -124,6 +130,33 @@ TEST(Profile, GenerateChecksRunInTheDialogsOrder) {
     EXPECT_EQ(
         CheckProfile(parse(R"({"model": 2, "mms": {"mms_status": "SMS"}, "camera_menu": {}})")),
         std::nullopt);
+}
+
+// inspect reads a file as the family under which generate accepts it again;
+// where both families would, as Sedge.
+TEST(Profile, InspectChoosesAFamilyThatRegenerates) {
+    MmsSettings smsOnly = DefaultMmsSettings(Family::Quill);
+    smsOnly.mmsSendMode = 2; // SMS on Quill, QVGA on Sedge, which needs a recipient
+    smsOnly.smsRemoteControl = 0;
+    MmsSettings both = smsOnly;
+    both.phone = "07700900123";
+    const struct {
+        const char* what;
+        MmsSettings settings;
+        Family expected;
+    } cases[] = {
+        {"SMS only, no recipient", smsOnly, Family::Quill},
+        {"a recipient", both, Family::Sedge},
+    };
+    for (const auto& c : cases) {
+        const Bytes bytes = BuildSetupFile(c.settings).bytes;
+        const Inspection in = InspectBytes(bytes, "setup.dat", std::nullopt, std::nullopt);
+        EXPECT_EQ(in.family, c.expected) << c.what;
+        std::vector<std::string> notes;
+        const Profile profile = parse(ProfileOf({in}, std::nullopt, notes).dump());
+        EXPECT_EQ(CheckProfile(profile), std::nullopt) << c.what;
+        EXPECT_EQ(BuildSetupFile(*profile.mms).bytes, bytes) << c.what;
+    }
 }
 
 // inspect --json on any file the dialogs can write gives a profile from which

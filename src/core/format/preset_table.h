@@ -10,6 +10,8 @@ namespace rosmossel {
 
 inline constexpr int kCountryCount = 39;
 inline constexpr int kSlotsPerCountry = 10;
+// The country byte of setup.dat and smtp.dat once the user switched to manual mode.
+inline constexpr int kManualCountry = 0x80;
 
 template <typename Preset> struct PresetSlot {
     std::string name;

@@ -1,6 +1,7 @@
 #include "core/menu/menu_decode.h"
 
 #include "core/format/crc16.h"
+#include "core/menu/menu_fields.h"
 
 #include <algorithm>
 #include <string>
@@ -21,10 +22,6 @@ class FieldReader {
                                         std::to_string(min) + " to " + std::to_string(max));
         }
         return value;
-    }
-
-    int option(std::size_t offset, const char* name, const std::vector<std::string>& list) {
-        return field(offset, name, 0, static_cast<int>(list.size()) - 1);
     }
 
   private:
@@ -64,59 +61,44 @@ MenuDecoded DecodeMenuFile(std::span<const std::uint8_t> bytes, Family family) {
         return out;
     }
 
-    const MenuOptionLists& lists = MenuOptions(family);
     FieldReader r(record, v);
     MenuSettings s;
     s.family = family;
-    s.cameraMode = r.option(0, "camera mode", lists.cameraMode);
-    s.imageSize = r.option(1, "image size", lists.imageSize);
-    s.videoSize = r.option(2, "video size", lists.videoSize);
-    s.picturesPerTrigger = r.option(3, "pictures per trigger", lists.picturesPerTrigger);
-    s.videoLengthSeconds = r.field(4, "video length", 0, 59) + 1;
-    s.timeStamp = r.option(5, "time stamp", lists.timeStamp);
-    const int interval = record[6];
-    if (interval >= 128) {
-        s.intervalUnit = 0;
-        s.intervalValue = r.field(6, "interval", 128, 188) - 128;
-    } else {
-        s.intervalUnit = 1;
-        s.intervalValue = r.field(6, "interval", 1, 60);
+    // Problems are reported in file order.
+    std::vector<const MenuFieldInfo*> fields;
+    for (const MenuFieldInfo& field : MenuFields(family)) {
+        fields.push_back(&field);
     }
-    s.sensitivity = r.option(7, "sensitivity", lists.sensitivity);
-    s.timer = r.option(8, "timer", lists.onOff);
-    s.sidePir = r.option(9, "side PIR", lists.onOff);
-    s.timeLapse = r.option(10, "time lapse", lists.timeLapse);
-    s.timeLapseHours = r.field(11, "time-lapse hours", 0, 23);
-    s.timeLapseMinutes = r.field(12, "time-lapse minutes", 0, 59);
-    s.timeLapseSeconds = r.field(13, "time-lapse seconds", 0, 59);
-    s.clock.year = r.field(14, "clock year", 0, 21) + 2010;
-    s.clock.month = r.field(15, "clock month", 1, 12);
-    s.clock.day = r.field(16, "clock day", 1, 31);
-    if (s.clock.month >= 1 && s.clock.month <= 12 &&
-        s.clock.day > DaysInMonth(s.clock.year, s.clock.month)) {
-        v.problems.push_back("the clock's day " + std::to_string(s.clock.day) +
-                             " does not exist in month " + std::to_string(s.clock.month) + " of " +
-                             std::to_string(s.clock.year));
+    std::stable_sort(
+        fields.begin(), fields.end(),
+        [](const MenuFieldInfo* a, const MenuFieldInfo* b) { return a->offset < b->offset; });
+    for (const MenuFieldInfo* field : fields) {
+        if (field->field == MenuField::IntervalUnit) {
+            continue; // read with the interval
+        }
+        int& value = field->value(s);
+        if (field->field == MenuField::Interval) {
+            // Bit 7 set means seconds.
+            s.intervalUnit = record[field->offset] >= 128 ? 0 : 1;
+            const int bias = s.intervalUnit == 0 ? 128 : 0;
+            value = r.field(field->offset, field->label, MinimumInterval(s.intervalUnit) + bias,
+                            field->max + bias) -
+                    bias;
+            continue;
+        }
+        value = r.field(field->offset, field->label, field->min + field->bias,
+                        field->max + field->bias) -
+                field->bias;
+        if (field->field == MenuField::ClockDay && s.clock.month >= 1 && s.clock.month <= 12 &&
+            s.clock.day > DaysInMonth(s.clock.year, s.clock.month)) {
+            v.problems.push_back("the clock's day " + std::to_string(s.clock.day) +
+                                 " does not exist in month " + std::to_string(s.clock.month) +
+                                 " of " + std::to_string(s.clock.year));
+        }
     }
-    s.clock.hour = r.field(17, "clock hour", 0, 23);
-    s.clock.minute = r.field(18, "clock minute", 0, 59);
-    s.clock.second = r.field(19, "clock second", 0, 59);
-    s.timerStartHour = r.field(20, "timer start hour", 0, 23);
-    s.timerStartMinute = r.field(21, "timer start minute", 0, 59);
-    s.timerStopHour = r.field(22, "timer stop hour", 0, 23);
-    s.timerStopMinute = r.field(23, "timer stop minute", 0, 59);
-    s.serialNumber = r.option(24, "serial number", lists.onOff);
-    for (std::size_t i = 0; i < 4; ++i) {
-        s.serialCharacters[i] = r.option(25 + i, "serial character", lists.serialCharacters);
-    }
-    s.languageCode = r.field(29, "language", 1, 9);
-    s.tvMode = record[30];
-    if (family == Family::Quill) {
-        s.beepSound = r.option(31, "beep sound", lists.onOff);
-        s.sdCycle = r.option(32, "SD cycle", lists.onOff);
-    } else {
-        r.field(31, "beep sound (always 0 on Sedge)", 0, 0);
-        r.field(32, "SD cycle (always 0 on Sedge)", 0, 0);
+    if (family != Family::Quill) {
+        r.field(MenuFieldOf(MenuField::BeepSound).offset, "beep sound (always 0 on Sedge)", 0, 0);
+        r.field(MenuFieldOf(MenuField::SdCycle).offset, "SD cycle (always 0 on Sedge)", 0, 0);
     }
     out.settings = s;
     return out;

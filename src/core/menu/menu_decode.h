@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/menu/menu_record.h"
 #include "core/format/verdict.h"
+#include "core/menu/menu_record.h"
 
 #include <cstdint>
 #include <optional>

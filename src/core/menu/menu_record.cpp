@@ -1,42 +1,38 @@
 #include "core/menu/menu_record.h"
 
-#include "core/text/language_table.h"
+#include "core/menu/menu_fields.h"
 
 #include <algorithm>
 
 namespace rosmossel {
 namespace {
 
-// The English column of the dialogs' catalogue: one source for the entries
-// and their order, which is what the record stores.
-std::vector<std::string> englishEntries(Family family, int listId) {
-    for (const OptionListEntry& list : MenuLanguageTable(family).optionLists) {
-        if (list.controlId == listId) {
-            const std::vector<std::string_view> texts = list.textsIn(kEnglish);
-            return {texts.begin(), texts.end()};
-        }
+std::vector<std::string> serialAlphabet() {
+    std::vector<std::string> entries;
+    for (const char c : std::string_view("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
+        entries.emplace_back(1, c);
     }
-    return {};
+    return entries;
 }
 
-const MenuOptionLists& buildLists(Family family) {
-    static const auto make = [](Family f) {
-        MenuOptionLists lists;
-        lists.cameraMode = englishEntries(f, menu_id::CameraMode);
-        lists.imageSize = englishEntries(f, menu_id::ImageSize);
-        lists.videoSize = englishEntries(f, menu_id::VideoSize);
-        lists.picturesPerTrigger = englishEntries(f, menu_id::Pictures);
-        lists.timeStamp = englishEntries(f, menu_id::TimeStamp);
-        lists.intervalUnit = englishEntries(f, menu_id::IntervalUnit);
-        lists.sensitivity = englishEntries(f, menu_id::Sensitivity);
-        lists.onOff = englishEntries(f, menu_id::Timer);
-        lists.timeLapse = englishEntries(f, menu_id::TimeLapse);
-        lists.serialCharacters = englishEntries(f, menu_id::SerialCharacter1);
-        return lists;
-    };
-    static const MenuOptionLists quill = make(Family::Quill);
-    static const MenuOptionLists sedge = make(Family::Sedge);
-    return family == Family::Quill ? quill : sedge;
+// The lists in English, in the order the camera reads their indices; the
+// dialogs' catalogue translates them entry for entry.
+MenuOptionLists listsOf(Family family) {
+    const bool quill = family == Family::Quill;
+    MenuOptionLists lists;
+    lists.cameraMode = {"Camera", "Video", "Camera+Video"};
+    lists.imageSize = quill ? std::vector<std::string>{"12MP", "5MP", "2MP"}
+                            : std::vector<std::string>{"5MP", "12MP", "1.3MP"};
+    lists.videoSize = quill ? std::vector<std::string>{"1440x1080", "1280x720", "640x480"}
+                            : std::vector<std::string>{"640x480", "320x240"};
+    lists.picturesPerTrigger = {"01 Photo", "02 Photo", "03 Photo"};
+    lists.timeStamp = {"On", "Off"};
+    lists.intervalUnit = {"Sec", "Min"};
+    lists.sensitivity = {"Normal", "High", "Low"};
+    lists.onOff = {"Off", "On"};
+    lists.timeLapse = {"On", "Off"};
+    lists.serialCharacters = serialAlphabet();
+    return lists;
 }
 
 } // namespace
@@ -48,7 +44,9 @@ int DaysInMonth(int year, int month) {
 }
 
 const MenuOptionLists& MenuOptions(Family family) {
-    return buildLists(family);
+    static const MenuOptionLists quill = listsOf(Family::Quill);
+    static const MenuOptionLists sedge = listsOf(Family::Sedge);
+    return family == Family::Quill ? quill : sedge;
 }
 
 MenuSettings DefaultMenuSettings(Family family) {
@@ -65,40 +63,15 @@ std::uint8_t EncodeInterval(int value, int unit) {
 
 FileRecord BuildMenuRecord(const MenuSettings& s) {
     std::array<std::uint8_t, kPayloadSize> p{};
-    p[0] = LowByte(s.cameraMode);
-    p[1] = LowByte(s.imageSize);
-    p[2] = LowByte(s.videoSize);
-    p[3] = LowByte(s.picturesPerTrigger);
-    p[4] = LowByte(s.videoLengthSeconds - 1);
-    p[5] = LowByte(s.timeStamp);
-    p[6] = EncodeInterval(s.intervalValue, s.intervalUnit);
-    p[7] = LowByte(s.sensitivity);
-    p[8] = LowByte(s.timer);
-    p[9] = LowByte(s.sidePir);
-    p[10] = LowByte(s.timeLapse);
-    p[11] = LowByte(s.timeLapseHours);
-    p[12] = LowByte(s.timeLapseMinutes);
-    p[13] = LowByte(s.timeLapseSeconds);
-    p[14] = LowByte(std::clamp(s.clock.year, 2010, 2031) - 2010);
-    p[15] = LowByte(s.clock.month);
-    p[16] = LowByte(s.clock.day);
-    p[17] = LowByte(s.clock.hour);
-    p[18] = LowByte(s.clock.minute);
-    p[19] = LowByte(s.clock.second);
-    p[20] = LowByte(s.timerStartHour);
-    p[21] = LowByte(s.timerStartMinute);
-    p[22] = LowByte(s.timerStopHour);
-    p[23] = LowByte(s.timerStopMinute);
-    p[24] = LowByte(s.serialNumber);
-    for (std::size_t i = 0; i < 4; ++i) {
-        p[25 + i] = LowByte(s.serialCharacters[i]);
+    for (const MenuFieldInfo& field : MenuFields(s.family)) {
+        int value = field.of(s);
+        if (field.field == MenuField::ClockYear) {
+            value = std::clamp(value, field.min, field.max);
+        }
+        p[field.offset] = LowByte(value + field.bias);
     }
-    p[29] = LowByte(s.languageCode);
-    p[30] = LowByte(s.tvMode);
-    if (s.family == Family::Quill) {
-        p[31] = LowByte(s.beepSound);
-        p[32] = LowByte(s.sdCycle);
-    }
+    // The interval and its unit share a byte.
+    p[MenuFieldOf(MenuField::Interval).offset] = EncodeInterval(s.intervalValue, s.intervalUnit);
     return SingleRecordFrame(p);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/session/family.h"
 #include "core/format/file_record.h"
+#include "core/session/family.h"
 
 #include <array>
 #include <cstdint>

@@ -23,8 +23,6 @@ struct OperatorPresetRow {
 };
 extern const std::array<OperatorPresetRow, 103> kOperatorPresetRows;
 
-inline constexpr int kManualCountry = 0x80; // header value after switching to manual mode
-
 struct OperatorPreset {
     std::string url, apn, gateway, port, account, password;
 };

@@ -34,33 +34,34 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
         out.numberKindByCheck = *image.matchedK == kInternationalConstant ? 1 : 0;
     }
     const FileRecord& h = image.records[0];
+    const SetupHeaderFields& f = SetupHeader(family);
     MmsSettings s;
     s.family = family;
-    const int statusCount = static_cast<int>(MmsStatusList(family).size());
-    s.mmsSendMode = ReadHeaderByte(h, 0, "MMS status", 0, statusCount - 1, v);
-    ReadHeaderByte(h, 1, "MMS status plus one", s.mmsSendMode + 1, s.mmsSendMode + 1, v);
-    s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
-                       ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
-    s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
-    s.tvMode = h[6];
-    s.internationalNumbers = ReadHeaderByte(h, 7, "number kind", 0, 1, v);
-    s.presetCountry = h[8];
+    s.mmsSendMode = ReadHeaderField(h, f.mmsStatus, v);
+    HeaderField plusOne = f.mmsStatus;
+    plusOne.offset += 1;
+    ReadHeaderField(h, plusOne, s.mmsSendMode + 1, s.mmsSendMode + 1, v,
+                    std::string(f.mmsStatus.label) + " plus one");
+    s.picturesPerDay = ReadPicturesPerDay(h, v);
+    s.languageCode = ReadHeaderField(h, HeaderLanguageField(), v);
+    s.tvMode = h[f.tvMode.offset];
+    s.internationalNumbers = ReadHeaderField(h, f.numberKind, v);
+    s.presetCountry = h[f.country.offset];
     const bool manual = s.presetCountry == kManualCountry;
     if (manual) {
-        s.presetOperator = ReadHeaderByte(h, 9, "preset operator (manual mode)", 0, 0, v);
+        s.presetOperator =
+            ReadHeaderField(h, f.op, 0, 0, v, std::string(f.op.label) + " (manual mode)");
     } else {
-        ReadHeaderByte(h, 8, "preset country", 0, kCountryCount - 1, v);
+        ReadHeaderField(h, f.country, v);
         const int count =
             s.presetCountry < kCountryCount
                 ? OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count
                 : kSlotsPerCountry;
-        s.presetOperator = ReadHeaderByte(h, 9, "preset operator", 0, count - 1, v);
+        s.presetOperator = ReadHeaderField(h, f.op, 0, count - 1, v);
     }
-    s.connectionKind = ReadHeaderByte(h, 2, "connection kind", 0, manual ? 1 : 0, v);
-    s.smsRemoteControl =
-        family == Family::Quill
-            ? ReadHeaderByte(h, 10, "SMS remote control", 0, 25, v)
-            : ReadHeaderByte(h, 10, "SMS remote control (always 0 on Sedge)", 0, 0, v);
+    s.connectionKind =
+        ReadHeaderField(h, f.connectionKind, 0, manual ? f.connectionKind.max : 0, v);
+    s.smsRemoteControl = ReadHeaderField(h, f.smsRemoteControl, v);
     if (!std::all_of(h.begin() + 11, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
         v.problems.emplace_back("header bytes 11 to 57 are not all zero");
     }
@@ -93,19 +94,47 @@ BuildResult build(const MmsSettings& settings, bool staging) {
 } // namespace
 
 FileRecord MmsHeaderRecord(const MmsSettings& s) {
+    const SetupHeaderFields& f = SetupHeader(s.family);
     FileRecord h = EmptyRecord();
-    h[0] = LowByte(s.mmsSendMode);
-    h[1] = LowByte(s.mmsSendMode + 1);
-    h[2] = LowByte(s.connectionKind);
-    h[3] = LowByte(s.picturesPerDay / 10);
-    h[4] = LowByte(s.picturesPerDay % 10);
-    h[5] = LowByte(s.languageCode);
-    h[6] = LowByte(s.tvMode);
-    h[7] = LowByte(s.internationalNumbers);
-    h[8] = LowByte(s.presetCountry);
-    h[9] = LowByte(s.presetOperator);
-    h[10] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    h[f.mmsStatus.offset] = LowByte(s.mmsSendMode);
+    h[f.mmsStatus.offset + 1] = LowByte(s.mmsSendMode + 1);
+    h[f.connectionKind.offset] = LowByte(s.connectionKind);
+    WritePicturesPerDay(h, s.picturesPerDay);
+    h[HeaderLanguageField().offset] = LowByte(s.languageCode);
+    h[f.tvMode.offset] = LowByte(s.tvMode);
+    h[f.numberKind.offset] = LowByte(s.internationalNumbers);
+    h[f.country.offset] = LowByte(s.presetCountry);
+    h[f.op.offset] = LowByte(s.presetOperator);
+    h[f.smsRemoteControl.offset] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
     return h;
+}
+
+const SetupHeaderFields& SetupHeader(Family family) {
+    static const auto make = [](Family f) {
+        const std::vector<std::string>& status = MmsStatusList(f);
+        return SetupHeaderFields{
+            {0, "mms_status", "MMS status", 0, static_cast<int>(status.size()) - 1, &status},
+            {2, "connection_kind", "connection kind", 0, 1, &ConnectionKindList()},
+            {6, "tv_mode", "TV mode", 0, 255},
+            {7, "number_kind", "number kind", 0, 1, &NumberKindList()},
+            {8, "country", "preset country", 0, kCountryCount - 1},
+            {9, "operator", "preset operator", 0, kSlotsPerCountry - 1},
+            SmsRemoteControlField(10, f == Family::Quill),
+        };
+    };
+    static const SetupHeaderFields quill = make(Family::Quill);
+    static const SetupHeaderFields sedge = make(Family::Sedge);
+    return family == Family::Quill ? quill : sedge;
+}
+
+const std::vector<std::string>& ConnectionKindList() {
+    static const std::vector<std::string> list{"APN", "CSD"};
+    return list;
+}
+
+const std::vector<std::string>& NumberKindList() {
+    static const std::vector<std::string> list{"Domestic", "International"};
+    return list;
 }
 
 const std::array<TextField<MmsSettings>, 10>& MmsTextFields() {
@@ -137,7 +166,7 @@ int SmsOnlyChoice(Family family) {
 MmsSettings DefaultMmsSettings(Family family) {
     MmsSettings settings;
     settings.family = family;
-    settings.smsRemoteControl = family == Family::Quill ? 25 : 0;
+    settings.smsRemoteControl = family == Family::Quill ? kSmsRemoteControlOff : 0;
     return settings;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/session/family.h"
+#include "core/format/header_fields.h"
 #include "core/format/multi_record.h"
+#include "core/session/family.h"
 
 #include <array>
 #include <optional>
@@ -26,6 +27,24 @@ struct MmsSettings {
     std::string url, apn, gateway, port, phone, email, account, password, recipient2, recipient3;
     bool operator==(const MmsSettings&) const = default;
 };
+
+// The values of record 0 (the mode bytes), one row each. The MMS status
+// plus one follows the status; pictures per day and the language are shared
+// with smtp.dat (header_fields.h).
+struct SetupHeaderFields {
+    HeaderField mmsStatus;
+    HeaderField connectionKind; // CSD only in manual mode
+    HeaderField tvMode;
+    HeaderField numberKind;
+    HeaderField country; // or kManualCountry
+    HeaderField op;      // within the country's operators; 0 in manual mode
+    HeaderField smsRemoteControl;
+};
+const SetupHeaderFields& SetupHeader(Family family);
+
+// The list beside the APN field and the number kinds, in English.
+const std::vector<std::string>& ConnectionKindList();
+const std::vector<std::string>& NumberKindList();
 
 // Record 0 before scrambling: the mode bytes.
 FileRecord MmsHeaderRecord(const MmsSettings& settings);

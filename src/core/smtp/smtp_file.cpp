@@ -1,6 +1,6 @@
 #include "core/smtp/smtp_file.h"
 
-#include "core/mms/operator_presets.h"
+#include "core/mms/setup_file.h"
 #include "core/smtp/gprs_presets.h"
 
 #include <algorithm>
@@ -39,7 +39,7 @@ SmtpSettings DefaultSmtpSettings(Family family) {
     SmtpSettings settings;
     settings.family = family;
     settings.mmsSendMode = 1;
-    settings.smsRemoteControl = family == Family::Quill ? 25 : 0;
+    settings.smsRemoteControl = family == Family::Quill ? kSmsRemoteControlOff : 0;
     return settings;
 }
 
@@ -47,15 +47,36 @@ std::string_view SenderUserName(std::string_view senderAddress) {
     return senderAddress.substr(0, senderAddress.find('@'));
 }
 
+const SmtpHeaderFields& SmtpHeader(Family family) {
+    static const auto make = [](Family f) {
+        const bool quill = f == Family::Quill;
+        const std::vector<std::string>& status = MmsStatusList(Family::Quill);
+        return SmtpHeaderFields{
+            {0, "reserved", "reserved", 0, 0},
+            {1, "operator", "operator", 0, kSlotsPerCountry - 1},
+            {2, "country", "country", 0, kCountryCount - 1},
+            // The Sedge camera sends VGA pictures and has no remote control.
+            quill ? HeaderField{6, "mms_send_mode", "MMS send mode", 0,
+                                static_cast<int>(status.size()) - 1, &status}
+                  : HeaderField{6, "mms_send_mode", "MMS send mode (always 1 on Sedge)", 1, 1},
+            SmsRemoteControlField(7, quill),
+        };
+    };
+    static const SmtpHeaderFields quill = make(Family::Quill);
+    static const SmtpHeaderFields sedge = make(Family::Sedge);
+    return family == Family::Quill ? quill : sedge;
+}
+
 FileRecord SmtpHeaderRecord(const SmtpSettings& s) {
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
+    const bool quill = s.family == Family::Quill;
     FileRecord h = EmptyRecord();
-    h[1] = LowByte(s.operatorIndex);
-    h[2] = LowByte(s.countryIndex);
-    h[3] = LowByte(s.picturesPerDay / 10);
-    h[4] = LowByte(s.picturesPerDay % 10);
-    h[5] = LowByte(s.languageCode);
-    h[6] = s.family == Family::Quill ? LowByte(s.mmsSendMode) : 1;
-    h[7] = s.family == Family::Quill ? LowByte(s.smsRemoteControl) : 0;
+    h[f.op.offset] = LowByte(s.operatorIndex);
+    h[f.country.offset] = LowByte(s.countryIndex);
+    WritePicturesPerDay(h, s.picturesPerDay);
+    h[HeaderLanguageField().offset] = LowByte(s.languageCode);
+    h[f.mmsSendMode.offset] = quill ? LowByte(s.mmsSendMode) : LowByte(f.mmsSendMode.min);
+    h[f.smsRemoteControl.offset] = quill ? LowByte(s.smsRemoteControl) : 0;
     return h;
 }
 
@@ -84,30 +105,25 @@ SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
     }
     Verdict& v = out.verdict;
     const FileRecord& h = image.records[0];
+    const SmtpHeaderFields& f = SmtpHeader(family);
     SmtpSettings s;
     s.family = family;
-    ReadHeaderByte(h, 0, "reserved", 0, 0, v);
-    s.countryIndex = h[2];
+    ReadHeaderField(h, f.reserved, v);
+    s.countryIndex = h[f.country.offset];
     if (s.countryIndex == kManualCountry) {
-        s.operatorIndex = ReadHeaderByte(h, 1, "operator (manual mode)", 0, 0, v);
+        s.operatorIndex =
+            ReadHeaderField(h, f.op, 0, 0, v, std::string(f.op.label) + " (manual mode)");
     } else {
-        ReadHeaderByte(h, 2, "country", 0, kCountryCount - 1, v);
+        ReadHeaderField(h, f.country, v);
         const int count = s.countryIndex < kCountryCount
                               ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count
                               : kSlotsPerCountry;
-        s.operatorIndex = ReadHeaderByte(h, 1, "operator", 0, count - 1, v);
+        s.operatorIndex = ReadHeaderField(h, f.op, 0, count - 1, v);
     }
-    s.picturesPerDay = ReadHeaderByte(h, 3, "pictures per day, tens", 0, 9, v) * 10 +
-                       ReadHeaderByte(h, 4, "pictures per day, units", 0, 9, v);
-    s.languageCode = ReadHeaderByte(h, 5, "language", 1, 9, v);
-    if (family == Family::Quill) {
-        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode", 0, 2, v);
-        s.smsRemoteControl = ReadHeaderByte(h, 7, "SMS remote control", 0, 25, v);
-    } else {
-        s.mmsSendMode = ReadHeaderByte(h, 6, "MMS send mode (always 1 on Sedge)", 1, 1, v);
-        s.smsRemoteControl =
-            ReadHeaderByte(h, 7, "SMS remote control (always 0 on Sedge)", 0, 0, v);
-    }
+    s.picturesPerDay = ReadPicturesPerDay(h, v);
+    s.languageCode = ReadHeaderField(h, HeaderLanguageField(), v);
+    s.mmsSendMode = ReadHeaderField(h, f.mmsSendMode, v);
+    s.smsRemoteControl = ReadHeaderField(h, f.smsRemoteControl, v);
     if (!std::all_of(h.begin() + 8, h.begin() + 58, [](std::uint8_t b) { return b == 0; })) {
         v.problems.emplace_back("header bytes 8 to 57 are not all zero");
     }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/session/family.h"
+#include "core/format/header_fields.h"
 #include "core/format/multi_record.h"
+#include "core/session/family.h"
 
 #include <array>
 #include <optional>
@@ -23,6 +24,17 @@ struct SmtpSettings {
     std::string apn, account, gprsPassword, server, port, senderAddress, senderPassword, recipient;
     bool operator==(const SmtpSettings&) const = default;
 };
+
+// The values of record 0, one row each; pictures per day and the language
+// are shared with setup.dat (header_fields.h).
+struct SmtpHeaderFields {
+    HeaderField reserved;
+    HeaderField op;      // within the country's operators; 0 in manual mode
+    HeaderField country; // or kManualCountry
+    HeaderField mmsSendMode;
+    HeaderField smsRemoteControl;
+};
+const SmtpHeaderFields& SmtpHeader(Family family);
 
 // Record 0 before scrambling: the preset indices and mode bytes.
 FileRecord SmtpHeaderRecord(const SmtpSettings& settings);

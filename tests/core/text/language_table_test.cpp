@@ -57,28 +57,87 @@ TEST(LanguageTable, LanguagesOutsideTheCatalogueFallBackToEnglish) {
     }
 }
 
-// The English lists must name the same values, in the same order, as the
-// record builder's own lists: the index is what the camera reads.
-TEST(LanguageTable, EnglishListsMatchTheRecordValues) {
-    for (Family family : kFamilies) {
-        const MenuOptionLists& record = MenuOptions(family);
-        const std::pair<int, const std::vector<std::string>*> pairs[] = {
-            {menu_id::CameraMode, &record.cameraMode},
-            {menu_id::ImageSize, &record.imageSize},
-            {menu_id::VideoSize, &record.videoSize},
-            {menu_id::Pictures, &record.picturesPerTrigger},
-            {menu_id::TimeStamp, &record.timeStamp},
-            {menu_id::IntervalUnit, &record.intervalUnit},
-            {menu_id::Sensitivity, &record.sensitivity},
-            {menu_id::SidePir, &record.onOff},
-            {menu_id::Timer, &record.onOff},
-            {menu_id::SerialNumber, &record.onOff},
-            {menu_id::TimeLapse, &record.timeLapse},
-            {menu_id::SerialCharacter1, &record.serialCharacters},
-            {menu_id::SerialCharacter1 + 3, &record.serialCharacters},
-        };
-        for (const auto& [id, expected] : pairs) {
-            EXPECT_EQ(entries(family, id, kEnglish), *expected) << FamilyName(family) << " " << id;
+// The catalogue's lists against the texts the dialogs must show. The English
+// column must also be the record's own list, entry for entry: the index is
+// what the camera reads.
+TEST(LanguageTable, ListsHoldTheirTextsInOrder) {
+    const std::vector<std::string> serial = {
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H",
+        "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+    struct Case {
+        Family family;
+        int id;
+        int language;
+        std::vector<std::string> expected;
+        std::vector<std::string> MenuOptionLists::*record; // for English rows
+    };
+    using L = MenuOptionLists;
+    const Case cases[] = {
+        {Family::Quill,
+         menu_id::CameraMode,
+         kEnglish,
+         {"Camera", "Video", "Camera+Video"},
+         &L::cameraMode},
+        {Family::Quill, menu_id::ImageSize, kEnglish, {"12MP", "5MP", "2MP"}, &L::imageSize},
+        {Family::Sedge, menu_id::ImageSize, kEnglish, {"5MP", "12MP", "1.3MP"}, &L::imageSize},
+        {Family::Quill,
+         menu_id::VideoSize,
+         kEnglish,
+         {"1440x1080", "1280x720", "640x480"},
+         &L::videoSize},
+        {Family::Sedge, menu_id::VideoSize, kEnglish, {"640x480", "320x240"}, &L::videoSize},
+        {Family::Quill,
+         menu_id::Pictures,
+         kEnglish,
+         {"01 Photo", "02 Photo", "03 Photo"},
+         &L::picturesPerTrigger},
+        {Family::Quill, menu_id::TimeStamp, kEnglish, {"On", "Off"}, &L::timeStamp},
+        {Family::Quill, menu_id::Sensitivity, kEnglish, {"Normal", "High", "Low"}, &L::sensitivity},
+        {Family::Quill, menu_id::SidePir, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Quill, menu_id::IntervalUnit, kEnglish, {"Sec", "Min"}, &L::intervalUnit},
+        {Family::Quill, menu_id::Timer, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Quill, menu_id::SerialNumber, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Quill, menu_id::TimeLapse, kEnglish, {"On", "Off"}, &L::timeLapse},
+        {Family::Quill, menu_id::BeepSound, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Quill, menu_id::SdCycle, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Quill, menu_id::SerialCharacter1, kEnglish, serial, &L::serialCharacters},
+        {Family::Sedge, menu_id::SerialCharacter1 + 3, kEnglish, serial, &L::serialCharacters},
+        {Family::Sedge,
+         menu_id::CameraMode,
+         kEnglish,
+         {"Camera", "Video", "Camera+Video"},
+         &L::cameraMode},
+        {Family::Sedge, menu_id::TimeStamp, kEnglish, {"On", "Off"}, &L::timeStamp},
+        {Family::Sedge, menu_id::SidePir, kEnglish, {"Off", "On"}, &L::onOff},
+        {Family::Sedge, menu_id::TimeLapse, kEnglish, {"On", "Off"}, &L::timeLapse},
+        {Family::Quill, menu_id::DateFormat, kEnglish, {"YYMMDD", "MMDDYY", "DDMMYY"}, nullptr},
+        {Family::Quill,
+         menu_id::CameraMode,
+         3,
+         {"Foto-Kamera", "Video-Kamera", "Foto+Video"},
+         nullptr},
+        {Family::Quill, menu_id::Pictures, 1, {"01 张", "02 张", "03 张"}, nullptr},
+        {Family::Quill, menu_id::TimeStamp, 6, {"Marche", "Arret"}, nullptr},
+        {Family::Quill, menu_id::Sensitivity, 3, {"Normal", "Hoch", "Niedring"}, nullptr},
+        {Family::Quill, menu_id::Sensitivity, 7, {"Normul", "Magas", "Alacsony"}, nullptr},
+        {Family::Quill, menu_id::SidePir, 5, {"OFF", "ON"}, nullptr},
+        {Family::Quill, menu_id::IntervalUnit, 4, {"s", "min."}, nullptr},
+        {Family::Quill, menu_id::IntervalUnit, 7, {"mp", "prec"}, nullptr},
+        {Family::Quill, menu_id::SerialNumber, 9, {"Vypnuto", "Zapnuto"}, nullptr},
+        {Family::Quill, menu_id::TimeLapse, 1, {"开", "关"}, nullptr},
+        {Family::Quill, menu_id::DateFormat, 4, {"VVKKPP", "KKPPVV", "PPKKVV"}, nullptr},
+        {Family::Quill, menu_id::DateFormat, 1, {"年月日", "月日年", "日月年"}, nullptr},
+        {Family::Sedge, menu_id::Timer, 8, {"pois", "paalla"}, nullptr},
+        {Family::Sedge, menu_id::Sensitivity, 8, {"normaali", "korkea", "matala"}, nullptr},
+        {Family::Sedge, menu_id::SidePir, 8, {"pois", "paalla"}, nullptr},
+        {Family::Sedge, menu_id::Pictures, 4, {"01 kuvaa", "02 kuvaa", "03 kuvaa"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(entries(c.family, c.id, c.language), c.expected)
+            << FamilyName(c.family) << " " << c.id << " language " << c.language;
+        if (c.record != nullptr) {
+            EXPECT_EQ(MenuOptions(c.family).*c.record, c.expected)
+                << FamilyName(c.family) << " " << c.id;
         }
     }
 }

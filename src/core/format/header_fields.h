@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/format/file_record.h"
+#include "core/format/verdict.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace rosmossel {
+
+// One value of the header record of setup.dat or smtp.dat: where it lives,
+// its profile key, its name in a decoder's problem, and its range or list.
+struct HeaderField {
+    std::size_t offset;
+    const char* key;
+    const char* label;
+    int min;
+    int max;
+    const std::vector<std::string>* entries = nullptr; // a list's English entries, in index order
+};
+
+// The byte of `field`, noted as a problem when outside its range; `label`
+// replaces the field's own name where the range depends on other values.
+int ReadHeaderField(const FileRecord& header, const HeaderField& field, int min, int max,
+                    Verdict& verdict, const std::string& label = {});
+int ReadHeaderField(const FileRecord& header, const HeaderField& field, Verdict& verdict);
+
+// Values both files hold the same way. Pictures per day take two bytes: the
+// tens at the field's offset, the units after them.
+inline constexpr int kSmsRemoteControlOff = 25; // the last entry of the list
+const HeaderField& PicturesPerDayField();
+const HeaderField& HeaderLanguageField();
+void WritePicturesPerDay(FileRecord& header, int value);
+int ReadPicturesPerDay(const FileRecord& header, Verdict& verdict);
+
+// The mode list of both dialogs: connection from the presets, or typed.
+const std::vector<std::string>& ApnModeList();
+// The SMS remote control at `offset`: the list on Quill cameras, always 0 on Sedge ones.
+HeaderField SmsRemoteControlField(std::size_t offset, bool quill);
+
+// The Quill dialogs' SMS remote-control list: the hours "0" to "24", then "Off".
+const std::vector<std::string>& SmsRemoteControlList();
+
+} // namespace rosmossel
