@@ -60,6 +60,10 @@ MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op) {
     return settings;
 }
 
+MmsPresetSelection ManualPresetSelection() {
+    return {kManualCountry, 0};
+}
+
 int RepairPicturesPerDay(int value) {
     return value < 0 || value > 99 ? 0 : value;
 }

@@ -5,6 +5,7 @@
 // what automatic mode writes.
 
 #include "core/mms/setup_file.h"
+#include "core/session/session.h"
 
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ std::vector<std::string> MmsConnectionKinds(bool manualMode);
 // Automatic mode writes the chosen operator's six connection strings, never
 // what the (empty, read-only) fields hold. An unknown slot leaves them empty.
 MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op);
+
+// Manual mode uses no preset: header bytes 8 and 9 say so until the next
+// automatic Generate.
+MmsPresetSelection ManualPresetSelection();
 
 // Pictures per day after an edit: out of 0..99 (the range message has been
 // shown) it starts again from 0, unlimited.

@@ -2,6 +2,8 @@
 
 #include "gui/menu/quill_menu_dlg.h"
 #include "gui/menu/sedge_menu_dlg.h"
+#include "gui/mms/quill_mms_dlg.h"
+#include "gui/mms/sedge_mms_dlg.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +52,10 @@ std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session) {
     if (job == SetupJob::CameraMenu) {
         return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMenuDlg>(session))
                      : std::make_unique<CSedgeMenuDlg>(session);
+    }
+    if (job == SetupJob::Mms) {
+        return quill ? std::unique_ptr<QDialog>(std::make_unique<CQuillMmsDlg>(session))
+                     : std::make_unique<CSedgeMmsDlg>(session);
     }
     return StandInDialog(DialogClassName(job, quill), quill);
 }
