@@ -122,15 +122,13 @@ void MmsDialog::buildLayout() {
     grid->addWidget(apn, r++, 1);
     textRow(GatewayLabel, "gatewayLabel", Gateway, "gateway");
     textRow(PortLabel, "portLabel", Port, "port");
-    textRow(AccountLabel, "accountLabel", Account, "account");
-    textRow(PasswordLabel, "passwordLabel", Password, "password");
-    grid->addWidget(Separator(this), r++, 0, 1, 2);
-
     QLabel* phoneLabel = make.label(PhoneNoLabel, "phoneNoLabel");
     QComboBox* numberKind = make.list(NumberKind, "numberKind", nullptr);
     ControlFactory::name(numberKind, QStringLiteral("Number kind"));
     rowOf(phoneLabel, Row({make.textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
     textRow(EmailLabel, "emailLabel", Email, "email");
+    textRow(AccountLabel, "accountLabel", Account, "account");
+    textRow(PasswordLabel, "passwordLabel", Password, "password");
     QLabel* recipient2Label = make.label(Recipient2Label, "recipient2Label");
     row(recipient2Label, make.textBox(Recipient2, "recipient2", recipient2Label, " 2"));
     QLabel* recipient3Label = make.label(Recipient3Label, "recipient3Label");
@@ -239,6 +237,11 @@ void MmsDialog::applyFieldStates() {
 }
 
 void MmsDialog::onModeChosen(int mode) {
+    // Picking the mode already set must not throw away what was typed.
+    if (mode == shownMode_) {
+        return;
+    }
+    shownMode_ = mode;
     for (std::string* value : {&url_, &apn_, &gateway_, &port_, &account_, &password_, &email_,
                                &phone_, &recipient2_, &recipient3_}) {
         value->clear();

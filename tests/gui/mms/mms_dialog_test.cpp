@@ -298,6 +298,8 @@ class MmsDialogTest : public QObject {
         QVERIFY(!editable(Email) && !editable(Recipient2) && editable(PhoneNo));
         choose(dialog.get(), Status, 2); // QVGA
         QVERIFY(editable(Email) && !editable(Url) && editable(Recipient2));
+        choose(dialog.get(), Mode, 0); // the same mode again keeps what was typed
+        QCOMPARE(box(dialog.get(), Email)->text(), QStringLiteral("me@x.org"));
         choose(dialog.get(), Mode, 1);
         QVERIFY(editable(Url) && editable(Password) && !editable(Recipient2));
         QVERIFY(box(dialog.get(), Email)->text().isEmpty()); // a mode change empties the texts
@@ -517,7 +519,9 @@ class MmsDialogTest : public QObject {
                 for (int mode : {0, 1}) {
                     session.language = Language(language);
                     auto dialog = open(family);
-                    choose(dialog.get(), Mode, mode);
+                    if (mode == 1) {
+                        choose(dialog.get(), Mode, mode);
+                    }
                     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                     QVERIFY(dialog->grab().save(QStringLiteral("%1/mms-%2-%3-%4.png")
                                                     .arg(folder, FamilyName(family))
