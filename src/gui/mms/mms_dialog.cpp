@@ -152,31 +152,35 @@ void MmsDialog::buildLayout() {
 }
 
 void MmsDialog::bindValues() {
-    const auto box = [this](int id) { return control<QLineEdit>(id); };
-    DataExchange& x = exchange();
-    x.bindFileText(box(Account), &account_, storedLimit(&MmsSettings::account));
-    x.bindFileText(box(Url), &url_, storedLimit(&MmsSettings::url));
-    x.bindFileText(box(Apn), &apn_, storedLimit(&MmsSettings::apn));
-    x.bindFileText(box(Password), &password_, storedLimit(&MmsSettings::password));
-    x.bindFileText(box(Gateway), &gateway_, storedLimit(&MmsSettings::gateway));
-    x.bindFileText(box(Port), &port_, storedLimit(&MmsSettings::port));
-    // The digit count is the program's check (with its message), the record's
-    // size the typing limit.
-    x.bindFileText(box(PhoneNo), &phone_, storedLimit(&MmsSettings::phone),
-                   [this](const QString&) -> std::optional<FieldFailure> {
-                       if (generating_) {
-                           return std::nullopt;
-                       }
-                       if (auto message = CheckPhoneDigits(phone_, internationalNumbers_,
-                                                           session().modelNumber())) {
-                           return ProgramFailure(*message);
-                       }
-                       return std::nullopt;
-                   });
-    x.bindFileText(box(Recipient2), &recipient2_, storedLimit(&MmsSettings::recipient2));
-    x.bindFileText(box(Recipient3), &recipient3_, storedLimit(&MmsSettings::recipient3));
-    x.bindFileText(box(Email), &email_, storedLimit(&MmsSettings::email));
-    x.bindInteger(box(PicturesPerDay), &picturesPerDay_, RangeCheck(0, 99));
+    // The digit count of the first phone number is the program's check, with
+    // its message; the record's size is every field's typing limit.
+    const TextCheck phoneDigits = [this](const QString&) -> std::optional<FieldFailure> {
+        if (generating_) {
+            return std::nullopt;
+        }
+        if (auto message =
+                CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
+            return ProgramFailure(*message);
+        }
+        return std::nullopt;
+    };
+    using M = MmsSettings;
+    const std::pair<int, std::string M::*> takeOrder[] = {{Account, &M::account},
+                                                          {Url, &M::url},
+                                                          {Apn, &M::apn},
+                                                          {Password, &M::password},
+                                                          {Gateway, &M::gateway},
+                                                          {Port, &M::port},
+                                                          {PhoneNo, &M::phone},
+                                                          {Recipient2, &M::recipient2},
+                                                          {Recipient3, &M::recipient3},
+                                                          {Email, &M::email}};
+    for (const auto& [id, member] : takeOrder) {
+        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member), storedLimit(member),
+                                id == PhoneNo ? phoneDigits : TextCheck{});
+    }
+    exchange().bindInteger(control<QLineEdit>(PicturesPerDay), &typed_.picturesPerDay,
+                           RangeCheck(0, 99));
 }
 
 void MmsDialog::connectHandlers() {
@@ -220,12 +224,12 @@ void MmsDialog::fillPresetLists(bool startUp) {
 
 void MmsDialog::applyFieldStates() {
     const MmsFieldStates states =
-        MmsEditableFields(manualMode(), smsOnly(), {phone_, email_, recipient2_});
+        MmsEditableFields(manualMode(), smsOnly(), {typed_.phone, typed_.email, typed_.recipient2});
     if (!states.recipient2) {
-        recipient2_.clear();
+        typed_.recipient2.clear();
     }
     if (!states.recipient3) {
-        recipient3_.clear();
+        typed_.recipient3.clear();
     }
     for (int id : kConnectionIds) {
         SetEditable(control<QLineEdit>(id), states.connection);
@@ -242,9 +246,8 @@ void MmsDialog::onModeChosen(int mode) {
         return;
     }
     shownMode_ = mode;
-    for (std::string* value : {&url_, &apn_, &gateway_, &port_, &account_, &password_, &email_,
-                               &phone_, &recipient2_, &recipient3_}) {
-        value->clear();
+    for (const auto& field : MmsTextFields()) {
+        (typed_.*field.member).clear();
     }
     fillPresetLists(false);
     fillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(mode == 1));
@@ -272,8 +275,8 @@ void MmsDialog::onCountryChosen(int country) {
 
 void MmsDialog::onPhoneEdited() {
     exchange().take();
-    if (CheckPhoneDigits(phone_, internationalNumbers_, session().modelNumber())) {
-        phone_.clear(); // the message has been shown
+    if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
+        typed_.phone.clear(); // the message has been shown
     }
     applyFieldStates();
     exchange().show();
@@ -287,9 +290,9 @@ void MmsDialog::onRecipientSourceEdited() {
 
 void MmsDialog::onPicturesEdited() {
     exchange().take();
-    const int repaired = RepairPicturesPerDay(picturesPerDay_);
-    if (repaired != picturesPerDay_) {
-        picturesPerDay_ = repaired;
+    const int repaired = RepairPicturesPerDay(typed_.picturesPerDay);
+    if (repaired != typed_.picturesPerDay) {
+        typed_.picturesPerDay = repaired;
         exchange().show();
     }
 }
@@ -303,26 +306,16 @@ void MmsDialog::onNumberKindChosen(int kind) {
 }
 
 MmsSettings MmsDialog::settings() const {
-    MmsSettings s = DefaultMmsSettings(family_.family);
+    MmsSettings s = typed_;
+    s.family = family_.family;
     s.mmsSendMode = selected(Status);
     s.connectionKind = selected(ConnectionKind);
-    s.picturesPerDay = picturesPerDay_;
     s.languageCode = session().fileLanguageCode();
     s.tvMode = session().tvModeByte();
     s.internationalNumbers = internationalNumbers_;
     s.presetCountry = session().mmsPreset.country;
     s.presetOperator = session().mmsPreset.operatorSlot;
     s.smsRemoteControl = family_.smsRemoteControl ? selected(RemoteControlHours) : 0;
-    s.url = url_;
-    s.apn = apn_;
-    s.gateway = gateway_;
-    s.port = port_;
-    s.phone = phone_;
-    s.email = email_;
-    s.account = account_;
-    s.password = password_;
-    s.recipient2 = recipient2_;
-    s.recipient3 = recipient3_;
     if (!manualMode()) {
         s = WithOperatorPreset(s, selected(Country), selected(Operator));
     }

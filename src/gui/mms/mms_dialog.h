@@ -58,9 +58,7 @@ class MmsDialog : public SetupDialog {
 
     const MmsFamilyDescriptor& family_;
 
-    std::string url_, apn_, gateway_, port_, account_, password_;
-    std::string phone_, email_, recipient2_, recipient3_;
-    int picturesPerDay_ = 0;
+    MmsSettings typed_;            // the texts and the pictures per day, as last taken
     int shownMode_ = 0;            // the mode the fields and lists are set up for
     int internationalNumbers_ = 0; // Domestic each time the dialog opens
     bool generating_ = false;      // the phone length limit holds only while typing
