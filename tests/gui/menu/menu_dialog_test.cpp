@@ -3,6 +3,7 @@
 #include "gui/dialogs/presenter.h"
 #include "gui/menu/quill_menu_dlg.h"
 #include "gui/menu/sedge_menu_dlg.h"
+#include "support/dialog_driver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <memory>
 
 using namespace rosmossel;
+using namespace rosmossel::testing;
 using namespace rosmossel::menu_id;
 
 namespace {
@@ -46,44 +48,6 @@ std::unique_ptr<CameraMenuDialog> open(Family family) {
     }
     dialog->show();
     return dialog;
-}
-
-QLineEdit* box(const QWidget* dialog, int id) {
-    return FindControlAs<QLineEdit>(dialog, id);
-}
-QComboBox* list(const QWidget* dialog, int id) {
-    return FindControlAs<QComboBox>(dialog, id);
-}
-
-// The user picks an entry: the list changes and says so.
-void choose(const QWidget* dialog, int id, int index) {
-    QComboBox* combo = list(dialog, id);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-// The user replaces a box's text, one key at a time.
-void type(const QWidget* dialog, int id, const QString& text) {
-    QLineEdit* edit = box(dialog, id);
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(edit, text);
-    }
-}
-
-void press(const QWidget* dialog, int id) {
-    FindControlAs<QPushButton>(dialog, id)->click();
-}
-
-QStringList messageTexts() {
-    QStringList texts;
-    for (const RecordedMessage& m : test_seam::TakeMessages()) {
-        texts << m.text;
-    }
-    return texts;
 }
 
 } // namespace

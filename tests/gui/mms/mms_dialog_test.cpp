@@ -4,6 +4,7 @@
 #include "gui/dialogs/presenter.h"
 #include "gui/mms/quill_mms_dlg.h"
 #include "gui/mms/sedge_mms_dlg.h"
+#include "support/dialog_driver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +25,7 @@
 #include <memory>
 
 using namespace rosmossel;
+using namespace rosmossel::testing;
 using namespace rosmossel::mms_id;
 
 namespace {
@@ -42,37 +44,6 @@ std::unique_ptr<MmsDialog> open(Family family) {
     return dialog;
 }
 
-QLineEdit* box(const QWidget* d, int id) {
-    return FindControlAs<QLineEdit>(d, id);
-}
-QComboBox* list(const QWidget* d, int id) {
-    return FindControlAs<QComboBox>(d, id);
-}
-void choose(const QWidget* d, int id, int index) {
-    list(d, id)->setCurrentIndex(index);
-    emit list(d, id)->activated(index);
-}
-// Replaces the text one key at a time; a read-only box keeps its text.
-void type(const QWidget* d, int id, const QString& text) {
-    QLineEdit* edit = box(d, id);
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(edit, text);
-    }
-}
-void press(const QWidget* d, int id) {
-    FindControlAs<QPushButton>(d, id)->click();
-}
-QStringList messageTexts() {
-    QStringList texts;
-    for (const RecordedMessage& m : test_seam::TakeMessages()) {
-        texts << m.text;
-    }
-    return texts;
-}
 QStringList items(const QComboBox* combo) {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i) {
