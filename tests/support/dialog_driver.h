@@ -7,6 +7,7 @@
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -52,6 +53,36 @@ inline QStringList messageTexts() {
         texts << m.text;
     }
     return texts;
+}
+
+// What a list or a box shows.
+inline QString shownText(const QWidget* control) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+        return combo->currentText();
+    }
+    return qobject_cast<const QLineEdit*>(control)->text();
+}
+
+// A problem a person or a screen reader would meet: a control without an
+// objectName or an accessible name, or a caption, button or list narrower
+// than its text. Empty when there is none.
+inline QString layoutProblem(const QWidget* dialog) {
+    for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->property(kControlIdProperty).isValid()) {
+            continue;
+        }
+        if (w->objectName().isEmpty() || w->accessibleName().isEmpty()) {
+            return QStringLiteral("%1 \"%2\" is not named")
+                .arg(w->objectName(), w->accessibleName());
+        }
+        const bool hasText = qobject_cast<const QLabel*>(w) ||
+                             qobject_cast<const QPushButton*>(w) ||
+                             qobject_cast<const QComboBox*>(w);
+        if (hasText && w->width() < w->sizeHint().width()) {
+            return w->objectName() + QStringLiteral(" is clipped");
+        }
+    }
+    return {};
 }
 
 } // namespace rosmossel::testing
