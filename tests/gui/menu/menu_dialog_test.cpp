@@ -4,6 +4,7 @@
 #include "gui/dialogs/presenter.h"
 #include "gui/menu/quill_menu_dlg.h"
 #include "gui/menu/sedge_menu_dlg.h"
+#include "support/dialog_driver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <memory>
 
 using namespace rosmossel;
+using namespace rosmossel::testing;
 using namespace rosmossel::menu_id;
 
 namespace {
@@ -52,44 +54,6 @@ std::unique_ptr<CameraMenuDialog> open(Family family) {
     }
     dialog->show();
     return dialog;
-}
-
-QLineEdit* box(const QWidget* dialog, int id) {
-    return FindControlAs<QLineEdit>(dialog, id);
-}
-QComboBox* list(const QWidget* dialog, int id) {
-    return FindControlAs<QComboBox>(dialog, id);
-}
-
-// The user picks an entry: the list changes and says so.
-void choose(const QWidget* dialog, int id, int index) {
-    QComboBox* combo = list(dialog, id);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-// The user replaces a box's text, one key at a time.
-void type(const QWidget* dialog, int id, const QString& text) {
-    QLineEdit* edit = box(dialog, id);
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(edit, text);
-    }
-}
-
-void press(const QWidget* dialog, int id) {
-    FindControlAs<QPushButton>(dialog, id)->click();
-}
-
-QStringList messageTexts() {
-    QStringList texts;
-    for (const RecordedMessage& m : test_seam::TakeMessages()) {
-        texts << m.text;
-    }
-    return texts;
 }
 
 } // namespace
@@ -707,10 +671,8 @@ class MenuDialogTest : public QObject {
                 continue;
             }
             const QJsonValue value = read[key];
-            const QString shown = qobject_cast<QComboBox*>(control)
-                                      ? qobject_cast<QComboBox*>(control)->currentText()
-                                      : qobject_cast<QLineEdit*>(control)->text();
-            QCOMPARE(value.isString() ? value.toString() : QString::number(value.toInt()), shown);
+            QCOMPARE(value.isString() ? value.toString() : QString::number(value.toInt()),
+                     shownText(control));
             ++compared;
         }
         QCOMPARE(compared, quill ? 22 : 20);
@@ -752,20 +714,9 @@ class MenuDialogTest : public QObject {
                 session.language = Language(language);
                 auto dialog = open(family);
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-                for (QWidget* w : dialog->findChildren<QWidget*>()) {
-                    if (!w->property(kControlIdProperty).isValid()) {
-                        continue;
-                    }
-                    QVERIFY2(!w->objectName().isEmpty(), "a control without a name");
-                    QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
-                    const bool hasText = qobject_cast<QLabel*>(w) ||
-                                         qobject_cast<QPushButton*>(w) ||
-                                         qobject_cast<QComboBox*>(w);
-                    QVERIFY2(!hasText || w->width() >= w->sizeHint().width(),
-                             qPrintable(QStringLiteral("%1 clipped in language %2")
-                                            .arg(w->objectName())
-                                            .arg(language)));
-                }
+                const QString problem = layoutProblem(dialog.get());
+                QVERIFY2(problem.isEmpty(),
+                         qPrintable(problem + " in language " + QString::number(language)));
                 const auto x = [&](int id) { return FindControl(dialog.get(), id)->x(); };
                 for (int id : {VideoSizeLabel, TimeStampLabel, SidePirLabel, IntervalLabel,
                                ClockLabel, TimerLabel, SerialLabel, TimeLapseLabel}) {

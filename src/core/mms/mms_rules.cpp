@@ -1,0 +1,71 @@
+#include "core/mms/mms_rules.h"
+
+#include "core/mms/operator_presets.h"
+
+namespace rosmossel {
+namespace {
+
+// 1 to 4 bytes are not yet a number or an address.
+bool usable(std::string_view text) {
+    return text.size() > 4;
+}
+
+} // namespace
+
+MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed) {
+    MmsFieldStates states{};
+    states.connection = manualMode && !smsOnly;
+    states.phone = true;
+    states.email = !smsOnly;
+    const bool emailAddress =
+        !smsOnly && usable(typed.email) && typed.email.find('@') != std::string_view::npos;
+    states.recipient2 = usable(typed.phone) || emailAddress;
+    states.recipient3 = states.recipient2 && usable(typed.recipient2);
+    return states;
+}
+
+std::vector<std::string> MmsCountryChoices(bool manualMode, int language, bool startUp) {
+    if (manualMode) {
+        return {std::string(kManualListEntry)};
+    }
+    return startUp && language == 1 ? CountryListChinese() : CountryList();
+}
+
+std::vector<std::string> MmsOperatorChoices(bool manualMode, int country, int language) {
+    if (manualMode) {
+        return {std::string(kManualListEntry)};
+    }
+    return OperatorNames(country, language);
+}
+
+std::vector<std::string> MmsConnectionKinds(bool manualMode) {
+    if (manualMode) {
+        return {"APN", "CSD"};
+    }
+    return {"APN"};
+}
+
+MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op) {
+    const OperatorPreset* preset = LookUpOperatorPreset(country, op);
+    const OperatorPreset none;
+    const OperatorPreset& p = preset != nullptr ? *preset : none;
+    settings.url = p.url;
+    settings.apn = p.apn;
+    settings.gateway = p.gateway;
+    settings.port = p.port;
+    settings.account = p.account;
+    settings.password = p.password;
+    settings.presetCountry = country;
+    settings.presetOperator = op;
+    return settings;
+}
+
+MmsPresetSelection ManualPresetSelection() {
+    return {kManualCountry, 0};
+}
+
+int RepairPicturesPerDay(int value) {
+    return value < 0 || value > 99 ? 0 : value;
+}
+
+} // namespace rosmossel

@@ -1,0 +1,59 @@
+#pragma once
+
+// The rules of the MMS dialogs that are not checks: which fields may be
+// typed into, what the country, operator and connection lists offer, and
+// what automatic mode writes.
+
+#include "core/mms/setup_file.h"
+#include "core/session/session.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rosmossel {
+
+// The texts, as stored, that decide whether the recipients may be typed.
+struct MmsTypedTexts {
+    std::string_view phone, email, recipient2;
+};
+
+struct MmsFieldStates {
+    bool connection; // URL, APN, Gateway, Port, Account, Password
+    bool phone;
+    bool email;
+    bool recipient2;
+    bool recipient3;
+    bool operator==(const MmsFieldStates&) const = default;
+};
+
+// Editable fields for a mode, a status and what is typed. A recipient opens
+// once a usable first phone number (or, unless SMS only, an e-mail address)
+// is there, and recipient 3 only after recipient 2; a recipient that is not
+// editable must be empty, or Generate would write text the user cannot see
+// change.
+MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed);
+
+// The single entry of the country and operator lists in manual mode.
+inline constexpr std::string_view kManualListEntry = "Other";
+
+// The country list. Only the start-up fill of a Chinese dialog names China
+// in Chinese; a refill after manual mode uses the plain list in every language.
+std::vector<std::string> MmsCountryChoices(bool manualMode, int language, bool startUp);
+std::vector<std::string> MmsOperatorChoices(bool manualMode, int country, int language);
+// The list in front of the APN field: CSD exists only in manual mode.
+std::vector<std::string> MmsConnectionKinds(bool manualMode);
+
+// Automatic mode writes the chosen operator's six connection strings, never
+// what the (empty, read-only) fields hold. An unknown slot leaves them empty.
+MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op);
+
+// Manual mode uses no preset: header bytes 8 and 9 say so until the next
+// automatic Generate.
+MmsPresetSelection ManualPresetSelection();
+
+// Pictures per day after an edit: out of 0..99 (the range message has been
+// shown) it starts again from 0, unlimited.
+int RepairPicturesPerDay(int value);
+
+} // namespace rosmossel

@@ -1,0 +1,133 @@
+#include "core/text/mms_language_table.h"
+
+#include <cstddef>
+
+namespace rosmossel {
+namespace {
+
+// Columns: Chinese, English, German, Finnish, Italian, French, Hungarian,
+// Slovenian, Czech. Odd spellings and blanks are the dialogs' own.
+constexpr LanguageTexts same(std::string_view text) {
+    LanguageTexts texts;
+    texts.fill(text);
+    return texts;
+}
+
+constexpr LanguageTexts kRecipientCaption = {
+    "手机号码或邮件", "Phone or Email",   "Tel. oder Email", "gsm / sahkoposti", "Tel. o mail",
+    "Tel. ou e-mail", "Tel.vagy e-level", "Tel./ e-posta",   "Telefon / Email"};
+
+constexpr CaptionEntry kCaptions[] = {
+    {mms_id::ModeLabel,
+     {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS", "MODE MMS", "MMS Mod",
+      "Nacin MMS", "Rezim MMS"}},
+    {mms_id::PicturesLabel,
+     {"拍摄张数/每天", "Picture No./ day", "Bilderanzahl/Tag", "kuvien maara / paiva",
+      "N. immagine/data", "Image No/jour", "Kepsz./ nap", "Slika stev./dan", "Snimku za den"}},
+    {mms_id::PicturesNote,
+     {"注： 0 = 无限制", "Note: 0 = Unlimited", "Hinweis: 0 = Unlimited", "huom! 0 = rajaton",
+      "Nota: -00- = illimitato", "Remarque -00- = illimite", "Megj. -00- = korlutlan",
+      "Navodilo -00-=neomejeno", "Pozor:0=neomezene"}},
+    {mms_id::StatusLabel,
+     {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila", "stato MMS", "Etat MMS", "MMS oll.",
+      "Status MMS", "Staus MMS"}},
+    {mms_id::CountryLabel,
+     {"国家", "Country", "Land", "maa", "Nazione", "Pays", "Orszag", "Drzava", " Zeme"}},
+    {mms_id::OperatorLabel,
+     {"运营商", "Operator", "Operateur", "operaattorit", "Operatori", "Operateurs", "Kezelok",
+      "Operater", "Operater"}},
+    {mms_id::UrlLabel, {"彩信网址", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL"}},
+    {mms_id::GatewayLabel,
+     {"彩信网关", "Gateway", "Gateway", "gateway", "GateWay", "GateWay", "Atjaro", "Prehod",
+      "GateWay"}},
+    {mms_id::PortLabel,
+     {"彩信端口", "Port", "Port", "port", "PORTA", "Port", "Port", "VRATA", "Port"}},
+    {mms_id::PhoneNoLabel,
+     {"手机号码", "Phone No", "Telefonnummer", "puhelinnumero", "No. Telefono", "No telephone",
+      "Telefonsz.", "Telefonska stev.", "Tel. Cislo"}},
+    {mms_id::EmailLabel,
+     {"Email", "Email", "Email", "Sahkoposti", "Email", "Email", "Email", "Email", "Email"}},
+    {mms_id::AccountLabel,
+     {"帐号", "Account", "Konto", "tili", "Account", "Compte", "Fiok", "Racun", "Ucet"}},
+    {mms_id::PasswordLabel,
+     {"密码", "Password", "Passwort", "salasana", "Password", "Mot de passe", "Jelszo", "Geslo",
+      "Heslo"}},
+    {mms_id::Recipient2Label, kRecipientCaption},
+    {mms_id::Recipient3Label, kRecipientCaption},
+    {mms_id::Select,
+     {"选择目录", "Select", "Auswahl", "valitse", "Seleziona", "Choix", "Kivalaszt", "Izberi",
+      "Select"}},
+    {mms_id::Generate,
+     {"生成配置文件", "Generate", "Generieren", "luo", "Genera", "Creer", "Letrehoz", "Generiraj",
+      "Generovat"}},
+    {mms_id::Exit,
+     {"退出", "Exit", "Back", "poistu", "Indiet", "Retour", "Vissz.", "Nazaj", "Vystup"}},
+    {mms_id::Frame, {"彩信", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS"}},
+};
+
+constexpr CaptionEntry kQuillCaptions[] = {
+    {mms_id::RemoteControlLabel,
+     {"短信远程控制", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control",
+      "SMS Remote Control", "SMS Remote Control", "SMS Remote Control", "SMS Remote Control",
+      "SMS Remote Control"}},
+};
+
+constexpr LanguageTexts kStatusOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
+                                      "Arret", "Ki",  "Izklop", "Vypnuto"};
+// The hour list's Off reads "Off" in Hungarian, where the status list says "Ki".
+constexpr LanguageTexts kHoursOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
+                                     "Arret", "Off", "Izklop", "Vypnuto"};
+
+constexpr std::array<LanguageTexts, 2> kMode = {{
+    {"自动", "Auto", "Auto", "autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
+    {"手动", "Manual", "Manuell", "manuaali", "Manuale", "Manuel", "Kezi", "Rocno", "Rucne"},
+}};
+constexpr std::array<LanguageTexts, 3> kQuillStatus = {kStatusOff, same("VGA"), same("SMS")};
+constexpr std::array<LanguageTexts, 4> kSedgeStatus = {kStatusOff, same("VGA"), same("QVGA"),
+                                                       same("SMS")};
+// "Domestic " and "Domaci " end in a blank.
+constexpr std::array<LanguageTexts, 2> kNumberKind = {{
+    {"国内", "Domestic ", "Domestic ", "Domestic ", "Domestic ", "Domestic ", "Domestic ",
+     "Domestic ", "Domaci "},
+    {"国际", "International", "International", "International", "International", "International",
+     "International", "International", "Mezinarodni"},
+}};
+// Automatic mode, the state the catalogue is applied in, offers APN only.
+constexpr std::array<LanguageTexts, 1> kConnectionKind = {same("APN")};
+
+constexpr std::string_view kHourNumbers[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
+                                             "9",  "10", "11", "12", "13", "14", "15", "16", "17",
+                                             "18", "19", "20", "21", "22", "23", "24"};
+constexpr auto kRemoteControlHours = [] {
+    std::array<LanguageTexts, 26> rows{};
+    for (std::size_t i = 0; i < 25; ++i) {
+        rows[i] = same(kHourNumbers[i]);
+    }
+    rows[25] = kHoursOff;
+    return rows;
+}();
+
+constexpr OptionListEntry kQuillLists[] = {
+    {mms_id::Mode, kMode, 0},
+    {mms_id::Status, kQuillStatus, 1},
+    {mms_id::RemoteControlHours, kRemoteControlHours, 25},
+    {mms_id::ConnectionKind, kConnectionKind, 0},
+    {mms_id::NumberKind, kNumberKind, 0},
+};
+constexpr OptionListEntry kSedgeLists[] = {
+    {mms_id::Mode, kMode, 0},
+    {mms_id::Status, kSedgeStatus, 1},
+    {mms_id::ConnectionKind, kConnectionKind, 0},
+    {mms_id::NumberKind, kNumberKind, 0},
+};
+
+constexpr LanguageTable kQuillTable{kCaptions, kQuillCaptions, kQuillLists};
+constexpr LanguageTable kSedgeTable{kCaptions, {}, kSedgeLists};
+
+} // namespace
+
+const LanguageTable& MmsLanguageTable(Family family) {
+    return family == Family::Quill ? kQuillTable : kSedgeTable;
+}
+
+} // namespace rosmossel
