@@ -2,6 +2,7 @@
 
 #include "core/menu/menu_clock.h"
 #include "core/menu/menu_decode.h"
+#include "core/menu/menu_rules.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -69,11 +70,9 @@ CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& 
     bindValues();
 
     finishSetup();
-    setTimerEditable(false);
-    setTimeLapseEditable(false);
-    setSerialCharactersEnabled(false);
     FillMenuOptions(controls(), family_.family, language());
     ApplyMenuCaptions(controls(), language());
+    applyEditStates();
     connectHandlers();
     offerCardFile("menu.dat");
 }
@@ -194,18 +193,25 @@ void CameraMenuDialog::buildLayout() {
     grid->addLayout(buttons, r++, 0, 1, 5);
 }
 
+std::array<CameraMenuDialog::NumberBox, 9> CameraMenuDialog::numberBoxes() {
+    // A range message names the first bad box in this order.
+    return {{{VideoLength, MenuField::VideoLength, &videoLength_},
+             {Interval, MenuField::Interval, &interval_},
+             {TimeLapseMinutes, MenuField::TimeLapseMinutes, &timeLapseMinutes_},
+             {TimeLapseSeconds, MenuField::TimeLapseSeconds, &timeLapseSeconds_},
+             {TimeLapseHours, MenuField::TimeLapseHours, &timeLapseHours_},
+             {TimerStopMinute, MenuField::TimerStopMinute, &timerStopMinute_},
+             {TimerStopHour, MenuField::TimerStopHour, &timerStopHour_},
+             {TimerStartHour, MenuField::TimerStartHour, &timerStartHour_},
+             {TimerStartMinute, MenuField::TimerStartMinute, &timerStartMinute_}}};
+}
+
 void CameraMenuDialog::bindValues() {
-    const auto box = [this](int id) { return control<QLineEdit>(id); };
-    exchange().bindInteger(box(VideoLength), &videoLength_, RangeCheck(1, 60));
-    exchange().bindInteger(box(Interval), &interval_, RangeCheck(0, 60));
-    exchange().bindInteger(box(TimeLapseMinutes), &timeLapseMinutes_, RangeCheck(0, 59));
-    exchange().bindInteger(box(TimeLapseSeconds), &timeLapseSeconds_, RangeCheck(0, 59));
-    exchange().bindInteger(box(TimeLapseHours), &timeLapseHours_, RangeCheck(0, 23));
-    exchange().bindInteger(box(TimerStopMinute), &timerStopMinute_, RangeCheck(0, 59));
-    exchange().bindInteger(box(TimerStopHour), &timerStopHour_, RangeCheck(0, 23));
-    exchange().bindInteger(box(TimerStartHour), &timerStartHour_, RangeCheck(0, 23));
-    exchange().bindInteger(box(TimerStartMinute), &timerStartMinute_, RangeCheck(0, 59));
-    exchange().bindText(box(ClockText), &clockText_);
+    for (const NumberBox& b : numberBoxes()) {
+        const NumberBoxRange range = MenuNumberBox(b.field);
+        exchange().bindInteger(control<QLineEdit>(b.id), b.value, RangeCheck(range.min, range.max));
+    }
+    exchange().bindText(control<QLineEdit>(ClockText), &clockText_);
 }
 
 void CameraMenuDialog::connectHandlers() {
@@ -215,25 +221,15 @@ void CameraMenuDialog::connectHandlers() {
 
     // Only the user's edits and choices run the rules; the dialog's own
     // updates of its fields do not.
-    connect(box(VideoLength), &QLineEdit::textEdited, this, &CameraMenuDialog::onVideoLengthEdited);
-    connect(box(Interval), &QLineEdit::textEdited, this, &CameraMenuDialog::onIntervalEdited);
-    const std::pair<int, std::pair<int*, int>> timeFields[] = {
-        {TimeLapseHours, {&timeLapseHours_, 23}},     {TimeLapseMinutes, {&timeLapseMinutes_, 59}},
-        {TimeLapseSeconds, {&timeLapseSeconds_, 59}}, {TimerStartHour, {&timerStartHour_, 23}},
-        {TimerStartMinute, {&timerStartMinute_, 59}}, {TimerStopHour, {&timerStopHour_, 23}},
-        {TimerStopMinute, {&timerStopMinute_, 59}},
-    };
-    for (const auto& [id, field] : timeFields) {
-        connect(
-            box(id), &QLineEdit::textEdited, this,
-            [this, value = field.first, limit = field.second] { onTimeFieldEdited(value, limit); });
+    for (const NumberBox& b : numberBoxes()) {
+        connect(box(b.id), &QLineEdit::textEdited, this,
+                [this, b] { onNumberEdited(b.field, b.value); });
     }
     connect(list(IntervalUnit), &QComboBox::activated, this,
             &CameraMenuDialog::onIntervalUnitChosen);
-    connect(list(Timer), &QComboBox::activated, this, &CameraMenuDialog::onTimerChosen);
-    connect(list(TimeLapse), &QComboBox::activated, this, &CameraMenuDialog::onTimeLapseChosen);
-    connect(list(SerialNumber), &QComboBox::activated, this,
-            &CameraMenuDialog::onSerialNumberChosen);
+    for (int id : {Timer, TimeLapse, SerialNumber}) {
+        connect(list(id), &QComboBox::activated, this, &CameraMenuDialog::onSwitchChosen);
+    }
     connect(list(DateFormat), &QComboBox::activated, this, &CameraMenuDialog::refreshClock);
     for (int id : {CameraMode, ImageSize}) {
         connect(list(id), &QComboBox::activated, this, [this] { exchange().take(); });
@@ -243,76 +239,40 @@ void CameraMenuDialog::connectHandlers() {
     connect(button(Default), &QPushButton::clicked, this, &CameraMenuDialog::onDefault);
 }
 
-void CameraMenuDialog::setTimerEditable(bool editable) {
+void CameraMenuDialog::applyEditStates() {
+    const MenuEditStates states =
+        MenuEditStatesFor(selected(Timer), selected(TimeLapse), selected(SerialNumber));
     for (int id : {TimerStartHour, TimerStartMinute, TimerStopHour, TimerStopMinute}) {
-        SetEditable(control<QLineEdit>(id), editable);
+        SetEditable(control<QLineEdit>(id), states.timerEditable);
     }
-}
-
-void CameraMenuDialog::setTimeLapseEditable(bool editable) {
     for (int id : {TimeLapseHours, TimeLapseMinutes, TimeLapseSeconds}) {
-        SetEditable(control<QLineEdit>(id), editable);
+        SetEditable(control<QLineEdit>(id), states.timeLapseEditable);
     }
-}
-
-void CameraMenuDialog::setSerialCharactersEnabled(bool enabled) {
     for (int id : kSerialCharacterIds) {
-        controls().value(id)->setEnabled(enabled);
+        controls().value(id)->setEnabled(states.serialCharactersEnabled);
     }
 }
 
-void CameraMenuDialog::onVideoLengthEdited() {
+void CameraMenuDialog::onNumberEdited(MenuField field, int* value) {
+    const int unit = selected(IntervalUnit); // as the user saw it while typing
     exchange().take();
-    if (videoLength_ > 60 || videoLength_ == 0) {
-        videoLength_ = 10;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onIntervalEdited() {
-    const int unit = selected(IntervalUnit);
-    exchange().take();
-    if (unit == 1 && interval_ == 0) {
-        interval_ = 1;
-        exchange().show();
-    }
-    if (unit >= 0 && interval_ > 60) {
-        interval_ = 1;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onTimeFieldEdited(int* value, int limit) {
-    exchange().take();
-    if (*value > limit) {
-        *value = 0;
+    if (const auto corrected = CorrectMenuNumber(field, *value, unit)) {
+        *value = *corrected;
         exchange().show();
     }
 }
 
 void CameraMenuDialog::onIntervalUnitChosen(int unit) {
     exchange().take();
-    if (unit == 1 && interval_ == 0) {
-        interval_ = 1;
+    if (const auto corrected = CorrectMenuNumber(MenuField::Interval, interval_, unit)) {
+        interval_ = *corrected;
         exchange().show();
     }
 }
 
-void CameraMenuDialog::onTimerChosen(int selection) {
+void CameraMenuDialog::onSwitchChosen() {
     exchange().take();
-    setTimerEditable(selection != 0);
-    exchange().show();
-}
-
-void CameraMenuDialog::onTimeLapseChosen(int selection) {
-    exchange().take();
-    setTimeLapseEditable(selection != 1);
-    exchange().show();
-}
-
-void CameraMenuDialog::onSerialNumberChosen(int selection) {
-    exchange().take();
-    setSerialCharactersEnabled(selection != 0);
+    applyEditStates();
     exchange().show();
 }
 
@@ -396,9 +356,7 @@ void CameraMenuDialog::showSettings(const MenuSettings& s) {
     timerStartMinute_ = s.timerStartMinute;
     timerStopHour_ = s.timerStopHour;
     timerStopMinute_ = s.timerStopMinute;
-    setTimerEditable(s.timer != 0);
-    setTimeLapseEditable(s.timeLapse != 1);
-    setSerialCharactersEnabled(s.serialNumber != 0);
+    applyEditStates();
     exchange().show();
 }
 
@@ -424,10 +382,8 @@ void CameraMenuDialog::onDefault() {
     }
     timeLapseHours_ = timeLapseMinutes_ = timeLapseSeconds_ = 0;
     timerStartHour_ = timerStartMinute_ = timerStopHour_ = timerStopMinute_ = 0;
-    videoLength_ = 10;
-    setTimerEditable(false);
-    setTimeLapseEditable(false);
-    setSerialCharactersEnabled(false);
+    videoLength_ = MenuNumberBox(MenuField::VideoLength).resetTo;
+    applyEditStates();
     exchange().show();
 
     const std::string name = family_.cameraName;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/menu/menu_fields.h"
 #include "core/menu/menu_record.h"
 #include "gui/dialogs/setup_dialog.h"
 
 #include <QString>
+
+#include <array>
 
 namespace rosmossel {
 
@@ -51,20 +54,23 @@ class CameraMenuDialog : public SetupDialog {
     void bindValues();
     void connectHandlers();
 
-    void onVideoLengthEdited();
-    void onIntervalEdited();
-    void onTimeFieldEdited(int* value, int limit);
+    // The number boxes in exchange order, with the values they hold.
+    struct NumberBox {
+        int id;
+        MenuField field;
+        int* value;
+    };
+    std::array<NumberBox, 9> numberBoxes();
+
+    void onNumberEdited(MenuField field, int* value);
     void onIntervalUnitChosen(int unit);
-    void onTimerChosen(int selection);
-    void onTimeLapseChosen(int selection);
-    void onSerialNumberChosen(int selection);
+    void onSwitchChosen();
     void refreshClock();
     void onGenerate();
     void onDefault();
 
-    void setTimerEditable(bool editable);
-    void setTimeLapseEditable(bool editable);
-    void setSerialCharactersEnabled(bool enabled);
+    // Which boxes may be typed into follows the three switch lists.
+    void applyEditStates();
 
     const MenuFamilyDescriptor& family_;
 
