@@ -1,6 +1,7 @@
 #include "cli/inspect.h"
 
 #include "cli/profile.h"
+#include "core/format/file_reader.h"
 #include "core/format/file_record.h"
 #include "core/format/preset_table.h"
 #include "core/mms/mms_checks.h"
@@ -9,8 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <system_error>
 
@@ -18,9 +17,6 @@ namespace rosmossel::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// No settings file is larger; anything bigger is not read at all.
-constexpr std::uintmax_t kLargestReadable = 64 * 1024;
 
 struct KnownName {
     const char* name;
@@ -59,40 +55,6 @@ const char* kindName(FileKind kind) {
         return "plain MMS staging image (mms.dat)";
     }
     return "";
-}
-
-bool readBytes(const fs::path& path, Bytes& bytes, std::string& error) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec) {
-        error = ec.message();
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        error = "not a regular file";
-        return false;
-    }
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec) {
-        error = ec.message();
-        return false;
-    }
-    if (size > kLargestReadable) {
-        error = "the file is " + std::to_string(size) +
-                " bytes long, far too large for a settings file";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open the file";
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "cannot read the file";
-        return false;
-    }
-    return true;
 }
 
 // Decodes `bytes` as `kind` for `family` into the inspection.
@@ -134,15 +96,16 @@ std::optional<FileKind> kindByContent(const Bytes& bytes) {
 }
 
 Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
-    Bytes bytes;
+    const std::u8string utf8 = path.u8string();
     std::string error;
-    if (!readBytes(path, bytes, error)) {
+    const auto bytes = ReadSettingsFile(std::string(utf8.begin(), utf8.end()), error);
+    if (!bytes) {
         Inspection in;
         in.path = path.string();
         in.readError = error;
         return in;
     }
-    return InspectBytes(bytes, path.string(), kindByName(path), family);
+    return InspectBytes(*bytes, path.string(), kindByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
