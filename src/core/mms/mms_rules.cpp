@@ -68,4 +68,28 @@ int RepairPicturesPerDay(int value) {
     return value < 0 || value > 99 ? 0 : value;
 }
 
+MmsCardLoad MmsLoadFromCard(const MmsSettings& card) {
+    MmsCardLoad load;
+    load.typed = card;
+    load.preset = {card.presetCountry, card.presetOperator};
+    if (card.presetCountry == kManualCountry) {
+        load.manualMode = true;
+        return load;
+    }
+    if (card.connectionKind != 0 ||
+        WithOperatorPreset(card, card.presetCountry, card.presetOperator) != card) {
+        load.manualMode = true;
+        load.presetDiffers = true;
+        load.preset = ManualPresetSelection();
+        load.typed.presetCountry = load.preset.country;
+        load.typed.presetOperator = load.preset.operatorSlot;
+        return load;
+    }
+    for (std::string* text : {&load.typed.url, &load.typed.apn, &load.typed.gateway,
+                              &load.typed.port, &load.typed.account, &load.typed.password}) {
+        text->clear();
+    }
+    return load;
+}
+
 } // namespace rosmossel

@@ -56,4 +56,17 @@ MmsPresetSelection ManualPresetSelection();
 // shown) it starts again from 0, unlimited.
 int RepairPicturesPerDay(int value);
 
+// How a card's setup.dat comes back into the dialog. In automatic mode the
+// lists select its country and operator and Generate writes today's preset
+// for them; where the card's connection differs from that preset (or uses
+// CSD, which automatic mode does not offer), the card loads in manual mode
+// with its own texts, so nothing it held is lost unless the user chooses so.
+struct MmsCardLoad {
+    bool manualMode = false;
+    MmsSettings typed;         // what the fields show: no connection in automatic mode
+    MmsPresetSelection preset; // the lists' selection; header bytes 8 and 9
+    bool presetDiffers = false;
+};
+MmsCardLoad MmsLoadFromCard(const MmsSettings& card);
+
 } // namespace rosmossel

@@ -66,6 +66,7 @@ MmsDialog::MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidge
     applyFieldStates();
     finishSetup();
     connectHandlers();
+    offerCardFile("setup.dat");
 }
 
 void MmsDialog::buildLayout() {
@@ -320,6 +321,44 @@ MmsSettings MmsDialog::settings() const {
         s = WithOperatorPreset(s, selected(Country), selected(Operator));
     }
     return s;
+}
+
+std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
+    const MmsDecoded decoded = DecodeSetupFile(bytes, family_.family);
+    if (!decoded.settings || !decoded.verdict.valid()) {
+        return std::nullopt;
+    }
+    const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
+    const Message note = load.presetDiffers ? kCardConnectionOffPreset : Message{};
+    return CardSettings{note, [this, load] { showCard(load); }};
+}
+
+void MmsDialog::showCard(const MmsCardLoad& load) {
+    const int mode = load.manualMode ? 1 : 0;
+    select(Mode, mode);
+    if (mode != shownMode_) {
+        shownMode_ = mode;
+        fillPresetLists(false);
+        fillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(load.manualMode));
+    }
+    if (!load.manualMode) {
+        select(Country, load.preset.country);
+        fillList(control<QComboBox>(Operator),
+                 MmsOperatorChoices(false, load.preset.country, language()));
+        select(Operator, load.preset.operatorSlot);
+    }
+    session().mmsPreset = load.preset;
+    const MmsSettings& s = load.typed;
+    select(Status, s.mmsSendMode);
+    select(ConnectionKind, s.connectionKind);
+    select(NumberKind, s.internationalNumbers);
+    internationalNumbers_ = s.internationalNumbers;
+    if (family_.smsRemoteControl) {
+        select(RemoteControlHours, s.smsRemoteControl);
+    }
+    typed_ = s;
+    applyFieldStates();
+    exchange().show();
 }
 
 void MmsDialog::onGenerate() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mms/mms_rules.h"
 #include "core/mms/setup_file.h"
 #include "gui/dialogs/setup_dialog.h"
 
@@ -37,8 +38,12 @@ class MmsDialog : public SetupDialog {
     MmsSettings settings() const;
     const MmsFamilyDescriptor& family() const { return family_; }
 
+  protected:
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+
   private:
     void buildLayout();
+    void showCard(const MmsCardLoad& load);
     void bindValues();
     void connectHandlers();
 

@@ -100,5 +100,53 @@ TEST(MmsRules, PicturesPerDayOutsideTheRangeStartsAgainAtZero) {
     }
 }
 
+TEST(MmsRules, ACardLoadsBackAndRegenerates) {
+    const MmsSettings ukVodafone = WithOperatorPreset(DefaultMmsSettings(Family::Quill), 3, 0);
+    MmsSettings offPreset = ukVodafone;
+    offPreset.apn = "own.apn";
+    MmsSettings csd = ukVodafone;
+    csd.connectionKind = 1;
+    MmsSettings manual = DefaultMmsSettings(Family::Quill);
+    manual.presetCountry = kManualCountry;
+    manual.url = "mms.example";
+    const struct {
+        const char* name;
+        MmsSettings card;
+        bool manualMode, differs;
+    } cases[] = {
+        {"today's preset", ukVodafone, kAuto, false},
+        {"an empty slot", WithOperatorPreset(DefaultMmsSettings(Family::Sedge), 17, 2), kAuto,
+         false},
+        {"texts off the preset", offPreset, kManual, true},
+        {"CSD", csd, kManual, true},
+        {"manual", manual, kManual, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MmsSettings card = c.card;
+        card.phone = "0123456789";
+        card.recipient2 = "a@b.c";
+        const MmsCardLoad load = MmsLoadFromCard(card);
+        EXPECT_EQ(load.manualMode, c.manualMode);
+        EXPECT_EQ(load.presetDiffers, c.differs);
+        EXPECT_EQ(load.typed.phone + load.typed.recipient2, "0123456789a@b.c");
+        if (!c.manualMode) {
+            EXPECT_EQ(load.typed.url + load.typed.apn + load.typed.port, "");
+            EXPECT_EQ(WithOperatorPreset(load.typed, load.preset.country, load.preset.operatorSlot),
+                      card);
+            continue;
+        }
+        // Manual mode writes the card's texts; off its preset, as manual settings.
+        MmsSettings expected = card;
+        if (c.differs) {
+            expected.presetCountry = kManualCountry;
+            expected.presetOperator = 0;
+        }
+        EXPECT_EQ(load.typed, expected);
+        EXPECT_EQ(load.preset,
+                  (MmsPresetSelection{expected.presetCountry, expected.presetOperator}));
+    }
+}
+
 } // namespace
 } // namespace rosmossel

@@ -373,6 +373,87 @@ class MmsDialogTest : public QObject {
 #endif
     }
 
+    void aCardsSettingsLoadBack() {
+        const int shown[] = {Mode,       Status,         Country,  Operator, ConnectionKind,
+                             NumberKind, PicturesPerDay, Url,      Apn,      Gateway,
+                             Port,       Account,        Password, PhoneNo,  Email,
+                             Recipient2, Recipient3};
+        // clang-format off
+        const struct { const char* what; Family family; std::initializer_list<Step> steps; } cases[] = {
+            {"Quill automatic", Family::Quill, {{Status, nullptr, 0}, {Country, nullptr, 3},
+                {Operator, nullptr, 4}, {RemoteControlHours, nullptr, 6}, {NumberKind, nullptr, 1},
+                {PicturesPerDay, "42"}, {PhoneNo, "+447700900123"}, {Recipient2, "a@b.c"}}},
+            {"Sedge manual", Family::Sedge, {{Mode, nullptr, 1}, {ConnectionKind, nullptr, 1},
+                {Status, nullptr, 2}, {Url, "http://mms.example"}, {Apn, "mms"},
+                {Gateway, "10.0.0.1"}, {Port, "8080"}, {PhoneNo, "0123456789"}}},
+        };
+        // clang-format on
+        for (const auto& c : cases) {
+            test_seam::AnswerQuestions(false);
+            QByteArray first;
+            QStringList before;
+            {
+                auto dialog = open(c.family);
+                useCard(dialog.get());
+                perform(dialog.get(), c.steps);
+                first = generate(dialog.get());
+                QVERIFY2(first.size() == 720, c.what);
+                for (int id : shown) {
+                    before << shownText(FindControl(dialog.get(), id));
+                }
+            }
+            test_seam::TakeQuestions();
+            session = Session{}; // a new run: no preset selection kept
+            auto dialog = open(c.family);
+            test_seam::AnswerQuestions(true);
+            useCard(dialog.get());
+            QCOMPARE(
+                test_seam::TakeQuestions(),
+                std::vector<QString>{"This card already holds settings (setup.dat). Load them?"});
+            QStringList after;
+            for (int id : shown) {
+                after << shownText(FindControl(dialog.get(), id));
+            }
+            QCOMPARE(after, before);
+            QCOMPARE(generate(dialog.get()).toHex(), first.toHex());
+        }
+    }
+
+    void aCardOffItsPresetLoadsInManualMode() {
+#ifndef ROSMOSSEL_CLI
+        QSKIP("rosmossel-cli is not built");
+#else
+        QTemporaryDir profileDir;
+        QFile profile(profileDir.filePath("profile.json"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write(R"({"model": "Ros QuillM", "mms": {"country": "United Kingdom",
+            "operator": 0, "apn": "own.apn", "phone": "0123456789"}})");
+        profile.close();
+        QFile::remove(setupPath());
+        QProcess cli;
+        cli.start(QStringLiteral(ROSMOSSEL_CLI),
+                  {"generate", profile.fileName(), "--out", card_.path()});
+        QVERIFY(cli.waitForFinished(10000) && cli.exitCode() == 0);
+        QFile file(setupPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const MmsSettings card = decoded(file.readAll(), Family::Quill);
+
+        auto dialog = open(Family::Quill);
+        test_seam::AnswerQuestions(true);
+        useCard(dialog.get());
+        const auto questions = test_seam::TakeQuestions();
+        QCOMPARE(questions.size(), std::size_t{1});
+        QVERIFY(questions[0].contains(QStringLiteral("loaded in manual mode")));
+        QCOMPARE(list(dialog.get(), Mode)->currentIndex(), 1);
+        QCOMPARE(box(dialog.get(), Apn)->text(), QStringLiteral("own.apn"));
+        // The card's connection is written again, now as a manual one.
+        MmsSettings expected = card;
+        expected.presetCountry = 0x80;
+        expected.presetOperator = 0;
+        QCOMPARE(decoded(generate(dialog.get()), Family::Quill), expected);
+#endif
+    }
+
     // Pictures of both dialogs, automatic and manual, for a person to look at:
     // ROSMOSSEL_SCREENSHOT_DIR=/tmp mms_dialog_tests screenshots
     void screenshots() {

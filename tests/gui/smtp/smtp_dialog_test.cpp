@@ -3,6 +3,7 @@
 #include "gui/dialogs/presenter.h"
 #include "gui/smtp/quill_smtp_dlg.h"
 #include "gui/smtp/sedge_smtp_dlg.h"
+#include "support/dialog_driver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 
 using namespace rosmossel;
 using namespace rosmossel::smtp_id;
+using namespace rosmossel::testing;
 
 namespace {
 
@@ -33,24 +35,6 @@ std::unique_ptr<SmtpDialog> open(Family family) {
     d->show();
     return d;
 }
-QLineEdit* box(const QWidget* d, int id) {
-    return FindControlAs<QLineEdit>(d, id);
-}
-QComboBox* list(const QWidget* d, int id) {
-    return FindControlAs<QComboBox>(d, id);
-}
-void choose(const QWidget* d, int id, int index) {
-    list(d, id)->setCurrentIndex(index);
-}
-// The user replaces a box's text, one key at a time.
-void type(const QWidget* d, int id, const QString& text) {
-    box(d, id)->setFocus();
-    box(d, id)->selectAll();
-    QTest::keyClicks(box(d, id), text);
-    if (text.isEmpty()) {
-        QTest::keyClick(box(d, id), Qt::Key_Backspace);
-    }
-}
 // Everything Generate asks for, each at its shortest accepted form.
 void fillSender(const QWidget* d) {
     const QStringList texts{"sm", "25", "cam1@example.org", "pw", "me@b.c"};
@@ -60,11 +44,7 @@ void fillSender(const QWidget* d) {
     }
 }
 QString messages() {
-    QStringList texts;
-    for (const RecordedMessage& m : test_seam::TakeMessages()) {
-        texts << m.text;
-    }
-    return texts.join('|');
+    return messageTexts().join('|');
 }
 SmtpSettings read(const QByteArray& bytes, Family family) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
@@ -294,6 +274,87 @@ class SmtpDialogTest : public QObject {
 
     // Nothing clipped and the frames' boxes in one column, in every language;
     // with ROSMOSSEL_SCREENSHOT_DIR set, pictures of both dialogs to look at.
+    void aCardsSettingsLoadBack() {
+        const int shown[] = {Mode, PictureCount,  Country,        Operator,
+                             Apn,  Account,       GprsPassword,   Server,
+                             Port, SenderAddress, SenderPassword, Recipient};
+        for (const auto& [family, manual] :
+             {std::pair{Family::Quill, false}, {Family::Sedge, true}}) {
+            test_seam::AnswerQuestions(false);
+            QByteArray first;
+            QStringList before;
+            {
+                auto d = openOnCard(family);
+                if (manual) {
+                    choose(d.get(), Mode, 1);
+                    type(d.get(), Apn, QStringLiteral("own.apn"));
+                    type(d.get(), GprsPassword, QStringLiteral("secret"));
+                } else {
+                    choose(d.get(), Country, 17);
+                    choose(d.get(), Operator, 1);
+                    choose(d.get(), MmsSendMode, 2);
+                    choose(d.get(), RemoteControl, 6);
+                }
+                type(d.get(), PictureCount, QStringLiteral("12"));
+                fillSender(d.get());
+                first = generate(d.get());
+                QCOMPARE(first.size(), 720);
+                for (int id : shown) {
+                    before << shownText(FindControl(d.get(), id));
+                }
+            }
+            test_seam::TakeQuestions();
+            test_seam::AnswerQuestions(true);
+            auto d = openOnCard(family);
+            QCOMPARE(
+                test_seam::TakeQuestions(),
+                std::vector<QString>{"This card already holds settings (smtp.dat). Load them?"});
+            QStringList after;
+            for (int id : shown) {
+                after << shownText(FindControl(d.get(), id));
+            }
+            QCOMPARE(after, before);
+            QCOMPARE(box(d.get(), Apn)->isReadOnly(), !manual);
+            QCOMPARE(generate(d.get()).toHex(), first.toHex());
+        }
+    }
+
+    void aCardOffItsPresetLoadsInManualMode() {
+#ifndef ROSMOSSEL_CLI
+        QSKIP("rosmossel-cli is not built");
+#else
+        QTemporaryDir profileDir;
+        QFile profile(profileDir.filePath("profile.json"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write(R"({"model": "Ros QuillMG", "smtp": {"country": "United Kingdom",
+            "operator": 0, "gprs_apn": "own.apn", "smtp_server": "smtp.example.org",
+            "smtp_port": "25", "sender_address": "cam1@example.org", "sender_password": "pw",
+            "recipient": "me@b.c"}})");
+        profile.close();
+        QFile::remove(smtpPath());
+        QProcess cli;
+        cli.start(QStringLiteral(ROSMOSSEL_CLI),
+                  {"generate", profile.fileName(), "--out", card_.path()});
+        QVERIFY(cli.waitForFinished(10000) && cli.exitCode() == 0);
+        QFile file(smtpPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const SmtpSettings card = read(file.readAll(), Family::Quill);
+
+        test_seam::AnswerQuestions(true);
+        auto d = openOnCard(Family::Quill);
+        const auto questions = test_seam::TakeQuestions();
+        QCOMPARE(questions.size(), std::size_t{1});
+        QVERIFY(questions[0].contains(QStringLiteral("loaded in manual mode")));
+        QCOMPARE(list(d.get(), Mode)->currentIndex(), 1);
+        QCOMPARE(box(d.get(), Apn)->text(), QStringLiteral("own.apn"));
+        // The card's connection is written again, now as a manual one.
+        SmtpSettings expected = card;
+        expected.countryIndex = 0x80;
+        expected.operatorIndex = 0;
+        QCOMPARE(read(generate(d.get()), Family::Quill), expected);
+#endif
+    }
+
     void layoutFitsEveryLanguage() {
         const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
         for (Family family : {Family::Quill, Family::Sedge}) {
