@@ -45,6 +45,11 @@ inline const Message kCardClockNotLoaded{
     "The camera clock is not taken from the card; the dialog keeps the current time.",
     "相机时间不从卡上载入，仍使用当前时间。"};
 
+// Added where the card's connection is its country's and operator's preset:
+// the texts are not loaded into the fields; Generate writes the preset.
+inline const Message kCardConnectionFromPreset{
+    "Its country and operator are selected; Generate writes their built-in connection settings.",
+    "将选择卡上的国家和运营商，生成时写入其内置的连接设置。"};
 // Added where the card's connection texts are not today's preset for its
 // country and operator.
 inline const Message kCardConnectionOffPreset{

@@ -329,7 +329,9 @@ std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& by
         return std::nullopt;
     }
     const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers ? kCardConnectionOffPreset : Message{};
+    const Message note = load.presetDiffers ? kCardConnectionOffPreset
+                         : load.manualMode  ? Message{}
+                                            : kCardConnectionFromPreset;
     return CardSettings{note, [this, load] { showCard(load); }};
 }
 

@@ -272,7 +272,9 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
         return std::nullopt;
     }
     const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers ? kCardConnectionOffPreset : Message{};
+    const Message note = load.presetDiffers                   ? kCardConnectionOffPreset
+                         : load.lists.mode == ApnMode::Manual ? Message{}
+                                                              : kCardConnectionFromPreset;
     return CardSettings{note, [this, load] {
                             select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
                             select(Country, load.lists.country);

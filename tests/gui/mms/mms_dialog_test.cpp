@@ -407,9 +407,12 @@ class MmsDialogTest : public QObject {
             auto dialog = open(c.family);
             test_seam::AnswerQuestions(true);
             useCard(dialog.get());
+            const QString question = "This card already holds settings (setup.dat). Load them?";
+            const QString preset = "\nIts country and operator are selected; Generate writes "
+                                   "their built-in connection settings.";
             QCOMPARE(
                 test_seam::TakeQuestions(),
-                std::vector<QString>{"This card already holds settings (setup.dat). Load them?"});
+                std::vector<QString>{question + (c.family == Family::Quill ? preset : QString())});
             QStringList after;
             for (int id : shown) {
                 after << shownText(FindControl(dialog.get(), id));

@@ -306,9 +306,11 @@ class SmtpDialogTest : public QObject {
             test_seam::TakeQuestions();
             test_seam::AnswerQuestions(true);
             auto d = openOnCard(family);
-            QCOMPARE(
-                test_seam::TakeQuestions(),
-                std::vector<QString>{"This card already holds settings (smtp.dat). Load them?"});
+            const QString question = "This card already holds settings (smtp.dat). Load them?";
+            const QString preset = "\nIts country and operator are selected; Generate writes "
+                                   "their built-in connection settings.";
+            QCOMPARE(test_seam::TakeQuestions(),
+                     std::vector<QString>{question + (!manual ? preset : QString())});
             QStringList after;
             for (int id : shown) {
                 after << shownText(FindControl(d.get(), id));
