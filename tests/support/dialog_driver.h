@@ -7,11 +7,17 @@
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace rosmossel::testing {
 
@@ -84,5 +90,35 @@ inline QString layoutProblem(const QWidget* dialog) {
     }
     return {};
 }
+
+#ifdef ROSMOSSEL_CLI
+// Runs the built rosmossel-cli: its standard output, or nothing when it failed.
+inline std::optional<QByteArray> runCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(ROSMOSSEL_CLI), arguments);
+    if (!cli.waitForFinished(10000) || cli.exitStatus() != QProcess::NormalExit ||
+        cli.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return cli.readAllStandardOutput();
+}
+
+// rosmossel-cli generate of `profile` into `folder`; false when it failed.
+inline bool generateWithCli(const QByteArray& profile, const QString& folder) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("profile.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(profile) != profile.size()) {
+        return false;
+    }
+    file.close();
+    return runCli({"generate", file.fileName(), "--out", folder}).has_value();
+}
+
+// The file `name` in `folder`, empty when it cannot be read.
+inline QByteArray fileBytes(const QString& folder, const QString& name) {
+    QFile file(QDir(folder).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+#endif
 
 } // namespace rosmossel::testing

@@ -13,7 +13,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -632,13 +631,11 @@ class MenuDialogTest : public QObject {
         }
         press(d, Generate);
 
-        QProcess cli;
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"inspect", "--json", "--model", quill ? "2" : "1", menuPath()});
-        QVERIFY(cli.waitForFinished(10000));
-        QCOMPARE(cli.exitCode(), 0);
+        const auto profile =
+            runCli({"inspect", "--json", "--model", quill ? "2" : "1", menuPath()});
+        QVERIFY(profile);
         const QJsonObject read =
-            QJsonDocument::fromJson(cli.readAllStandardOutput()).object()["camera_menu"].toObject();
+            QJsonDocument::fromJson(*profile).object()["camera_menu"].toObject();
         QVERIFY(!read.isEmpty());
 
         const std::pair<const char*, int> fields[] = {{"camera_mode", CameraMode},

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -335,13 +334,9 @@ class MmsDialogTest : public QObject {
         const QByteArray bytes = generate(d);
         QCOMPARE(bytes.size(), 720);
 
-        QProcess cli;
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"inspect", "--json", "--model", "2", setupPath()});
-        QVERIFY(cli.waitForFinished(10000));
-        QCOMPARE(cli.exitCode(), 0);
-        const QByteArray profile = cli.readAllStandardOutput();
-        const QJsonObject read = QJsonDocument::fromJson(profile).object()["mms"].toObject();
+        const auto profile = runCli({"inspect", "--json", "--model", "2", setupPath()});
+        QVERIFY(profile);
+        const QJsonObject read = QJsonDocument::fromJson(*profile).object()["mms"].toObject();
         const std::pair<const char*, int> fields[] = {{"mode", Mode},
                                                       {"mms_status", Status},
                                                       {"country", Country},
@@ -360,16 +355,8 @@ class MmsDialogTest : public QObject {
         }
 
         QTemporaryDir again;
-        QFile saved(again.filePath("profile.json"));
-        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write(profile) == profile.size());
-        saved.close();
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"generate", saved.fileName(), "--out", again.path()});
-        QVERIFY(cli.waitForFinished(10000));
-        QCOMPARE(cli.exitCode(), 0);
-        QFile regenerated(again.filePath("setup.dat"));
-        QVERIFY(regenerated.open(QIODevice::ReadOnly));
-        QCOMPARE(regenerated.readAll().toHex(), bytes.toHex());
+        QVERIFY(generateWithCli(*profile, again.path()));
+        QCOMPARE(fileBytes(again.path(), "setup.dat").toHex(), bytes.toHex());
 #endif
     }
 
@@ -426,20 +413,11 @@ class MmsDialogTest : public QObject {
 #ifndef ROSMOSSEL_CLI
         QSKIP("rosmossel-cli is not built");
 #else
-        QTemporaryDir profileDir;
-        QFile profile(profileDir.filePath("profile.json"));
-        QVERIFY(profile.open(QIODevice::WriteOnly));
-        profile.write(R"({"model": "Ros QuillM", "mms": {"country": "United Kingdom",
-            "operator": 0, "apn": "own.apn", "phone": "0123456789"}})");
-        profile.close();
         QFile::remove(setupPath());
-        QProcess cli;
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"generate", profile.fileName(), "--out", card_.path()});
-        QVERIFY(cli.waitForFinished(10000) && cli.exitCode() == 0);
-        QFile file(setupPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const MmsSettings card = decoded(file.readAll(), Family::Quill);
+        QVERIFY(generateWithCli(R"({"model": "Ros QuillM", "mms": {"country": "United Kingdom",
+            "operator": 0, "apn": "own.apn", "phone": "0123456789"}})",
+                                card_.path()));
+        const MmsSettings card = decoded(fileBytes(card_.path(), "setup.dat"), Family::Quill);
 
         auto dialog = open(Family::Quill);
         test_seam::AnswerQuestions(true);

@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,10 +238,8 @@ class SmtpDialogTest : public QObject {
         type(d.get(), PictureCount, QStringLiteral("42"));
         fillSender(d.get());
         const QByteArray bytes = generate(d.get());
-        QProcess cli;
-        cli.start(QStringLiteral(ROSMOSSEL_CLI), {"inspect", "--json", "--model", "4", smtpPath()});
-        QVERIFY(cli.waitForFinished(10000));
-        const QByteArray profile = cli.readAllStandardOutput();
+        const QByteArray profile =
+            runCli({"inspect", "--json", "--model", "4", smtpPath()}).value_or(QByteArray());
         const QJsonObject json = QJsonDocument::fromJson(profile).object()["smtp"].toObject();
         QStringList shown, inspected;
         const QStringList keys =
@@ -261,19 +258,10 @@ class SmtpDialogTest : public QObject {
         QCOMPARE(inspected, shown);
 
         QTemporaryDir again;
-        QFile file(again.filePath(QStringLiteral("profile.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile) > 0);
-        file.close();
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"generate", file.fileName(), "--out", again.path()});
-        QVERIFY(cli.waitForFinished(10000));
-        QFile regenerated(again.filePath(QStringLiteral("smtp.dat")));
-        QVERIFY(regenerated.open(QIODevice::ReadOnly));
-        QCOMPARE(regenerated.readAll().toHex(), bytes.toHex());
+        QVERIFY(generateWithCli(profile, again.path()));
+        QCOMPARE(fileBytes(again.path(), "smtp.dat").toHex(), bytes.toHex());
     }
 
-    // Nothing clipped and the frames' boxes in one column, in every language;
-    // with ROSMOSSEL_SCREENSHOT_DIR set, pictures of both dialogs to look at.
     void aCardsSettingsLoadBack() {
         const int shown[] = {Mode, PictureCount,  Country,        Operator,
                              Apn,  Account,       GprsPassword,   Server,
@@ -325,22 +313,13 @@ class SmtpDialogTest : public QObject {
 #ifndef ROSMOSSEL_CLI
         QSKIP("rosmossel-cli is not built");
 #else
-        QTemporaryDir profileDir;
-        QFile profile(profileDir.filePath("profile.json"));
-        QVERIFY(profile.open(QIODevice::WriteOnly));
-        profile.write(R"({"model": "Ros QuillMG", "smtp": {"country": "United Kingdom",
+        QFile::remove(smtpPath());
+        QVERIFY(generateWithCli(R"({"model": "Ros QuillMG", "smtp": {"country": "United Kingdom",
             "operator": 0, "gprs_apn": "own.apn", "smtp_server": "smtp.example.org",
             "smtp_port": "25", "sender_address": "cam1@example.org", "sender_password": "pw",
-            "recipient": "me@b.c"}})");
-        profile.close();
-        QFile::remove(smtpPath());
-        QProcess cli;
-        cli.start(QStringLiteral(ROSMOSSEL_CLI),
-                  {"generate", profile.fileName(), "--out", card_.path()});
-        QVERIFY(cli.waitForFinished(10000) && cli.exitCode() == 0);
-        QFile file(smtpPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const SmtpSettings card = read(file.readAll(), Family::Quill);
+            "recipient": "me@b.c"}})",
+                                card_.path()));
+        const SmtpSettings card = read(fileBytes(card_.path(), "smtp.dat"), Family::Quill);
 
         test_seam::AnswerQuestions(true);
         auto d = openOnCard(Family::Quill);
@@ -357,6 +336,8 @@ class SmtpDialogTest : public QObject {
 #endif
     }
 
+    // Nothing clipped and the frames' boxes in one column, in every language;
+    // with ROSMOSSEL_SCREENSHOT_DIR set, pictures of both dialogs to look at.
     void layoutFitsEveryLanguage() {
         const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
         for (Family family : {Family::Quill, Family::Sedge}) {
