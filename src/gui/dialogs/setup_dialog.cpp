@@ -31,15 +31,16 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
                                                   int typingLimit) {
     QPushButton* button = make_.button(buttonId, "selectButton");
     QLineEdit* field = make_.textBox(fieldId, "folder", button);
-    if (typing == FolderTyping::ReadOnly) {
-        field->setReadOnly(true);
-    }
     folderField_ = field;
     folderTypingLimit_ = typingLimit;
     field->setText(DefaultFolder());
     connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
-    connect(field, &QLineEdit::editingFinished, this, &SetupDialog::folderPicked);
-    field->installEventFilter(this);
+    if (typing == FolderTyping::ReadOnly) {
+        field->setReadOnly(true);
+    } else {
+        connect(field, &QLineEdit::editingFinished, this, &SetupDialog::folderPicked);
+        field->installEventFilter(this);
+    }
     return {button, field};
 }
 
