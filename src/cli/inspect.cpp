@@ -1,6 +1,7 @@
 #include "cli/inspect.h"
 
 #include "cli/profile.h"
+#include "cli/utf8_path.h"
 #include "core/format/file_record.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ std::string lower(std::string text) {
 }
 
 std::optional<FileKind> kindByName(const fs::path& path) {
-    const std::string name = lower(path.filename().string());
+    const std::string name = lower(PathText(path.filename()));
     for (const KnownName& known : kKnownNames) {
         if (name == known.name) {
             return known.kind;
@@ -135,11 +136,11 @@ Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
     std::string error;
     if (!readBytes(path, bytes, error)) {
         Inspection in;
-        in.path = path.string();
+        in.path = PathText(path);
         in.readError = error;
         return in;
     }
-    return InspectBytes(bytes, path.string(), kindByName(path), family);
+    return InspectBytes(bytes, PathText(path), kindByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
@@ -225,7 +226,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
                                      std::optional<Family> family) {
     std::vector<Inspection> result;
     for (const std::string& text : paths) {
-        const fs::path path(text);
+        const fs::path path = Utf8Path(text);
         std::error_code ec;
         if (!fs::is_directory(path, ec)) {
             result.push_back(inspectFile(path, family));
@@ -258,7 +259,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
     if (!family && std::any_of(result.begin(), result.end(), quillOnly)) {
         for (Inspection& in : result) {
             if (in.kind && !in.familyCertain) {
-                in = inspectFile(in.path, Family::Quill);
+                in = inspectFile(Utf8Path(in.path), Family::Quill);
                 in.familyCertain = false;
             }
         }

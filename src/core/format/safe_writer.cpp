@@ -7,10 +7,7 @@
 #include <string>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "core/format/windows_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,29 +33,6 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 
 namespace {
 
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string narrow(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 // The system's own text for an error, in the system's language, without the
 // line end and full stop, as strerror gives it elsewhere.
 std::string reasonOf(DWORD error) {
@@ -75,7 +49,7 @@ std::string reasonOf(DWORD error) {
     if (reason.empty()) {
         return "system error " + std::to_string(error);
     }
-    return narrow(reason);
+    return Utf8FromWide(reason);
 }
 
 // Paths of MAX_PATH characters and more only work in the \\?\ form, which
@@ -121,7 +95,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     // rename never crosses a volume; its name is unique to this process and
     // call, so two writers never share one.
     static std::atomic<unsigned> counter{0};
-    const std::wstring wide = widen(path);
+    const std::wstring wide = WideFromUtf8(path);
     const std::wstring suffix = L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
     constexpr std::size_t kSuffixRoom = 32;
     const std::wstring target = extendedIfLong(wide, wide.size() + kSuffixRoom);

@@ -1,5 +1,7 @@
 #include "core/format/safe_writer.h"
 
+#include "support/platform.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,13 +11,10 @@
 #include <iterator>
 #include <vector>
 
-#ifdef _WIN32
-#include <process.h>
-#else
+#ifndef _WIN32
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace rosmossel {
@@ -24,20 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
-
-int processId() {
-#ifdef _WIN32
-    return ::_getpid();
-#else
-    return ::getpid();
-#endif
-}
-
-// The path as the writer takes it: UTF-8 on every platform.
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {reinterpret_cast<const char*>(text.data()), text.size()};
-}
 
 // Folders of MAX_PATH characters and more are reached on Windows only in the
 // \\?\ form.
@@ -64,7 +49,7 @@ class SafeWriterTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("rosmossel-writer-" + std::to_string(processId()) + "-" +
+               ("rosmossel-writer-" + std::to_string(testing::ProcessId()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
@@ -131,7 +116,8 @@ TEST_F(SafeWriterTest, FolderEndingInSeparatorAndLongPathsWork) {
 
     const fs::path lettered = dir_ / u8"Karte-Käfer-Čáp-相机";
     fs::create_directories(lettered);
-    EXPECT_FALSE(WriteFileSafely(FilePathInFolder(utf8(lettered), "menu.dat"), older_).has_value());
+    EXPECT_FALSE(
+        WriteFileSafely(FilePathInFolder(testing::Utf8(lettered), "menu.dat"), older_).has_value());
     EXPECT_EQ(readAll(lettered / "menu.dat"), older_);
 }
 
