@@ -10,12 +10,15 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Debian's wine64 package keeps the loader out of PATH.
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
-if [ ! -f "$prefix/system.reg" ]; then
+if [ ! -f "$prefix/.ready" ]; then
     mkdir -p "$prefix"
     # Tests start in parallel; only one of them sets up the prefix.
     (
         flock 9
-        [ -f "$prefix/system.reg" ] || "$wine" wineboot --init >/dev/null 2>&1
+        if [ ! -f "$prefix/.ready" ]; then
+            "$wine" wineboot --init >/dev/null 2>&1
+            touch "$prefix/.ready"
+        fi
     ) 9>"$prefix.lock"
 fi
 exec "$wine" "$@"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -27,13 +28,15 @@ constexpr const char* kEmptyArgument = "\"\"";
 constexpr const char* kEmptyArgument = "''";
 #endif
 
-// The build names its files with Linux paths; Wine shows the Linux root as
+// On Windows, cmd takes the program's path with backslashes only; and a
+// cross build names its files with Linux paths, whose root Wine shows as
 // drive Z:.
 std::string hostPath(std::string path) {
 #ifdef _WIN32
     if (path.starts_with('/')) {
         path.insert(0, "Z:");
     }
+    std::replace(path.begin(), path.end(), '/', '\\');
 #endif
     return path;
 }

@@ -54,9 +54,9 @@ std::string reasonOf(DWORD error) {
 
 // Paths of MAX_PATH characters and more only work in the \\?\ form, which
 // must be absolute and takes no "/", "." or doubled separators; shorter paths
-// keep the ordinary form.
-std::wstring extendedIfLong(const std::wstring& path, std::size_t longest) {
-    if (longest < MAX_PATH || path.starts_with(LR"(\\?\)")) {
+// keep the ordinary form. `room` is what the temporary name adds.
+std::wstring extendedIfLong(const std::wstring& path, std::size_t room) {
+    if (path.starts_with(LR"(\\?\)")) {
         return path;
     }
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -65,6 +65,9 @@ std::wstring extendedIfLong(const std::wstring& path, std::size_t longest) {
     }
     std::wstring full(size, L'\0');
     full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+    if (full.size() + room < MAX_PATH) {
+        return path;
+    }
     if (full.starts_with(LR"(\\)")) {
         return LR"(\\?\UNC\)" + full.substr(2); // \\server\share\...
     }
@@ -97,8 +100,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     static std::atomic<unsigned> counter{0};
     const std::wstring wide = WideFromUtf8(path);
     const std::wstring suffix = L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
-    constexpr std::size_t kSuffixRoom = 32;
-    const std::wstring target = extendedIfLong(wide, wide.size() + kSuffixRoom);
+    const std::wstring target = extendedIfLong(wide, suffix.size() + 16);
 
     // Windows refuses to replace a read-only file; say so before writing
     // anything (Wine would replace it).
@@ -114,8 +116,10 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
         temp = target + suffix + std::to_wstring(counter++) + L".tmp";
         file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        // A name taken (left behind by an earlier process with the same id)
+        // tries the next; any other failure is final.
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
-            break; // left behind by an earlier process with the same id
+            break;
         }
     }
     if (file == INVALID_HANDLE_VALUE) {
