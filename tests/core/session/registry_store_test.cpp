@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace rosmossel {
 namespace {
 
@@ -31,144 +29,104 @@ class MaybeDeniedStore final : public RegistryPreferenceStore {
     HKEY denied_;
 };
 
-struct StoredValue {
+struct Stored {
     DWORD type = REG_NONE;
-    DWORD size = 0;
-    std::wstring bytes;
-    DWORD number() const { return *reinterpret_cast<const DWORD*>(bytes.data()); }
+    DWORD size = 1024;
+    std::wstring data = std::wstring(512, L'\0');
+    DWORD number() const { return *reinterpret_cast<const DWORD*>(data.data()); }
 };
 
 class RegistryStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = L"Software\\RosMosselTests-" + std::to_wstring(testing::ProcessId());
         RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
-        location_.machine = hive(L"\\Machine");
-        location_.user = hive(L"\\User");
+        for (auto [hive, name] :
+             {std::pair{&where_.machine, L"\\Machine"}, {&where_.user, L"\\User"}}) {
+            RegCreateKeyExW(HKEY_CURRENT_USER, (root_ + name).c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, hive, nullptr);
+        }
     }
     void TearDown() override {
-        RegCloseKey(location_.machine);
-        RegCloseKey(location_.user);
+        RegCloseKey(where_.machine);
+        RegCloseKey(where_.user);
         RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
     }
-    HKEY hive(const std::wstring& name) const {
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, (root_ + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr);
-        return key;
-    }
-    bool keyExists(HKEY hive) const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(hive, kPreferencesSubKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            return false;
-        }
-        RegCloseKey(key);
-        return true;
-    }
     // What RegQueryValueExW reports, as another program would see it.
-    std::optional<StoredValue> query(HKEY hive, const wchar_t* name) const {
+    static std::optional<Stored> query(HKEY hive, const wchar_t* name) {
         HKEY key = nullptr;
-        if (RegOpenKeyExW(hive, kPreferencesSubKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        StoredValue value;
-        value.bytes.resize(512);
-        value.size = 1024;
-        const LSTATUS status =
+        Stored value;
+        const bool found =
+            RegOpenKeyExW(hive, kPreferencesSubKey, 0, KEY_READ, &key) == ERROR_SUCCESS &&
             RegQueryValueExW(key, name, nullptr, &value.type,
-                             reinterpret_cast<BYTE*>(value.bytes.data()), &value.size);
+                             reinterpret_cast<BYTE*>(value.data.data()),
+                             &value.size) == ERROR_SUCCESS;
         RegCloseKey(key);
-        if (status != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        return value;
+        return found ? std::optional(value) : std::nullopt;
     }
-    void setNumber(HKEY hive, const wchar_t* name, DWORD number) const {
+    static void setNumber(HKEY hive, const wchar_t* name, DWORD number) {
         RegSetKeyValueW(hive, kPreferencesSubKey, name, REG_DWORD, &number, sizeof(number));
     }
 
-    std::wstring root_;
-    RegistryPreferenceStore::Location location_;
+    const std::wstring root_ = L"Software\\RosMosselTests-" + std::to_wstring(testing::ProcessId());
+    RegistryPreferenceStore::Location where_;
 };
 
-TEST_F(RegistryStoreTest, FirstRunCreatesTheKeyWithTypedValuesUserHiveOnlyWhenMachineDenied) {
+TEST_F(RegistryStoreTest, FirstRunCreatesTypedValuesInTheUserHiveOnlyWhenMachineDenied) {
     const struct {
         const char* what;
         bool denied;
-        bool installerKey;   // the machine-wide key exists, language 3
-        bool earlierUserKey; // the user's key exists, language 3
-        bool inMachine;
+        bool machineKey; // made by an installer: language 3
+        bool userKey;    // left by an earlier denied run: language 3
     } cases[] = {
-        {"machine hive writable", false, false, false, true},
-        {"machine hive writable, user key from an earlier run", false, false, true, true},
-        {"machine hive denied", true, false, false, false},
-        {"machine hive denied, key made by an installer", true, true, false, false},
+        {"machine hive writable", false, false, false},
+        {"machine hive writable, user key from an earlier run", false, false, true},
+        {"machine hive denied", true, false, false},
+        {"machine hive denied, key made by an installer", true, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        for (HKEY hive : {location_.machine, location_.user}) {
-            RegDeleteTreeW(hive, L"Software");
+        RegDeleteTreeW(where_.machine, L"Software");
+        RegDeleteTreeW(where_.user, L"Software");
+        if (c.machineKey || c.userKey) {
+            setNumber(c.machineKey ? where_.machine : where_.user, L"language", 3);
         }
-        if (c.installerKey) {
-            setNumber(location_.machine, L"language", 3);
-        }
-        if (c.earlierUserKey) {
-            setNumber(location_.user, L"language", 3);
-        }
-        MaybeDeniedStore store(location_, c.denied);
+        MaybeDeniedStore store(where_, c.denied);
         EXPECT_EQ(SettleStartup(store, 1031), (StartupChoices{0, 0, 2, 1, 0}));
 
-        const HKEY used = c.inMachine ? location_.machine : location_.user;
+        const HKEY used = c.denied ? where_.user : where_.machine;
         for (const auto& [name, number] :
              {std::pair{L"language", 2u}, {L"model", 1u}, {L"TvMode", 0u}}) {
             const auto value = query(used, name);
             ASSERT_TRUE(value.has_value());
-            EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD));
+            EXPECT_EQ(value->type, DWORD{REG_DWORD});
             EXPECT_EQ(value->size, 4u);
             EXPECT_EQ(value->number(), number);
         }
         const auto company = query(used, L"Company");
         ASSERT_TRUE(company.has_value());
-        EXPECT_EQ(company->type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(company->type, DWORD{REG_SZ});
         EXPECT_EQ(company->size, 260u);
-        EXPECT_EQ(Utf8FromWide(company->bytes.c_str()), kCompanyName);
-        EXPECT_EQ(company->bytes.substr(0, 130).find_first_not_of(L'\0', kCompanyName.size()),
-                  std::wstring::npos);
-
+        EXPECT_EQ(Utf8FromWide(company->data.c_str()), kCompanyName);
         // The other hive is left as it was.
-        const HKEY other = c.inMachine ? location_.user : location_.machine;
-        EXPECT_EQ(keyExists(other), c.installerKey || c.earlierUserKey);
-        if (keyExists(other)) {
-            EXPECT_EQ(query(other, L"language")->number(), 3u);
-            EXPECT_FALSE(query(other, L"model").has_value());
-        }
+        const HKEY other = c.denied ? where_.machine : where_.user;
+        EXPECT_EQ(query(other, L"language").has_value(), c.machineKey || c.userKey);
+        EXPECT_FALSE(query(other, L"model").has_value());
     }
 }
 
-TEST_F(RegistryStoreTest, StoredValuesReadByTheRules) {
-    for (const bool denied : {false, true}) {
-        SCOPED_TRACE(denied ? "user hive" : "machine hive");
-        RegDeleteTreeW(location_.machine, L"Software");
-        RegDeleteTreeW(location_.user, L"Software");
-        MaybeDeniedStore store(location_, denied);
-        SettleStartup(store, 1031);
-        const HKEY used = denied ? location_.user : location_.machine;
+TEST_F(RegistryStoreTest, StoredValuesFollowTheRulesInTheUserHive) {
+    MaybeDeniedStore store(where_, true);
+    SettleStartup(store, 1031);
+    setNumber(where_.user, L"language", 0x00010003);
+    EXPECT_EQ(SettleStartup(store, 1031).currentLanguage, 3);
 
-        setNumber(used, L"language", 0x00010003);
-        EXPECT_EQ(ReadLanguage(store, 2).language, 3);
-        EXPECT_EQ(SettleStartup(store, 1031).currentLanguage, 3);
+    RegDeleteKeyValueW(where_.user, kPreferencesSubKey, L"model");
+    EXPECT_EQ(ReadModel(store), std::nullopt);
+    EXPECT_EQ(SettleStartup(store, 1031).currentModel, 1);
+    EXPECT_EQ(query(where_.user, L"model")->number(), 1u);
 
-        RegDeleteKeyValueW(used, kPreferencesSubKey, L"model");
-        EXPECT_EQ(ReadModel(store), std::nullopt);
-        EXPECT_EQ(SettleStartup(store, 1031).currentModel, 1);
-        EXPECT_EQ(query(used, L"model")->number(), 1u);
-
-        // Later changes land in the same hive.
-        EXPECT_TRUE(WriteModel(store, 4));
-        EXPECT_EQ(query(used, L"model")->number(), 4u);
-        EXPECT_TRUE(WriteLanguage(store, 0x12345));
-        EXPECT_EQ(query(used, L"language")->number(), 0x2345u);
-    }
+    EXPECT_TRUE(WriteModel(store, 4));
+    EXPECT_EQ(query(where_.user, L"model")->number(), 4u);
 }
 
 } // namespace
