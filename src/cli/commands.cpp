@@ -1,10 +1,11 @@
 #include "cli/commands.h"
 
-#include "core/menu/menu_clock.h"
-#include "core/menu/menu_record.h"
 #include "cli/inspect.h"
 #include "cli/profile.h"
+#include "core/format/utf8_path.h"
 #include "core/format/safe_writer.h"
+#include "core/menu/menu_clock.h"
+#include "core/menu/menu_record.h"
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/text/messages.h"
@@ -31,14 +32,14 @@ struct PlannedFile {
 // Reads the profile text; 0 on success, else the exit status.
 int readProfile(const std::string& path, std::string& text, std::ostream& err) {
     std::error_code ec;
-    if (path != "-" && !fs::is_regular_file(path, ec)) {
+    if (path != "-" && !fs::is_regular_file(Utf8Path(path), ec)) {
         err << "rosmossel-cli: " << path << ": " << (ec ? ec.message() : "not a readable file")
             << "\n";
         return kExitFileError;
     }
     std::ifstream file;
     if (path != "-") {
-        file.open(path, std::ios::binary);
+        file.open(Utf8Path(path), std::ios::binary);
     }
     std::istream& in = path == "-" ? std::cin : file;
     // Read one byte more than a profile may hold, to tell that it is too large.

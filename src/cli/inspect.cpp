@@ -4,6 +4,7 @@
 #include "core/format/file_reader.h"
 #include "core/format/file_record.h"
 #include "core/format/preset_table.h"
+#include "core/format/utf8_path.h"
 #include "core/mms/mms_checks.h"
 #include "core/smtp/smtp_checks.h"
 
@@ -34,7 +35,7 @@ std::string lower(std::string text) {
 }
 
 std::optional<FileKind> kindByName(const fs::path& path) {
-    const std::string name = lower(path.filename().string());
+    const std::string name = lower(PathText(path.filename()));
     for (const KnownName& known : kKnownNames) {
         if (name == known.name) {
             return known.kind;
@@ -96,16 +97,15 @@ std::optional<FileKind> kindByContent(const Bytes& bytes) {
 }
 
 Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
-    const std::u8string utf8 = path.u8string();
     std::string error;
-    const auto bytes = ReadSettingsFile(std::string(utf8.begin(), utf8.end()), error);
+    const auto bytes = ReadSettingsFile(PathText(path), error);
     if (!bytes) {
         Inspection in;
-        in.path = path.string();
+        in.path = PathText(path);
         in.readError = error;
         return in;
     }
-    return InspectBytes(*bytes, path.string(), kindByName(path), family);
+    return InspectBytes(*bytes, PathText(path), kindByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
@@ -215,7 +215,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
                                      std::optional<Family> family) {
     std::vector<Inspection> result;
     for (const std::string& text : paths) {
-        const fs::path path(text);
+        const fs::path path = Utf8Path(text);
         std::error_code ec;
         if (!fs::is_directory(path, ec)) {
             result.push_back(inspectFile(path, family));
@@ -248,7 +248,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
     if (!family && std::any_of(result.begin(), result.end(), quillOnly)) {
         for (Inspection& in : result) {
             if (in.kind && !in.familyCertain) {
-                in = inspectFile(in.path, Family::Quill);
+                in = inspectFile(Utf8Path(in.path), Family::Quill);
                 in.familyCertain = false;
             }
         }

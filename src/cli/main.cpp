@@ -6,7 +6,15 @@
 
 #include <iostream>
 
-int main(int argc, char** argv) {
+#ifdef _WIN32
+#include "core/format/windows_text.h"
+
+#include <vector>
+#endif
+
+namespace {
+
+int run(int argc, char** argv) {
     using namespace rosmossel::cli;
     CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras "
                  "(menu.dat, setup.dat, smtp.dat).",
@@ -74,3 +82,34 @@ int main(int argc, char** argv) {
     }
     return RunPresets(which, std::cout, std::cerr);
 }
+
+} // namespace
+
+#ifdef _WIN32
+// The wide command line holds any name; the rest of the tool takes UTF-8.
+// Output is UTF-8 too, so the console is told so while the tool runs.
+int wmain(int argc, wchar_t** wargv) {
+    const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        args.push_back(rosmossel::Utf8FromWide(wargv[i]));
+    }
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    const int status = run(argc, argv.data());
+    std::cout.flush();
+    std::cerr.flush();
+    if (consoleCodePage != 0) {
+        SetConsoleOutputCP(consoleCodePage);
+    }
+    return status;
+}
+#else
+int main(int argc, char** argv) {
+    return run(argc, argv);
+}
+#endif

@@ -1,12 +1,12 @@
 #include "cli/inspect.h"
 #include "cli/profile.h"
 #include "core/format/safe_writer.h"
+#include "support/platform.h"
 #include "support/random_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace rosmossel::cli {
 namespace {
@@ -163,7 +163,7 @@ TEST(Profile, InspectChoosesAFamilyThatRegenerates) {
 // generate writes the same bytes.
 TEST(Profile, InspectedProfileReproducesTheFiles) {
     const fs::path dir =
-        fs::temp_directory_path() / ("rosmossel-roundtrip-" + std::to_string(::getpid()));
+        fs::temp_directory_path() / ("rosmossel-roundtrip-" + std::to_string(testing::ProcessId()));
     fs::create_directories(dir);
     testing::RandomSettings random(2024);
     for (int round = 0; round < 60; ++round) {

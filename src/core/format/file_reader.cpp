@@ -1,5 +1,7 @@
 #include "core/format/file_reader.h"
 
+#include "core/format/utf8_path.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -12,15 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path pathOf(std::string_view utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string utf8Of(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
@@ -31,7 +24,7 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
 } // namespace
 
 std::optional<Bytes> ReadSettingsFile(const std::string& path, std::string& error) {
-    const fs::path file = pathOf(path);
+    const fs::path file = Utf8Path(path);
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (ec) {
@@ -68,10 +61,10 @@ std::optional<Bytes> ReadSettingsFile(const std::string& path, std::string& erro
 
 std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name) {
     std::error_code ec;
-    for (fs::directory_iterator it(pathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string entry = utf8Of(it->path().filename());
+    for (fs::directory_iterator it(Utf8Path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = PathText(it->path().filename());
         if (sameNameIgnoringCase(entry, name)) {
-            return utf8Of(it->path());
+            return PathText(it->path());
         }
     }
     return std::nullopt;

@@ -1,13 +1,13 @@
 #include "core/format/safe_writer.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <string>
 
 #ifdef _WIN32
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include "core/format/windows_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,29 +31,116 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 
 #ifdef _WIN32
 
+namespace {
+
+// The system's own text for an error, in the system's language, without the
+// line end and full stop, as strerror gives it elsewhere.
+std::string reasonOf(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason(text != nullptr ? text : L"", length);
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
+                               reason.back() == L' ' || reason.back() == L'.')) {
+        reason.pop_back();
+    }
+    if (reason.empty()) {
+        return "system error " + std::to_string(error);
+    }
+    return Utf8FromWide(reason);
+}
+
+// Paths of MAX_PATH characters and more only work in the \\?\ form, which
+// must be absolute and takes no "/", "." or doubled separators; shorter paths
+// keep the ordinary form. `room` is what the temporary name adds.
+std::wstring extendedIfLong(const std::wstring& path, std::size_t room) {
+    if (path.starts_with(LR"(\\?\)")) {
+        return path;
+    }
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) {
+        return path;
+    }
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+    if (full.size() + room < MAX_PATH) {
+        return path;
+    }
+    if (full.starts_with(LR"(\\)")) {
+        return LR"(\\?\UNC\)" + full.substr(2); // \\server\share\...
+    }
+    return LR"(\\?\)" + full;
+}
+
+bool writeAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) {
+            return false;
+        }
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        bytes = bytes.subspan(written);
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<WriteError> WriteFileSafely(const std::string& path,
                                           std::span<const std::uint8_t> bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target = fs::u8path(path);
-    fs::path temp = target;
-    temp += ".tmp-rosmossel";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return WriteError{path, "the file could not be created or written"};
+    // The temporary file lives in the target's folder so that the final
+    // rename never crosses a volume; its name is unique to this process and
+    // call, so two writers never share one.
+    static std::atomic<unsigned> counter{0};
+    const std::wstring wide = WideFromUtf8(path);
+    const std::wstring suffix = L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
+    const std::wstring target = extendedIfLong(wide, suffix.size() + 16);
+
+    // Windows refuses to replace a read-only file; say so before writing
+    // anything (Wine would replace it).
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return WriteError{path, reasonOf(ERROR_ACCESS_DENIED)};
+    }
+
+    std::wstring temp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temp = target + suffix + std::to_wstring(counter++) + L".tmp";
+        file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        // A name taken (left behind by an earlier process with the same id)
+        // tries the next; any other failure is final.
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+            break;
         }
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return WriteError{path, ec.message()};
+    if (file == INVALID_HANDLE_VALUE) {
+        return WriteError{path, reasonOf(GetLastError())};
+    }
+    const auto fail = [&](DWORD error) {
+        DeleteFileW(temp.c_str());
+        return WriteError{path, reasonOf(error)};
+    };
+    // The bytes must be on the card before success is claimed.
+    if (!writeAll(file, bytes) || !FlushFileBuffers(file)) {
+        const DWORD error = GetLastError();
+        CloseHandle(file);
+        return fail(error);
+    }
+    if (!CloseHandle(file)) {
+        return fail(GetLastError());
+    }
+    if (!MoveFileExW(temp.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return fail(GetLastError());
     }
     return std::nullopt;
 }
@@ -92,14 +179,30 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Creates a new file beside `path` with 0666, so that open() applies the
+// umask itself: reading the umask means setting it, which races with other
+// threads.
+int createTemp(const std::string& path, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    const std::string prefix = path + "." + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = prefix + std::to_string(counter++) + ".tmp";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd; // EEXIST: left behind by an earlier process with the same id
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 std::optional<WriteError> WriteFileSafely(const std::string& path,
                                           std::span<const std::uint8_t> bytes) {
     // The temporary file lives in the target's folder so that the final
     // rename never crosses a file system.
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = createTemp(path, temp);
     if (fd < 0) {
         return WriteError{path, reasonOf(errno)};
     }
@@ -107,9 +210,11 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
         ::unlink(temp.c_str());
         return WriteError{path, reasonOf(error)};
     };
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd, 0666 & ~mask) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    // A file the user restricted (or opened up) keeps its permissions.
+    struct stat older {};
+    const bool keepMode = ::stat(path.c_str(), &older) == 0 && S_ISREG(older.st_mode);
+    if ((keepMode && ::fchmod(fd, older.st_mode & 0777) != 0) || !writeAll(fd, bytes) ||
+        ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         return fail(error);

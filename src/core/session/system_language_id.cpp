@@ -3,6 +3,13 @@
 #include <array>
 #include <string>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace rosmossel {
 namespace {
 
@@ -48,5 +55,11 @@ std::uint16_t LanguageIdFromLocaleName(std::string_view name) {
     }
     return kUnitedStatesEnglish;
 }
+
+#ifdef _WIN32
+std::uint16_t WindowsSystemLanguageId() {
+    return static_cast<std::uint16_t>(GetSystemDefaultLangID());
+}
+#endif
 
 } // namespace rosmossel

@@ -12,4 +12,9 @@ namespace rosmossel {
 // United States English, 1033.
 std::uint16_t LanguageIdFromLocaleName(std::string_view name);
 
+#ifdef _WIN32
+// The system default language identifier that Windows reports.
+std::uint16_t WindowsSystemLanguageId();
+#endif
+
 } // namespace rosmossel

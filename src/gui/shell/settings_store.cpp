@@ -9,14 +9,7 @@
 #include <limits>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-#include <algorithm>
-#include <array>
-#include <cstring>
+#include "core/session/registry_store.h"
 #endif
 
 namespace rosmossel {
@@ -25,74 +18,6 @@ namespace {
 QString Key(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
-#ifdef _WIN32
-// The machine-wide key, with the value types the installer and older
-// versions use: REG_DWORD numbers and a 260-byte REG_SZ company block.
-class RegistryPreferenceStore final : public PreferenceStore {
-  public:
-    ~RegistryPreferenceStore() override { Close(); }
-
-    bool Open() override {
-        Close();
-        return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, kAccess, &key_) == ERROR_SUCCESS;
-    }
-    bool Create() override {
-        Close();
-        return RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                               kAccess, nullptr, &key_, nullptr) == ERROR_SUCCESS;
-    }
-    void Close() override {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-            key_ = nullptr;
-        }
-    }
-    std::optional<std::uint32_t> ReadNumber(std::string_view name) override {
-        DWORD value = 0;
-        DWORD size = sizeof(value);
-        const std::string valueName(name);
-        if (RegQueryValueExA(key_, valueName.c_str(), nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-            size != sizeof(value)) {
-            return std::nullopt;
-        }
-        return static_cast<std::uint32_t>(value);
-    }
-    bool WriteNumber(std::string_view name, std::uint32_t value) override {
-        const DWORD data = value;
-        const std::string valueName(name);
-        return RegSetValueExA(key_, valueName.c_str(), 0, REG_DWORD,
-                              reinterpret_cast<const BYTE*>(&data), sizeof(data)) == ERROR_SUCCESS;
-    }
-    std::optional<std::string> ReadText(std::string_view name) override {
-        std::array<char, kTextBlock> buffer{};
-        DWORD size = kTextBlock;
-        const std::string valueName(name);
-        if (RegQueryValueExA(key_, valueName.c_str(), nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        return std::string(buffer.data(), strnlen(buffer.data(), size));
-    }
-    bool WriteText(std::string_view name, std::string_view text) override {
-        // The text with its terminating zero, zero-padded to the block.
-        std::array<char, kTextBlock> block{};
-        std::memcpy(block.data(), text.data(), std::min(text.size(), block.size() - 1));
-        const std::string valueName(name);
-        return RegSetValueExA(key_, valueName.c_str(), 0, REG_SZ,
-                              reinterpret_cast<const BYTE*>(block.data()),
-                              kTextBlock) == ERROR_SUCCESS;
-    }
-
-  private:
-    static constexpr const char* kKeyPath =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ros Mossel.exe";
-    static constexpr REGSAM kAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
-    static constexpr DWORD kTextBlock = 260;
-    HKEY key_ = nullptr;
-};
-#endif
 
 } // namespace
 

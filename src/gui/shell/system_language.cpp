@@ -2,12 +2,7 @@
 
 #include "core/session/system_language_id.h"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <QLocale>
 #endif
 
@@ -15,7 +10,7 @@ namespace rosmossel {
 
 std::uint16_t SystemDefaultLanguageId() {
 #ifdef _WIN32
-    return static_cast<std::uint16_t>(GetSystemDefaultLangID());
+    return WindowsSystemLanguageId();
 #else
     return LanguageIdFromLocaleName(QLocale::system().name().toStdString());
 #endif
