@@ -1,6 +1,6 @@
 // Building each file in memory, and the checksum per byte.
-#include "core/menu/menu_record.h"
 #include "core/format/crc16.h"
+#include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
 #include "core/smtp/smtp_file.h"
 

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to every decoder, as every file kind and for both
 // families; whatever a decoder calls valid must come back byte for byte
 // through the profile that inspect --json would print.
-#include "core/menu/menu_record.h"
 #include "cli/inspect.h"
 #include "cli/profile.h"
+#include "core/menu/menu_record.h"
 
 #include <cstdint>
 #include <cstdlib>

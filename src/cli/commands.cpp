@@ -2,8 +2,8 @@
 
 #include "cli/inspect.h"
 #include "cli/profile.h"
-#include "core/format/utf8_path.h"
 #include "core/format/safe_writer.h"
+#include "core/format/utf8_path.h"
 #include "core/menu/menu_clock.h"
 #include "core/menu/menu_record.h"
 #include "core/mms/operator_presets.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/menu/menu_decode.h"
-#include "core/session/family.h"
 #include "core/mms/setup_file.h"
+#include "core/session/family.h"
 #include "core/smtp/smtp_file.h"
 
 #include <nlohmann/json.hpp>

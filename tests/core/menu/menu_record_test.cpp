@@ -1,6 +1,6 @@
+#include "core/format/crc16.h"
 #include "core/menu/menu_decode.h"
 #include "core/menu/menu_record.h"
-#include "core/format/crc16.h"
 #include "support/random_settings.h"
 
 #include <gtest/gtest.h>

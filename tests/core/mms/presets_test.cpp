@@ -139,7 +139,8 @@ TEST(OperatorPresetTable, NamesAndPortsAreTheFixedLists) {
         ASSERT_EQ(row.count, static_cast<int>(expected.operators.size())) << expected.country;
         for (std::size_t o = 0; o < expected.operators.size(); ++o) {
             EXPECT_EQ(row.operatorSlots[o].name, expected.operators[o].first) << expected.country;
-            EXPECT_EQ(row.operatorSlots[o].preset.port, expected.operators[o].second) << expected.country;
+            EXPECT_EQ(row.operatorSlots[o].preset.port, expected.operators[o].second)
+                << expected.country;
         }
         for (std::size_t o = expected.operators.size(); o < 10; ++o) {
             EXPECT_TRUE(row.operatorSlots[o].name.empty());
