@@ -3,12 +3,7 @@
 #include <array>
 #include <string>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "core/format/windows_text.h" // windows.h on Windows only
 
 namespace rosmossel {
 namespace {

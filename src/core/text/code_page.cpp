@@ -1,11 +1,6 @@
 #include "core/text/code_page.h"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "core/format/windows_text.h" // windows.h on Windows only
 
 namespace rosmossel {
 namespace {
