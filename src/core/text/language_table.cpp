@@ -10,11 +10,7 @@ namespace {
 // camera's own menu font has none.
 constexpr std::size_t kSlovenianColumn = 7;
 
-constexpr LanguageTexts same(std::string_view text) {
-    LanguageTexts texts;
-    texts.fill(text);
-    return texts;
-}
+constexpr auto same = SameInEveryLanguage;
 
 // The Sedge camera's Slovenian menu differs from the Quill camera's in some
 // lists; everything else is shared.

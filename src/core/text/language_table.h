@@ -23,6 +23,30 @@ using LanguageTexts = std::array<std::string_view, kLanguageCount>;
 int LanguageColumn(int language);
 std::string_view TextIn(const LanguageTexts& texts, int language);
 
+// A text that reads the same in every language.
+constexpr LanguageTexts SameInEveryLanguage(std::string_view text) {
+    LanguageTexts texts;
+    texts.fill(text);
+    return texts;
+}
+
+// "Off" of the SMS remote-control lists of the MMS and e-mail dialogs, and of
+// the e-mail dialog's MMS send-mode list.
+inline constexpr LanguageTexts kRemoteControlOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
+                                                    "Arret", "Off", "Izklop", "Vypnuto"};
+// The SMS remote-control list: hours "0" to "24", then Off (index 25).
+inline constexpr std::array<LanguageTexts, 26> kRemoteControlHours = [] {
+    constexpr std::string_view hours[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
+                                          "9",  "10", "11", "12", "13", "14", "15", "16", "17",
+                                          "18", "19", "20", "21", "22", "23", "24"};
+    std::array<LanguageTexts, 26> rows{};
+    for (std::size_t i = 0; i < 25; ++i) {
+        rows[i] = SameInEveryLanguage(hours[i]);
+    }
+    rows[25] = kRemoteControlOff;
+    return rows;
+}();
+
 // A caption of one control, by identifier.
 struct CaptionEntry {
     int controlId;

@@ -7,11 +7,7 @@ namespace {
 
 // Columns: Chinese, English, German, Finnish, Italian, French, Hungarian,
 // Slovenian, Czech. Odd spellings and blanks are the dialogs' own.
-constexpr LanguageTexts same(std::string_view text) {
-    LanguageTexts texts;
-    texts.fill(text);
-    return texts;
-}
+constexpr auto same = SameInEveryLanguage;
 
 constexpr LanguageTexts kRecipientCaption = {
     "手机号码或邮件", "Phone or Email",   "Tel. oder Email", "gsm / sahkoposti", "Tel. o mail",
@@ -75,9 +71,6 @@ constexpr CaptionEntry kQuillCaptions[] = {
 constexpr LanguageTexts kStatusOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
                                       "Arret", "Ki",  "Izklop", "Vypnuto"};
 // The hour list's Off reads "Off" in Hungarian, where the status list says "Ki".
-constexpr LanguageTexts kHoursOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
-                                     "Arret", "Off", "Izklop", "Vypnuto"};
-
 constexpr std::array<LanguageTexts, 2> kMode = {{
     {"自动", "Auto", "Auto", "autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
     {"手动", "Manual", "Manuell", "manuaali", "Manuale", "Manuel", "Kezi", "Rocno", "Rucne"},
@@ -94,18 +87,6 @@ constexpr std::array<LanguageTexts, 2> kNumberKind = {{
 }};
 // Automatic mode, the state the catalogue is applied in, offers APN only.
 constexpr std::array<LanguageTexts, 1> kConnectionKind = {same("APN")};
-
-constexpr std::string_view kHourNumbers[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
-                                             "9",  "10", "11", "12", "13", "14", "15", "16", "17",
-                                             "18", "19", "20", "21", "22", "23", "24"};
-constexpr auto kRemoteControlHours = [] {
-    std::array<LanguageTexts, 26> rows{};
-    for (std::size_t i = 0; i < 25; ++i) {
-        rows[i] = same(kHourNumbers[i]);
-    }
-    rows[25] = kHoursOff;
-    return rows;
-}();
 
 constexpr OptionListEntry kQuillLists[] = {
     {mms_id::Mode, kMode, 0},

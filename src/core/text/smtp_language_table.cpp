@@ -5,11 +5,7 @@ namespace {
 
 // Columns: Chinese, English, German, Finnish, Italian, French, Hungarian,
 // Slovenian, Czech.
-constexpr LanguageTexts same(std::string_view text) {
-    LanguageTexts texts;
-    texts.fill(text);
-    return texts;
-}
+constexpr auto same = SameInEveryLanguage;
 
 constexpr CaptionEntry kSmtpCaptions[] = {
     {smtp_id::ModeLabel,
@@ -70,22 +66,7 @@ constexpr std::array<LanguageTexts, 2> kApnMode = {{
     {"自动", "Auto", "Auto", "Autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
     {"手动", "Manual", "Manuell", "Manuaali", "Manuale", "Manuale", "Kezi", "Rocno", "Rucne"},
 }};
-constexpr LanguageTexts kOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
-                                "Arret", "Off", "Izklop", "Vypnuto"};
-constexpr std::array<LanguageTexts, 3> kMmsSendMode = {kOff, same("VGA"), same("SMS")};
-
-// Hours "0" to "24", then Off.
-constexpr std::array<std::string_view, 25> kHours = {
-    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12",
-    "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23", "24"};
-constexpr auto kRemoteControl = [] {
-    std::array<LanguageTexts, 26> rows{};
-    for (std::size_t i = 0; i < kHours.size(); ++i) {
-        rows[i] = same(kHours[i]);
-    }
-    rows[kHours.size()] = kOff;
-    return rows;
-}();
+constexpr std::array<LanguageTexts, 3> kMmsSendMode = {kRemoteControlOff, same("VGA"), same("SMS")};
 
 constexpr OptionListEntry kSedgeLists[] = {
     {smtp_id::Mode, kApnMode, 0},
@@ -93,7 +74,7 @@ constexpr OptionListEntry kSedgeLists[] = {
 constexpr OptionListEntry kQuillLists[] = {
     {smtp_id::Mode, kApnMode, 0},
     {smtp_id::MmsSendMode, kMmsSendMode, 1},
-    {smtp_id::RemoteControl, kRemoteControl, 25},
+    {smtp_id::RemoteControl, kRemoteControlHours, 25},
 };
 
 constexpr LanguageTable kQuillSmtpTable{kSmtpCaptions, kQuillCaptions, kQuillLists};
