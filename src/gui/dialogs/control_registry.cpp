@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QStringList>
 
 namespace rosmossel {
@@ -29,6 +30,22 @@ namespace rosmossel {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList FromUtf8(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) {
+        list << FromUtf8(text);
+    }
+    return list;
+}
+
+void FillList(QComboBox* list, const std::vector<std::string>& entries) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(FromUtf8(entries));
+    list->setCurrentIndex(0);
 }
 
 ControlMap ControlsById(const QWidget* root) {

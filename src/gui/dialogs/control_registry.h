@@ -7,9 +7,13 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <span>
+#include <string>
+#include <vector>
 
+class QComboBox;
 class QWidget;
 
 namespace rosmossel {
@@ -47,5 +51,10 @@ void FillOptionLists(const ControlMap& controls, std::span<const OptionListEntry
                      int language);
 
 QString FromUtf8(std::string_view text);
+QStringList FromUtf8(const std::vector<std::string>& texts);
+
+// Replaces a list's entries (a refill for another country or mode) and
+// selects the first, without telling the dialog's handlers.
+void FillList(QComboBox* list, const std::vector<std::string>& entries);
 
 } // namespace rosmossel

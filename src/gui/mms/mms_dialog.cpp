@@ -32,14 +32,6 @@ int storedLimit(std::string MmsSettings::*member) {
     return 0;
 }
 
-void fillList(QComboBox* list, const std::vector<std::string>& entries) {
-    list->clear();
-    for (const std::string& entry : entries) {
-        list->addItem(FromUtf8(entry));
-    }
-    list->setCurrentIndex(0);
-}
-
 // Lists that share the field column take its width, whatever they hold, so
 // that a long operator name does not resize the window.
 void spanColumn(QComboBox* list) {
@@ -219,8 +211,8 @@ bool MmsDialog::smsOnly() const {
 
 void MmsDialog::fillPresetLists(bool startUp) {
     const bool manual = manualMode();
-    fillList(control<QComboBox>(Country), MmsCountryChoices(manual, language(), startUp));
-    fillList(control<QComboBox>(Operator), MmsOperatorChoices(manual, 0, language()));
+    FillList(control<QComboBox>(Country), MmsCountryChoices(manual, language(), startUp));
+    FillList(control<QComboBox>(Operator), MmsOperatorChoices(manual, 0, language()));
 }
 
 void MmsDialog::applyFieldStates() {
@@ -251,7 +243,7 @@ void MmsDialog::onModeChosen(int mode) {
         (typed_.*field.member).clear();
     }
     fillPresetLists(false);
-    fillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(mode == 1));
+    FillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(mode == 1));
     if (mode == 1) {
         session().mmsPreset = ManualPresetSelection();
     }
@@ -269,7 +261,7 @@ void MmsDialog::onStatusChosen() {
 
 void MmsDialog::onCountryChosen(int country) {
     if (!manualMode()) {
-        fillList(control<QComboBox>(Operator), MmsOperatorChoices(false, country, language()));
+        FillList(control<QComboBox>(Operator), MmsOperatorChoices(false, country, language()));
     }
     exchange().show();
 }
@@ -341,11 +333,11 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
     if (mode != shownMode_) {
         shownMode_ = mode;
         fillPresetLists(false);
-        fillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(load.manualMode));
+        FillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(load.manualMode));
     }
     if (!load.manualMode) {
         select(Country, load.preset.country);
-        fillList(control<QComboBox>(Operator),
+        FillList(control<QComboBox>(Operator),
                  MmsOperatorChoices(false, load.preset.country, language()));
         select(Operator, load.preset.operatorSlot);
     }

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -35,22 +34,6 @@ constexpr std::pair<int, std::string SmtpSettings::*> kTextFields[] = {
 };
 constexpr int kGprsFields[] = {Apn, Account, GprsPassword};
 
-QStringList texts(const std::vector<std::string>& entries) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(entries.size()));
-    for (const std::string& entry : entries) {
-        list << QString::fromStdString(entry);
-    }
-    return list;
-}
-
-void refill(QComboBox* list, const std::vector<std::string>& entries) {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    list->addItems(texts(entries));
-    list->setCurrentIndex(0);
-}
-
 // The widest entry a list will ever hold sets its width, so the dialog keeps
 // its size when the list is refilled for another country or mode.
 void fitWidthTo(QComboBox* list, const QStringList& entries) {
@@ -62,7 +45,7 @@ void fitWidthTo(QComboBox* list, const QStringList& entries) {
 QStringList allOperators(int countries) {
     QStringList names;
     for (int country = 0; country < countries; ++country) {
-        names << texts(GprsOperatorNames(country));
+        names << FromUtf8(GprsOperatorNames(country));
     }
     return names;
 }
@@ -115,7 +98,7 @@ void SmtpDialog::buildLayout() {
     QLabel* countryLabel = captioned(2, 0, CountryLabel, "countryLabel");
     QComboBox* country = make.list(Country, "country", countryLabel);
     const std::vector<std::string> countries = SmtpModeViewOf(ApnMode::Automatic).countries;
-    fitWidthTo(country, texts(countries));
+    fitWidthTo(country, FromUtf8(countries));
     top->addWidget(country, 2, 1);
     QLabel* operatorLabel = captioned(2, 2, OperatorLabel, "operatorLabel");
     QComboBox* op = make.list(Operator, "operator", operatorLabel);
@@ -229,8 +212,8 @@ void SmtpDialog::showMode(ApnMode mode) {
     for (int id : kGprsFields) {
         SetEditable(control<QLineEdit>(id), view.gprsEditable);
     }
-    refill(control<QComboBox>(Country), view.countries);
-    refill(control<QComboBox>(Operator), view.operators);
+    FillList(control<QComboBox>(Country), view.countries);
+    FillList(control<QComboBox>(Operator), view.operators);
 }
 
 void SmtpDialog::onPictureCountEdited() {
@@ -251,7 +234,7 @@ void SmtpDialog::onModeChosen(int chosen) {
 
 void SmtpDialog::onCountryChosen(int country) {
     if (mode() == ApnMode::Automatic && country >= 0) {
-        refill(control<QComboBox>(Operator), GprsOperatorNames(country));
+        FillList(control<QComboBox>(Operator), GprsOperatorNames(country));
     }
 }
 
