@@ -33,7 +33,7 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
     QLineEdit* field = make_.textBox(fieldId, "folder", button);
     folderField_ = field;
     folderTypingLimit_ = typingLimit;
-    field->setText(DefaultFolder());
+    showFolder(DefaultFolder());
     connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
     if (typing == FolderTyping::ReadOnly) {
         field->setReadOnly(true);
@@ -56,13 +56,17 @@ bool SetupDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void SetupDialog::onSelectFolder() {
-    const QString chosen = ChooseFolder();
+void SetupDialog::showFolder(const QString& folder) {
     if (folderTypingLimit_ > 0) {
-        // A longer chosen path is shown whole, so writing cannot cut it short.
-        folderField_->setMaxLength(std::max(folderTypingLimit_, static_cast<int>(chosen.size())));
+        // The limit holds for typing; a longer chosen path is shown whole, so
+        // writing cannot cut it short.
+        folderField_->setMaxLength(std::max(folderTypingLimit_, static_cast<int>(folder.size())));
     }
-    folderField_->setText(chosen);
+    folderField_->setText(folder);
+}
+
+void SetupDialog::onSelectFolder() {
+    showFolder(ChooseFolder());
     folderPicked();
 }
 
@@ -122,10 +126,6 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
 }
 
 void SetupDialog::finishSetup() {
-    if (folderField_ && folderTypingLimit_ > 0) {
-        folderField_->setMaxLength(
-            std::max(folderTypingLimit_, static_cast<int>(folderField_->text().size())));
-    }
     exchange_.show();
     ApplyDialogColours(this);
 }

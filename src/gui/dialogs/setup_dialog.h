@@ -69,7 +69,7 @@ class SetupDialog : public QDialog {
     bool writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
                        const Message& success);
 
-    // After the layout: the colours, and the values shown in their fields.
+    // After the bindings: the colours, and the values shown in their fields.
     void finishSetup();
 
     // Picking up what a card already holds. When the user picks a folder (the
@@ -88,6 +88,7 @@ class SetupDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showFolder(const QString& folder);
     void onSelectFolder();
     void folderPicked();
 
