@@ -233,17 +233,25 @@ void MmsDialog::applyFieldStates() {
     SetEditable(control<QLineEdit>(Recipient3), states.recipient3);
 }
 
+void MmsDialog::showModeLists(int mode) {
+    shownMode_ = mode;
+    fillPresetLists(false);
+    FillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(mode == 1));
+}
+
+void MmsDialog::showOperatorsOf(int country) {
+    FillList(control<QComboBox>(Operator), MmsOperatorChoices(false, country, language()));
+}
+
 void MmsDialog::onModeChosen(int mode) {
     // Picking the mode already set must not throw away what was typed.
     if (mode == shownMode_) {
         return;
     }
-    shownMode_ = mode;
     for (const auto& field : MmsTextFields()) {
         (typed_.*field.member).clear();
     }
-    fillPresetLists(false);
-    FillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(mode == 1));
+    showModeLists(mode);
     if (mode == 1) {
         session().mmsPreset = ManualPresetSelection();
     }
@@ -261,7 +269,7 @@ void MmsDialog::onStatusChosen() {
 
 void MmsDialog::onCountryChosen(int country) {
     if (!manualMode()) {
-        FillList(control<QComboBox>(Operator), MmsOperatorChoices(false, country, language()));
+        showOperatorsOf(country);
     }
     exchange().show();
 }
@@ -331,14 +339,11 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
     const int mode = load.manualMode ? 1 : 0;
     select(Mode, mode);
     if (mode != shownMode_) {
-        shownMode_ = mode;
-        fillPresetLists(false);
-        FillList(control<QComboBox>(ConnectionKind), MmsConnectionKinds(load.manualMode));
+        showModeLists(mode);
     }
     if (!load.manualMode) {
         select(Country, load.preset.country);
-        FillList(control<QComboBox>(Operator),
-                 MmsOperatorChoices(false, load.preset.country, language()));
+        showOperatorsOf(load.preset.country);
         select(Operator, load.preset.operatorSlot);
     }
     session().mmsPreset = load.preset;

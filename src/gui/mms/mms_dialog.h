@@ -50,6 +50,9 @@ class MmsDialog : public SetupDialog {
     bool manualMode() const;
     bool smsOnly() const;
     void fillPresetLists(bool startUp);
+    // The lists a mode offers (country, operator, connection kind).
+    void showModeLists(int mode);
+    void showOperatorsOf(int country);
     void applyFieldStates();
 
     void onModeChosen(int mode);
