@@ -256,7 +256,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
     return result;
 }
 
-std::string FormatInspection(const Inspection& in) {
+std::string FormatInspection(const Inspection& in, int codePage) {
     std::ostringstream out;
     out << in.path << ": ";
     if (!in.readError.empty()) {
@@ -297,16 +297,15 @@ std::string FormatInspection(const Inspection& in) {
             << in.menu.settings->languageCode << "]\n";
         out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
     } else if ((in.kind == FileKind::Setup || in.kind == FileKind::Staging) && in.mms.settings) {
-        appendFields(out, MmsSection(*in.mms.settings, true));
+        appendFields(out, MmsSection(*in.mms.settings, codePage, true));
         out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
             << in.mms.settings->languageCode << "]\n";
         out << "  tv_mode: " << in.mms.settings->tvMode << "\n";
     } else if (in.kind == FileKind::Smtp && in.smtp.settings) {
-        appendFields(out, SmtpSection(*in.smtp.settings, true));
+        appendFields(out, SmtpSection(*in.smtp.settings, codePage, true));
+        const std::string_view user = SenderUserName(in.smtp.settings->senderAddress);
         out << "  sender_user_name: "
-            << nlohmann::json(std::string(SenderUserName(in.smtp.settings->senderAddress)))
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-            << "\n";
+            << nlohmann::json(Utf8FromUtf16(DecodeFromFile(user, codePage).text)).dump() << "\n";
         out << "  language: " << LanguageName(in.smtp.settings->languageCode) << " ["
             << in.smtp.settings->languageCode << "]\n";
     }
@@ -314,7 +313,8 @@ std::string FormatInspection(const Inspection& in) {
 }
 
 nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
-                                 std::optional<int> model, std::vector<std::string>& notes) {
+                                 std::optional<int> model, std::vector<std::string>& notes,
+                                 int codePage) {
     nlohmann::ordered_json profile;
     nlohmann::ordered_json sections;
     std::optional<Family> family;
@@ -359,10 +359,10 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
             add("camera_menu", in, MenuSection(s), s.languageCode, s.tvMode);
         } else if (in.kind == FileKind::Setup) {
             const MmsSettings& s = *in.mms.settings;
-            add("mms", in, MmsSection(s), s.languageCode, s.tvMode);
+            add("mms", in, MmsSection(s, codePage), s.languageCode, s.tvMode);
         } else if (in.kind == FileKind::Smtp) {
             const SmtpSettings& s = *in.smtp.settings;
-            add("smtp", in, SmtpSection(s), s.languageCode, std::nullopt);
+            add("smtp", in, SmtpSection(s, codePage), s.languageCode, std::nullopt);
         } else {
             notes.push_back(in.path + ": a staging image; generate writes setup.dat instead");
         }
@@ -381,6 +381,7 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
     if (tvMode && *tvMode != 0) {
         profile["tv_mode"] = *tvMode;
     }
+    profile["codePage"] = codePage;
     for (auto& item : sections.items()) {
         profile[item.key()] = item.value();
     }

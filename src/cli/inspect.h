@@ -4,6 +4,7 @@
 #include "core/mms/setup_file.h"
 #include "core/session/family.h"
 #include "core/smtp/smtp_file.h"
+#include "core/text/code_page.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,12 +44,15 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
 Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
                         std::optional<Family> family);
 
-// Every field by name and the verdict, as text for people.
-std::string FormatInspection(const Inspection& inspection);
+// Every field by name and the verdict, as text for people; texts read in
+// `codePage`.
+std::string FormatInspection(const Inspection& inspection, int codePage = SystemCodePage());
 
-// A profile from which generate writes the inspected files again. Notes on
-// what it leaves out go to `notes`.
+// A profile from which generate writes the inspected files again: texts read
+// in `codePage`, which the profile names. Notes on what it leaves out go to
+// `notes`.
 nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
-                                 std::optional<int> model, std::vector<std::string>& notes);
+                                 std::optional<int> model, std::vector<std::string>& notes,
+                                 int codePage = SystemCodePage());
 
 } // namespace rosmossel::cli

@@ -5,6 +5,7 @@
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/smtp/smtp_checks.h"
+#include "core/text/code_page.h"
 #include "core/text/messages.h"
 
 #include <algorithm>
@@ -52,15 +53,6 @@ std::string hexOf(std::string_view bytes) {
         hex += digits[b & 0x0F];
     }
     return hex;
-}
-
-bool isUtf8(std::string_view text) {
-    try {
-        (void)json(std::string(text)).dump();
-        return true;
-    } catch (const json::type_error&) {
-        return false;
-    }
 }
 
 // One JSON object of the profile: typed access by key, and every key that is
@@ -120,14 +112,24 @@ class Object {
         fail(key, "\"" + name + "\" is not one of " + quotedList(list));
     }
 
-    // A text: a JSON string (its UTF-8 bytes) or {"hex": "..."} for any bytes.
-    std::string text(const char* key) const {
+    // A text: a JSON string, stored in `codePage` as the dialogs store typed
+    // text, or {"hex": "..."} for any bytes.
+    std::string text(const char* key, int codePage) const {
         if (!has(key)) {
             return {};
         }
         const json& v = value_.at(key);
         if (v.is_string()) {
-            return v.get<std::string>();
+            const std::u16string typed = Utf16FromUtf8(v.get<std::string>()).value_or(u"");
+            Encoded encoded = EncodeForFile(typed, codePage);
+            if (encoded.unstorableAt) {
+                const std::size_t at = *encoded.unstorableAt;
+                const std::size_t units =
+                    at + 1 < typed.size() && typed[at] >= 0xD800 && typed[at] <= 0xDBFF ? 2 : 1;
+                fail(key, "the character \"" + Utf8FromUtf16(typed.substr(at, units)) +
+                              "\" cannot be stored in code page " + std::to_string(codePage));
+            }
+            return std::move(encoded.bytes);
         }
         if (v.is_object() && v.size() == 1 && v.contains("hex") && v.at("hex").is_string()) {
             return fromHex(key, v.at("hex").get<std::string>());
@@ -211,7 +213,8 @@ int modelOf(const json& root) {
         throw ProfileError("model: missing; give one of \"Ros SedgeM\", \"Ros QuillM\", "
                            "\"Ros SedgeMG\", \"Ros QuillMG\" or 1 to 4");
     }
-    const Object top(root, "", {"model", "language", "tv_mode", "camera_menu", "mms", "smtp"});
+    const Object top(root, "",
+                     {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
     std::vector<std::string> names(kModelNames.begin(), kModelNames.end());
     if (root.at("model").is_number_integer()) {
         return top.integer("model", 1, 1, 4);
@@ -231,6 +234,19 @@ int languageOf(const Object& object, int fallback) {
                                {kLanguageEntries.begin(), kLanguageEntries.end()}},
                               9, 0) +
            1;
+}
+
+// The code page the profile's texts are stored in; the system's when not named.
+int codePageOf(const Object& top) {
+    if (!top.has("codePage")) {
+        return SystemCodePage();
+    }
+    const int codePage = top.integer("codePage", 0, 0, 65535);
+    if (!IsSupportedCodePage(codePage)) {
+        top.fail("codePage", std::to_string(codePage) +
+                                 " is not a Windows ANSI code page texts can be stored in here");
+    }
+    return codePage;
 }
 
 // "YYYY-MM-DD HH:MM:SS": digits only, so no sign or space slips into a part
@@ -353,7 +369,7 @@ MenuSettings menuOf(const json& value, Family family, int language, int tvMode,
             break;
         case MenuField::SerialCharacter1:
             if (o.has(field.key)) {
-                const std::string chars = o.text(field.key);
+                const std::string chars = o.text(field.key, kUtf8CodePage);
                 if (chars.size() != s.serialCharacters.size()) {
                     o.fail(field.key, "must be four characters, each 0 to 9 or A to Z");
                 }
@@ -410,7 +426,8 @@ void refuseInManualMode(const Object& o, bool manual) {
     }
 }
 
-MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bool& manual) {
+MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, int codePage,
+                  bool& manual) {
     const SetupHeaderFields& f = SetupHeader(family);
     static const std::vector<std::string> keys = [] {
         const SetupHeaderFields& q = SetupHeader(Family::Quill);
@@ -456,7 +473,7 @@ MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bo
     // card written with other operator settings is reproduced as it is.
     for (const auto& field : MmsTextFields()) {
         if (o.has(field.key)) {
-            s.*field.member = o.text(field.key);
+            s.*field.member = o.text(field.key, codePage);
         }
     }
     s.languageCode = languageOf(o, language);
@@ -464,7 +481,7 @@ MmsSettings mmsOf(const json& value, Family family, int language, int tvMode, bo
     return s;
 }
 
-SmtpSettings smtpOf(const json& value, Family family, int language, bool& manual) {
+SmtpSettings smtpOf(const json& value, Family family, int language, int codePage, bool& manual) {
     const SmtpHeaderFields& f = SmtpHeader(family);
     static const std::vector<std::string> keys = [] {
         const SmtpHeaderFields& q = SmtpHeader(Family::Quill);
@@ -496,7 +513,7 @@ SmtpSettings smtpOf(const json& value, Family family, int language, bool& manual
     }
     for (const auto& field : SmtpTextFields(family)) {
         if (o.has(field.key)) {
-            s.*field.member = o.text(field.key);
+            s.*field.member = o.text(field.key, codePage);
         }
     }
     s.languageCode = languageOf(o, language);
@@ -511,12 +528,14 @@ void checkTexts(const Settings& settings, const Fields& fields, const char* sect
     }
 }
 
-// A text as the profile writes it: a JSON string when it is UTF-8.
-json textValue(const std::string& text) {
-    if (isUtf8(text)) {
-        return text;
+// A text as the profile writes it: a JSON string when the bytes are text in
+// `codePage` that stores back as the same bytes, else its bytes in hex.
+json textValue(const std::string& bytes, int codePage) {
+    const Decoded decoded = DecodeFromFile(bytes, codePage);
+    if (decoded.exact) {
+        return Utf8FromUtf16(decoded.text);
     }
-    return json{{"hex", hexOf(text)}};
+    return json{{"hex", hexOf(bytes)}};
 }
 
 // A damaged file can hold any index; it is shown as "?" with its number.
@@ -579,9 +598,11 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     }
     Profile profile;
     profile.model = modelOf(root);
-    const Object top(root, "", {"model", "language", "tv_mode", "camera_menu", "mms", "smtp"});
+    const Object top(root, "",
+                     {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
     const int language = languageOf(top, 2);
     const int tvMode = top.integer("tv_mode", 0, 0, 255);
+    profile.codePage = codePageOf(top);
     const Family family = FamilyOfModel(profile.model);
     if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
         throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
@@ -590,7 +611,8 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
         profile.menu = menuOf(root.at("camera_menu"), family, language, tvMode, now);
     }
     if (top.has("mms")) {
-        profile.mms = mmsOf(root.at("mms"), family, language, tvMode, profile.mmsManual);
+        profile.mms =
+            mmsOf(root.at("mms"), family, language, tvMode, profile.codePage, profile.mmsManual);
         checkTexts(*profile.mms, MmsTextFields(), "mms");
     }
     if (top.has("smtp")) {
@@ -598,7 +620,8 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
             throw ProfileError(std::string("smtp: the e-mail set-up needs an MG camera, not ") +
                                ModelName(profile.model));
         }
-        profile.smtp = smtpOf(root.at("smtp"), family, language, profile.smtpManual);
+        profile.smtp =
+            smtpOf(root.at("smtp"), family, language, profile.codePage, profile.smtpManual);
         checkTexts(*profile.smtp, SmtpTextFields(family), "smtp");
     }
     return profile;
@@ -650,7 +673,7 @@ nlohmann::ordered_json MenuSection(const MenuSettings& s, bool withIndices) {
     return o;
 }
 
-nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
+nlohmann::ordered_json MmsSection(const MmsSettings& s, int codePage, bool withIndices) {
     const SetupHeaderFields& f = SetupHeader(s.family);
     const bool manual = s.presetCountry == kManualCountry;
     nlohmann::ordered_json o;
@@ -685,7 +708,7 @@ nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
             *known->second == value) {
             continue;
         }
-        o[field.key] = textValue(value);
+        o[field.key] = textValue(value, codePage);
         if (std::string_view(field.key) == "phone") {
             o[f.numberKind.key] = entry(*f.numberKind.entries, s.internationalNumbers, withIndices);
         }
@@ -693,7 +716,7 @@ nlohmann::ordered_json MmsSection(const MmsSettings& s, bool withIndices) {
     return o;
 }
 
-nlohmann::ordered_json SmtpSection(const SmtpSettings& s, bool withIndices) {
+nlohmann::ordered_json SmtpSection(const SmtpSettings& s, int codePage, bool withIndices) {
     const SmtpHeaderFields& f = SmtpHeader(s.family);
     const bool manual = s.countryIndex == kManualCountry;
     nlohmann::ordered_json o;
@@ -717,7 +740,7 @@ nlohmann::ordered_json SmtpSection(const SmtpSettings& s, bool withIndices) {
              (field.member == &SmtpSettings::gprsPassword && value == preset->password))) {
             continue;
         }
-        o[field.key] = textValue(value);
+        o[field.key] = textValue(value, codePage);
     }
     return o;
 }

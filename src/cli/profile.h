@@ -23,6 +23,7 @@ class ProfileError : public std::runtime_error {
 // up, the clock read, defaults filled in.
 struct Profile {
     int model = 1;
+    int codePage = 1252; // what the texts were stored in
     std::optional<MenuSettings> menu;
     std::optional<MmsSettings> mms;
     bool mmsManual = false;
@@ -41,10 +42,14 @@ Profile ParseProfile(std::string_view text, const ClockValue& now);
 // "section: message", or nothing when every file may be written.
 std::optional<std::string> CheckProfile(const Profile& profile);
 
-// The profile sections of decoded files; generate on them writes the same bytes.
-// With `withIndices` every list entry is [name, index] instead, for display.
+// The profile sections of decoded files; generate on them (with the same code
+// page) writes the same bytes. Texts are read in `codePage`; one that is no
+// text there is given as {"hex": "..."}. With `withIndices` every list entry
+// is [name, index] instead, for display.
 nlohmann::ordered_json MenuSection(const MenuSettings& settings, bool withIndices = false);
-nlohmann::ordered_json MmsSection(const MmsSettings& settings, bool withIndices = false);
-nlohmann::ordered_json SmtpSection(const SmtpSettings& settings, bool withIndices = false);
+nlohmann::ordered_json MmsSection(const MmsSettings& settings, int codePage,
+                                  bool withIndices = false);
+nlohmann::ordered_json SmtpSection(const SmtpSettings& settings, int codePage,
+                                   bool withIndices = false);
 
 } // namespace rosmossel::cli

@@ -161,7 +161,7 @@ void DataExchange::show() {
             text = QString::number(*std::get<int*>(b.value));
             break;
         case Kind::FileText:
-            text = fromUtf16(DecodeFromFile(*std::get<std::string*>(b.value)));
+            text = fromUtf16(DecodeFromFile(*std::get<std::string*>(b.value)).text);
             break;
         default:
             text = *std::get<QString*>(b.value);
