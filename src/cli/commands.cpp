@@ -127,19 +127,24 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
     // Everything is built before the first byte is written.
     std::vector<PlannedFile> files;
     if (profile.menu) {
+        if (const std::string problem = CheckMenuSettings(*profile.menu); !problem.empty()) {
+            err << "rosmossel-cli: " << profilePath << ": camera_menu." << problem << "\n";
+            return kExitBadProfile;
+        }
         const FileRecord record = BuildMenuRecord(*profile.menu);
         files.push_back({"menu.dat", Bytes(record.begin(), record.end())});
     }
-    const auto add = [&](const char* name, BuildResult built) {
+    const auto add = [&](const char* name, const char* section, BuildResult built) {
         if (!built.ok()) {
-            err << "rosmossel-cli: " << built.error << "\n";
+            err << "rosmossel-cli: " << profilePath << ": " << section << "." << built.error
+                << "\n";
             return false;
         }
         files.push_back({name, std::move(built.bytes)});
         return true;
     };
-    if ((profile.mms && !add("setup.dat", BuildSetupFile(*profile.mms))) ||
-        (profile.smtp && !add("smtp.dat", BuildSmtpFile(*profile.smtp)))) {
+    if ((profile.mms && !add("setup.dat", "mms", BuildSetupFile(*profile.mms))) ||
+        (profile.smtp && !add("smtp.dat", "smtp", BuildSmtpFile(*profile.smtp)))) {
         return kExitBadProfile;
     }
     return writeAll(files, outDir, out, err);

@@ -164,6 +164,10 @@ TEST_F(CliTest, RefusedProfilesWriteNothing) {
         {R"({"model": 4, "camera_menu": {"side_pir": "Maybe"}})", 1,
          "camera_menu.side_pir: \"Maybe\" is not one of \"Off\", \"On\""},
         {"not json", 1, "not valid JSON"},
+        {R"({"model": 2, "mms": {"mode": "Manual", "apn": {"hex": "410042"}}})", 1,
+         "mms.apn holds a zero byte inside its text"},
+        {R"({"model": 2, "codePage": 1252, "mms": {"apn": "\u4e2d"}})", 1,
+         "mms.apn: the character"},
     };
     for (const auto& c : cases) {
         const fs::path profile = write("bad.json", c.profile);
@@ -260,6 +264,33 @@ TEST_F(CliTest, ExampleProfilesGenerate) {
     const CliRun inspected = run("inspect " + card());
     EXPECT_EQ(inspected.status, 0) << inspected.out;
     EXPECT_NE(inspected.out.find(R"(clock: "2026-12-08 14:30:00")"), std::string::npos);
+}
+
+// inspect --json then generate writes every file inspect calls valid again,
+// byte for byte: the examples' files and the fuzzing corpus.
+TEST_F(CliTest, InspectedProfilesRegenerateEveryValidFile) {
+    std::vector<fs::path> files;
+    for (const char* folder : {ROSMOSSEL_EXPECTED, ROSMOSSEL_CORPUS}) {
+        for (const auto& entry : fs::directory_iterator(hostPath(folder))) {
+            files.push_back(entry.path());
+        }
+    }
+    int regenerated = 0;
+    for (const fs::path& file : files) {
+        const CliRun asJson = run("inspect --json " + hostPath(file.string()));
+        if (asJson.status != 0 || asJson.out.empty()) {
+            continue; // invalid, or the factory record
+        }
+        const fs::path profile = write("again.json", asJson.out);
+        const fs::path out = dir_ / "out" / file.filename();
+        fs::create_directories(out);
+        const CliRun generated = run("generate " + profile.string() + " --out " + out.string());
+        ASSERT_EQ(generated.status, 0) << file << generated.err;
+        ASSERT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
+        EXPECT_EQ(readText(fs::directory_iterator(out)->path()), readText(file)) << file;
+        ++regenerated;
+    }
+    EXPECT_GE(regenerated, 8);
 }
 
 // Folder names in any script reach the files and come back in the output.

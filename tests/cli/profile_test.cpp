@@ -1,6 +1,7 @@
 #include "cli/inspect.h"
 #include "cli/profile.h"
 #include "core/format/safe_writer.h"
+#include "core/text/code_page.h"
 #include "support/platform.h"
 #include "support/random_settings.h"
 
@@ -78,6 +79,11 @@ TEST(Profile, ErrorsNameTheKey) {
          "mms.pictures_per_day: Please enter an integer between 0 and 99!"},
         {R"({"model": 2, "mms": {"url": {"hex": "4G"}}})", "mms.url: \"4G\" is not hexadecimal"},
         {R"({"model": 2, "mms": {"url": 5}})", "mms.url: must be a text"},
+        {R"({"model": 2, "mms": {"apn": {"hex": "410042"}}})",
+         "mms.apn holds a zero byte inside its text"},
+        {R"({"model": 2, "codePage": 437, "mms": {}})", "codePage: 437 is not a Windows ANSI"},
+        {R"({"model": 2, "codePage": 1252, "mms": {"account": "Zhang \u5f20"}})",
+         "mms.account: the character \"\u5f20\" cannot be stored in code page 1252"},
         {R"({"model": 2, "mms": {"email": "0123456789012345678901234567890123456789@"}})",
          "mms.email is 41 bytes long; at most 40 fit"},
         {R"({"model": 1, "mms": {"sms_remote_control": 3}})", "mms.sms_remote_control: only Quill"},
@@ -130,6 +136,41 @@ TEST(Profile, GenerateChecksRunInTheDialogsOrder) {
     EXPECT_EQ(
         CheckProfile(parse(R"({"model": 2, "mms": {"mms_status": "SMS"}, "camera_menu": {}})")),
         std::nullopt);
+}
+
+// A profile's texts are stored in its code page; inspect names the code page
+// it read with, so its profile writes the same bytes again.
+TEST(Profile, TextsAreStoredInTheProfilesCodePage) {
+    const struct {
+        int codePage;
+        const char* account;
+        std::string bytes;
+    } cases[] = {
+        {936, "\u5f20\u4f1f", "\xd5\xc5\xce\xb0"},
+        {1252, "M\u00fcller", "M\xfcller"},
+        {kUtf8CodePage, "M\u00fcller", "M\xc3\xbcller"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = R"({"model": 2, "codePage": )" + std::to_string(c.codePage) +
+                                 R"(, "mms": {"mode": "Manual", "account": ")" + c.account + "\"}}";
+        const Profile profile = parse(text);
+        EXPECT_EQ(profile.mms->account, c.bytes) << c.codePage;
+        const Bytes bytes = BuildSetupFile(*profile.mms).bytes;
+        const Inspection in = InspectBytes(bytes, "setup.dat", std::nullopt, Family::Quill);
+        std::vector<std::string> notes;
+        const auto json = ProfileOf({in}, std::nullopt, notes, c.codePage);
+        EXPECT_EQ(json.at("codePage"), c.codePage);
+        EXPECT_EQ(json.at("mms").at("account"), c.account);
+        EXPECT_EQ(BuildSetupFile(*parse(json.dump()).mms).bytes, bytes);
+    }
+    // Bytes that are no text in the code page stay bytes.
+    MmsSettings s = DefaultMmsSettings(Family::Quill);
+    s.account = "\xd5";
+    const Inspection in =
+        InspectBytes(BuildSetupFile(s).bytes, "setup.dat", std::nullopt, Family::Quill);
+    std::vector<std::string> notes;
+    EXPECT_EQ(ProfileOf({in}, std::nullopt, notes, 936).at("mms").at("account"),
+              nlohmann::json({{"hex", "D5"}}));
 }
 
 // inspect reads a file as the family under which generate accepts it again;

@@ -74,18 +74,32 @@ void DecodeTextField(const FileRecord& record, std::size_t index, const char* ke
         value.clear();
         return;
     }
-    if (value.size() > limit) {
-        verdict.problems.push_back(where + " holds " + std::to_string(value.size()) +
-                                   " bytes, at most " + std::to_string(limit) + " are allowed");
-    }
-    if (value.find('\0') != std::string::npos) {
-        verdict.problems.push_back(where + " holds a zero byte inside its text");
+    const std::string problem = TextValueProblem(value, limit);
+    if (!problem.empty()) {
+        verdict.problems.push_back(where + " " + problem);
     }
 }
 
-std::string TextTooLong(const char* key, std::size_t size, std::size_t limit) {
-    return std::string(key) + " is " + std::to_string(size) + " bytes long; at most " +
-           std::to_string(limit) + " fit";
+std::string TextValueProblem(std::string_view value, std::size_t limit) {
+    if (value.size() > limit) {
+        return "is " + std::to_string(value.size()) + " bytes long; at most " +
+               std::to_string(limit) + " fit";
+    }
+    if (value.find('\0') != std::string_view::npos) {
+        return "holds a zero byte inside its text";
+    }
+    return {};
+}
+
+std::string CheckHeaderValues(std::initializer_list<HeaderValue> values) {
+    for (const HeaderValue& v : values) {
+        if (v.value < v.min || v.value > v.max) {
+            return std::string(v.key) + " is " + std::to_string(v.value) + "; it must be " +
+                   (v.min == v.max ? std::to_string(v.min)
+                                   : std::to_string(v.min) + " to " + std::to_string(v.max));
+        }
+    }
+    return {};
 }
 
 } // namespace rosmossel

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace rosmossel {
 
@@ -41,20 +42,36 @@ int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* nam
 void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
                      std::size_t limit, std::string& value, Verdict& verdict);
 
+// Why a text may not be stored in a field of `limit` bytes (too long, or a
+// zero byte inside, which ends the text on the camera), or empty. The
+// builders refuse it and the decoders report it: one rule for both.
+std::string TextValueProblem(std::string_view value, std::size_t limit);
+
 // Empty when every text fits its field, else a message naming the first that
 // does not.
-std::string TextTooLong(const char* key, std::size_t size, std::size_t limit);
-
 template <typename Settings, typename Fields>
 std::string CheckTextLimits(const Settings& settings, const Fields& fields) {
     for (const auto& field : fields) {
-        const std::size_t size = (settings.*field.member).size();
-        if (size > field.limit) {
-            return TextTooLong(field.key, size, field.limit);
+        const std::string problem = TextValueProblem(settings.*field.member, field.limit);
+        if (!problem.empty()) {
+            return field.key + (" " + problem);
         }
     }
     return {};
 }
+
+// A header value as a settings struct holds it, with the range its file may
+// store for it in this set-up (a range may depend on other values).
+struct HeaderValue {
+    const char* key;
+    int value;
+    int min;
+    int max;
+};
+
+// Empty when every value is within its range, else a message naming the first
+// key that is not: a builder never stores the low byte of a value it cannot hold.
+std::string CheckHeaderValues(std::initializer_list<HeaderValue> values);
 
 // The outcome of building a multi-record file: its bytes, or why it was refused.
 struct BuildResult {

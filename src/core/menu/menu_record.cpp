@@ -1,5 +1,6 @@
 #include "core/menu/menu_record.h"
 
+#include "core/format/multi_record.h"
 #include "core/menu/menu_fields.h"
 
 #include <algorithm>
@@ -73,6 +74,26 @@ FileRecord BuildMenuRecord(const MenuSettings& s) {
     // The interval and its unit share a byte.
     p[MenuFieldOf(MenuField::Interval).offset] = EncodeInterval(s.intervalValue, s.intervalUnit);
     return SingleRecordFrame(p);
+}
+
+std::string CheckMenuSettings(const MenuSettings& s) {
+    for (const MenuFieldInfo& field : MenuFields(s.family)) {
+        if (field.field == MenuField::ClockYear) {
+            continue; // the builder keeps the year within the camera's range
+        }
+        const int min =
+            field.field == MenuField::Interval ? MinimumInterval(s.intervalUnit) : field.min;
+        const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+        const int max =
+            field.field == MenuField::ClockDay && s.clock.month >= 1 && s.clock.month <= 12
+                ? DaysInMonth(std::clamp(s.clock.year, year.min, year.max), s.clock.month)
+                : field.max;
+        const std::string problem = CheckHeaderValues({{field.key, field.of(s), min, max}});
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
 }
 
 FileRecord BuildFactoryMenuRecord() {

@@ -69,6 +69,10 @@ MenuSettings DefaultMenuSettings(Family family);
 // Settings record: 60 bytes, framed with the CRC of bytes 0..49.
 FileRecord BuildMenuRecord(const MenuSettings& settings);
 
+// Empty when every value is one the decoder accepts, else a message naming
+// the first key that is not; BuildMenuRecord would store its low byte.
+std::string CheckMenuSettings(const MenuSettings& settings);
+
 // Asks the camera to return to its factory settings; the same for every model.
 FileRecord BuildFactoryMenuRecord();
 

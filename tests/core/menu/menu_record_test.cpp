@@ -24,6 +24,25 @@ TEST(MenuRecord, FactoryRecordIsFixed) {
     EXPECT_TRUE(decoded.verdict.valid());
 }
 
+TEST(MenuRecord, ValuesTheDecoderRefusesAreNamed) {
+    const struct {
+        void (*change)(MenuSettings&);
+        const char* error;
+    } cases[] = {
+        {[](MenuSettings&) {}, ""},
+        {[](MenuSettings& s) { s.intervalValue = 0, s.intervalUnit = 1; },
+         "interval is 0; it must be 1 to 60"},
+        {[](MenuSettings& s) { s.clock = {2024, 2, 30, 0, 0, 0}; },
+         "clock is 30; it must be 1 to 29"},
+        {[](MenuSettings& s) { s.languageCode = 266; }, "language is 266; it must be 1 to 9"},
+    };
+    for (const auto& c : cases) {
+        MenuSettings s = DefaultMenuSettings(Family::Quill);
+        c.change(s);
+        EXPECT_EQ(CheckMenuSettings(s), c.error);
+    }
+}
+
 TEST(MenuRecord, FieldsLandAtTheirOffsets) {
     const auto with = [](auto change) {
         MenuSettings s = DefaultMenuSettings(Family::Quill);

@@ -108,6 +108,40 @@ TEST(SetupFile, TwoBuildsAreIdenticalAndTooLongTextsAreRefused) {
     EXPECT_FALSE(BuildMmsStagingImage(s).ok());
 }
 
+// The builder refuses, naming the key, every value it would otherwise store
+// as a wrapped low byte or that the decoder would call invalid.
+TEST(SetupFile, OutOfRangeValuesAreRefusedNotWrapped) {
+    const struct {
+        Family family;
+        void (*change)(MmsSettings&);
+        const char* error;
+    } cases[] = {
+        {Family::Quill, [](MmsSettings& s) { s.mmsSendMode = 3; },
+         "mms_status is 3; it must be 0 to 2"},
+        {Family::Sedge, [](MmsSettings& s) { s.presetCountry = 39 + 256; },
+         "country is 295; it must be 0 to 38"},
+        {Family::Sedge, [](MmsSettings& s) { s.presetCountry = 1, s.presetOperator = 3; },
+         "operator is 3; it must be 0 to 1"},
+        {Family::Sedge, [](MmsSettings& s) { s.connectionKind = 1; },
+         "connection_kind is 1; it must be 0"},
+        {Family::Quill, [](MmsSettings& s) { s.smsRemoteControl = -1; },
+         "sms_remote_control is -1; it must be 0 to 25"},
+        {Family::Quill, [](MmsSettings& s) { s.tvMode = 256; },
+         "tv_mode is 256; it must be 0 to 255"},
+        {Family::Sedge, [](MmsSettings& s) { s.picturesPerDay = 100; },
+         "pictures_per_day is 100; it must be 0 to 99"},
+        {Family::Sedge, [](MmsSettings& s) { s.apn = std::string("ab\0c", 4); },
+         "apn holds a zero byte inside its text"},
+    };
+    for (const auto& c : cases) {
+        MmsSettings s = DefaultMmsSettings(c.family);
+        c.change(s);
+        const BuildResult refused = BuildSetupFile(s);
+        EXPECT_EQ(refused.error, c.error);
+        EXPECT_TRUE(refused.bytes.empty());
+    }
+}
+
 TEST(SetupFile, DecodeOfBuildGivesTheSettingsBack) {
     testing::RandomSettings random(99);
     for (const Family family : {Family::Quill, Family::Sedge}) {

@@ -103,6 +103,28 @@ TEST(SmtpFile, TextLimitsFollowTheFamily) {
     EXPECT_FALSE(BuildSmtpFile(s).ok());
 }
 
+TEST(SmtpFile, OutOfRangeValuesAreRefusedNotWrapped) {
+    const struct {
+        Family family;
+        void (*change)(SmtpSettings&);
+        const char* error;
+    } cases[] = {
+        {Family::Quill, [](SmtpSettings& s) { s.countryIndex = 256 + 3; },
+         "country is 259; it must be 0 to 38"},
+        {Family::Quill, [](SmtpSettings& s) { s.mmsSendMode = 3; },
+         "mms_send_mode is 3; it must be 0 to 2"},
+        {Family::Sedge, [](SmtpSettings& s) { s.languageCode = 0; },
+         "language is 0; it must be 1 to 9"},
+        {Family::Sedge, [](SmtpSettings& s) { s.recipient = std::string(1, '\0'); },
+         "recipient holds a zero byte inside its text"},
+    };
+    for (const auto& c : cases) {
+        SmtpSettings s = DefaultSmtpSettings(c.family);
+        c.change(s);
+        EXPECT_EQ(BuildSmtpFile(s).error, c.error);
+    }
+}
+
 TEST(SmtpFile, UserNameIsTheAddressUpToItsFirstAt) {
     EXPECT_EQ(SenderUserName("ab@cd@ef"), "ab");
     EXPECT_EQ(SenderUserName("plain"), "plain");
