@@ -17,6 +17,15 @@ if [ ! -f "$prefix/.ready" ]; then
         flock 9
         if [ ! -f "$prefix/.ready" ]; then
             "$wine" wineboot --init >/dev/null 2>&1
+            # Wine has no Tahoma or Segoe UI and would fall back to a serif
+            # font; a real Windows has them. Debian's DejaVu Sans stands in.
+            reg=$(mktemp --suffix=.reg)
+            printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+                '"Tahoma"="DejaVu Sans"' '"Segoe UI"="DejaVu Sans"' '"MS Shell Dlg"="DejaVu Sans"' \
+                '"MS Shell Dlg 2"="DejaVu Sans"' '"MS Sans Serif"="DejaVu Sans"' \
+                '"Microsoft Sans Serif"="DejaVu Sans"' >"$reg"
+            "$wine" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+            rm -f "$reg"
             touch "$prefix/.ready"
         fi
     ) 9>"$prefix.lock"
