@@ -93,7 +93,7 @@ EOF
 apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=-"
           -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
           -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=root")
-run apt-get "${apt_opts[@]}" update
+apt-get "${apt_opts[@]}" update >&2
 if ((dry_run)); then
     (cd "$work" && apt-get "${apt_opts[@]}" --print-uris --download-only source "qt6-base=$debian_version")
     echo "would unpack, patch with $patch_file, configure, build and install into $prefix" >&2
