@@ -7,6 +7,11 @@ set -euo pipefail
 prefix=$(realpath -m "$1") # Wine takes only an absolute prefix
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine hides the host's QT_* variables from Windows programs and hands them
+# WINEQT_* as QT_* instead; the tests choose Qt's platform that way.
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
 # Debian's wine64 package keeps the loader out of PATH.
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)

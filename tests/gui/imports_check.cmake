@@ -1,5 +1,6 @@
 # cmake -DOBJDUMP=... -DPROGRAM=rosmossel.exe -P imports_check.cmake
 # Fails unless every DLL the program imports is one that Windows itself ships.
+cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed")
