@@ -34,7 +34,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Release programs are shipped as built: stripped. -O2, as the other builds:
 # at -O3 this GCC 12 reports a false -Wrestrict inside std::string (GCC bug 105651).
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
+# (A cache entry: CMake appends its own -O3 to any *_INIT value.)
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of release builds")
 
 # Each build folder gets its own throw-away Wine prefix.
 set(CMAKE_CROSSCOMPILING_EMULATOR
