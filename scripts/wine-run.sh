@@ -7,6 +7,11 @@ set -euo pipefail
 prefix=$(realpath -m "$1") # Wine takes only an absolute prefix
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine hides the host's QT_* variables from Windows programs and hands them
+# WINEQT_* as QT_* instead; the tests choose Qt's platform that way.
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
 # Debian's wine64 package keeps the loader out of PATH.
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
@@ -17,6 +22,21 @@ if [ ! -f "$prefix/.ready" ]; then
         flock 9
         if [ ! -f "$prefix/.ready" ]; then
             "$wine" wineboot --init >/dev/null 2>&1
+            # Windows open on Wine's null graphics driver, so no display is
+            # needed; ROSMOSSEL_WINE_DISPLAY=1 makes a prefix that shows them.
+            # Wine has no Tahoma or Segoe UI and would stand in a font whose
+            # odd glyph extents push text out of the text boxes; a real Windows
+            # has them. Debian's DejaVu Sans stands in instead.
+            reg=$(mktemp --suffix=.reg)
+            graphics='"Graphics"="null"'
+            [ -z "${ROSMOSSEL_WINE_DISPLAY:-}" ] || graphics=
+            printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Drivers]' \
+                "$graphics" '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+                '"Tahoma"="DejaVu Sans"' '"Segoe UI"="DejaVu Sans"' '"MS Shell Dlg"="DejaVu Sans"' \
+                '"MS Shell Dlg 2"="DejaVu Sans"' '"MS Sans Serif"="DejaVu Sans"' \
+                '"Microsoft Sans Serif"="DejaVu Sans"' >"$reg"
+            "$wine" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+            rm -f "$reg"
             touch "$prefix/.ready"
         fi
     ) 9>"$prefix.lock"

@@ -13,6 +13,13 @@
 namespace rosmossel {
 namespace {
 
+// Windows' own style paints a message box's text area white, under the white
+// text of the tool's colours; keep the box the blue of every other window.
+void keepWindowBackground(QMessageBox& box) {
+    box.ensurePolished();
+    box.setAttribute(Qt::WA_StyledBackground, false);
+}
+
 class PlatformPresenter final : public Presenter {
   public:
     void message(const QString& text) override {
@@ -24,7 +31,9 @@ class PlatformPresenter final : public Presenter {
     void toolkitPrompt(QWidget* owner, const QString& text) override {
         const QString caption =
             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-        QMessageBox::warning(owner, caption, text);
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
+        keepWindowBackground(box);
+        box.exec();
     }
     bool question(const QString& text) override {
         QMessageBox box;
@@ -50,6 +59,7 @@ class PlatformPresenter final : public Presenter {
         } else {
             box.setIconPixmap(icon.pixmap(32, 32));
         }
+        keepWindowBackground(box);
     }
 };
 

@@ -162,7 +162,13 @@ class SmtpDialogTest : public QObject {
         type(d.get(), Folder, missing);
         messages();
         QVERIFY(generate(d.get()).isEmpty());
-        QCOMPARE(messages(), "Could not write " + missing + "/smtp.dat: " + std::strerror(ENOENT));
+        const QString failure = messages();
+        const QString named = "Could not write " + missing + QDir::separator() + "smtp.dat: ";
+#ifdef Q_OS_WIN
+        QVERIFY2(failure.startsWith(named), qPrintable(failure)); // the reason in Windows' words
+#else
+        QCOMPARE(failure, named + std::strerror(ENOENT));
+#endif
     }
 
     void pictureCount() {

@@ -1,0 +1,188 @@
+// What only Windows shows: the real program's first start and its registry
+// values, the system menu, and what the Windows style paints. Runs on Qt's
+// windows platform (under Wine without a display: Wine's null graphics driver).
+#include "core/session/preferences.h"
+#include "core/session/registry_store.h"
+#include "core/session/session.h"
+#include "gui/dialogs/presenter.h"
+#include "gui/shell/app_look.h"
+#include "gui/shell/modal_driver.h"
+#include "gui/shell/setup_dialogs.h"
+#include "gui/shell/setup_dlg.h"
+#include "gui/shell/system_language.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <windows.h>
+
+using rosmossel::testing::ModalDriver;
+
+namespace rosmossel {
+namespace {
+
+constexpr QColor kBlue{111, 153, 224};
+
+void DeletePreferenceKeys() {
+    for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        RegDeleteTreeW(hive, kPreferencesSubKey);
+    }
+}
+
+struct WindowSearch {
+    DWORD process;
+    std::wstring title;
+};
+
+BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->process || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    wchar_t title[128] = {};
+    GetWindowTextW(hwnd, title, 128);
+    search->title = title;
+    return FALSE;
+}
+
+// The rows of `image` inside `area` that hold a pixel far from `background`.
+int InkRows(const QImage& image, const QRect& area, QColor background, int* firstRow) {
+    int rows = 0;
+    *firstRow = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                    std::abs(c.blue() - background.blue()) >
+                200) {
+                *firstRow = *firstRow < 0 ? y : *firstRow;
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+class WindowsGuiTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY2(QGuiApplication::platformName() == QStringLiteral("windows"),
+                 "needs QT_QPA_PLATFORM=windows");
+        ApplyApplicationLook(*qApp);
+    }
+
+    void firstStartStoresThePreferencesInTheRegistry() {
+        DeletePreferenceKeys();
+        QProcess tool;
+        tool.start(QStringLiteral(ROSMOSSEL_BINARY), {});
+        QVERIFY(tool.waitForStarted());
+        WindowSearch search{static_cast<DWORD>(tool.processId()), {}};
+        QTRY_VERIFY_WITH_TIMEOUT(!EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) ||
+                                     !search.title.empty(),
+                                 30000);
+        tool.kill();
+        tool.waitForFinished();
+        QCOMPARE(QString::fromStdWString(search.title), QString::fromUtf8(ProductTitle));
+
+        RegistryPreferenceStore store;
+        QVERIFY(store.Open());
+        QCOMPARE(store.OpenHive(), HKEY_LOCAL_MACHINE); // Wine lets every user write there
+        QCOMPARE(ReadLanguage(store, 0).language, LanguageFromSystem(SystemDefaultLanguageId()));
+        QVERIFY(ReadModel(store).has_value());
+        QVERIFY(ReadTvMode(store).has_value());
+        QVERIFY(HasCompany(store));
+        store.Close();
+        DeletePreferenceKeys();
+    }
+
+    void systemMenuEntryOpensTheAboutBox() {
+        Session session;
+        DeletePreferenceKeys();
+        RegistryPreferenceStore store;
+        CSetupDlg dlg(session, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        const auto hwnd = reinterpret_cast<HWND>(dlg.winId());
+        wchar_t entry[32] = {};
+        GetMenuStringW(GetSystemMenu(hwnd, FALSE), 0x0010, entry, 32, MF_BYCOMMAND);
+        QCOMPARE(QString::fromWCharArray(entry), QStringLiteral("CopyRight"));
+
+        QString title;
+        ModalDriver driver({[&](QWidget* about) {
+            title = about->windowTitle();
+            about->close();
+        }});
+        SendMessageW(hwnd, WM_SYSCOMMAND, 0x0010, 0);
+        QVERIFY(driver.finished());
+        QCOMPARE(title, QStringLiteral("About Setup"));
+        QVERIFY(dlg.isVisible());
+        DeletePreferenceKeys();
+    }
+
+    // Each text box shows its value inside the box, where a font with odd
+    // glyph extents (Wine's stand-in for a missing Tahoma) pushes it out.
+    void textBoxesShowTheirValues() {
+        Session session;
+        session.model = CameraModel::QuillM;
+        const auto dialog = CreateSetupDialog(SetupJob::CameraMenu, session);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        dialog->findChildren<QPushButton*>().first()->setFocus(); // no blinking text cursor
+        int checked = 0;
+        for (QLineEdit* box : dialog->findChildren<QLineEdit*>()) {
+            if (!box->isVisible() || box->text().isEmpty()) {
+                continue;
+            }
+            const QImage image = box->grab().toImage();
+            const QRect inside = box->rect().adjusted(3, 3, -3, -3);
+            int first = 0;
+            const int rows =
+                InkRows(image, inside, box->palette().color(box->backgroundRole()), &first);
+            QVERIFY2(rows >= box->fontMetrics().ascent() / 2,
+                     qPrintable(box->objectName() + " shows no text: " + box->text()));
+            QVERIFY2(first > inside.top(), qPrintable(box->objectName() + " text is cut off"));
+            ++checked;
+        }
+        QVERIFY(checked >= 8);
+    }
+
+    // A message keeps the window colours, so its white text stays readable.
+    void messagesAreReadable() {
+        test_seam::RecordMessages(false);
+        int ink = -1, background = 0, pixels = 1;
+        ModalDriver driver({[&](QWidget* box) {
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QImage image = box->grab(label->geometry()).toImage();
+            pixels = image.width() * image.height();
+            int first = 0;
+            ink = InkRows(image, image.rect(), kBlue, &first);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    background += QColor(image.pixel(x, y)) == kBlue ? 1 : 0;
+                }
+            }
+            box->close();
+        }});
+        ShowMessage(QStringLiteral("The file C:\\menu.dat was written."));
+        QVERIFY(driver.finished());
+        QVERIFY2(background * 2 > pixels, "the message is not on the window blue");
+        QVERIFY2(ink >= 5, "the message shows no text");
+    }
+};
+
+} // namespace rosmossel
+
+QTEST_MAIN(rosmossel::WindowsGuiTest)
+#include "windows_gui_test.moc"
