@@ -5,7 +5,9 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
           fonts-wqy-microhei xvfb xauth
           # the Windows build: cross compiler, Wine to run its tests, GoogleTest's sources
-          g++-mingw-w64-x86-64-posix wine64 googletest)
+          g++-mingw-w64-x86-64-posix wine64 googletest
+          # the release packages: the Debian package, the Windows zip and installer, their checks
+          dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
