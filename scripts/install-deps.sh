@@ -2,12 +2,13 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
+          # the release packages: the Debian package, the Windows zip and installer, their checks
+          dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream
+          # the tests and benchmarks, the Chinese font and a virtual display for them
           libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
           fonts-wqy-microhei xvfb xauth
           # the Windows build: cross compiler, Wine to run its tests, GoogleTest's sources
-          g++-mingw-w64-x86-64-posix wine64 googletest
-          # the release packages: the Debian package, the Windows zip and installer, their checks
-          dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream)
+          g++-mingw-w64-x86-64-posix wine64 googletest)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
