@@ -4,7 +4,8 @@
 #   Debian package: lintian reports no error (its warnings are printed); the
 #     desktop entry and the AppStream metainfo pass their validators; the files
 #     are in place and rosmossel-cli tells the version.
-#   Windows zip: holds the programs and the documents.
+#   Windows zip: holds the programs and the documents; the version resource of
+#     rosmossel.exe tells the version.
 #   Windows installer: runs silently under Wine (/S) in a fresh prefix, puts the
 #     programs, the Start-menu entry and the Apps & Features entry with the
 #     version in place; its uninstaller (/S) removes them and the tool's
@@ -53,6 +54,9 @@ listing=$(unzip -Z1 "$zip")
 for f in rosmossel.exe rosmossel-cli.exe README.txt LICENSE.txt THIRD-PARTY.txt; do
     grep -qx "$name/$f" <<<"$listing" || fail "$f is not in $zip"
 done
+resource_version=$(unzip -p "$zip" "$name/rosmossel.exe" | strings -el | grep -A1 -x ProductVersion | tail -n 1)
+[ "$resource_version" = "$version" ] ||
+    fail "the version resource of rosmossel.exe says '$resource_version', not $version"
 
 echo "== $(basename "$setup") under Wine"
 prefix=$work/wine-prefix
