@@ -2,6 +2,9 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
+          # the release packages: the Debian package, the Windows zip and installer, their checks
+          dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream
+          # the tests and benchmarks, the Chinese font and a virtual display for them
           libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
           fonts-wqy-microhei xvfb xauth
           # the Windows build: cross compiler, Wine to run its tests, GoogleTest's sources

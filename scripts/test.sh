@@ -52,3 +52,19 @@ cmake --build build-win -j "$jobs"
 rm -rf build-win/wine-prefix build-win/wine-prefix.lock
 ctest --test-dir build-win --output-on-failure -j "$jobs"
 stage_done Windows
+
+# Release packages from the builds above, checked with the validators and, for
+# the Windows installer, installed and uninstalled under Wine. The Windows ones
+# need the desktop tool in build-win.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+if [ -f build-win/src/gui/rosmossel.exe ]; then
+    scripts/package.sh build build-win build/release
+    scripts/check-packages.sh build/release "$version"
+elif [ "${CI:-}" = true ]; then
+    echo "No desktop tool in build-win: no Windows packages." >&2
+    exit 1
+else
+    echo "Skipping the Windows packages: no desktop tool in build-win."
+    scripts/package.sh build "" build/release
+    scripts/check-packages.sh build/release "$version" --no-windows
+fi

@@ -307,7 +307,7 @@ TEST_F(CliTest, UnicodeFolderNames) {
 
 TEST_F(CliTest, UsageAndPresets) {
     EXPECT_EQ(run("--help").status, 0);
-    EXPECT_NE(run("--version").out.find("rosmossel-cli 1.2.13"), std::string::npos);
+    EXPECT_NE(run("--version").out.find("rosmossel-cli " ROSMOSSEL_VERSION), std::string::npos);
     EXPECT_EQ(run("").status, 2);
     EXPECT_EQ(run("frobnicate").status, 2);
     EXPECT_EQ(run("generate").status, 2);

@@ -357,11 +357,12 @@ class ShellGuiTest : public QObject {
         QCOMPARE(entry->text(), QStringLiteral("CopyRight"));
         QVERIFY(dlg.actions().contains(entry));
         QCOMPARE(dlg.contextMenuPolicy(), Qt::ActionsContextMenu);
-        QString title, address;
+        QString title, address, version;
         bool okIsDefault = false;
         ModalDriver driver({[&](QWidget* w) {
             title = w->windowTitle();
             address = TextOf(w, 1047);
+            version = w->findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
             okIsDefault = Button(w, 1)->isDefault();
             w->grab().save(QDir::temp().filePath(QStringLiteral("rosmossel-about.png")));
             QVERIFY(!w->windowIcon().isNull());
@@ -371,6 +372,7 @@ class ShellGuiTest : public QObject {
         QVERIFY(driver.finished());
         QCOMPARE(title, QStringLiteral("About Setup"));
         QVERIFY(!address.isEmpty());
+        QCOMPARE(version, QStringLiteral("Version " ROSMOSSEL_VERSION));
         QVERIFY(okIsDefault);
         QVERIFY(dlg.isVisible());
     }

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# package-windows.sh [BUILD_DIR] [OUT_DIR]: makes the Windows release files from
+# a Windows build folder (default build-win) that holds src/gui/rosmossel.exe
+# and src/cli/rosmossel-cli.exe, into OUT_DIR (default dist):
+#   rosmossel-<version>-windows-x64.zip        the programs and documents in one folder
+#   rosmossel-<version>-windows-x64-setup.exe  the installer (Debian's makensis)
+# The version is the one the build folder was configured with.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$root/build-win}")
+out=$(realpath -m "${2:-$root/dist}")
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
+if [ -z "$version" ]; then
+    echo "package-windows.sh: $build is not a configured build folder" >&2
+    exit 2
+fi
+programs=("$build/src/gui/rosmossel.exe" "$build/src/cli/rosmossel-cli.exe")
+for exe in "${programs[@]}"; do
+    if [ ! -f "$exe" ]; then
+        echo "package-windows.sh: $exe is missing; build the Windows programs first" >&2
+        exit 2
+    fi
+done
+
+name=rosmossel-$version-windows-x64
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+mkdir -p "$stage/$name" "$out"
+for exe in "${programs[@]}"; do
+    x86_64-w64-mingw32-strip -o "$stage/$name/$(basename "$exe")" "$exe"
+done
+# The documents as Windows text files.
+crlf() { sed 's/\r*$/\r/' "$1" >"$stage/$name/$2"; }
+crlf "$root/README.md" README.txt
+crlf "$root/LICENSE" LICENSE.txt
+crlf "$root/THIRD-PARTY.md" THIRD-PARTY.txt
+
+rm -f "$out/$name.zip" "$out/$name-setup.exe"
+(cd "$stage" && zip -q -X -r -9 "$out/$name.zip" "$name")
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage/$name" \
+    -DOUTFILE="$out/$name-setup.exe" "$root/packaging/windows/rosmossel.nsi"
+echo "Made $out/$name.zip and $out/$name-setup.exe"
