@@ -27,7 +27,7 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/rosmossel
 prefix=$cache/$name
 shared=$repo/../shared/cache/qt6-mingw
 archive=$shared/$name.tar.xz
-patch_file=$shared/qtbase-$qt_version-mingw.patch
+patch_file=$repo/scripts/qtbase-$qt_version-mingw.patch
 
 dry_run=0
 case ${1:-} in
@@ -66,7 +66,6 @@ fi
 
 echo "No prebuilt archive at $archive: building Qt $qt_version from Debian's source." >&2
 echo "A full build takes about 65 minutes on a 2-core machine (1,116 steps, 107 MB installed)." >&2
-[ -f "$patch_file" ] || patch_file=$repo/scripts/qtbase-$qt_version-mingw.patch
 if [ ! -f "$patch_file" ]; then
     echo "Missing the mingw patch ($patch_file)." >&2
     exit 1
