@@ -78,10 +78,10 @@ std::optional<Family> familyOption(const std::optional<std::string>& model, int&
     if (!model) {
         return std::nullopt;
     }
-    for (int m = 1; m <= 4; ++m) {
-        if (*model == ModelName(m) || *model == std::to_string(m)) {
-            number = m;
-            return FamilyOfModel(m);
+    for (const CameraModel m : kCameraModels) {
+        if (*model == m.displayName() || *model == std::to_string(m.number())) {
+            number = m.number();
+            return m.family();
         }
     }
     err << "rosmossel-cli: --model: \"" << *model

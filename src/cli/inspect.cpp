@@ -370,13 +370,11 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
     if (sections.empty()) {
         return {};
     }
-    int chosen = model.value_or(0);
-    if (chosen == 0) {
-        const bool quill = family == Family::Quill;
-        const bool mg = sections.contains("smtp");
-        chosen = quill ? (mg ? 4 : 2) : (mg ? 3 : 1);
+    CameraModel chosen(model.value_or(0));
+    if (chosen.number() == 0) {
+        chosen = ModelOf(family.value_or(Family::Sedge), sections.contains("smtp"));
     }
-    profile["model"] = ModelName(chosen);
+    profile["model"] = chosen.displayName();
     profile["language"] = LanguageName(language.value_or(2));
     if (tvMode && *tvMode != 0) {
         profile["tv_mode"] = *tvMode;

@@ -20,8 +20,6 @@ namespace {
 
 using json = nlohmann::json;
 
-constexpr std::array<const char*, 4> kModelNames{"Ros SedgeM", "Ros QuillM", "Ros SedgeMG",
-                                                 "Ros QuillMG"};
 constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "German",
                                                     "Finnish",   "Italian",   "French",
                                                     "Hungarian", "Slovenian", "Czech"};
@@ -215,7 +213,10 @@ int modelOf(const json& root) {
     }
     const Object top(root, "",
                      {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
-    std::vector<std::string> names(kModelNames.begin(), kModelNames.end());
+    std::vector<std::string> names;
+    for (const CameraModel model : kCameraModels) {
+        names.emplace_back(model.displayName());
+    }
     if (root.at("model").is_number_integer()) {
         return top.integer("model", 1, 1, 4);
     }
@@ -577,10 +578,6 @@ json entry(const std::vector<std::string>& list, int index, bool withIndices) {
 
 } // namespace
 
-const char* ModelName(int model) {
-    return model >= 1 && model <= 4 ? kModelNames[static_cast<std::size_t>(model - 1)] : "unknown";
-}
-
 const char* LanguageName(int language) {
     return language >= 1 && language <= 9 ? kLanguageNames[static_cast<std::size_t>(language - 1)]
                                           : "unknown";
@@ -603,7 +600,8 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     const int language = languageOf(top, 2);
     const int tvMode = top.integer("tv_mode", 0, 0, 255);
     profile.codePage = codePageOf(top);
-    const Family family = FamilyOfModel(profile.model);
+    const CameraModel model(profile.model);
+    const Family family = model.family();
     if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
         throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
     }
@@ -616,9 +614,9 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
         checkTexts(*profile.mms, MmsTextFields(), "mms");
     }
     if (top.has("smtp")) {
-        if (profile.model != 3 && profile.model != 4) {
+        if (!model.hasEmail()) {
             throw ProfileError(std::string("smtp: the e-mail set-up needs an MG camera, not ") +
-                               ModelName(profile.model));
+                               model.displayName());
         }
         profile.smtp =
             smtpOf(root.at("smtp"), family, language, profile.codePage, profile.smtpManual);

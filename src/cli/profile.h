@@ -2,6 +2,7 @@
 
 #include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
+#include "core/session/camera_model.h"
 #include "core/smtp/smtp_file.h"
 
 #include <nlohmann/json.hpp>
@@ -31,7 +32,6 @@ struct Profile {
     bool smtpManual = false;
 };
 
-const char* ModelName(int model);
 const char* LanguageName(int language);
 
 // Reads a profile. `now` is the clock written when the profile says "now".

@@ -44,6 +44,12 @@ const std::vector<std::string>& ApnModeList() {
     return list;
 }
 
+const std::vector<std::string>& MmsSendModeList(bool quill) {
+    static const std::vector<std::string> quillList{"Off", "VGA", "SMS"};
+    static const std::vector<std::string> sedgeList{"Off", "VGA", "QVGA", "SMS"};
+    return quill ? quillList : sedgeList;
+}
+
 HeaderField SmsRemoteControlField(std::size_t offset, bool quill) {
     if (quill) {
         return {offset, "sms_remote_control", "SMS remote control",
@@ -54,10 +60,8 @@ HeaderField SmsRemoteControlField(std::size_t offset, bool quill) {
 
 const std::vector<std::string>& SmsRemoteControlList() {
     static const std::vector<std::string> list = [] {
-        std::vector<std::string> entries;
-        for (int hours = 0; hours < kSmsRemoteControlOff; ++hours) {
-            entries.push_back(std::to_string(hours));
-        }
+        std::vector<std::string> entries(kSmsRemoteControlHours.begin(),
+                                         kSmsRemoteControlHours.end());
         entries.emplace_back("Off");
         return entries;
     }();

@@ -4,8 +4,8 @@
 // typed into, what the country, operator and connection lists offer, and
 // what automatic mode writes.
 
+#include "core/mms/mms_preset_selection.h"
 #include "core/mms/setup_file.h"
-#include "core/session/session.h"
 
 #include <string>
 #include <string_view>
@@ -33,9 +33,6 @@ struct MmsFieldStates {
 // editable must be empty, or Generate would write text the user cannot see
 // change.
 MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed);
-
-// The single entry of the country and operator lists in manual mode.
-inline constexpr std::string_view kManualListEntry = "Other";
 
 // The country list. Only the start-up fill of a Chinese dialog names China
 // in Chinese; a refill after manual mode uses the plain list in every language.

@@ -1,12 +1,11 @@
 #include "core/smtp/smtp_dialog_rules.h"
 
-#include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 
 namespace rosmossel {
 namespace {
 
-const std::vector<std::string> kOther{"Other"};
+const std::vector<std::string> kOther{std::string(kManualListEntry)};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/format/header_fields.h"
 #include "core/session/family.h"
 
 #include <array>
@@ -36,14 +37,11 @@ inline constexpr LanguageTexts kRemoteControlOff = {"关闭",  "Off", "Aus",    
                                                     "Arret", "Off", "Izklop", "Vypnuto"};
 // The SMS remote-control list: hours "0" to "24", then Off (index 25).
 inline constexpr std::array<LanguageTexts, 26> kRemoteControlHours = [] {
-    constexpr std::string_view hours[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
-                                          "9",  "10", "11", "12", "13", "14", "15", "16", "17",
-                                          "18", "19", "20", "21", "22", "23", "24"};
-    std::array<LanguageTexts, 26> rows{};
-    for (std::size_t i = 0; i < 25; ++i) {
-        rows[i] = SameInEveryLanguage(hours[i]);
+    std::array<LanguageTexts, kSmsRemoteControlOff + 1> rows{};
+    for (std::size_t i = 0; i < kSmsRemoteControlHours.size(); ++i) {
+        rows[i] = SameInEveryLanguage(kSmsRemoteControlHours[i]);
     }
-    rows[25] = kRemoteControlOff;
+    rows[kSmsRemoteControlOff] = kRemoteControlOff;
     return rows;
 }();
 

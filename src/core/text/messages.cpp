@@ -27,24 +27,18 @@ std::optional<Message> CheckIntegerRange(int value, int min, int max) {
                    format("请输入一个介于%d和%d之间的值!", min, max)};
 }
 
-int MaxPhoneDigits(int internationalNumbers, int model) {
+int MaxPhoneDigits(int internationalNumbers, CameraModel model) {
     if (internationalNumbers == 1) {
         return 32;
     }
-    switch (model) {
-    case 1:
-    case 3:
-        return 11;
-    case 2:
-    case 4:
-        return 12;
-    default:
+    if (!model.known()) {
         return 0;
     }
+    return model.family() == Family::Quill ? 12 : 11;
 }
 
 std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers,
-                                        int model) {
+                                        CameraModel model) {
     const int limit = MaxPhoneDigits(internationalNumbers, model);
     if (text.size() <= static_cast<std::size_t>(limit)) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/format/safe_writer.h"
+#include "core/session/camera_model.h"
 
 #include <optional>
 #include <string>
@@ -27,12 +28,13 @@ std::string PictureCountRangePrompt(int min, int max);
 std::optional<Message> CheckIntegerRange(int value, int min, int max);
 
 // Longest first phone number: 32 with international numbers, else 11 on the
-// Sedge models (1, 3), 12 on the Quill models (2, 4), 0 for any other model.
-int MaxPhoneDigits(int internationalNumbers, int model);
+// Sedge models, 12 on the Quill models, 0 for a model the tool does not know.
+int MaxPhoneDigits(int internationalNumbers, CameraModel model);
 
 // Refuses a first phone number longer than MaxPhoneDigits (bytes, every
 // character counts).
-std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers, int model);
+std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers,
+                                        CameraModel model);
 
 // Refuses a typed character that the system's code page cannot hold,
 // naming the field by its caption.

@@ -111,8 +111,8 @@ void SetEditable(QLineEdit* box, bool editable) {
 
 void ApplyDialogColours(QWidget* dialog) {
     QPalette palette = dialog->palette();
-    palette.setColor(QPalette::Window, QColor(111, 153, 224));
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, kDialogBackground);
+    palette.setColor(QPalette::WindowText, kDialogText);
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
 }

@@ -6,6 +6,8 @@
 
 #include "gui/dialogs/control_registry.h"
 
+#include <QColor>
+
 #include <initializer_list>
 
 class QComboBox;
@@ -56,7 +58,9 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true);
 // Read-only boxes look grey, as the platform's dialogs show them.
 void SetEditable(QLineEdit* box, bool editable);
 
-// Background RGB(111, 153, 224) and white text, as every window of the tool.
+// The colours of every window of the tool: this background and white text.
+inline constexpr QColor kDialogBackground{111, 153, 224};
+inline constexpr QColor kDialogText{255, 255, 255};
 void ApplyDialogColours(QWidget* dialog);
 
 } // namespace rosmossel

@@ -151,8 +151,7 @@ void MmsDialog::bindValues() {
         if (generating_) {
             return std::nullopt;
         }
-        if (auto message =
-                CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
+        if (auto message = CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
             return ProgramFailure(*message);
         }
         return std::nullopt;
@@ -276,7 +275,7 @@ void MmsDialog::onCountryChosen(int country) {
 
 void MmsDialog::onPhoneEdited() {
     exchange().take();
-    if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
+    if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
         typed_.phone.clear(); // the message has been shown
     }
     applyFieldStates();

@@ -21,7 +21,7 @@ std::unique_ptr<QDialog> make(bool quill, Session& session) {
 } // namespace
 
 std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session) {
-    const bool quill = OpensQuillDialog(job, session.modelNumber());
+    const bool quill = OpensQuillDialog(job, session.model);
     switch (job) {
     case SetupJob::CameraMenu:
         return make<CQuillMenuDlg, CSedgeMenuDlg>(quill, session);
