@@ -49,6 +49,29 @@ MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op);
 // automatic Generate.
 MmsPresetSelection ManualPresetSelection();
 
+// A mode switch empties every text the file stores; the lists and the
+// pictures per day stay.
+void ClearMmsTexts(MmsSettings& settings);
+
+// The lists' selections at Generate. The remote-control hours exist on Quill only.
+struct MmsSelections {
+    bool manualMode = false;
+    int country = 0;
+    int operatorSlot = 0;
+    int mmsSendMode = 0;
+    int connectionKind = 0;
+    int internationalNumbers = 0;
+    int smsRemoteControl = 0;
+};
+
+// The settings Generate checks and writes: the typed texts and pictures per
+// day, the header from the selections, the file's language code and TV mode,
+// and the preset selection the session keeps (header bytes 8 and 9). In
+// automatic mode the connection is the chosen operator's preset, whatever the
+// locked fields hold.
+MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& lists,
+                               const MmsPresetSelection& kept, int languageCode, int tvMode);
+
 // Pictures per day after an edit: out of 0..99 (the range message has been
 // shown) it starts again from 0, unlimited.
 int RepairPicturesPerDay(int value);

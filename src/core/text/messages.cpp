@@ -47,6 +47,30 @@ std::optional<Message> CheckPhoneDigits(std::string_view text, int international
                    format("最大允许手机号码位数 %d!", limit)};
 }
 
+Message CardConnectionNote(bool manualMode, bool presetDiffers) {
+    return presetDiffers ? kCardConnectionOffPreset
+           : manualMode  ? Message{}
+                         : kCardConnectionFromPreset;
+}
+
+Message FileGeneratedMessage(std::string_view fileName, Family family) {
+    const std::string name = FamilyCameraName(family);
+    if (fileName == "setup.dat") {
+        return {name + " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
+                name + " MMS配置文件已生成"};
+    }
+    if (fileName == "smtp.dat") {
+        return {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"};
+    }
+    return {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"};
+}
+
+Message FactoryMenuGeneratedMessage(Family family) {
+    const std::string name = FamilyCameraName(family);
+    return {name + " Camera menu factory settings file has been generated",
+            name + " 相机菜单出厂设置文件已经生成"};
+}
+
 Message LoadCardSettingsQuestion(std::string_view fileName) {
     const std::string name(fileName);
     return Message{"This card already holds settings (" + name + "). Load them?",

@@ -59,6 +59,15 @@ inline const Message kCardConnectionOffPreset{
     "they are loaded in manual mode.",
     "卡上的连接设置与该国家和运营商的内置设置不同，将以手动模式载入。"};
 
+// Where a card's connection was loaded: its preset's (nothing to add), off
+// the preset (loaded in manual mode), or typed in manual mode (nothing to add).
+Message CardConnectionNote(bool manualMode, bool presetDiffers);
+
+// The dialogs' success messages, starting with the family's camera name:
+// menu.dat, setup.dat, smtp.dat, and the factory-settings menu.dat.
+Message FileGeneratedMessage(std::string_view fileName, Family family);
+Message FactoryMenuGeneratedMessage(Family family);
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

@@ -6,16 +6,22 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace rosmossel {
 
-SetupDialog::SetupDialog(Session& session, const char* title, QWidget* parent)
-    : QDialog(parent), session_(session), make_(this, controls_),
+void MissingControl(int id, const char* kind) {
+    qFatal("A set-up dialog has no control %d that is a %s", id, kind);
+}
+
+SetupDialog::SetupDialog(Session& session, Family family, const char* className, QWidget* parent)
+    : QDialog(parent), session_(session), family_(family), make_(this, controls_),
       exchange_(this, session.languageNumber()) {
-    setWindowTitle(QString::fromUtf8(title));
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(QString::fromUtf8(FamilyTitle(family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -104,10 +110,31 @@ QString SetupDialog::folder() const {
     return folderField_ ? folderField_->text() : DefaultFolder();
 }
 
-QPushButton* SetupDialog::makeExitButton(int id) {
-    QPushButton* button = make_.button(id, "exitButton");
-    connect(button, &QPushButton::clicked, this, &QDialog::reject);
-    return button;
+QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread spread,
+                                        std::initializer_list<QPushButton*> middle) {
+    QPushButton* generateButton = make_.button(generateId, "generateButton");
+    generateButton->setDefault(true);
+    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
+    QPushButton* exit = make_.button(exitId, "exitButton");
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    const bool centred = spread == ButtonSpread::Centred;
+    if (centred) {
+        row->addStretch(1);
+    }
+    row->addWidget(generateButton);
+    for (QPushButton* button : middle) {
+        row->addWidget(button);
+    }
+    if (!centred) {
+        row->addStretch(1);
+    }
+    row->addWidget(exit);
+    if (centred) {
+        row->addStretch(1);
+    }
+    return row;
 }
 
 void SetupDialog::report(const Message& message) const {
@@ -123,6 +150,29 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     }
     report(success);
     return true;
+}
+
+bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check,
+                           const std::function<BuildResult()>& build) {
+    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+        return false;
+    }
+    if (auto failure = check ? check() : std::nullopt) {
+        report(*failure);
+        return false;
+    }
+    const BuildResult file = build();
+    if (!file.ok()) { // the fields' byte limits keep every text within its record
+        report({file.error, file.error});
+        return false;
+    }
+    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_));
+}
+
+void SetupDialog::applyCatalogue(const LanguageTable& table) {
+    FillOptionLists(controls_, table.optionLists, language());
+    ApplyCaptions(controls_, table.captions, language());
+    ApplyCaptions(controls_, table.familyCaptions, language());
 }
 
 void SetupDialog::finishSetup() {

@@ -1,10 +1,12 @@
 #pragma once
 
 // What every set-up dialog repeats: the session, its controls by identifier,
-// the data exchange, the folder row, writing a file into the folder with the
-// outcome reported, and Exit (Escape, the close box) back to the main window.
+// the data exchange, the folder row, the Generate sequence and the loading of
+// what a card holds, the button row, and Exit (Escape, the close box) back to
+// the main window.
 
 #include "core/format/file_record.h"
+#include "core/format/multi_record.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
@@ -17,16 +19,22 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
 namespace rosmossel {
+
+// Stops the tool where a dialog asks for a control it does not have, or one
+// of another kind: a mistake in the dialog's code, shown where it is made.
+[[noreturn]] void MissingControl(int id, const char* kind);
 
 class SetupDialog : public QDialog {
     Q_OBJECT
@@ -35,14 +43,21 @@ class SetupDialog : public QDialog {
     Session& session() const { return session_; }
 
   protected:
-    // The dialog reads the session's language once, here; `title` is the
-    // same in every language.
-    SetupDialog(Session& session, const char* title, QWidget* parent);
+    // The dialog reads the session's language once, here. The window title
+    // is the family's, the same in every language; `className` names the
+    // dialog's object ("CQuillMenuDlg").
+    SetupDialog(Session& session, Family family, const char* className, QWidget* parent);
 
     int language() const { return session_.languageNumber(); }
     const ControlFactory& make() const { return make_; }
     const ControlMap& controls() const { return controls_; }
-    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
+    template <typename T = QWidget> T* control(int id) const {
+        T* found = qobject_cast<T*>(controls_.value(id));
+        if (found == nullptr) {
+            MissingControl(id, T::staticMetaObject.className());
+        }
+        return found;
+    }
     int selected(int listId) const;
     void select(int listId, int index);
     DataExchange& exchange() { return exchange_; }
@@ -59,8 +74,13 @@ class SetupDialog : public QDialog {
     // The folder the next file goes to, a typed one included.
     QString folder() const;
 
-    // An Exit button: back to the main window, as Escape and the close box.
-    QPushButton* makeExitButton(int id);
+    // The row of Generate (the default button: Enter anywhere in the dialog
+    // runs onGenerate), `middle` and Exit (back to the main window, as Escape
+    // and the close box), centred or spread to the row's ends.
+    enum class ButtonSpread { Centred, Ends };
+    QHBoxLayout* makeButtonRow(int generateId, int exitId, ButtonSpread spread,
+                               std::initializer_list<QPushButton*> middle = {});
+    virtual void onGenerate() {}
 
     // Shows a message the tool composes, in Chinese or English by the language.
     void report(const Message& message) const;
@@ -68,6 +88,18 @@ class SetupDialog : public QDialog {
     // failure names the file and the system's reason. True when written.
     bool writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
                        const Message& success);
+    // Generate: what the fields show is what gets written. The fields are
+    // taken (the first that cannot be read stops it, with the focus in it),
+    // the core's `check` runs (its first problem is shown and stops it), the
+    // core's `build` makes the bytes and they are written into the folder
+    // with the family's success message. True when written.
+    using GenerateCheck = std::function<std::optional<Message>()>;
+    bool generate(std::string_view fileName, const GenerateCheck& check,
+                  const std::function<BuildResult()>& build);
+
+    // The catalogue in the dialog's language: its captions, and its option
+    // lists filled with their defaults selected.
+    void applyCatalogue(const LanguageTable& table);
 
     // After the bindings: the colours, and the values shown in their fields.
     void finishSetup();
@@ -93,6 +125,7 @@ class SetupDialog : public QDialog {
     void folderPicked();
 
     Session& session_;
+    Family family_;
     ControlMap controls_;
     ControlFactory make_;
     DataExchange exchange_;
@@ -100,6 +133,14 @@ class SetupDialog : public QDialog {
     int folderTypingLimit_ = 0;
     std::string cardFile_;
     QSet<QString> offeredFolders_;
+};
+
+// The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog
+// implementation over the family descriptor `kFamily`.
+template <typename Dialog, const auto& kFamily> class NamedDialog final : public Dialog {
+  public:
+    explicit NamedDialog(Session& session, QWidget* parent = nullptr)
+        : Dialog(kFamily, session, parent) {}
 };
 
 } // namespace rosmossel

@@ -23,6 +23,39 @@ constexpr int kFolderTypingLimit = 80;
 constexpr std::array<int, 4> kSerialCharacterIds = {SerialCharacter1, SerialCharacter1 + 1,
                                                     SerialCharacter1 + 2, SerialCharacter1 + 3};
 
+using M = MenuSettings;
+// The number boxes in exchange order (a range message names the first bad
+// box in this order), with the members they hold.
+struct NumberBox {
+    int id;
+    MenuField field;
+    int M::*member;
+};
+constexpr NumberBox kNumberBoxes[] = {
+    {VideoLength, MenuField::VideoLength, &M::videoLengthSeconds},
+    {Interval, MenuField::Interval, &M::intervalValue},
+    {TimeLapseMinutes, MenuField::TimeLapseMinutes, &M::timeLapseMinutes},
+    {TimeLapseSeconds, MenuField::TimeLapseSeconds, &M::timeLapseSeconds},
+    {TimeLapseHours, MenuField::TimeLapseHours, &M::timeLapseHours},
+    {TimerStopMinute, MenuField::TimerStopMinute, &M::timerStopMinute},
+    {TimerStopHour, MenuField::TimerStopHour, &M::timerStopHour},
+    {TimerStartHour, MenuField::TimerStartHour, &M::timerStartHour},
+    {TimerStartMinute, MenuField::TimerStartMinute, &M::timerStartMinute}};
+// The lists with the members they select; Beep Sound and SD Cycle exist on Quill only.
+constexpr std::pair<int, int M::*> kLists[] = {{CameraMode, &M::cameraMode},
+                                               {ImageSize, &M::imageSize},
+                                               {VideoSize, &M::videoSize},
+                                               {Pictures, &M::picturesPerTrigger},
+                                               {TimeStamp, &M::timeStamp},
+                                               {IntervalUnit, &M::intervalUnit},
+                                               {Sensitivity, &M::sensitivity},
+                                               {Timer, &M::timer},
+                                               {SidePir, &M::sidePir},
+                                               {TimeLapse, &M::timeLapse},
+                                               {SerialNumber, &M::serialNumber},
+                                               {BeepSound, &M::beepSound},
+                                               {SdCycle, &M::sdCycle}};
+
 // Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
 // are separated by ":"; the switch list comes first.
 QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
@@ -52,26 +85,16 @@ QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
 
 } // namespace
 
-void FillMenuOptions(const ControlMap& dialog, Family family, int language) {
-    const LanguageTable& table = MenuLanguageTable(family);
-    FillOptionLists(dialog, table.optionLists, language);
-    ApplyCaptions(dialog, table.familyCaptions, language);
-}
-
-void ApplyMenuCaptions(const ControlMap& dialog, int language) {
-    ApplyCaptions(dialog, MenuLanguageTable(Family::Quill).captions, language);
-}
-
 CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
                                    QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family), clock_(CaptureClock()) {
+    : SetupDialog(session, family.family, family.className, parent), family_(family),
+      clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
     buildLayout();
     bindValues();
 
     finishSetup();
-    FillMenuOptions(controls(), family_.family, language());
-    ApplyMenuCaptions(controls(), language());
+    applyCatalogue(MenuLanguageTable(family_.family));
     applyEditStates();
     connectHandlers();
     offerCardFile("menu.dat");
@@ -182,34 +205,16 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.button, r, 0);
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(generate);
-    buttons->addWidget(make.button(Default, "defaultButton"));
-    buttons->addWidget(makeExitButton(Exit));
-    buttons->addStretch(1);
-    grid->addLayout(buttons, r++, 0, 1, 5);
-}
-
-std::array<CameraMenuDialog::NumberBox, 9> CameraMenuDialog::numberBoxes() {
-    // A range message names the first bad box in this order.
-    return {{{VideoLength, MenuField::VideoLength, &videoLength_},
-             {Interval, MenuField::Interval, &interval_},
-             {TimeLapseMinutes, MenuField::TimeLapseMinutes, &timeLapseMinutes_},
-             {TimeLapseSeconds, MenuField::TimeLapseSeconds, &timeLapseSeconds_},
-             {TimeLapseHours, MenuField::TimeLapseHours, &timeLapseHours_},
-             {TimerStopMinute, MenuField::TimerStopMinute, &timerStopMinute_},
-             {TimerStopHour, MenuField::TimerStopHour, &timerStopHour_},
-             {TimerStartHour, MenuField::TimerStartHour, &timerStartHour_},
-             {TimerStartMinute, MenuField::TimerStartMinute, &timerStartMinute_}}};
+    grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred,
+                                  {make.button(Default, "defaultButton")}),
+                    r++, 0, 1, 5);
 }
 
 void CameraMenuDialog::bindValues() {
-    for (const NumberBox& b : numberBoxes()) {
+    for (const NumberBox& b : kNumberBoxes) {
         const NumberBoxRange range = MenuNumberBox(b.field);
-        exchange().bindInteger(control<QLineEdit>(b.id), b.value, RangeCheck(range.min, range.max));
+        exchange().bindInteger(control<QLineEdit>(b.id), &(numbers_.*b.member),
+                               RangeCheck(range.min, range.max));
     }
     exchange().bindText(control<QLineEdit>(ClockText), &clockText_);
 }
@@ -221,12 +226,12 @@ void CameraMenuDialog::connectHandlers() {
 
     // Only the user's edits and choices run the rules; the dialog's own
     // updates of its fields do not.
-    for (const NumberBox& b : numberBoxes()) {
+    for (const NumberBox& b : kNumberBoxes) {
         connect(box(b.id), &QLineEdit::textEdited, this,
-                [this, b] { onNumberEdited(b.field, b.value); });
+                [this, b] { onNumberEdited(b.field, b.member); });
     }
     connect(list(IntervalUnit), &QComboBox::activated, this,
-            &CameraMenuDialog::onIntervalUnitChosen);
+            [this] { onNumberEdited(MenuField::Interval, &M::intervalValue); });
     for (int id : {Timer, TimeLapse, SerialNumber}) {
         connect(list(id), &QComboBox::activated, this, &CameraMenuDialog::onSwitchChosen);
     }
@@ -235,7 +240,6 @@ void CameraMenuDialog::connectHandlers() {
         connect(list(id), &QComboBox::activated, this, [this] { exchange().take(); });
     }
     connect(button(GetTime), &QPushButton::clicked, this, &CameraMenuDialog::refreshClock);
-    connect(button(Generate), &QPushButton::clicked, this, &CameraMenuDialog::onGenerate);
     connect(button(Default), &QPushButton::clicked, this, &CameraMenuDialog::onDefault);
 }
 
@@ -249,23 +253,15 @@ void CameraMenuDialog::applyEditStates() {
         SetEditable(control<QLineEdit>(id), states.timeLapseEditable);
     }
     for (int id : kSerialCharacterIds) {
-        controls().value(id)->setEnabled(states.serialCharactersEnabled);
+        control(id)->setEnabled(states.serialCharactersEnabled);
     }
 }
 
-void CameraMenuDialog::onNumberEdited(MenuField field, int* value) {
-    const int unit = selected(IntervalUnit); // as the user saw it while typing
+void CameraMenuDialog::onNumberEdited(MenuField field, int MenuSettings::*member) {
+    const int unit = selected(IntervalUnit); // as the user saw it (or just chose it)
     exchange().take();
-    if (const auto corrected = CorrectMenuNumber(field, *value, unit)) {
-        *value = *corrected;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onIntervalUnitChosen(int unit) {
-    exchange().take();
-    if (const auto corrected = CorrectMenuNumber(MenuField::Interval, interval_, unit)) {
-        interval_ = *corrected;
+    if (const auto corrected = CorrectMenuNumber(field, numbers_.*member, unit)) {
+        numbers_.*member = *corrected;
         exchange().show();
     }
 }
@@ -287,36 +283,20 @@ void CameraMenuDialog::refreshClock() {
 
 MenuSettings CameraMenuDialog::settings() const {
     MenuSettings s = DefaultMenuSettings(family_.family);
-    s.cameraMode = selected(CameraMode);
-    s.imageSize = selected(ImageSize);
-    s.videoSize = selected(VideoSize);
-    s.picturesPerTrigger = selected(Pictures);
-    s.videoLengthSeconds = videoLength_;
-    s.timeStamp = selected(TimeStamp);
-    s.intervalValue = interval_;
-    s.intervalUnit = selected(IntervalUnit);
-    s.sensitivity = selected(Sensitivity);
-    s.timer = selected(Timer);
-    s.sidePir = selected(SidePir);
-    s.timeLapse = selected(TimeLapse);
-    s.timeLapseHours = timeLapseHours_;
-    s.timeLapseMinutes = timeLapseMinutes_;
-    s.timeLapseSeconds = timeLapseSeconds_;
-    s.clock = clock_;
-    s.timerStartHour = timerStartHour_;
-    s.timerStartMinute = timerStartMinute_;
-    s.timerStopHour = timerStopHour_;
-    s.timerStopMinute = timerStopMinute_;
-    s.serialNumber = selected(SerialNumber);
+    for (const NumberBox& b : kNumberBoxes) {
+        s.*b.member = numbers_.*b.member;
+    }
+    for (const auto& [id, member] : kLists) {
+        if (controls().contains(id)) {
+            s.*member = selected(id);
+        }
+    }
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         s.serialCharacters[i] = selected(kSerialCharacterIds[i]);
     }
+    s.clock = clock_;
     s.languageCode = session().fileLanguageCode();
     s.tvMode = session().tvModeByte();
-    if (family_.beepAndCycle) {
-        s.beepSound = selected(BeepSound);
-        s.sdCycle = selected(SdCycle);
-    }
     return s;
 }
 
@@ -329,45 +309,26 @@ std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const By
 }
 
 void CameraMenuDialog::showSettings(const MenuSettings& s) {
-    const std::pair<int, int> lists[] = {
-        {CameraMode, s.cameraMode},     {ImageSize, s.imageSize},
-        {VideoSize, s.videoSize},       {Pictures, s.picturesPerTrigger},
-        {TimeStamp, s.timeStamp},       {IntervalUnit, s.intervalUnit},
-        {Sensitivity, s.sensitivity},   {Timer, s.timer},
-        {SidePir, s.sidePir},           {TimeLapse, s.timeLapse},
-        {SerialNumber, s.serialNumber},
-    };
-    for (const auto& [id, index] : lists) {
-        select(id, index);
+    for (const auto& [id, member] : kLists) {
+        if (controls().contains(id)) {
+            select(id, s.*member);
+        }
     }
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         select(kSerialCharacterIds[i], s.serialCharacters[i]);
     }
-    if (family_.beepAndCycle) {
-        select(BeepSound, s.beepSound);
-        select(SdCycle, s.sdCycle);
+    for (const NumberBox& b : kNumberBoxes) {
+        numbers_.*b.member = s.*b.member;
     }
-    videoLength_ = s.videoLengthSeconds;
-    interval_ = s.intervalValue;
-    timeLapseHours_ = s.timeLapseHours;
-    timeLapseMinutes_ = s.timeLapseMinutes;
-    timeLapseSeconds_ = s.timeLapseSeconds;
-    timerStartHour_ = s.timerStartHour;
-    timerStartMinute_ = s.timerStartMinute;
-    timerStopHour_ = s.timerStopHour;
-    timerStopMinute_ = s.timerStopMinute;
     applyEditStates();
     exchange().show();
 }
 
 void CameraMenuDialog::onGenerate() {
-    // What the boxes show is what gets written: a box without a number stops it.
-    if (!exchange().take()) {
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder("menu.dat", BuildMenuRecord(settings()),
-                  {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"});
+    generate("menu.dat", {}, [this] {
+        const FileRecord record = BuildMenuRecord(settings());
+        return BuildResult{Bytes(record.begin(), record.end()), {}};
+    });
 }
 
 void CameraMenuDialog::onDefault() {
@@ -380,16 +341,16 @@ void CameraMenuDialog::onDefault() {
     for (int id : {SidePir, IntervalUnit, TimeLapse}) {
         select(id, 1);
     }
-    timeLapseHours_ = timeLapseMinutes_ = timeLapseSeconds_ = 0;
-    timerStartHour_ = timerStartMinute_ = timerStopHour_ = timerStopMinute_ = 0;
-    videoLength_ = MenuNumberBox(MenuField::VideoLength).resetTo;
+    for (const NumberBox& b : kNumberBoxes) {
+        if (b.field != MenuField::Interval) {
+            numbers_.*b.member = 0;
+        }
+    }
+    numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
     applyEditStates();
     exchange().show();
-
-    const std::string name = family_.cameraName;
     writeToFolder("menu.dat", BuildFactoryMenuRecord(),
-                  {name + " Camera menu factory settings file has been generated",
-                   name + " 相机菜单出厂设置文件已经生成"});
+                  FactoryMenuGeneratedMessage(family_.family));
 }
 
 } // namespace rosmossel

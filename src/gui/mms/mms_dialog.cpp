@@ -43,14 +43,12 @@ void spanColumn(QComboBox* list) {
 } // namespace
 
 MmsDialog::MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family) {
+    : SetupDialog(session, family.family, family.className, parent), family_(family) {
+    typed_.family = family.family;
     buildLayout();
     bindValues();
 
-    const LanguageTable& table = MmsLanguageTable(family_.family);
-    ApplyCaptions(controls(), table.captions, language());
-    ApplyCaptions(controls(), table.familyCaptions, language());
-    FillOptionLists(controls(), table.optionLists, language());
+    applyCatalogue(MmsLanguageTable(family_.family));
     fillPresetLists(true);
     // Named after what it holds, not after the button beside it.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
@@ -134,23 +132,13 @@ void MmsDialog::buildLayout() {
     folderRow.field->setMinimumWidth(
         folderRow.field->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(generate);
-    buttons->addWidget(makeExitButton(Exit));
-    buttons->addStretch(1);
-    grid->addLayout(buttons, r++, 0, 1, 2);
+    grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred), r++, 0, 1, 2);
 }
 
 void MmsDialog::bindValues() {
-    // The digit count of the first phone number is the program's check, with
-    // its message; the record's size is every field's typing limit.
+    // The digit count of the first phone number is the program's check while
+    // typing, with its message; the record's size is every field's typing limit.
     const TextCheck phoneDigits = [this](const QString&) -> std::optional<FieldFailure> {
-        if (generating_) {
-            return std::nullopt;
-        }
         if (auto message = CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
             return ProgramFailure(*message);
         }
@@ -169,7 +157,8 @@ void MmsDialog::bindValues() {
                                                           {Email, &M::email}};
     for (const auto& [id, member] : takeOrder) {
         exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member), storedLimit(member),
-                                id == PhoneNo ? phoneDigits : TextCheck{});
+                                id == PhoneNo ? phoneDigits : TextCheck{},
+                                DataExchange::CheckWhile::Typing);
     }
     exchange().bindInteger(control<QLineEdit>(PicturesPerDay), &typed_.picturesPerDay,
                            RangeCheck(0, 99));
@@ -197,7 +186,6 @@ void MmsDialog::connectHandlers() {
     connect(box(Email), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
     connect(box(Recipient2), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
     connect(box(PicturesPerDay), &QLineEdit::textEdited, this, &MmsDialog::onPicturesEdited);
-    connect(control<QPushButton>(Generate), &QPushButton::clicked, this, &MmsDialog::onGenerate);
 }
 
 bool MmsDialog::manualMode() const {
@@ -247,9 +235,7 @@ void MmsDialog::onModeChosen(int mode) {
     if (mode == shownMode_) {
         return;
     }
-    for (const auto& field : MmsTextFields()) {
-        (typed_.*field.member).clear();
-    }
+    ClearMmsTexts(typed_);
     showModeLists(mode);
     if (mode == 1) {
         session().mmsPreset = ManualPresetSelection();
@@ -306,20 +292,15 @@ void MmsDialog::onNumberKindChosen(int kind) {
 }
 
 MmsSettings MmsDialog::settings() const {
-    MmsSettings s = typed_;
-    s.family = family_.family;
-    s.mmsSendMode = selected(Status);
-    s.connectionKind = selected(ConnectionKind);
-    s.languageCode = session().fileLanguageCode();
-    s.tvMode = session().tvModeByte();
-    s.internationalNumbers = internationalNumbers_;
-    s.presetCountry = session().mmsPreset.country;
-    s.presetOperator = session().mmsPreset.operatorSlot;
-    s.smsRemoteControl = family_.smsRemoteControl ? selected(RemoteControlHours) : 0;
-    if (!manualMode()) {
-        s = WithOperatorPreset(s, selected(Country), selected(Operator));
-    }
-    return s;
+    MmsSelections lists{manualMode(),
+                        selected(Country),
+                        selected(Operator),
+                        selected(Status),
+                        selected(ConnectionKind),
+                        internationalNumbers_,
+                        family_.smsRemoteControl ? selected(RemoteControlHours) : 0};
+    return MmsSettingsToWrite(typed_, lists, session().mmsPreset, session().fileLanguageCode(),
+                              session().tvModeByte());
 }
 
 std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
@@ -328,10 +309,8 @@ std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& by
         return std::nullopt;
     }
     const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers ? kCardConnectionOffPreset
-                         : load.manualMode  ? Message{}
-                                            : kCardConnectionFromPreset;
-    return CardSettings{note, [this, load] { showCard(load); }};
+    return CardSettings{CardConnectionNote(load.manualMode, load.presetDiffers),
+                        [this, load] { showCard(load); }};
 }
 
 void MmsDialog::showCard(const MmsCardLoad& load) {
@@ -360,31 +339,16 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
 }
 
 void MmsDialog::onGenerate() {
-    // What the fields show is what gets written: a field that cannot be read
-    // (no pictures count, a character the file cannot hold) stops it.
-    generating_ = true;
-    const bool taken = exchange().take();
-    generating_ = false;
-    if (!taken) {
-        return;
-    }
-    if (!manualMode()) {
-        session().mmsPreset = {selected(Country), selected(Operator)};
-    }
-    const MmsSettings s = settings();
-    if (auto failure = CheckMmsGenerate(s, manualMode())) {
-        report(*failure);
-        return;
-    }
-    const BuildResult file = BuildSetupFile(s);
-    if (!file.ok()) {
-        report({file.error, file.error});
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder("setup.dat", file.bytes,
-                  {name + " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
-                   name + " MMS配置文件已生成"});
+    generate(
+        "setup.dat",
+        [this] {
+            // Each automatic Generate is the selection the next MMS dialog starts from.
+            if (!manualMode()) {
+                session().mmsPreset = {selected(Country), selected(Operator)};
+            }
+            return CheckMmsGenerate(settings(), manualMode());
+        },
+        [this] { return BuildSetupFile(settings()); });
 }
 
 } // namespace rosmossel

@@ -13,15 +13,12 @@ namespace rosmossel {
 // where the file and its checks read them too.
 struct MmsFamilyDescriptor {
     Family family;
-    const char* title;      // window title, the same in every language
-    const char* cameraName; // the name the success message starts with
-    bool smsRemoteControl;  // the SMS Remote Control row (header byte 10)
+    const char* className;
+    bool smsRemoteControl; // the SMS Remote Control row (header byte 10)
 };
 
-inline constexpr MmsFamilyDescriptor kQuillMms{Family::Quill, "Ros Mossel Quill", "Ros Quill",
-                                               true};
-inline constexpr MmsFamilyDescriptor kSedgeMms{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
-                                               false};
+inline constexpr MmsFamilyDescriptor kQuillMms{Family::Quill, "CQuillMmsDlg", true};
+inline constexpr MmsFamilyDescriptor kSedgeMms{Family::Sedge, "CSedgeMmsDlg", false};
 
 // The MMS dialog of either family. The user picks a country and an operator
 // (automatic mode) or types the connection (manual mode), the recipients and
@@ -40,6 +37,7 @@ class MmsDialog : public SetupDialog {
 
   protected:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    void onGenerate() override;
 
   private:
     void buildLayout();
@@ -62,14 +60,17 @@ class MmsDialog : public SetupDialog {
     void onRecipientSourceEdited();
     void onPicturesEdited();
     void onNumberKindChosen(int kind);
-    void onGenerate();
 
     const MmsFamilyDescriptor& family_;
 
     MmsSettings typed_;            // the texts and the pictures per day, as last taken
     int shownMode_ = 0;            // the mode the fields and lists are set up for
     int internationalNumbers_ = 0; // Domestic each time the dialog opens
-    bool generating_ = false;      // the phone length limit holds only while typing
 };
+
+// MMS set-up of the Quill cameras ("Ros QuillM", "Ros QuillMG").
+using CQuillMmsDlg = NamedDialog<MmsDialog, kQuillMms>;
+// MMS set-up of the Sedge cameras ("Ros SedgeM", "Ros SedgeMG").
+using CSedgeMmsDlg = NamedDialog<MmsDialog, kSedgeMms>;
 
 } // namespace rosmossel

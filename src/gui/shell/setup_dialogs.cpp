@@ -1,11 +1,8 @@
 #include "gui/shell/setup_dialogs.h"
 
-#include "gui/menu/quill_menu_dlg.h"
-#include "gui/menu/sedge_menu_dlg.h"
-#include "gui/mms/quill_mms_dlg.h"
-#include "gui/mms/sedge_mms_dlg.h"
-#include "gui/smtp/quill_smtp_dlg.h"
-#include "gui/smtp/sedge_smtp_dlg.h"
+#include "gui/menu/menu_dialog.h"
+#include "gui/mms/mms_dialog.h"
+#include "gui/smtp/smtp_dialog.h"
 
 namespace rosmossel {
 namespace {

@@ -53,15 +53,13 @@ QStringList allOperators(int countries) {
 } // namespace
 
 SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family),
+    : SetupDialog(session, family.family, family.className, parent), family_(family),
       typed_(DefaultSmtpSettings(family.family)) {
     buildLayout();
     bindValues();
     finishSetup();
-    fillLists();
-    const LanguageTable& table = SmtpLanguageTable(family_.family);
-    ApplyCaptions(controls(), table.captions, language());
-    ApplyCaptions(controls(), table.familyCaptions, language());
+    applyCatalogue(SmtpLanguageTable(family_.family));
+    showMode(ApnMode::Automatic);
     // Named after its button's caption otherwise; "Folder" says what it holds.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
@@ -146,13 +144,7 @@ void SmtpDialog::buildLayout() {
     const FolderRow folderRow = makeFolderRow(Select, Folder, FolderTyping::Typed);
     outer->addLayout(Row({folderRow.button, folderRow.field}, false));
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(generate);
-    buttons->addStretch(1);
-    buttons->addWidget(makeExitButton(Exit));
-    outer->addLayout(buttons);
+    outer->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Ends));
 }
 
 void SmtpDialog::bindValues() {
@@ -167,21 +159,16 @@ void SmtpDialog::bindValues() {
     }
 }
 
-void SmtpDialog::fillLists() {
-    FillOptionLists(controls(), SmtpLanguageTable(family_.family).optionLists, language());
-    showMode(ApnMode::Automatic);
-}
-
 // Labels of the three frames share one width, so their boxes line up.
 void SmtpDialog::alignFrames() {
     const int ids[] = {ApnLabel,  AccountLabel,       GprsPasswordLabel,   ServerLabel,
                        PortLabel, SenderAddressLabel, SenderPasswordLabel, RecipientLabel};
     int width = 0;
     for (int id : ids) {
-        width = std::max(width, controls().value(id)->sizeHint().width());
+        width = std::max(width, control(id)->sizeHint().width());
     }
     for (int id : ids) {
-        controls().value(id)->setMinimumWidth(width);
+        control(id)->setMinimumWidth(width);
     }
 }
 
@@ -199,7 +186,6 @@ void SmtpDialog::connectHandlers() {
             &SmtpDialog::onModeChosen);
     connect(control<QComboBox>(Country), &QComboBox::currentIndexChanged, this,
             &SmtpDialog::onCountryChosen);
-    connect(control<QPushButton>(Generate), &QPushButton::clicked, this, &SmtpDialog::onGenerate);
 }
 
 ApnMode SmtpDialog::mode() const {
@@ -255,9 +241,7 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
         return std::nullopt;
     }
     const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers                   ? kCardConnectionOffPreset
-                         : load.lists.mode == ApnMode::Manual ? Message{}
-                                                              : kCardConnectionFromPreset;
+    const Message note = CardConnectionNote(load.lists.mode == ApnMode::Manual, load.presetDiffers);
     return CardSettings{note, [this, load] {
                             select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
                             select(Country, load.lists.country);
@@ -273,25 +257,9 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
 }
 
 void SmtpDialog::onGenerate() {
-    // What the boxes show is what gets written: an empty picture count, or a
-    // character the card cannot hold, stops it here.
-    if (!exchange().take()) {
-        return;
-    }
-    const SmtpSettings s = settings();
-    if (auto failure = CheckSmtpGenerate(s, mode() == ApnMode::Manual)) {
-        report(*failure);
-        return;
-    }
-    const BuildResult built = BuildSmtpFile(s);
-    if (!built.ok()) { // the boxes' byte limits keep every text within its record
-        report({built.error, built.error});
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder(
-        "smtp.dat", built.bytes,
-        {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"});
+    generate(
+        "smtp.dat", [this] { return CheckSmtpGenerate(settings(), mode() == ApnMode::Manual); },
+        [this] { return BuildSmtpFile(settings()); });
 }
 
 } // namespace rosmossel

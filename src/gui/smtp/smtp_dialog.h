@@ -9,15 +9,12 @@ namespace rosmossel {
 // fields of the Quill dialog follow from the family's text limits.
 struct SmtpFamilyDescriptor {
     Family family;
-    const char* title;      // window title, the same in every language
-    const char* cameraName; // the name the success message starts with
+    const char* className;
     bool mmsAndRemoteLists; // the MMS send-mode and SMS remote-control lists (header bytes 6, 7)
 };
 
-inline constexpr SmtpFamilyDescriptor kQuillSmtp{Family::Quill, "Ros Mossel Quill", "Ros Quill",
-                                                 true};
-inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
-                                                 false};
+inline constexpr SmtpFamilyDescriptor kQuillSmtp{Family::Quill, "CQuillSmtpDlg", true};
+inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "CSedgeSmtpDlg", false};
 
 // The e-mail (SMTP) dialog of either family. The user picks the GPRS
 // connection by country and operator (or types it in manual mode), the
@@ -38,18 +35,17 @@ class SmtpDialog : public SetupDialog {
 
   protected:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    void onGenerate() override;
 
   private:
     void buildLayout();
     void bindValues();
-    void fillLists();
     void alignFrames();
     void connectHandlers();
 
     void onPictureCountEdited();
     void onModeChosen(int mode);
     void onCountryChosen(int country);
-    void onGenerate();
 
     void showMode(ApnMode mode);
     ApnMode mode() const;
@@ -58,5 +54,11 @@ class SmtpDialog : public SetupDialog {
     int picturesPerDay_ = 0;
     SmtpSettings typed_; // the texts as last taken; the header comes from the lists
 };
+
+// E-mail set-up of the Quill MG camera ("Ros QuillMG").
+using CQuillSmtpDlg = NamedDialog<SmtpDialog, kQuillSmtp>;
+// E-mail set-up of the Sedge MG camera ("Ros SedgeMG", and any model with
+// e-mail that is not a Quill).
+using CSedgeSmtpDlg = NamedDialog<SmtpDialog, kSedgeSmtp>;
 
 } // namespace rosmossel

@@ -2,8 +2,7 @@
 #include "core/menu/menu_decode.h"
 #include "core/session/session.h"
 #include "gui/dialogs/presenter.h"
-#include "gui/menu/quill_menu_dlg.h"
-#include "gui/menu/sedge_menu_dlg.h"
+#include "gui/menu/menu_dialog.h"
 #include "support/dialog_driver.h"
 
 #include <QComboBox>

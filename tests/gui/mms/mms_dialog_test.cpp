@@ -2,8 +2,7 @@
 #include "core/session/session.h"
 #include "core/text/mms_language_table.h"
 #include "gui/dialogs/presenter.h"
-#include "gui/mms/quill_mms_dlg.h"
-#include "gui/mms/sedge_mms_dlg.h"
+#include "gui/mms/mms_dialog.h"
 #include "support/dialog_driver.h"
 
 #include <QApplication>
