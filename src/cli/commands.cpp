@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 
 #include "cli/inspect.h"
-#include "cli/profile.h"
 #include "core/format/safe_writer.h"
 #include "core/format/utf8_path.h"
 #include "core/menu/menu_clock.h"
@@ -9,6 +8,7 @@
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/text/messages.h"
+#include "profile/profile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,6 +18,12 @@
 #include <system_error>
 
 namespace rosmossel::cli {
+
+using profile::CheckProfile;
+using profile::ParseProfile;
+using profile::Profile;
+using profile::ProfileError;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -70,25 +76,6 @@ int writeAll(const std::vector<PlannedFile>& files, const std::string& outDir, s
         out << "wrote " << path << " (" << file.bytes.size() << " bytes)\n";
     }
     return kExitOk;
-}
-
-std::optional<Family> familyOption(const std::optional<std::string>& model, int& number,
-                                   std::ostream& err) {
-    number = 0;
-    if (!model) {
-        return std::nullopt;
-    }
-    for (const CameraModel m : kCameraModels) {
-        if (*model == m.displayName() || *model == std::to_string(m.number())) {
-            number = m.number();
-            return m.family();
-        }
-    }
-    err << "rosmossel-cli: --model: \"" << *model
-        << "\" is not one of \"Ros SedgeM\", \"Ros QuillM\", \"Ros SedgeMG\", \"Ros QuillMG\", "
-           "1 to 4\n";
-    number = -1;
-    return std::nullopt;
 }
 
 template <typename Preset, typename Describe>
@@ -155,13 +142,10 @@ int RunFactory(const std::string& outDir, std::ostream& out, std::ostream& err) 
     return writeAll({{"menu.dat", Bytes(record.begin(), record.end())}}, outDir, out, err);
 }
 
-int RunInspect(const std::vector<std::string>& paths, bool asJson,
-               const std::optional<std::string>& model, std::ostream& out, std::ostream& err) {
-    int modelNumber = 0;
-    const std::optional<Family> family = familyOption(model, modelNumber, err);
-    if (modelNumber < 0) {
-        return kExitUsage;
-    }
+int RunInspect(const std::vector<std::string>& paths, bool asJson, const std::optional<int>& model,
+               std::ostream& out, std::ostream& err) {
+    const std::optional<Family> family =
+        model ? std::optional(CameraModel(*model).family()) : std::nullopt;
     const std::vector<Inspection> inspections = InspectPaths(paths, family);
     int status = kExitOk;
     for (const Inspection& in : inspections) {
@@ -176,8 +160,7 @@ int RunInspect(const std::vector<std::string>& paths, bool asJson,
     }
     if (asJson) {
         std::vector<std::string> notes;
-        const auto profile = ProfileOf(
-            inspections, modelNumber > 0 ? std::optional(modelNumber) : std::nullopt, notes);
+        const auto profile = ProfileOf(inspections, model, notes);
         for (const std::string& note : notes) {
             err << "note: " << note << "\n";
         }

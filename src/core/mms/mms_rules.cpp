@@ -108,9 +108,8 @@ MmsCardLoad MmsLoadFromCard(const MmsSettings& card) {
         load.typed.presetOperator = load.preset.operatorSlot;
         return load;
     }
-    for (std::string* text : {&load.typed.url, &load.typed.apn, &load.typed.gateway,
-                              &load.typed.port, &load.typed.account, &load.typed.password}) {
-        text->clear();
+    for (std::string MmsSettings::*text : kMmsPresetTexts) {
+        (load.typed.*text).clear();
     }
     return load;
 }

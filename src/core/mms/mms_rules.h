@@ -7,6 +7,7 @@
 #include "core/mms/mms_preset_selection.h"
 #include "core/mms/setup_file.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ std::vector<std::string> MmsCountryChoices(bool manualMode, int language, bool s
 std::vector<std::string> MmsOperatorChoices(bool manualMode, int country, int language);
 // The list in front of the APN field: CSD exists only in manual mode.
 std::vector<std::string> MmsConnectionKinds(bool manualMode);
+
+// The six connection texts an operator preset supplies, in file order.
+inline constexpr std::array<std::string MmsSettings::*, 6> kMmsPresetTexts = {
+    &MmsSettings::url,  &MmsSettings::apn,     &MmsSettings::gateway,
+    &MmsSettings::port, &MmsSettings::account, &MmsSettings::password};
 
 // Automatic mode writes the chosen operator's six connection strings, never
 // what the (empty, read-only) fields hold. An unknown slot leaves them empty.

@@ -74,9 +74,9 @@ SmtpCardLoad SmtpLoadFromCard(const SmtpSettings& card) {
     }
     load.lists.country = card.countryIndex;
     load.lists.operatorSlot = card.operatorIndex;
-    load.typed.apn.clear();
-    load.typed.account.clear();
-    load.typed.gprsPassword.clear();
+    for (std::string SmtpSettings::*text : kSmtpPresetTexts) {
+        (load.typed.*text).clear();
+    }
     return load;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/smtp/smtp_file.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ SmtpModeView SmtpModeViewOf(ApnMode mode);
 // A mode switch empties every text the file stores; the picture count, the
 // header selections and the folder (not part of the settings) stay.
 void ClearSmtpTexts(SmtpSettings& settings);
+
+// The GPRS texts a preset supplies in automatic mode.
+inline constexpr std::array<std::string SmtpSettings::*, 3> kSmtpPresetTexts = {
+    &SmtpSettings::apn, &SmtpSettings::account, &SmtpSettings::gprsPassword};
 
 // The lists' selections at Generate. The Quill lists are ignored on Sedge.
 struct SmtpSelections {
