@@ -16,6 +16,7 @@
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <regex>
 #include <vector>
 
 namespace rosmossel::profile {
@@ -84,19 +85,18 @@ struct Choice {
 };
 void from_json(const json& j, Choice& c) {
     const Names& names = c.namings.front();
-    if (j.is_number_integer() && c.ints == Ints::Value) {
-        Number n{c.min, c.max};
-        from_json(j, n);
-        c.value = n.value;
-        return;
-    }
-    if (j.is_number_integer() && c.ints == Ints::Index) {
-        const auto v = j.get<long long>();
-        if (v < 0 || v >= static_cast<long long>(names.size())) {
-            throw Invalid(std::to_string(v) + " is not between 0 and " +
-                          std::to_string(names.size() - 1));
+    if (j.is_number_integer() && c.ints != Ints::Refused) {
+        Number n = c.ints == Ints::Value ? Number{c.min, c.max}
+                                         : Number{0, static_cast<int>(names.size()) - 1};
+        try {
+            from_json(j, n);
+        } catch (const Invalid&) {
+            if (c.ints == Ints::Value) {
+                throw;
+            }
+            throw Invalid(j.dump() + " is not between 0 and " + std::to_string(n.max));
         }
-        c.value = static_cast<int>(v);
+        c.value = n.value;
         return;
     }
     if (!j.is_string()) {
@@ -105,10 +105,8 @@ void from_json(const json& j, Choice& c) {
     }
     const auto name = j.get<std::string>();
     for (const Names& naming : c.namings) {
-        const auto found = std::find_if(naming.begin(), naming.end(), [&](const std::string& n) {
-            return !n.empty() && SameName(n, name);
-        });
-        if (found != naming.end()) {
+        const auto same = [&](const std::string& n) { return !n.empty() && SameName(n, name); };
+        if (const auto found = std::ranges::find_if(naming, same); found != naming.end()) {
             c.value = static_cast<int>(found - naming.begin()) + c.offset;
             return;
         }
@@ -167,43 +165,26 @@ struct Clock {
 };
 void from_json(const json& j, Clock& clock) {
     const std::string text = j.is_string() ? j.get<std::string>() : std::string();
+    static const std::regex shape(R"((\d{1,4})-(\d{1,2})-(\d{1,2}) (\d{1,2}):(\d{1,2}):(\d{1,2}))");
+    std::smatch m;
     if (text == "now") {
         return;
     }
-    ClockValue c;
-    const std::pair<int*, char> parts[] = {{&c.year, '-'}, {&c.month, '-'},  {&c.day, ' '},
-                                           {&c.hour, ':'}, {&c.minute, ':'}, {&c.second, '\0'}};
-    const char* at = text.data();
-    const char* end = at + text.size();
-    for (const auto& [part, separator] : parts) {
-        const char* digits = at;
-        while (at < end && *at >= '0' && *at <= '9') {
-            ++at;
-        }
-        if (at == digits || at - digits > (part == &c.year ? 4 : 2) ||
-            (separator != '\0' && (at == end || *at++ != separator))) {
-            throw Invalid(R"(must be "now" or a time as "YYYY-MM-DD HH:MM:SS")");
-        }
-        std::from_chars(digits, at, *part);
-    }
-    const auto within = [](MenuField field, int value) {
-        const MenuFieldInfo& row = MenuFieldOf(field);
-        return value >= row.min && value <= row.max;
-    };
-    if (at != end) {
+    if (!std::regex_match(text, m, shape)) {
         throw Invalid(R"(must be "now" or a time as "YYYY-MM-DD HH:MM:SS")");
     }
-    if (!within(MenuField::ClockYear, c.year)) {
-        const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    MenuSettings probe = DefaultMenuSettings(Family::Sedge); // the core's ranges judge the parts
+    probe.clock = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]),
+                   std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6])};
+    const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    if (probe.clock.year < year.min || probe.clock.year > year.max) {
         throw Invalid("the camera keeps years from " + std::to_string(year.min) + " to " +
                       std::to_string(year.max));
     }
-    if (!within(MenuField::ClockMonth, c.month) || c.day < 1 ||
-        c.day > DaysInMonth(c.year, c.month) || !within(MenuField::ClockHour, c.hour) ||
-        !within(MenuField::ClockMinute, c.minute) || !within(MenuField::ClockSecond, c.second)) {
+    if (!CheckMenuSettings(probe).empty()) {
         throw Invalid("\"" + text + "\" is not a valid date and time");
     }
-    clock.value = c;
+    clock.value = probe.clock;
 }
 
 // One object of a profile at `at`; a key it may not hold is refused by name.
@@ -465,18 +446,13 @@ void from_json(const json& j, MenuSection& section) {
         } else if (Text chars{kUtf8CodePage, {}};
                    field.field == MenuField::SerialCharacter1 && o.read(field.key, chars)) {
             for (std::size_t i = 0; i < s.serialCharacters.size(); ++i) {
-                const Names& list = *field.entries;
-                const auto found =
-                    chars.bytes.size() == 4
-                        ? std::find_if(list.begin(), list.end(),
-                                       [&](const std::string& e) {
-                                           return SameName(e, chars.bytes.substr(i, 1));
-                                       })
-                        : list.end();
-                if (found == list.end()) {
+                Choice c{{*field.entries}}; // each character an entry of the list
+                try {
+                    from_json(json(chars.bytes.size() == 4 ? chars.bytes.substr(i, 1) : ""), c);
+                } catch (const Invalid&) {
                     fail(o.at / field.key, "must be four characters, each 0 to 9 or A to Z");
                 }
-                s.serialCharacters[i] = static_cast<int>(found - list.begin());
+                s.serialCharacters[i] = c.value;
             }
         } else if (Clock clock{s.clock}; field.field == MenuField::ClockYear) {
             o.read(field.key, clock);
@@ -602,8 +578,8 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     }
     Profile profile;
     profile.model = CameraModel(top.read("model", Choice{{models}, Ints::Value, 1, 1, 4}, 1));
-    const int language = top.read("language", languageChoice(), 2);
-    const int tvMode = top.read("tv_mode", Number{0, 255}, 0);
+    const int language = profile.language = top.read("language", languageChoice(), 2);
+    const int tvMode = profile.tvMode = top.read("tv_mode", Number{0, 255}, 0);
     profile.codePage = top.read("codePage", Number{0, 65535}, SystemCodePage());
     if (!IsSupportedCodePage(profile.codePage)) {
         fail(json::json_pointer("/codePage"),
@@ -657,92 +633,6 @@ std::optional<std::string> CheckProfile(const Profile& profile) {
         }
     }
     return std::nullopt;
-}
-
-namespace {
-
-void refuseOtherFamily(CameraModel model, Family family) {
-    if (model.family() != family) {
-        throw ProfileError(std::string("model: \"") + model.displayName() + "\" is a " +
-                           FamilyName(model.family()) + " camera; this set-up is for a " +
-                           FamilyName(family) + " camera");
-    }
-}
-
-// The section of a file the dialog built, its language and TV mode.
-struct BuiltSection {
-    ordered_json section;
-    int language;
-    std::optional<int> tvMode;
-};
-template <typename Settings> BuiltSection built(const std::optional<Settings>& s, int codePage) {
-    if (!s) {
-        throw ProfileError("profile: the set-up could not be read back");
-    }
-    BuiltSection b{Section<Settings>{*s, codePage}, s->languageCode, std::nullopt};
-    if constexpr (requires { s->tvMode; }) {
-        b.tvMode = s->tvMode;
-    }
-    return b;
-}
-
-} // namespace
-
-Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
-                         const ClockValue& now) {
-    Profile profile = ParseProfile(text, now);
-    refuseOtherFamily(profile.model, family);
-    const bool present[] = {profile.menu.has_value(), profile.mms.has_value(),
-                            profile.smtp.has_value()};
-    if (!present[static_cast<int>(kind)]) {
-        throw ProfileError(std::string(SectionKey(kind)) +
-                           ": missing; the profile holds no set-up for this dialog");
-    }
-    return profile;
-}
-
-std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
-                               const Bytes& file) {
-    const Family family = model.family();
-    ordered_json profile = ordered_json::object();
-    int codePage = SystemCodePage();
-    int language = 2;
-    int tvMode = 0;
-    if (!existing.empty()) {
-        const Profile old = ParseProfile(existing, {}); // refuses a malformed one by its key
-        refuseOtherFamily(old.model, family);
-        model = ModelOf(family, model.hasEmail() || old.model.hasEmail());
-        codePage = old.codePage;
-        profile = ordered_json::parse(existing);
-        const json root = json::parse(existing);
-        const Node top(root, json::json_pointer(), kTopKeys);
-        language = top.read("language", languageChoice(), language);
-        tvMode = top.read("tv_mode", Number{0, 255}, tvMode);
-    }
-    BuiltSection b =
-        kind == SectionKind::Menu  ? built(DecodeMenuFile(file, family).settings, codePage)
-        : kind == SectionKind::Mms ? built(DecodeSetupFile(file, family).settings, codePage)
-                                   : built(DecodeSmtpFile(file, family).settings, codePage);
-    if (kind == SectionKind::Menu) {
-        b.section["clock"] = "now"; // a profile sets up many cards, each at its writing
-    }
-    profile["model"] = model.displayName(); // in its place in an existing profile
-    if (existing.empty()) {
-        profile["language"] = LanguageName(b.language);
-        if (b.tvMode.value_or(0) != 0) {
-            profile["tv_mode"] = *b.tvMode;
-        }
-        profile["codePage"] = codePage;
-    } else {
-        if (b.language != language) {
-            b.section["language"] = LanguageName(b.language);
-        }
-        if (b.tvMode && *b.tvMode != tvMode) {
-            b.section["tv_mode"] = *b.tvMode;
-        }
-    }
-    profile[SectionKey(kind)] = std::move(b.section);
-    return profile.dump(2) + "\n";
 }
 
 } // namespace rosmossel::profile

@@ -29,6 +29,8 @@ class ProfileError : public std::runtime_error {
 struct Profile {
     CameraModel model = CameraModel::SedgeM;
     int codePage = 1252; // what the texts were stored in
+    int language = 2;    // the top level's, which sections fall back to
+    int tvMode = 0;
     std::optional<MenuSettings> menu;
     std::optional<MmsSettings> mms;
     bool mmsManual = false;
