@@ -19,10 +19,13 @@
 
 namespace rosmossel::cli {
 
+using profile::BuildSectionFile;
 using profile::CheckProfile;
 using profile::ParseProfile;
 using profile::Profile;
 using profile::ProfileError;
+using profile::SectionFileName;
+using profile::SectionKind;
 
 namespace {
 
@@ -113,26 +116,16 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
     }
     // Everything is built before the first byte is written.
     std::vector<PlannedFile> files;
-    if (profile.menu) {
-        if (const std::string problem = CheckMenuSettings(*profile.menu); !problem.empty()) {
-            err << "rosmossel-cli: " << profilePath << ": camera_menu." << problem << "\n";
+    for (const auto kind : {SectionKind::Menu, SectionKind::Mms, SectionKind::Smtp}) {
+        if (!profile.holds(kind)) {
+            continue;
+        }
+        BuildResult built = BuildSectionFile(profile, kind);
+        if (!built.ok()) {
+            err << "rosmossel-cli: " << profilePath << ": " << built.error << "\n";
             return kExitBadProfile;
         }
-        const FileRecord record = BuildMenuRecord(*profile.menu);
-        files.push_back({"menu.dat", Bytes(record.begin(), record.end())});
-    }
-    const auto add = [&](const char* name, const char* section, BuildResult built) {
-        if (!built.ok()) {
-            err << "rosmossel-cli: " << profilePath << ": " << section << "." << built.error
-                << "\n";
-            return false;
-        }
-        files.push_back({name, std::move(built.bytes)});
-        return true;
-    };
-    if ((profile.mms && !add("setup.dat", "mms", BuildSetupFile(*profile.mms))) ||
-        (profile.smtp && !add("smtp.dat", "smtp", BuildSmtpFile(*profile.smtp)))) {
-        return kExitBadProfile;
+        files.push_back({SectionFileName(kind), std::move(built.bytes)});
     }
     return writeAll(files, outDir, out, err);
 }

@@ -24,6 +24,10 @@ class ProfileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The key of each file's section: "camera_menu", "mms", "smtp".
+enum class SectionKind { Menu, Mms, Smtp };
+const char* SectionKey(SectionKind kind);
+
 // What a profile asks to be written, with every value resolved: presets looked
 // up, the clock read, defaults filled in.
 struct Profile {
@@ -36,6 +40,8 @@ struct Profile {
     bool mmsManual = false;
     std::optional<SmtpSettings> smtp;
     bool smtpManual = false;
+
+    bool holds(SectionKind kind) const;
 };
 
 // "English", ...; "unknown" outside 1..9.
@@ -71,9 +77,11 @@ void to_json(nlohmann::ordered_json& j, const MenuSection& section);
 void to_json(nlohmann::ordered_json& j, const MmsSection& section);
 void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
 
-// The key of each file's section: "camera_menu", "mms", "smtp".
-enum class SectionKind { Menu, Mms, Smtp };
-const char* SectionKey(SectionKind kind);
+// The file of a profile's `kind` section ("menu.dat", ...) and its bytes as
+// generate writes them, or why the builder refuses them, naming the key
+// ("mms.apn ...").
+const char* SectionFileName(SectionKind kind);
+BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
 
 // The profile `text` read for one dialog of `family`: refused, naming the key,
 // when it is malformed, for the other family or without that section.

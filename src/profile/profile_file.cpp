@@ -35,13 +35,37 @@ template <typename Settings> BuiltSection built(const std::optional<Settings>& s
 
 } // namespace
 
+bool Profile::holds(SectionKind kind) const {
+    return kind == SectionKind::Menu
+               ? menu.has_value()
+               : (kind == SectionKind::Mms ? mms.has_value() : smtp.has_value());
+}
+
+const char* SectionFileName(SectionKind kind) {
+    constexpr const char* names[] = {"menu.dat", "setup.dat", "smtp.dat"};
+    return names[static_cast<int>(kind)];
+}
+
+BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
+    BuildResult built;
+    if (kind == SectionKind::Menu) {
+        const FileRecord record = BuildMenuRecord(*profile.menu);
+        built = {Bytes(record.begin(), record.end()), CheckMenuSettings(*profile.menu)};
+    } else {
+        built =
+            kind == SectionKind::Mms ? BuildSetupFile(*profile.mms) : BuildSmtpFile(*profile.smtp);
+    }
+    if (!built.ok()) {
+        built.error = SectionKey(kind) + ("." + built.error);
+    }
+    return built;
+}
+
 Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
                          const ClockValue& now) {
     Profile profile = ParseProfile(text, now);
     refuseOtherFamily(profile.model, family);
-    const bool present[] = {profile.menu.has_value(), profile.mms.has_value(),
-                            profile.smtp.has_value()};
-    if (!present[static_cast<int>(kind)]) {
+    if (!profile.holds(kind)) {
         throw ProfileError(std::string(SectionKey(kind)) +
                            ": missing; the profile holds no set-up for this dialog");
     }

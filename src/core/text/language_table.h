@@ -51,6 +51,20 @@ struct CaptionEntry {
     LanguageTexts texts;
 };
 
+// The profile buttons beside Generate in every set-up dialog; no other
+// control of a set-up dialog has their identifiers.
+inline constexpr int kSaveProfileId = 1950;
+inline constexpr int kOpenProfileId = 1951;
+inline constexpr std::array<CaptionEntry, 2> kProfileCaptions = {{
+    {kSaveProfileId,
+     {"保存配置...", "Save profile...", "Profil speichern...", "Tallenna profiili...",
+      "Salva profilo...", "Enregistrer profil...", "Profil mentese...", "Shrani profil...",
+      "Ulozit profil..."}},
+    {kOpenProfileId,
+     {"打开配置...", "Open profile...", "Profil laden...", "Avaa profiili...", "Apri profilo...",
+      "Ouvrir profil...", "Profil megnyitasa...", "Odpri profil...", "Otevrit profil..."}},
+}};
+
 // A drop-down list: its entries in index order (the index is what files
 // store, so the order is the same in every language) and the entry selected
 // when the dialog opens.

@@ -82,6 +82,17 @@ Message WriteFailedMessage(const WriteError& error) {
                    "无法写入文件 " + error.path + "：" + error.reason};
 }
 
+Message ProfileSavedMessage(std::string_view path) {
+    const std::string p(path);
+    return Message{"The profile has been saved to " + p, "配置已保存到 " + p};
+}
+
+Message ProfileRefusedMessage(std::string_view path, std::string_view reason) {
+    const std::string p(path);
+    const std::string r(reason);
+    return Message{"Could not use the profile " + p + ": " + r, "无法使用配置文件 " + p + "：" + r};
+}
+
 Message UnstorableCharacterMessage(std::string_view field, std::string_view character) {
     const std::string f(field);
     const std::string c(character);

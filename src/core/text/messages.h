@@ -71,4 +71,15 @@ Message FactoryMenuGeneratedMessage(Family family);
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 
+// The profile chooser's titles; a saved profile holds the passwords, as the
+// card does.
+inline const Message kSaveProfileTitle{
+    "Save profile - it holds the connection and sender passwords; keep it private",
+    "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
+inline const Message kOpenProfileTitle{"Open profile", "打开配置"};
+Message ProfileSavedMessage(std::string_view path);
+// A profile that cannot be read, opened for this dialog or saved into; the
+// reason names the key.
+Message ProfileRefusedMessage(std::string_view path, std::string_view reason);
+
 } // namespace rosmossel

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace rosmossel {
 namespace {
@@ -36,6 +37,14 @@ class PlatformPresenter final : public Presenter {
     QString chooseFolder() override {
         return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
                                                  QFileDialog::ShowDirsOnly);
+    }
+    QString chooseProfile(FileUse use, const QString& title, const QString& folder) override {
+        QFileDialog chooser(nullptr, title, folder, QStringLiteral("Profile (*.json)"));
+        const bool save = use == FileUse::Save;
+        chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        chooser.setDefaultSuffix(QStringLiteral("json"));
+        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
     }
 
   private:
@@ -94,6 +103,19 @@ QString DefaultFolder() {
 QString ChooseFolder() {
     const QString folder = CurrentPresenter().chooseFolder();
     return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
+}
+
+QString ChooseProfile(Presenter::FileUse use, const QString& title) {
+    static QString folder; // the folder of the last profile chosen in this run
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    const QString chosen = CurrentPresenter().chooseProfile(use, title, folder);
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    folder = QFileInfo(chosen).absolutePath();
+    return QDir::toNativeSeparators(chosen);
 }
 
 namespace test_seam {

@@ -25,6 +25,10 @@ class Presenter {
     // The platform's folder browser; empty when cancelled or when the item
     // chosen has no file-system path.
     virtual QString chooseFolder() = 0;
+    // The platform's file chooser for a profile (*.json), opening in
+    // `folder`; empty when cancelled. Saving asks before replacing a file.
+    enum class FileUse { Save, Open };
+    virtual QString chooseProfile(FileUse use, const QString& title, const QString& folder) = 0;
 };
 
 // The presenter the dialogs use: the platform's boxes, unless a test put
@@ -42,6 +46,10 @@ QString DefaultFolder();
 // DefaultFolder(). Any length of path is returned whole.
 QString ChooseFolder();
 
+// The profile chooser's answer in native form, or empty when cancelled. It
+// opens in the documents folder, then where the last profile of this run was.
+QString ChooseProfile(Presenter::FileUse use, const QString& title);
+
 // A presenter for tests: records every box and answers the folder browser
 // and the questions from what the test preset.
 struct RecordedMessage {
@@ -57,10 +65,21 @@ class RecordingPresenter final : public Presenter {
         return answerYes;
     }
     QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
+    QString chooseProfile(FileUse use, const QString& title, const QString& folder) override {
+        profileChoosers.push_back({use, title, folder});
+        return std::exchange(nextProfile, QString());
+    }
 
     std::vector<RecordedMessage> messages;
     std::vector<QString> questions;
     QString nextFolder; // empty: the browser is cancelled
+    struct ProfileChooser {
+        FileUse use;
+        QString title;
+        QString folder;
+    };
+    std::vector<ProfileChooser> profileChoosers;
+    QString nextProfile; // empty: the chooser is cancelled
     bool answerYes = false;
 };
 

@@ -2,10 +2,13 @@
 
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
+#include "core/menu/menu_clock.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -115,6 +118,10 @@ QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread
     QPushButton* generateButton = make_.button(generateId, "generateButton");
     generateButton->setDefault(true);
     connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
+    QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
+    connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
+    QPushButton* openProfile = make_.button(kOpenProfileId, "openProfileButton");
+    connect(openProfile, &QPushButton::clicked, this, &SetupDialog::onOpenProfile);
     QPushButton* exit = make_.button(exitId, "exitButton");
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -124,6 +131,8 @@ QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread
         row->addStretch(1);
     }
     row->addWidget(generateButton);
+    row->addWidget(saveProfile);
+    row->addWidget(openProfile);
     for (QPushButton* button : middle) {
         row->addWidget(button);
     }
@@ -161,7 +170,7 @@ bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check
         report(*failure);
         return false;
     }
-    const BuildResult file = build();
+    const BuildResult file = build ? build() : build_();
     if (!file.ok()) { // the fields' byte limits keep every text within its record
         report({file.error, file.error});
         return false;
@@ -173,11 +182,98 @@ void SetupDialog::applyCatalogue(const LanguageTable& table) {
     FillOptionLists(controls_, table.optionLists, language());
     ApplyCaptions(controls_, table.captions, language());
     ApplyCaptions(controls_, table.familyCaptions, language());
+    ApplyCaptions(controls_, kProfileCaptions, language());
 }
 
 void SetupDialog::finishSetup() {
     exchange_.show();
     ApplyDialogColours(this);
+}
+
+void SetupDialog::offerProfile(profile::SectionKind kind, std::function<BuildResult()> build) {
+    profileKind_ = kind;
+    build_ = std::move(build);
+}
+
+namespace {
+
+// A profile's text; nothing when it cannot be read (the reason is shown).
+std::optional<std::string> readProfile(const QString& path, int language) {
+    QFile file(path);
+    constexpr qint64 kLargest = 1024 * 1024; // as rosmossel-cli takes
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargest) {
+        const QString why = file.size() > kLargest
+                                ? QStringLiteral("too large for a profile (over 1 MiB)")
+                                : file.errorString();
+        ShowMessage(QString::fromStdString(
+            ProfileRefusedMessage(path.toStdString(), why.toStdString()).in(language)));
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+void SetupDialog::onSaveProfile() {
+    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+        return;
+    }
+    const QString path = ChooseProfile(Presenter::FileUse::Save,
+                                       QString::fromStdString(kSaveProfileTitle.in(language())));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::optional<std::string> existing = std::string();
+    if (QFileInfo::exists(path) && !(existing = readProfile(path, language()))) {
+        return;
+    }
+    const BuildResult file = build_();
+    std::string text;
+    try {
+        if (!file.ok()) {
+            throw profile::ProfileError(file.error);
+        }
+        text = profile::ProfileWithSection(*existing, session_.model, profileKind_, file.bytes);
+    } catch (const profile::ProfileError& e) {
+        report(ProfileRefusedMessage(path.toStdString(), e.what()));
+        return;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (auto error =
+            WriteFileSafely(path.toStdString(), {bytes, text.size()}, FileAccess::OwnerOnly)) {
+        report(WriteFailedMessage(*error));
+        return;
+    }
+    report(ProfileSavedMessage(path.toStdString()));
+}
+
+void SetupDialog::onOpenProfile() {
+    const QString path = ChooseProfile(Presenter::FileUse::Open,
+                                       QString::fromStdString(kOpenProfileTitle.in(language())));
+    const std::optional<std::string> text =
+        path.isEmpty() ? std::nullopt : readProfile(path, language());
+    if (!text) {
+        return;
+    }
+    std::optional<CardSettings> card;
+    try {
+        const profile::Profile opened =
+            profile::ProfileForDialog(*text, family_, profileKind_, CaptureClock());
+        const BuildResult file = profile::BuildSectionFile(opened, profileKind_);
+        if (!file.ok()) {
+            throw profile::ProfileError(file.error);
+        }
+        card = cardSettings(file.bytes);
+    } catch (const profile::ProfileError& e) {
+        report(ProfileRefusedMessage(path.toStdString(), e.what()));
+        return;
+    }
+    if (card) { // the file of a profile this family reads is one the dialog could write
+        card->load();
+        if (!card->note.english.empty()) {
+            report(card->note);
+        }
+    }
 }
 
 } // namespace rosmossel

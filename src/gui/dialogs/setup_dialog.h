@@ -11,6 +11,7 @@
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/data_exchange.h"
+#include "profile/profile.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -75,7 +76,7 @@ class SetupDialog : public QDialog {
     QString folder() const;
 
     // The row of Generate (the default button: Enter anywhere in the dialog
-    // runs onGenerate), `middle` and Exit (back to the main window, as Escape
+    // runs onGenerate), the profile buttons, `middle` and Exit (back to the main window, as Escape
     // and the close box), centred or spread to the row's ends.
     enum class ButtonSpread { Centred, Ends };
     QHBoxLayout* makeButtonRow(int generateId, int exitId, ButtonSpread spread,
@@ -92,10 +93,16 @@ class SetupDialog : public QDialog {
     // taken (the first that cannot be read stops it, with the focus in it),
     // the core's `check` runs (its first problem is shown and stops it), the
     // core's `build` makes the bytes and they are written into the folder
-    // with the family's success message. True when written.
+    // with the family's success message. True when written. Without `build`,
+    // the one offerProfile() gave.
     using GenerateCheck = std::function<std::optional<Message>()>;
     bool generate(std::string_view fileName, const GenerateCheck& check,
-                  const std::function<BuildResult()>& build);
+                  const std::function<BuildResult()>& build = {});
+
+    // The profile buttons: Save puts the file `build` makes (what Generate
+    // writes) into a profile as its `kind` section, keeping the others; Open
+    // turns the profile's section into that file and loads it as a card's.
+    void offerProfile(profile::SectionKind kind, std::function<BuildResult()> build);
 
     // The catalogue in the dialog's language: its captions, and its option
     // lists filled with their defaults selected.
@@ -123,6 +130,8 @@ class SetupDialog : public QDialog {
     void showFolder(const QString& folder);
     void onSelectFolder();
     void folderPicked();
+    void onSaveProfile();
+    void onOpenProfile();
 
     Session& session_;
     Family family_;
@@ -133,6 +142,8 @@ class SetupDialog : public QDialog {
     int folderTypingLimit_ = 0;
     std::string cardFile_;
     QSet<QString> offeredFolders_;
+    profile::SectionKind profileKind_ = profile::SectionKind::Menu;
+    std::function<BuildResult()> build_;
 };
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog

@@ -98,6 +98,10 @@ CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& 
     applyEditStates();
     connectHandlers();
     offerCardFile("menu.dat");
+    offerProfile(profile::SectionKind::Menu, [this] {
+        const FileRecord record = BuildMenuRecord(settings());
+        return BuildResult{Bytes(record.begin(), record.end()), {}};
+    });
 }
 
 void CameraMenuDialog::buildLayout() {
@@ -325,10 +329,7 @@ void CameraMenuDialog::showSettings(const MenuSettings& s) {
 }
 
 void CameraMenuDialog::onGenerate() {
-    generate("menu.dat", {}, [this] {
-        const FileRecord record = BuildMenuRecord(settings());
-        return BuildResult{Bytes(record.begin(), record.end()), {}};
-    });
+    generate("menu.dat", {});
 }
 
 void CameraMenuDialog::onDefault() {

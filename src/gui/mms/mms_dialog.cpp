@@ -57,6 +57,7 @@ MmsDialog::MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidge
     finishSetup();
     connectHandlers();
     offerCardFile("setup.dat");
+    offerProfile(profile::SectionKind::Mms, [this] { return BuildSetupFile(settings()); });
 }
 
 void MmsDialog::buildLayout() {
@@ -339,16 +340,13 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
 }
 
 void MmsDialog::onGenerate() {
-    generate(
-        "setup.dat",
-        [this] {
-            // Each automatic Generate is the selection the next MMS dialog starts from.
-            if (!manualMode()) {
-                session().mmsPreset = {selected(Country), selected(Operator)};
-            }
-            return CheckMmsGenerate(settings(), manualMode());
-        },
-        [this] { return BuildSetupFile(settings()); });
+    generate("setup.dat", [this] {
+        // Each automatic Generate is the selection the next MMS dialog starts from.
+        if (!manualMode()) {
+            session().mmsPreset = {selected(Country), selected(Operator)};
+        }
+        return CheckMmsGenerate(settings(), manualMode());
+    });
 }
 
 } // namespace rosmossel

@@ -65,6 +65,7 @@ SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWi
     alignFrames();
     connectHandlers();
     offerCardFile("smtp.dat");
+    offerProfile(profile::SectionKind::Smtp, [this] { return BuildSmtpFile(settings()); });
 }
 
 void SmtpDialog::buildLayout() {
@@ -257,9 +258,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
 }
 
 void SmtpDialog::onGenerate() {
-    generate(
-        "smtp.dat", [this] { return CheckSmtpGenerate(settings(), mode() == ApnMode::Manual); },
-        [this] { return BuildSmtpFile(settings()); });
+    generate("smtp.dat",
+             [this] { return CheckSmtpGenerate(settings(), mode() == ApnMode::Manual); });
 }
 
 } // namespace rosmossel
