@@ -137,6 +137,12 @@ void PresetNextFolder(const QString& folder) {
 void AnswerQuestions(bool yes) {
     seamPresenter().answerYes = yes;
 }
+void PresetNextProfile(const QString& path) {
+    seamPresenter().nextProfile = path;
+}
+std::vector<RecordingPresenter::ProfileChooser> TakeProfileChoosers() {
+    return std::exchange(seamPresenter().profileChoosers, {});
+}
 } // namespace test_seam
 
 } // namespace rosmossel

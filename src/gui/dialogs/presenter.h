@@ -93,6 +93,9 @@ std::vector<QString> TakeQuestions();
 void PresetNextFolder(const QString& folder);
 // The answer of the next questions (No unless set).
 void AnswerQuestions(bool yes);
+// The profile chooser's next answer (empty: cancelled), and its openings so far.
+void PresetNextProfile(const QString& path);
+std::vector<RecordingPresenter::ProfileChooser> TakeProfileChoosers();
 } // namespace test_seam
 
 } // namespace rosmossel
