@@ -1,11 +1,14 @@
-// Building each file in memory, and the checksum per byte.
+// Building each file in memory, the checksum per byte, and writing a file:
+// flushed, renamed, the folder flushed, read back past the cache.
 #include "core/format/crc16.h"
+#include "core/format/safe_writer.h"
 #include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
 #include "core/smtp/smtp_file.h"
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -53,6 +56,26 @@ void BM_BuildSmtpFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildSmtpFile);
+
+// One 720-byte file written into a folder beside the benchmark (a local
+// disk); argument 1 reads it back, 0 leaves that out: the difference is what
+// the read-back costs per file. A Generate writes at most three files.
+void BM_WriteFileSafely(benchmark::State& state) {
+    const std::filesystem::path folder = std::filesystem::current_path() / "rosmossel-write-bench";
+    std::filesystem::create_directories(folder);
+    const std::string path = FilePathInFolder(folder.string(), "setup.dat");
+    const Bytes bytes = BuildSetupFile(DefaultMmsSettings(Family::Quill)).bytes;
+    writer_seam::SetReadBack(state.range(0) == 1);
+    for (auto _ : state) {
+        if (WriteFileSafely(path, bytes)) {
+            state.SkipWithError("the write failed");
+            break;
+        }
+    }
+    writer_seam::SetReadBack(true);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_WriteFileSafely)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

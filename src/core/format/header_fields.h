@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/format/file_record.h"
+#include "core/format/multi_record.h"
+#include "core/format/preset_table.h"
 #include "core/format/verdict.h"
 
 #include <array>
@@ -27,6 +29,26 @@ struct HeaderField {
 int ReadHeaderField(const FileRecord& header, const HeaderField& field, int min, int max,
                     Verdict& verdict, const std::string& label = {});
 int ReadHeaderField(const FileRecord& header, const HeaderField& field, Verdict& verdict);
+
+// `value` checked against the field's own range.
+inline HeaderValue WithinField(const HeaderField& field, int value) {
+    return {field.key, value, field.min, field.max};
+}
+
+// The country and operator bytes of a preset choice: kManualCountry with
+// operator 0, or a country of `table` and one of its operators. Empty when
+// they are, else a message naming the key.
+template <typename Preset>
+std::string CheckPresetChoice(const HeaderField& country, const HeaderField& op, int countryIndex,
+                              int operatorIndex, const PresetTable<Preset>& table) {
+    if (countryIndex == kManualCountry) {
+        return CheckHeaderValues({{op.key, operatorIndex, 0, 0}});
+    }
+    const bool known = countryIndex >= 0 && countryIndex < kCountryCount;
+    const int operators = known ? table[static_cast<std::size_t>(countryIndex)].count : 1;
+    return CheckHeaderValues(
+        {WithinField(country, countryIndex), {op.key, operatorIndex, 0, operators - 1}});
+}
 
 // Values both files hold the same way. Pictures per day take two bytes: the
 // tens at the field's offset, the units after them.

@@ -22,6 +22,49 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
+const char* const kCardDidNotKeepReason =
+    "the card did not keep what was written (reading the file back gave other bytes)";
+
+namespace {
+
+std::function<void(std::vector<std::uint8_t>&)>& readBackHook() {
+    static std::function<void(std::vector<std::uint8_t>&)> hook;
+    return hook;
+}
+
+bool& readBackOn() {
+    static bool on = true;
+    return on;
+}
+
+int& folderFlushError() {
+    static int error = 0;
+    return error;
+}
+
+// Whether what was read back is what was written; the seam plays a card
+// that drops bits.
+bool sameAsWritten(std::vector<std::uint8_t> readBack, std::span<const std::uint8_t> bytes) {
+    if (readBackHook()) {
+        readBackHook()(readBack);
+    }
+    return std::equal(readBack.begin(), readBack.end(), bytes.begin(), bytes.end());
+}
+
+} // namespace
+
+namespace writer_seam {
+void SetReadBackHook(std::function<void(std::vector<std::uint8_t>&)> hook) {
+    readBackHook() = std::move(hook);
+}
+void SetReadBack(bool on) {
+    readBackOn() = on;
+}
+void SetFolderFlushError(int error) {
+    folderFlushError() = error;
+}
+} // namespace writer_seam
+
 std::string FilePathInFolder(std::string_view folder, std::string_view fileName) {
     std::string path(folder);
     path += kSeparator;
@@ -90,6 +133,43 @@ bool writeAll(HANDLE file, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Reads the renamed file from the card itself: FILE_FLAG_NO_BUFFERING reads
+// whole sectors into a page-aligned buffer, past the system's cache.
+std::optional<WriteError> readBack(const std::wstring& target, const std::string& path,
+                                   std::span<const std::uint8_t> bytes) {
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_NO_BUFFERING, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return WriteError{path, reasonOf(GetLastError())};
+    }
+    constexpr DWORD kChunk = 64 * 1024; // a multiple of every sector size
+    void* buffer = VirtualAlloc(nullptr, kChunk, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    std::vector<std::uint8_t> content;
+    DWORD error = buffer == nullptr ? GetLastError() : 0;
+    while (error == 0 && content.size() <= bytes.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer, kChunk, &got, nullptr)) {
+            error = GetLastError();
+        } else if (got == 0) {
+            break;
+        } else {
+            const auto* data = static_cast<const std::uint8_t*>(buffer);
+            content.insert(content.end(), data, data + got);
+        }
+    }
+    if (buffer != nullptr) {
+        VirtualFree(buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(file);
+    if (error != 0) {
+        return WriteError{path, reasonOf(error)};
+    }
+    if (!sameAsWritten(std::move(content), bytes)) {
+        return WriteError{path, kCardDidNotKeepReason};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 // Windows: a new file takes its folder's access list (a user's documents folder
@@ -144,7 +224,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return fail(GetLastError());
     }
-    return std::nullopt;
+    return readBackOn() ? readBack(target, path, bytes) : std::nullopt;
 }
 
 #else
@@ -197,6 +277,61 @@ int createTemp(const std::string& path, std::string& temp, mode_t mode) {
     return -1;
 }
 
+// 0, or the errno of a failed flush. A file system that cannot flush a
+// folder at all says so with EINVAL and the like: not a failure of the card.
+// A folder the user may write to but not read cannot be opened to flush it.
+int flushFolder(const std::string& folder) {
+    int error = folderFlushError();
+    if (error == 0) {
+        const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir < 0) {
+            return 0;
+        }
+        error = ::fsync(dir) == 0 ? 0 : errno;
+        ::close(dir);
+    }
+    const bool cannotFlushFolders =
+        error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
+    return cannotFlushFolders ? 0 : error;
+}
+
+// Reads the renamed file back from the card: its pages are clean after the
+// flush, so dropping them from the cache makes the read go to the device.
+std::optional<WriteError> readBack(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        // A file its owner made write-only cannot be read back; the flush
+        // above is then the last word.
+        return errno == EACCES ? std::nullopt : std::optional(WriteError{path, reasonOf(errno)});
+    }
+#ifdef POSIX_FADV_DONTNEED
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    std::vector<std::uint8_t> content(bytes.size() + 1);
+    std::size_t got = 0;
+    int error = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = n < 0 ? errno : 0;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error != 0) {
+        return WriteError{path, reasonOf(error)};
+    }
+    content.resize(got);
+    if (!sameAsWritten(std::move(content), bytes)) {
+        return WriteError{path, kCardDidNotKeepReason};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<WriteError> WriteFileSafely(const std::string& path,
@@ -230,12 +365,10 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     }
     // Make the rename itself durable; a card pulled right after the success
     // message must still hold the new file.
-    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    if (const int error = flushFolder(folderOf(path)); error != 0) {
+        return WriteError{path, reasonOf(error)};
     }
-    return std::nullopt;
+    return readBackOn() ? readBack(path, bytes) : std::nullopt;
 }
 
 #endif

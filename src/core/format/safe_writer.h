@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rosmossel {
 
@@ -24,10 +26,27 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 enum class FileAccess { AsFolder, OwnerOnly };
 
 // Writes `bytes` to a new temporary file beside `path`, flushes it to the
-// device and renames it over `path`. On failure the temporary file is removed,
-// an older file at `path` is left as it was, and the error names `path`.
+// device, renames it over `path` and flushes the folder. On failure before
+// the rename the temporary file is removed, an older file at `path` is left
+// as it was, and the error names `path`. After the rename the file is read
+// back past the system's cache and compared with `bytes`: cards fail
+// silently, and a difference is a failure, never a success.
 std::optional<WriteError> WriteFileSafely(const std::string& path,
                                           std::span<const std::uint8_t> bytes,
                                           FileAccess access = FileAccess::AsFolder);
+
+// The reason given when the file read back differs from what was written.
+extern const char* const kCardDidNotKeepReason;
+
+namespace writer_seam {
+// Changes the bytes read back before they are compared, as a failing card
+// would; an empty function reads the card as it is.
+void SetReadBackHook(std::function<void(std::vector<std::uint8_t>&)> hook);
+// Leaves the read-back out, for the benchmark that measures what it costs.
+void SetReadBack(bool on);
+// Makes the folder flush fail with this errno value (0: the real flush);
+// not used on Windows, which flushes the rename with MOVEFILE_WRITE_THROUGH.
+void SetFolderFlushError(int error);
+} // namespace writer_seam
 
 } // namespace rosmossel

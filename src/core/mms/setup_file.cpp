@@ -81,24 +81,21 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
 std::string checkHeader(const MmsSettings& s) {
     const SetupHeaderFields& f = SetupHeader(s.family);
     const bool manual = s.presetCountry == kManualCountry;
-    const bool knownCountry = s.presetCountry >= 0 && s.presetCountry < kCountryCount;
-    const int operators =
-        knownCountry ? OperatorPresetTable()[static_cast<std::size_t>(s.presetCountry)].count : 1;
-    const HeaderField& pictures = PicturesPerDayField();
-    const HeaderField& language = HeaderLanguageField();
     const int remote = s.family == Family::Quill ? s.smsRemoteControl : f.smsRemoteControl.min;
-    return CheckHeaderValues({
-        {f.mmsStatus.key, s.mmsSendMode, f.mmsStatus.min, f.mmsStatus.max},
-        {f.connectionKind.key, s.connectionKind, 0, manual ? f.connectionKind.max : 0},
-        {pictures.key, s.picturesPerDay, pictures.min, pictures.max},
-        {language.key, s.languageCode, language.min, language.max},
-        {f.tvMode.key, s.tvMode, f.tvMode.min, f.tvMode.max},
-        {f.numberKind.key, s.internationalNumbers, f.numberKind.min, f.numberKind.max},
-        {f.country.key, s.presetCountry, manual ? kManualCountry : f.country.min,
-         manual ? kManualCountry : f.country.max},
-        {f.op.key, s.presetOperator, 0, manual ? 0 : operators - 1},
-        {f.smsRemoteControl.key, remote, f.smsRemoteControl.min, f.smsRemoteControl.max},
-    });
+    std::string error = CheckPresetChoice(f.country, f.op, s.presetCountry, s.presetOperator,
+                                          OperatorPresetTable());
+    if (error.empty()) {
+        error = CheckHeaderValues({
+            WithinField(f.mmsStatus, s.mmsSendMode),
+            {f.connectionKind.key, s.connectionKind, 0, manual ? f.connectionKind.max : 0},
+            WithinField(PicturesPerDayField(), s.picturesPerDay),
+            WithinField(HeaderLanguageField(), s.languageCode),
+            WithinField(f.tvMode, s.tvMode),
+            WithinField(f.numberKind, s.internationalNumbers),
+            WithinField(f.smsRemoteControl, remote),
+        });
+    }
+    return error;
 }
 
 BuildResult build(const MmsSettings& settings, bool staging) {

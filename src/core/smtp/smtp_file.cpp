@@ -35,6 +35,10 @@ const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
     return family == Family::Quill ? quill : sedge;
 }
 
+const TextField<SmtpSettings>& SmtpTextField(Family family, SmtpText text) {
+    return SmtpTextFields(family)[static_cast<std::size_t>(text)];
+}
+
 SmtpSettings DefaultSmtpSettings(Family family) {
     SmtpSettings settings;
     settings.family = family;
@@ -86,23 +90,17 @@ namespace {
 std::string checkHeader(const SmtpSettings& s) {
     const SmtpHeaderFields& f = SmtpHeader(s.family);
     const bool quill = s.family == Family::Quill;
-    const bool manual = s.countryIndex == kManualCountry;
-    const bool knownCountry = s.countryIndex >= 0 && s.countryIndex < kCountryCount;
-    const int operators =
-        knownCountry ? GprsPresetTable()[static_cast<std::size_t>(s.countryIndex)].count : 1;
-    const HeaderField& pictures = PicturesPerDayField();
-    const HeaderField& language = HeaderLanguageField();
-    return CheckHeaderValues({
-        {f.op.key, s.operatorIndex, 0, manual ? 0 : operators - 1},
-        {f.country.key, s.countryIndex, manual ? kManualCountry : f.country.min,
-         manual ? kManualCountry : f.country.max},
-        {pictures.key, s.picturesPerDay, pictures.min, pictures.max},
-        {language.key, s.languageCode, language.min, language.max},
-        {f.mmsSendMode.key, quill ? s.mmsSendMode : f.mmsSendMode.min, f.mmsSendMode.min,
-         f.mmsSendMode.max},
-        {f.smsRemoteControl.key, quill ? s.smsRemoteControl : f.smsRemoteControl.min,
-         f.smsRemoteControl.min, f.smsRemoteControl.max},
-    });
+    std::string error =
+        CheckPresetChoice(f.country, f.op, s.countryIndex, s.operatorIndex, GprsPresetTable());
+    if (error.empty()) {
+        error = CheckHeaderValues({
+            WithinField(PicturesPerDayField(), s.picturesPerDay),
+            WithinField(HeaderLanguageField(), s.languageCode),
+            WithinField(f.mmsSendMode, quill ? s.mmsSendMode : f.mmsSendMode.min),
+            WithinField(f.smsRemoteControl, quill ? s.smsRemoteControl : f.smsRemoteControl.min),
+        });
+    }
+    return error;
 }
 
 } // namespace

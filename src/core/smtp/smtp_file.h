@@ -44,6 +44,20 @@ FileRecord SmtpHeaderRecord(const SmtpSettings& settings);
 // always empty, the second follows from the sender address.
 const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family);
 
+// The texts by name, in the order of SmtpTextFields, so a dialog finds a
+// field's row by index and never misses one.
+enum class SmtpText {
+    Apn,
+    Account,
+    GprsPassword,
+    Server,
+    Port,
+    SenderAddress,
+    SenderPassword,
+    Recipient
+};
+const TextField<SmtpSettings>& SmtpTextField(Family family, SmtpText text);
+
 SmtpSettings DefaultSmtpSettings(Family family);
 
 // The sender address up to its first "@".

@@ -152,6 +152,10 @@ void SetupDialog::report(const Message& message) const {
 
 bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
                                 const Message& success) {
+    // Writing into a folder counts as offering it: leaving the folder field
+    // after a Generate (the message box takes the focus) asks nothing about
+    // the file the dialog itself just wrote.
+    offeredFolders_.insert(QDir::cleanPath(folder()));
     const std::string path = FilePathInFolder(folder().toStdString(), fileName);
     if (auto error = WriteFileSafely(path, bytes)) {
         report(WriteFailedMessage(*error));

@@ -22,15 +22,15 @@ namespace {
 using namespace smtp_id;
 
 // The typed texts in the dialog's exchange order, with the values they fill.
-constexpr std::pair<int, std::string SmtpSettings::*> kTextFields[] = {
-    {Recipient, &SmtpSettings::recipient},
-    {SenderAddress, &SmtpSettings::senderAddress},
-    {SenderPassword, &SmtpSettings::senderPassword},
-    {Server, &SmtpSettings::server},
-    {Port, &SmtpSettings::port},
-    {Account, &SmtpSettings::account},
-    {Apn, &SmtpSettings::apn},
-    {GprsPassword, &SmtpSettings::gprsPassword},
+constexpr std::pair<int, SmtpText> kTextFields[] = {
+    {Recipient, SmtpText::Recipient},
+    {SenderAddress, SmtpText::SenderAddress},
+    {SenderPassword, SmtpText::SenderPassword},
+    {Server, SmtpText::Server},
+    {Port, SmtpText::Port},
+    {Account, SmtpText::Account},
+    {Apn, SmtpText::Apn},
+    {GprsPassword, SmtpText::GprsPassword},
 };
 constexpr int kGprsFields[] = {Apn, Account, GprsPassword};
 
@@ -151,12 +151,10 @@ void SmtpDialog::buildLayout() {
 void SmtpDialog::bindValues() {
     exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
                            ToolkitRangeCheck(0, kMaxPicturesPerDay));
-    const auto& limits = SmtpTextFields(family_.family);
-    for (const auto& [id, member] : kTextFields) {
-        const auto limit = std::find_if(limits.begin(), limits.end(),
-                                        [m = member](const auto& f) { return f.member == m; });
-        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member),
-                                static_cast<int>(limit->limit));
+    for (const auto& [id, text] : kTextFields) {
+        const TextField<SmtpSettings>& field = SmtpTextField(family_.family, text);
+        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*field.member),
+                                static_cast<int>(field.limit));
     }
 }
 
@@ -177,7 +175,7 @@ void SmtpDialog::connectHandlers() {
     // Only the user's edits run the rules; the dialog's own updates do not.
     connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
             &SmtpDialog::onPictureCountEdited);
-    for (const auto& [id, member] : kTextFields) {
+    for (const auto& [id, text] : kTextFields) {
         connect(control<QLineEdit>(id), &QLineEdit::textEdited, this,
                 [this] { exchange().take(); });
     }

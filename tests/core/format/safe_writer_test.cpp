@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,6 +94,39 @@ TEST_F(SafeWriterTest, ReplacesTheTargetAndLeavesNothingElse) {
     EXPECT_FALSE(WriteFileSafely(path, newer_).has_value());
     EXPECT_EQ(readAll(path), newer_);
     EXPECT_EQ(entries(), std::vector<fs::path>{"setup.dat"});
+}
+
+// What the card gives back and how the folder flush ends decide the outcome:
+// a failure there is reported, never a success.
+TEST_F(SafeWriterTest, FolderFlushAndReadBackFailuresAreReported) {
+    const struct {
+        const char* what;
+        int flushError;
+        bool dropBit;
+        std::string reason; // empty: written
+    } cases[] = {
+        {"a card that keeps the bytes", 0, false, ""},
+        {"a card that drops a bit", 0, true, kCardDidNotKeepReason},
+#ifndef _WIN32
+        {"a folder flush that fails", EIO, false, std::strerror(EIO)},
+        {"a file system that cannot flush folders", EINVAL, false, ""},
+        {"nor knows the call", ENOTSUP, false, ""},
+#endif
+    };
+    const std::string path = (dir_ / "setup.dat").string();
+    for (const auto& c : cases) {
+        writer_seam::SetFolderFlushError(c.flushError);
+        writer_seam::SetReadBackHook(c.dropBit ? [](std::vector<std::uint8_t>& b) { b[5] ^= 0x10; }
+                                               : std::function<void(std::vector<std::uint8_t>&)>());
+        const auto error = WriteFileSafely(path, std::vector<std::uint8_t>(720, 0x5A));
+        writer_seam::SetFolderFlushError(0);
+        writer_seam::SetReadBackHook({});
+        EXPECT_EQ(error ? error->reason : "", c.reason) << c.what;
+        if (error) {
+            EXPECT_EQ(error->path, path);
+        }
+        EXPECT_THAT(entries(), ::testing::ElementsAre("setup.dat")) << c.what;
+    }
 }
 
 TEST_F(SafeWriterTest, FolderEndingInSeparatorAndLongPathsWork) {

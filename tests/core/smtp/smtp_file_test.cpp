@@ -103,6 +103,23 @@ TEST(SmtpFile, TextLimitsFollowTheFamily) {
     EXPECT_FALSE(BuildSmtpFile(s).ok());
 }
 
+TEST(SmtpFile, TextsByNameFindTheirRows) {
+    const std::pair<SmtpText, const char*> cases[] = {
+        {SmtpText::Apn, "gprs_apn"},
+        {SmtpText::Account, "gprs_account"},
+        {SmtpText::GprsPassword, "gprs_password"},
+        {SmtpText::Server, "smtp_server"},
+        {SmtpText::Port, "smtp_port"},
+        {SmtpText::SenderAddress, "sender_address"},
+        {SmtpText::SenderPassword, "sender_password"},
+        {SmtpText::Recipient, "recipient"},
+    };
+    for (const auto& [text, key] : cases) {
+        EXPECT_STREQ(SmtpTextField(Family::Quill, text).key, key);
+    }
+    EXPECT_EQ(SmtpTextField(Family::Sedge, SmtpText::Recipient).limit, 32u);
+}
+
 TEST(SmtpFile, OutOfRangeValuesAreRefusedNotWrapped) {
     const struct {
         Family family;

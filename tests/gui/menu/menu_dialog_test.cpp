@@ -274,6 +274,19 @@ class MenuDialogTest : public QObject {
         QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
     }
 
+    // A Generate from the folder field without leaving it (a shortcut, a
+    // screen reader's press) writes the card; leaving the field afterwards
+    // asks nothing about the file the dialog itself just wrote.
+    void generatingFromTheFolderFieldAsksNoLoadQuestion() {
+        auto dialog = open(Family::Quill);
+        type(dialog.get(), Folder, QDir::toNativeSeparators(card_.path()));
+        press(dialog.get(), Generate);
+        QCOMPARE(written().size(), 60);
+        emit box(dialog.get(), Folder)->editingFinished();
+        QVERIFY(test_seam::TakeQuestions().empty());
+        messageTexts();
+    }
+
     void intervalUnitRules() {
         auto dialog = open(Family::Quill);
         useCard(dialog.get());
