@@ -17,11 +17,11 @@ void MissingControl(int id, const char* kind) {
     qFatal("A set-up dialog has no control %d that is a %s", id, kind);
 }
 
-SetupDialog::SetupDialog(Session& session, Family family, const char* className, QWidget* parent)
+SetupDialog::SetupDialog(const DialogFamily& family, Session& session, QWidget* parent)
     : QDialog(parent), session_(session), family_(family), make_(this, controls_),
       exchange_(this, session.languageNumber()) {
-    setObjectName(QString::fromLatin1(className));
-    setWindowTitle(QString::fromUtf8(FamilyTitle(family)));
+    setObjectName(QString::fromLatin1(family.className));
+    setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -166,7 +166,7 @@ bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check
         report({file.error, file.error});
         return false;
     }
-    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_));
+    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_.family));
 }
 
 void SetupDialog::applyCatalogue(const LanguageTable& table) {
@@ -175,9 +175,25 @@ void SetupDialog::applyCatalogue(const LanguageTable& table) {
     ApplyCaptions(controls_, table.familyCaptions, language());
 }
 
-void SetupDialog::finishSetup() {
+void SetupDialog::finishSetup(std::string cardFile) {
     exchange_.show();
     ApplyDialogColours(this);
+    cardFile_ = std::move(cardFile);
+}
+
+void SetupDialog::retake(const std::function<void()>& react) {
+    exchange_.take();
+    react();
+    exchange_.show();
+}
+
+void SetupDialog::repairAfterEdit(int& value, const std::function<int(int)>& repair) {
+    exchange_.take();
+    const int repaired = repair(value);
+    if (repaired != value) {
+        value = repaired;
+        exchange_.show();
+    }
 }
 
 } // namespace rosmossel

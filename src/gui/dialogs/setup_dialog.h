@@ -36,6 +36,16 @@ namespace rosmossel {
 // of another kind: a mistake in the dialog's code, shown where it is made.
 [[noreturn]] void MissingControl(int id, const char* kind);
 
+// What tells the Quill and Sedge dialogs of one job apart: the family (its
+// lists, limits and messages), the class name, and whether the job's
+// Quill-only controls are there (the camera menu's Beep Sound and SD Cycle,
+// the MMS remote control, the e-mail MMS send mode and remote control).
+struct DialogFamily {
+    Family family;
+    const char* className;
+    bool quillControls;
+};
+
 class SetupDialog : public QDialog {
     Q_OBJECT
 
@@ -44,10 +54,12 @@ class SetupDialog : public QDialog {
 
   protected:
     // The dialog reads the session's language once, here. The window title
-    // is the family's, the same in every language; `className` names the
+    // is the family's, the same in every language; the class name names the
     // dialog's object ("CQuillMenuDlg").
-    SetupDialog(Session& session, Family family, const char* className, QWidget* parent);
+    SetupDialog(const DialogFamily& family, Session& session, QWidget* parent);
 
+    Family family() const { return family_.family; }
+    bool quillControls() const { return family_.quillControls; }
     int language() const { return session_.languageNumber(); }
     const ControlFactory& make() const { return make_; }
     const ControlMap& controls() const { return controls_; }
@@ -101,14 +113,21 @@ class SetupDialog : public QDialog {
     // lists filled with their defaults selected.
     void applyCatalogue(const LanguageTable& table);
 
-    // After the bindings: the colours, and the values shown in their fields.
-    void finishSetup();
+    // After the bindings and the catalogue: the colours, the values shown in
+    // their fields, and `cardFile` offered for loading (see cardSettings).
+    void finishSetup(std::string cardFile);
+
+    // A user's edit: the fields taken (a failure is shown; the reaction goes
+    // on), `react` run, and the values shown again.
+    void retake(const std::function<void()>& react);
+    // A number edited: the fields taken, and the value put back where `repair`
+    // changes it (the range message has been shown).
+    void repairAfterEdit(int& value, const std::function<int(int)>& repair);
 
     // Picking up what a card already holds. When the user picks a folder (the
     // browser, or a typed folder confirmed with Enter or by leaving the field)
-    // that holds `fileName` in any letter case, and cardSettings() accepts its
-    // bytes, the dialog asks once per folder whether to load them.
-    void offerCardFile(std::string fileName) { cardFile_ = std::move(fileName); }
+    // that holds the card file in any letter case, and cardSettings() accepts
+    // its bytes, the dialog asks once per folder whether to load them.
     struct CardSettings {
         Message note;               // what is not taken over, and why; may be empty
         std::function<void()> load; // fills the controls
@@ -125,7 +144,7 @@ class SetupDialog : public QDialog {
     void folderPicked();
 
     Session& session_;
-    Family family_;
+    const DialogFamily& family_;
     ControlMap controls_;
     ControlFactory make_;
     DataExchange exchange_;
@@ -137,7 +156,7 @@ class SetupDialog : public QDialog {
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog
 // implementation over the family descriptor `kFamily`.
-template <typename Dialog, const auto& kFamily> class NamedDialog final : public Dialog {
+template <typename Dialog, const DialogFamily& kFamily> class NamedDialog final : public Dialog {
   public:
     explicit NamedDialog(Session& session, QWidget* parent = nullptr)
         : Dialog(kFamily, session, parent) {}

@@ -85,19 +85,16 @@ QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
 
 } // namespace
 
-CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
+CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
                                    QWidget* parent)
-    : SetupDialog(session, family.family, family.className, parent), family_(family),
-      clock_(CaptureClock()) {
+    : SetupDialog(descriptor, session, parent), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
     buildLayout();
     bindValues();
-
-    finishSetup();
-    applyCatalogue(MenuLanguageTable(family_.family));
+    applyCatalogue(MenuLanguageTable(family()));
     applyEditStates();
+    finishSetup("menu.dat");
     connectHandlers();
-    offerCardFile("menu.dat");
 }
 
 void CameraMenuDialog::buildLayout() {
@@ -135,7 +132,7 @@ void CameraMenuDialog::buildLayout() {
          Row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
               make.numberBox(Interval, "interval", intervalLabel)}));
     listHalf(r++, 3, DateFormatLabel, "dateFormatLabel", DateFormat, "dateFormat");
-    if (family_.beepAndCycle) {
+    if (quillControls()) {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
@@ -233,7 +230,8 @@ void CameraMenuDialog::connectHandlers() {
     connect(list(IntervalUnit), &QComboBox::activated, this,
             [this] { onNumberEdited(MenuField::Interval, &M::intervalValue); });
     for (int id : {Timer, TimeLapse, SerialNumber}) {
-        connect(list(id), &QComboBox::activated, this, &CameraMenuDialog::onSwitchChosen);
+        connect(list(id), &QComboBox::activated, this,
+                [this] { retake([this] { applyEditStates(); }); });
     }
     connect(list(DateFormat), &QComboBox::activated, this, &CameraMenuDialog::refreshClock);
     for (int id : {CameraMode, ImageSize}) {
@@ -259,17 +257,9 @@ void CameraMenuDialog::applyEditStates() {
 
 void CameraMenuDialog::onNumberEdited(MenuField field, int MenuSettings::*member) {
     const int unit = selected(IntervalUnit); // as the user saw it (or just chose it)
-    exchange().take();
-    if (const auto corrected = CorrectMenuNumber(field, numbers_.*member, unit)) {
-        numbers_.*member = *corrected;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onSwitchChosen() {
-    exchange().take();
-    applyEditStates();
-    exchange().show();
+    repairAfterEdit(numbers_.*member, [field, unit](int value) {
+        return CorrectMenuNumber(field, value, unit).value_or(value);
+    });
 }
 
 void CameraMenuDialog::refreshClock() {
@@ -282,7 +272,7 @@ void CameraMenuDialog::refreshClock() {
 }
 
 MenuSettings CameraMenuDialog::settings() const {
-    MenuSettings s = DefaultMenuSettings(family_.family);
+    MenuSettings s = DefaultMenuSettings(family());
     for (const NumberBox& b : kNumberBoxes) {
         s.*b.member = numbers_.*b.member;
     }
@@ -301,7 +291,7 @@ MenuSettings CameraMenuDialog::settings() const {
 }
 
 std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
-    const MenuDecoded decoded = DecodeMenuFile(bytes, family_.family);
+    const MenuDecoded decoded = DecodeMenuFile(bytes, family());
     if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
@@ -349,8 +339,7 @@ void CameraMenuDialog::onDefault() {
     numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
     applyEditStates();
     exchange().show();
-    writeToFolder("menu.dat", BuildFactoryMenuRecord(),
-                  FactoryMenuGeneratedMessage(family_.family));
+    writeToFolder("menu.dat", BuildFactoryMenuRecord(), FactoryMenuGeneratedMessage(family()));
 }
 
 } // namespace rosmossel

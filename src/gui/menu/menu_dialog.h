@@ -8,15 +8,8 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge camera-menu dialogs apart.
-struct MenuFamilyDescriptor {
-    Family family;
-    const char* className;
-    bool beepAndCycle; // the Beep Sound and SD Cycle row
-};
-
-inline constexpr MenuFamilyDescriptor kQuillMenu{Family::Quill, "CQuillMenuDlg", true};
-inline constexpr MenuFamilyDescriptor kSedgeMenu{Family::Sedge, "CSedgeMenuDlg", false};
+inline constexpr DialogFamily kQuillMenu{Family::Quill, "CQuillMenuDlg", true};
+inline constexpr DialogFamily kSedgeMenu{Family::Sedge, "CSedgeMenuDlg", false};
 
 // The camera-menu dialog of either family. The user picks the menu settings
 // and a folder; Generate writes menu.dat, Default the factory-settings
@@ -26,13 +19,11 @@ class CameraMenuDialog : public SetupDialog {
     Q_OBJECT
 
   public:
-    CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
-                     QWidget* parent = nullptr);
+    CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent = nullptr);
 
     // The record Generate would write now: lists as selected, numbers as last
     // taken, the captured clock, the session's language and TV mode.
     MenuSettings settings() const;
-    const MenuFamilyDescriptor& family() const { return family_; }
 
   protected:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
@@ -46,14 +37,12 @@ class CameraMenuDialog : public SetupDialog {
     void connectHandlers();
 
     void onNumberEdited(MenuField field, int MenuSettings::*member);
-    void onSwitchChosen();
     void refreshClock();
     void onDefault();
 
     // Which boxes may be typed into follows the three switch lists.
     void applyEditStates();
 
-    const MenuFamilyDescriptor& family_;
     // The number boxes' values, bound member by member; the lists are read
     // when the settings are asked for.
     MenuSettings numbers_;

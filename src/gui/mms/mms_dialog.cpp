@@ -42,21 +42,18 @@ void spanColumn(QComboBox* list) {
 
 } // namespace
 
-MmsDialog::MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.family, family.className, parent), family_(family) {
-    typed_.family = family.family;
+MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+    : SetupDialog(descriptor, session, parent) {
+    typed_.family = descriptor.family;
     buildLayout();
     bindValues();
-
-    applyCatalogue(MmsLanguageTable(family_.family));
+    applyCatalogue(MmsLanguageTable(family()));
     fillPresetLists(true);
     // Named after what it holds, not after the button beside it.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
-
     applyFieldStates();
-    finishSetup();
+    finishSetup("setup.dat");
     connectHandlers();
-    offerCardFile("setup.dat");
 }
 
 void MmsDialog::buildLayout() {
@@ -97,7 +94,7 @@ void MmsDialog::buildLayout() {
                make.label(PicturesNote, "picturesNote")}));
     listRow(CountryLabel, "countryLabel", Country, "country");
     listRow(OperatorLabel, "operatorLabel", Operator, "operator");
-    if (family_.smsRemoteControl) {
+    if (quillControls()) {
         QLabel* caption = make.label(RemoteControlLabel, "remoteControlLabel");
         rowOf(caption, Row({make.list(RemoteControlHours, "remoteControlHours", caption),
                             make.label(HoursUnit, "hoursUnit", "H")}));
@@ -176,16 +173,19 @@ void MmsDialog::connectHandlers() {
     connect(list(Country), &QComboBox::activated, this, &MmsDialog::onCountryChosen);
     connect(list(NumberKind), &QComboBox::activated, this, &MmsDialog::onNumberKindChosen);
     connect(list(Operator), &QComboBox::activated, this, take);
-    if (family_.smsRemoteControl) {
+    if (quillControls()) {
         connect(list(RemoteControlHours), &QComboBox::activated, this, take);
     }
     for (int id : {Url, Apn, Gateway, Port, Account, Password, Recipient3}) {
         connect(box(id), &QLineEdit::textEdited, this, take);
     }
     connect(box(PhoneNo), &QLineEdit::textEdited, this, &MmsDialog::onPhoneEdited);
-    connect(box(Email), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
-    connect(box(Recipient2), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
-    connect(box(PicturesPerDay), &QLineEdit::textEdited, this, &MmsDialog::onPicturesEdited);
+    for (int id : {Email, Recipient2}) { // the recipients open or close
+        connect(box(id), &QLineEdit::textEdited, this,
+                [this] { retake([this] { applyFieldStates(); }); });
+    }
+    connect(box(PicturesPerDay), &QLineEdit::textEdited, this,
+            [this] { repairAfterEdit(typed_.picturesPerDay, RepairPicturesPerDay); });
 }
 
 bool MmsDialog::manualMode() const {
@@ -193,7 +193,7 @@ bool MmsDialog::manualMode() const {
 }
 
 bool MmsDialog::smsOnly() const {
-    return selected(Status) == SmsOnlyChoice(family_.family);
+    return selected(Status) == SmsOnlyChoice(family());
 }
 
 void MmsDialog::fillPresetLists(bool startUp) {
@@ -260,27 +260,12 @@ void MmsDialog::onCountryChosen(int country) {
 }
 
 void MmsDialog::onPhoneEdited() {
-    exchange().take();
-    if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
-        typed_.phone.clear(); // the message has been shown
-    }
-    applyFieldStates();
-    exchange().show();
-}
-
-void MmsDialog::onRecipientSourceEdited() {
-    exchange().take();
-    applyFieldStates();
-    exchange().show();
-}
-
-void MmsDialog::onPicturesEdited() {
-    exchange().take();
-    const int repaired = RepairPicturesPerDay(typed_.picturesPerDay);
-    if (repaired != typed_.picturesPerDay) {
-        typed_.picturesPerDay = repaired;
-        exchange().show();
-    }
+    retake([this] {
+        if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
+            typed_.phone.clear(); // the message has been shown
+        }
+        applyFieldStates();
+    });
 }
 
 void MmsDialog::onNumberKindChosen(int kind) {
@@ -298,13 +283,13 @@ MmsSettings MmsDialog::settings() const {
                         selected(Status),
                         selected(ConnectionKind),
                         internationalNumbers_,
-                        family_.smsRemoteControl ? selected(RemoteControlHours) : 0};
+                        quillControls() ? selected(RemoteControlHours) : 0};
     return MmsSettingsToWrite(typed_, lists, session().mmsPreset, session().fileLanguageCode(),
                               session().tvModeByte());
 }
 
 std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
-    const MmsDecoded decoded = DecodeSetupFile(bytes, family_.family);
+    const MmsDecoded decoded = DecodeSetupFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
@@ -330,7 +315,7 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
     select(ConnectionKind, s.connectionKind);
     select(NumberKind, s.internationalNumbers);
     internationalNumbers_ = s.internationalNumbers;
-    if (family_.smsRemoteControl) {
+    if (quillControls()) {
         select(RemoteControlHours, s.smsRemoteControl);
     }
     typed_ = s;

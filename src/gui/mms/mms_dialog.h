@@ -8,17 +8,8 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge MMS dialogs apart. The status list, its
-// SMS-only entry and the Domestic digit limit follow the family in the core,
-// where the file and its checks read them too.
-struct MmsFamilyDescriptor {
-    Family family;
-    const char* className;
-    bool smsRemoteControl; // the SMS Remote Control row (header byte 10)
-};
-
-inline constexpr MmsFamilyDescriptor kQuillMms{Family::Quill, "CQuillMmsDlg", true};
-inline constexpr MmsFamilyDescriptor kSedgeMms{Family::Sedge, "CSedgeMmsDlg", false};
+inline constexpr DialogFamily kQuillMms{Family::Quill, "CQuillMmsDlg", true};
+inline constexpr DialogFamily kSedgeMms{Family::Sedge, "CSedgeMmsDlg", false};
 
 // The MMS dialog of either family. The user picks a country and an operator
 // (automatic mode) or types the connection (manual mode), the recipients and
@@ -28,12 +19,11 @@ class MmsDialog : public SetupDialog {
     Q_OBJECT
 
   public:
-    MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidget* parent = nullptr);
+    MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent = nullptr);
 
     // What Generate would write now, before the checks: the values as last
     // taken, in automatic mode with the chosen operator's preset.
     MmsSettings settings() const;
-    const MmsFamilyDescriptor& family() const { return family_; }
 
   protected:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
@@ -57,11 +47,7 @@ class MmsDialog : public SetupDialog {
     void onStatusChosen();
     void onCountryChosen(int country);
     void onPhoneEdited();
-    void onRecipientSourceEdited();
-    void onPicturesEdited();
     void onNumberKindChosen(int kind);
-
-    const MmsFamilyDescriptor& family_;
 
     MmsSettings typed_;            // the texts and the pictures per day, as last taken
     int shownMode_ = 0;            // the mode the fields and lists are set up for

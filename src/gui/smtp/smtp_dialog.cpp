@@ -52,19 +52,17 @@ QStringList allOperators(int countries) {
 
 } // namespace
 
-SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.family, family.className, parent), family_(family),
-      typed_(DefaultSmtpSettings(family.family)) {
+SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+    : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
     buildLayout();
     bindValues();
-    finishSetup();
-    applyCatalogue(SmtpLanguageTable(family_.family));
+    applyCatalogue(SmtpLanguageTable(family()));
     showMode(ApnMode::Automatic);
     // Named after its button's caption otherwise; "Folder" says what it holds.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
+    finishSetup("smtp.dat");
     connectHandlers();
-    offerCardFile("smtp.dat");
 }
 
 void SmtpDialog::buildLayout() {
@@ -85,7 +83,7 @@ void SmtpDialog::buildLayout() {
     };
     QLabel* modeLabel = captioned(0, 0, ModeLabel, "modeLabel");
     top->addWidget(make.list(Mode, "mode", modeLabel), 0, 1);
-    if (family_.mmsAndRemoteLists) {
+    if (quillControls()) {
         // Not translated: the dialog's own text in every language.
         QLabel* mmsLabel = captioned(0, 2, MmsModeLabel, "mmsModeLabel", "MMS Mode");
         top->addWidget(make.list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
@@ -102,7 +100,7 @@ void SmtpDialog::buildLayout() {
     QComboBox* op = make.list(Operator, "operator", operatorLabel);
     fitWidthTo(op, allOperators(static_cast<int>(countries.size())));
     top->addWidget(op, 2, 3);
-    if (family_.mmsAndRemoteLists) {
+    if (quillControls()) {
         QLabel* remoteLabel = captioned(3, 0, RemoteControlLabel, "remoteControlLabel");
         top->addWidget(make.list(RemoteControl, "remoteControl", remoteLabel), 3, 1, Qt::AlignLeft);
     }
@@ -150,7 +148,7 @@ void SmtpDialog::buildLayout() {
 void SmtpDialog::bindValues() {
     exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
                            ToolkitRangeCheck(0, kMaxPicturesPerDay));
-    const auto& limits = SmtpTextFields(family_.family);
+    const auto& limits = SmtpTextFields(family());
     for (const auto& [id, member] : kTextFields) {
         const auto limit = std::find_if(limits.begin(), limits.end(),
                                         [m = member](const auto& f) { return f.member == m; });
@@ -175,7 +173,7 @@ void SmtpDialog::alignFrames() {
 void SmtpDialog::connectHandlers() {
     // Only the user's edits run the rules; the dialog's own updates do not.
     connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
-            &SmtpDialog::onPictureCountEdited);
+            [this] { repairAfterEdit(picturesPerDay_, PictureCountAfterEdit); });
     for (const auto& [id, member] : kTextFields) {
         connect(control<QLineEdit>(id), &QLineEdit::textEdited, this,
                 [this] { exchange().take(); });
@@ -202,20 +200,12 @@ void SmtpDialog::showMode(ApnMode mode) {
     FillList(control<QComboBox>(Operator), view.operators);
 }
 
-void SmtpDialog::onPictureCountEdited() {
-    exchange().take();
-    const int kept = PictureCountAfterEdit(picturesPerDay_);
-    if (kept != picturesPerDay_) {
-        picturesPerDay_ = kept;
-        exchange().show();
-    }
-}
-
 void SmtpDialog::onModeChosen(int chosen) {
-    exchange().take(); // a failure is shown; the switch goes on
-    ClearSmtpTexts(typed_);
-    showMode(chosen == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual : ApnMode::Automatic);
-    exchange().show();
+    retake([this, chosen] {
+        ClearSmtpTexts(typed_);
+        showMode(chosen == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual
+                                                             : ApnMode::Automatic);
+    });
 }
 
 void SmtpDialog::onCountryChosen(int country) {
@@ -228,7 +218,7 @@ SmtpSettings SmtpDialog::settings() const {
     SmtpSettings typed = typed_;
     typed.picturesPerDay = picturesPerDay_;
     SmtpSelections lists{mode(), selected(Country), selected(Operator)};
-    if (family_.mmsAndRemoteLists) {
+    if (quillControls()) {
         lists.mmsSendMode = selected(MmsSendMode);
         lists.smsRemoteControl = selected(RemoteControl);
     }
@@ -236,7 +226,7 @@ SmtpSettings SmtpDialog::settings() const {
 }
 
 std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
-    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family_.family);
+    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
@@ -246,7 +236,7 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
                             select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
                             select(Country, load.lists.country);
                             select(Operator, load.lists.operatorSlot);
-                            if (family_.mmsAndRemoteLists) {
+                            if (quillControls()) {
                                 select(MmsSendMode, load.lists.mmsSendMode);
                                 select(RemoteControl, load.lists.smsRemoteControl);
                             }

@@ -5,16 +5,8 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge e-mail dialogs apart. The longer e-mail
-// fields of the Quill dialog follow from the family's text limits.
-struct SmtpFamilyDescriptor {
-    Family family;
-    const char* className;
-    bool mmsAndRemoteLists; // the MMS send-mode and SMS remote-control lists (header bytes 6, 7)
-};
-
-inline constexpr SmtpFamilyDescriptor kQuillSmtp{Family::Quill, "CQuillSmtpDlg", true};
-inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "CSedgeSmtpDlg", false};
+inline constexpr DialogFamily kQuillSmtp{Family::Quill, "CQuillSmtpDlg", true};
+inline constexpr DialogFamily kSedgeSmtp{Family::Sedge, "CSedgeSmtpDlg", false};
 
 // The e-mail (SMTP) dialog of either family. The user picks the GPRS
 // connection by country and operator (or types it in manual mode), the
@@ -26,12 +18,11 @@ class SmtpDialog : public SetupDialog {
     Q_OBJECT
 
   public:
-    SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent = nullptr);
+    SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent = nullptr);
 
     // The file Generate would write now, before its checks: texts and count
     // as last taken, the lists as selected.
     SmtpSettings settings() const;
-    const SmtpFamilyDescriptor& family() const { return family_; }
 
   protected:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
@@ -43,14 +34,12 @@ class SmtpDialog : public SetupDialog {
     void alignFrames();
     void connectHandlers();
 
-    void onPictureCountEdited();
     void onModeChosen(int mode);
     void onCountryChosen(int country);
 
     void showMode(ApnMode mode);
     ApnMode mode() const;
 
-    const SmtpFamilyDescriptor& family_;
     int picturesPerDay_ = 0;
     SmtpSettings typed_; // the texts as last taken; the header comes from the lists
 };
