@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -176,9 +177,11 @@ void SetupDialog::applyCatalogue(const LanguageTable& table) {
 }
 
 void SetupDialog::finishSetup(std::string cardFile) {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     exchange_.show();
     ApplyDialogColours(this);
     cardFile_ = std::move(cardFile);
+    connectHandlers();
 }
 
 void SetupDialog::retake(const std::function<void()>& react) {

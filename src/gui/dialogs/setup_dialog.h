@@ -13,6 +13,7 @@
 #include "gui/dialogs/data_exchange.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 
 #include <QSet>
@@ -24,6 +25,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QComboBox;
 class QHBoxLayout;
@@ -109,13 +111,30 @@ class SetupDialog : public QDialog {
     bool generate(std::string_view fileName, const GenerateCheck& check,
                   const std::function<BuildResult()>& build);
 
+    // Binds each text box of `order` (the exchange order) to its member of
+    // `values`, typed up to the bytes the file's `fields` allow for it; the
+    // box `checkedId` also runs `check` while the user types.
+    template <typename Settings, std::size_t N, typename Fields>
+    void bindFileTexts(Settings& values, const std::pair<int, std::string Settings::*> (&order)[N],
+                       const Fields& fields, int checkedId = 0, const TextCheck& check = {}) {
+        for (const auto& [id, member] : order) {
+            exchange_.bindFileText(control<QLineEdit>(id), &(values.*member),
+                                   static_cast<int>(StoredLimit(fields, member)),
+                                   id == checkedId ? check : TextCheck{},
+                                   DataExchange::CheckWhile::Typing);
+        }
+    }
+
     // The catalogue in the dialog's language: its captions, and its option
     // lists filled with their defaults selected.
     void applyCatalogue(const LanguageTable& table);
 
-    // After the bindings and the catalogue: the colours, the values shown in
-    // their fields, and `cardFile` offered for loading (see cardSettings).
+    // After the layout, the bindings and the catalogue: the window's size
+    // fixed, the colours, the values shown in their fields, `cardFile`
+    // offered for loading (see cardSettings), and only then the handlers
+    // connected, so that setting the dialog up runs none of its rules.
     void finishSetup(std::string cardFile);
+    virtual void connectHandlers() {}
 
     // A user's edit: the fields taken (a failure is shown; the reaction goes
     // on), `react` run, and the values shown again.

@@ -42,19 +42,14 @@ constexpr NumberBox kNumberBoxes[] = {
     {TimerStartHour, MenuField::TimerStartHour, &M::timerStartHour},
     {TimerStartMinute, MenuField::TimerStartMinute, &M::timerStartMinute}};
 // The lists with the members they select; Beep Sound and SD Cycle exist on Quill only.
-constexpr std::pair<int, int M::*> kLists[] = {{CameraMode, &M::cameraMode},
-                                               {ImageSize, &M::imageSize},
-                                               {VideoSize, &M::videoSize},
-                                               {Pictures, &M::picturesPerTrigger},
-                                               {TimeStamp, &M::timeStamp},
-                                               {IntervalUnit, &M::intervalUnit},
-                                               {Sensitivity, &M::sensitivity},
-                                               {Timer, &M::timer},
-                                               {SidePir, &M::sidePir},
-                                               {TimeLapse, &M::timeLapse},
-                                               {SerialNumber, &M::serialNumber},
-                                               {BeepSound, &M::beepSound},
-                                               {SdCycle, &M::sdCycle}};
+// clang-format off
+constexpr std::pair<int, int M::*> kLists[] = {
+    {CameraMode, &M::cameraMode},     {ImageSize, &M::imageSize},   {VideoSize, &M::videoSize},
+    {Pictures, &M::picturesPerTrigger}, {TimeStamp, &M::timeStamp}, {IntervalUnit, &M::intervalUnit},
+    {Sensitivity, &M::sensitivity},   {Timer, &M::timer},           {SidePir, &M::sidePir},
+    {TimeLapse, &M::timeLapse},       {SerialNumber, &M::serialNumber},
+    {BeepSound, &M::beepSound},       {SdCycle, &M::sdCycle}};
+// clang-format on
 
 // Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
 // are separated by ":"; the switch list comes first.
@@ -94,13 +89,10 @@ CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& sess
     applyCatalogue(MenuLanguageTable(family()));
     applyEditStates();
     finishSetup("menu.dat");
-    connectHandlers();
 }
 
 void CameraMenuDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(2, 24);
     int r = 0;
 
@@ -111,10 +103,10 @@ void CameraMenuDialog::buildLayout() {
     };
     const auto listHalf = [&](int gridRow, int column, int labelId, const char* labelName,
                               int listId, const char* listName) {
-        QLabel* caption = make.label(labelId, labelName);
+        QLabel* caption = make().label(labelId, labelName);
         grid->addWidget(caption, gridRow, column);
         // The lists of one half share its width, so the half reads as a column.
-        grid->addWidget(make.list(listId, listName, caption), gridRow, column + 1);
+        grid->addWidget(make().list(listId, listName, caption), gridRow, column + 1);
     };
     listHalf(r, 0, ModeLabel, "modeLabel", CameraMode, "cameraMode");
     listHalf(r++, 3, ImageSizeLabel, "imageSizeLabel", ImageSize, "imageSize");
@@ -123,14 +115,14 @@ void CameraMenuDialog::buildLayout() {
     listHalf(r, 0, TimeStampLabel, "timeStampLabel", TimeStamp, "timeStamp");
     listHalf(r++, 3, SensitivityLabel, "sensitivityLabel", Sensitivity, "sensitivity");
     listHalf(r, 0, SidePirLabel, "sidePirLabel", SidePir, "sidePir");
-    QLabel* lengthLabel = make.label(VideoLengthLabel, "videoLengthLabel");
+    QLabel* lengthLabel = make().label(VideoLengthLabel, "videoLengthLabel");
     half(r++, 3, lengthLabel,
-         Row({make.numberBox(VideoLength, "videoLength", lengthLabel),
-              make.label(kStaticId, "videoLengthUnit", "Sec")}));
-    QLabel* intervalLabel = make.label(IntervalLabel, "intervalLabel");
+         Row({make().numberBox(VideoLength, "videoLength", lengthLabel),
+              make().label(kStaticId, "videoLengthUnit", "Sec")}));
+    QLabel* intervalLabel = make().label(IntervalLabel, "intervalLabel");
     half(r, 0, intervalLabel,
-         Row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
-              make.numberBox(Interval, "interval", intervalLabel)}));
+         Row({make().list(IntervalUnit, "intervalUnit", intervalLabel),
+              make().numberBox(Interval, "interval", intervalLabel)}));
     listHalf(r++, 3, DateFormatLabel, "dateFormatLabel", DateFormat, "dateFormat");
     if (quillControls()) {
         // These two labels keep their English text in every language.
@@ -146,37 +138,38 @@ void CameraMenuDialog::buildLayout() {
         grid->addWidget(caption, r, 0, Qt::AlignLeft | Qt::AlignBottom);
         grid->addLayout(controls, r++, 1, 1, 4);
     };
-    QLabel* clockLabel = make.label(ClockLabel, "clockLabel");
-    QLineEdit* clockBox = make.textBox(ClockText, "clockText", clockLabel);
+    QLabel* clockLabel = make().label(ClockLabel, "clockLabel");
+    QLineEdit* clockBox = make().textBox(ClockText, "clockText", clockLabel);
     SetEditable(clockBox, false); // shown, never typed
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
-    wide(clockLabel, Row({clockBox, make.button(GetTime, "getTimeButton")}));
+    wide(clockLabel, Row({clockBox, make().button(GetTime, "getTimeButton")}));
 
-    const auto unit = [&](const char* text) { return make.label(kStaticId, "unitLabel", text); };
-    QLabel* timerLabel = make.label(TimerLabel, "timerLabel");
-    QComboBox* timerList = make.list(Timer, "timer", timerLabel);
-    QLabel* startLabel = make.label(StartLabel, "startLabel");
-    QLabel* stopLabel = make.label(StopLabel, "stopLabel");
+    const auto unit = [&](const char* text) { return make().label(kStaticId, "unitLabel", text); };
+    QLabel* timerLabel = make().label(TimerLabel, "timerLabel");
+    QComboBox* timerList = make().list(Timer, "timer", timerLabel);
+    QLabel* startLabel = make().label(StartLabel, "startLabel");
+    QLabel* stopLabel = make().label(StopLabel, "stopLabel");
     wide(timerLabel,
          timeRow(
-             make, timerList,
+             make(), timerList,
              {{startLabel, nullptr},
-              {make.numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
+              {make().numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"),
+               unit("Hour")},
+              {make().numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
                unit("Min")},
               {stopLabel, nullptr},
-              {make.numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
+              {make().numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
+              {make().numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
                unit("Min")}}));
     timerLabel->setMinimumHeight(timerList->sizeHint().height());
 
-    QLabel* serialLabel = make.label(SerialLabel, "serialLabel");
-    auto* serialRow = Row({make.list(SerialNumber, "serialNumber", serialLabel)}, false);
+    QLabel* serialLabel = make().label(SerialLabel, "serialLabel");
+    auto* serialRow = Row({make().list(SerialNumber, "serialNumber", serialLabel)}, false);
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         const QString number = QString::number(i + 1);
-        serialRow->addWidget(make.list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
-                                       QStringLiteral(" ") + number));
+        serialRow->addWidget(make().list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
+                                         QStringLiteral(" ") + number));
         controls()
             .value(kSerialCharacterIds[i])
             ->setObjectName(QStringLiteral("serialCharacter") + number);
@@ -184,16 +177,16 @@ void CameraMenuDialog::buildLayout() {
     serialRow->addStretch(1);
     wide(serialLabel, serialRow);
 
-    QLabel* lapseLabel = make.label(TimeLapseLabel, "timeLapseLabel");
-    QComboBox* lapseList = make.list(TimeLapse, "timeLapse", lapseLabel);
+    QLabel* lapseLabel = make().label(TimeLapseLabel, "timeLapseLabel");
+    QComboBox* lapseList = make().list(TimeLapse, "timeLapse", lapseLabel);
     wide(lapseLabel,
-         timeRow(
-             make, lapseList,
-             {{make.numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
-               unit("Min")},
-              {make.numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
-               unit("Sec")}}));
+         timeRow(make(), lapseList,
+                 {{make().numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"),
+                   unit("Hour")},
+                  {make().numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
+                   unit("Min")},
+                  {make().numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
+                   unit("Sec")}}));
     lapseLabel->setMinimumHeight(lapseList->sizeHint().height());
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
@@ -203,7 +196,7 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
     grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred,
-                                  {make.button(Default, "defaultButton")}),
+                                  {make().button(Default, "defaultButton")}),
                     r++, 0, 1, 5);
 }
 

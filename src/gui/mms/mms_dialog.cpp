@@ -22,15 +22,15 @@ using namespace mms_id;
 
 constexpr int kConnectionIds[] = {Url, Apn, Gateway, Port, Account, Password};
 
-// The most bytes a text may take in setup.dat: the file's own limits.
-int storedLimit(std::string MmsSettings::*member) {
-    for (const auto& field : MmsTextFields()) {
-        if (field.member == member) {
-            return static_cast<int>(field.limit);
-        }
-    }
-    return 0;
-}
+using M = MmsSettings;
+// The typed texts in the dialog's exchange order, with the values they fill.
+// clang-format off
+constexpr std::pair<int, std::string M::*> kTextFields[] = {
+    {Account, &M::account},     {Url, &M::url},         {Apn, &M::apn},
+    {Password, &M::password},   {Gateway, &M::gateway}, {Port, &M::port},
+    {PhoneNo, &M::phone},       {Recipient2, &M::recipient2},
+    {Recipient3, &M::recipient3}, {Email, &M::email}};
+// clang-format on
 
 // Lists that share the field column take its width, whatever they hold, so
 // that a long operator name does not resize the window.
@@ -53,14 +53,11 @@ MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* 
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     applyFieldStates();
     finishSetup("setup.dat");
-    connectHandlers();
 }
 
 void MmsDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    QGroupBox* frame = make.frame(Frame, "mmsFrame");
+    QGroupBox* frame = make().frame(Frame, "mmsFrame");
     outer->addWidget(frame);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
@@ -75,52 +72,52 @@ void MmsDialog::buildLayout() {
         grid->addLayout(fields, r++, 1);
     };
     const auto listRow = [&](int labelId, const char* labelName, int listId, const char* listName) {
-        QLabel* caption = make.label(labelId, labelName);
-        QComboBox* list = make.list(listId, listName, caption);
+        QLabel* caption = make().label(labelId, labelName);
+        QComboBox* list = make().list(listId, listName, caption);
         spanColumn(list);
         row(caption, list);
     };
     const auto textRow = [&](int labelId, const char* labelName, int boxId, const char* boxName) {
-        QLabel* caption = make.label(labelId, labelName);
-        row(caption, make.textBox(boxId, boxName, caption));
+        QLabel* caption = make().label(labelId, labelName);
+        row(caption, make().textBox(boxId, boxName, caption));
     };
 
     listRow(ModeLabel, "modeLabel", Mode, "mode");
     listRow(StatusLabel, "statusLabel", Status, "status");
-    QLabel* picturesLabel = make.label(PicturesLabel, "picturesLabel");
+    QLabel* picturesLabel = make().label(PicturesLabel, "picturesLabel");
     // A sign may be typed: the range message answers a negative count.
     rowOf(picturesLabel,
-          Row({make.numberBox(PicturesPerDay, "picturesPerDay", picturesLabel, {}, true),
-               make.label(PicturesNote, "picturesNote")}));
+          Row({make().numberBox(PicturesPerDay, "picturesPerDay", picturesLabel, {}, true),
+               make().label(PicturesNote, "picturesNote")}));
     listRow(CountryLabel, "countryLabel", Country, "country");
     listRow(OperatorLabel, "operatorLabel", Operator, "operator");
     if (quillControls()) {
-        QLabel* caption = make.label(RemoteControlLabel, "remoteControlLabel");
-        rowOf(caption, Row({make.list(RemoteControlHours, "remoteControlHours", caption),
-                            make.label(HoursUnit, "hoursUnit", "H")}));
+        QLabel* caption = make().label(RemoteControlLabel, "remoteControlLabel");
+        rowOf(caption, Row({make().list(RemoteControlHours, "remoteControlHours", caption),
+                            make().label(HoursUnit, "hoursUnit", "H")}));
     }
     grid->addWidget(Separator(this), r++, 0, 1, 2);
 
     textRow(UrlLabel, "urlLabel", Url, "url");
-    QComboBox* connectionKind = make.list(ConnectionKind, "connectionKind", nullptr);
+    QComboBox* connectionKind = make().list(ConnectionKind, "connectionKind", nullptr);
     ControlFactory::name(connectionKind, QStringLiteral("Connection kind"));
-    QLineEdit* apn = make.textBox(Apn, "apn", nullptr);
+    QLineEdit* apn = make().textBox(Apn, "apn", nullptr);
     ControlFactory::name(apn, QStringLiteral("APN"));
     grid->addWidget(connectionKind, r, 0, Qt::AlignLeft);
     grid->addWidget(apn, r++, 1);
     textRow(GatewayLabel, "gatewayLabel", Gateway, "gateway");
     textRow(PortLabel, "portLabel", Port, "port");
-    QLabel* phoneLabel = make.label(PhoneNoLabel, "phoneNoLabel");
-    QComboBox* numberKind = make.list(NumberKind, "numberKind", nullptr);
+    QLabel* phoneLabel = make().label(PhoneNoLabel, "phoneNoLabel");
+    QComboBox* numberKind = make().list(NumberKind, "numberKind", nullptr);
     ControlFactory::name(numberKind, QStringLiteral("Number kind"));
-    rowOf(phoneLabel, Row({make.textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
+    rowOf(phoneLabel, Row({make().textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
     textRow(EmailLabel, "emailLabel", Email, "email");
     textRow(AccountLabel, "accountLabel", Account, "account");
     textRow(PasswordLabel, "passwordLabel", Password, "password");
-    QLabel* recipient2Label = make.label(Recipient2Label, "recipient2Label");
-    row(recipient2Label, make.textBox(Recipient2, "recipient2", recipient2Label, " 2"));
-    QLabel* recipient3Label = make.label(Recipient3Label, "recipient3Label");
-    row(recipient3Label, make.textBox(Recipient3, "recipient3", recipient3Label, " 3"));
+    QLabel* recipient2Label = make().label(Recipient2Label, "recipient2Label");
+    row(recipient2Label, make().textBox(Recipient2, "recipient2", recipient2Label, " 2"));
+    QLabel* recipient3Label = make().label(Recipient3Label, "recipient3Label");
+    row(recipient3Label, make().textBox(Recipient3, "recipient3", recipient3Label, " 3"));
     grid->addWidget(Separator(this), r++, 0, 1, 2);
 
     // Select chooses; the field only shows the folder, however long.
@@ -141,22 +138,7 @@ void MmsDialog::bindValues() {
         }
         return std::nullopt;
     };
-    using M = MmsSettings;
-    const std::pair<int, std::string M::*> takeOrder[] = {{Account, &M::account},
-                                                          {Url, &M::url},
-                                                          {Apn, &M::apn},
-                                                          {Password, &M::password},
-                                                          {Gateway, &M::gateway},
-                                                          {Port, &M::port},
-                                                          {PhoneNo, &M::phone},
-                                                          {Recipient2, &M::recipient2},
-                                                          {Recipient3, &M::recipient3},
-                                                          {Email, &M::email}};
-    for (const auto& [id, member] : takeOrder) {
-        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member), storedLimit(member),
-                                id == PhoneNo ? phoneDigits : TextCheck{},
-                                DataExchange::CheckWhile::Typing);
-    }
+    bindFileTexts(typed_, kTextFields, MmsTextFields(), PhoneNo, phoneDigits);
     exchange().bindInteger(control<QLineEdit>(PicturesPerDay), &typed_.picturesPerDay,
                            RangeCheck(0, 99));
 }

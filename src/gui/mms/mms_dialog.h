@@ -8,9 +8,6 @@
 
 namespace rosmossel {
 
-inline constexpr DialogFamily kQuillMms{Family::Quill, "CQuillMmsDlg", true};
-inline constexpr DialogFamily kSedgeMms{Family::Sedge, "CSedgeMmsDlg", false};
-
 // The MMS dialog of either family. The user picks a country and an operator
 // (automatic mode) or types the connection (manual mode), the recipients and
 // the pictures per day; Generate checks them and writes setup.dat. The dialog
@@ -18,22 +15,16 @@ inline constexpr DialogFamily kSedgeMms{Family::Sedge, "CSedgeMmsDlg", false};
 class MmsDialog : public SetupDialog {
     Q_OBJECT
 
-  public:
-    MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent = nullptr);
-
-    // What Generate would write now, before the checks: the values as last
-    // taken, in automatic mode with the chosen operator's preset.
-    MmsSettings settings() const;
-
   protected:
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
-    void onGenerate() override;
+    MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
-    void buildLayout();
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
     void showCard(const MmsCardLoad& load);
+
+    void buildLayout();
     void bindValues();
-    void connectHandlers();
+    void connectHandlers() override;
 
     bool manualMode() const;
     bool smsOnly() const;
@@ -49,14 +40,14 @@ class MmsDialog : public SetupDialog {
     void onPhoneEdited();
     void onNumberKindChosen(int kind);
 
+    // What Generate would write now, before the checks: the values as last
+    // taken, in automatic mode with the chosen operator's preset.
+    MmsSettings settings() const;
+    void onGenerate() override;
+
     MmsSettings typed_;            // the texts and the pictures per day, as last taken
     int shownMode_ = 0;            // the mode the fields and lists are set up for
     int internationalNumbers_ = 0; // Domestic each time the dialog opens
 };
-
-// MMS set-up of the Quill cameras ("Ros QuillM", "Ros QuillMG").
-using CQuillMmsDlg = NamedDialog<MmsDialog, kQuillMms>;
-// MMS set-up of the Sedge cameras ("Ros SedgeM", "Ros SedgeMG").
-using CSedgeMmsDlg = NamedDialog<MmsDialog, kSedgeMms>;
 
 } // namespace rosmossel

@@ -62,13 +62,10 @@ SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
     finishSetup("smtp.dat");
-    connectHandlers();
 }
 
 void SmtpDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Mode, picture count, country and operator, remote control: labels in
     // column 0 and 2, their controls beside them.
@@ -77,38 +74,39 @@ void SmtpDialog::buildLayout() {
     outer->addLayout(top);
     const auto captioned = [&](int row, int column, int labelId, const char* labelName,
                                const char* text = "") {
-        QLabel* caption = make.label(labelId, labelName, text);
+        QLabel* caption = make().label(labelId, labelName, text);
         top->addWidget(caption, row, column);
         return caption;
     };
     QLabel* modeLabel = captioned(0, 0, ModeLabel, "modeLabel");
-    top->addWidget(make.list(Mode, "mode", modeLabel), 0, 1);
+    top->addWidget(make().list(Mode, "mode", modeLabel), 0, 1);
     if (quillControls()) {
         // Not translated: the dialog's own text in every language.
         QLabel* mmsLabel = captioned(0, 2, MmsModeLabel, "mmsModeLabel", "MMS Mode");
-        top->addWidget(make.list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
+        top->addWidget(make().list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
     }
     QLabel* countLabel = captioned(1, 0, PictureCountLabel, "pictureCountLabel");
-    top->addWidget(make.numberBox(PictureCount, "pictureCount", countLabel), 1, 1, Qt::AlignLeft);
-    top->addWidget(make.label(UnlimitedNote, "unlimitedNote"), 1, 2, 1, 3);
+    top->addWidget(make().numberBox(PictureCount, "pictureCount", countLabel), 1, 1, Qt::AlignLeft);
+    top->addWidget(make().label(UnlimitedNote, "unlimitedNote"), 1, 2, 1, 3);
     QLabel* countryLabel = captioned(2, 0, CountryLabel, "countryLabel");
-    QComboBox* country = make.list(Country, "country", countryLabel);
+    QComboBox* country = make().list(Country, "country", countryLabel);
     const std::vector<std::string> countries = SmtpModeViewOf(ApnMode::Automatic).countries;
     fitWidthTo(country, FromUtf8(countries));
     top->addWidget(country, 2, 1);
     QLabel* operatorLabel = captioned(2, 2, OperatorLabel, "operatorLabel");
-    QComboBox* op = make.list(Operator, "operator", operatorLabel);
+    QComboBox* op = make().list(Operator, "operator", operatorLabel);
     fitWidthTo(op, allOperators(static_cast<int>(countries.size())));
     top->addWidget(op, 2, 3);
     if (quillControls()) {
         QLabel* remoteLabel = captioned(3, 0, RemoteControlLabel, "remoteControlLabel");
-        top->addWidget(make.list(RemoteControl, "remoteControl", remoteLabel), 3, 1, Qt::AlignLeft);
+        top->addWidget(make().list(RemoteControl, "remoteControl", remoteLabel), 3, 1,
+                       Qt::AlignLeft);
     }
 
     // The three frames: a label column and full-width text boxes.
     const int boxWidth = fontMetrics().averageCharWidth() * 36;
     const auto frame = [&](int id, const char* name, const char* title) {
-        QGroupBox* box = make.frame(id, name);
+        QGroupBox* box = make().frame(id, name);
         SetControlText(box, QString::fromLatin1(title));
         auto* grid = new QGridLayout(box);
         grid->setColumnStretch(1, 1);
@@ -117,9 +115,9 @@ void SmtpDialog::buildLayout() {
     };
     const auto field = [&](QGridLayout* grid, int labelId, const char* labelName, int boxId,
                            const char* boxName, bool masked = false) {
-        QLabel* caption = make.label(labelId, labelName);
-        QLineEdit* box = masked ? make.passwordBox(boxId, boxName, caption)
-                                : make.textBox(boxId, boxName, caption);
+        QLabel* caption = make().label(labelId, labelName);
+        QLineEdit* box = masked ? make().passwordBox(boxId, boxName, caption)
+                                : make().textBox(boxId, boxName, caption);
         box->setMinimumWidth(boxWidth);
         const int row = grid->rowCount();
         grid->addWidget(caption, row, 0);
@@ -148,16 +146,10 @@ void SmtpDialog::buildLayout() {
 void SmtpDialog::bindValues() {
     exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
                            ToolkitRangeCheck(0, kMaxPicturesPerDay));
-    const auto& limits = SmtpTextFields(family());
-    for (const auto& [id, member] : kTextFields) {
-        const auto limit = std::find_if(limits.begin(), limits.end(),
-                                        [m = member](const auto& f) { return f.member == m; });
-        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member),
-                                static_cast<int>(limit->limit));
-    }
+    bindFileTexts(typed_, kTextFields, SmtpTextFields(family()));
 }
 
-// Labels of the three frames share one width, so their boxes line up.
+// One width for the labels of the three frames.
 void SmtpDialog::alignFrames() {
     const int ids[] = {ApnLabel,  AccountLabel,       GprsPasswordLabel,   ServerLabel,
                        PortLabel, SenderAddressLabel, SenderPasswordLabel, RecipientLabel};
