@@ -51,33 +51,6 @@ constexpr std::pair<int, int M::*> kLists[] = {
     {BeepSound, &M::beepSound},       {SdCycle, &M::sdCycle}};
 // clang-format on
 
-// Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
-// are separated by ":"; the switch list comes first.
-QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
-                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts) {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(0);
-    grid->addWidget(switchList, 1, 0);
-    int column = 1;
-    bool afterBox = false;
-    for (const auto& [widget, unit] : parts) {
-        if (unit == nullptr) { // a caption between groups
-            grid->addWidget(widget, 1, column++);
-            afterBox = false;
-            continue;
-        }
-        if (afterBox) {
-            grid->addWidget(make.label(kStaticId, "separator", ":"), 1, column++);
-        }
-        unit->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        grid->addWidget(unit, 0, column);
-        grid->addWidget(widget, 1, column++);
-        afterBox = true;
-    }
-    grid->setColumnStretch(column, 1);
-    return grid;
-}
-
 } // namespace
 
 CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
@@ -151,7 +124,7 @@ void CameraMenuDialog::buildLayout() {
     QLabel* startLabel = make().label(StartLabel, "startLabel");
     QLabel* stopLabel = make().label(StopLabel, "stopLabel");
     wide(timerLabel,
-         timeRow(
+         TimeRow(
              make(), timerList,
              {{startLabel, nullptr},
               {make().numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"),
@@ -180,7 +153,7 @@ void CameraMenuDialog::buildLayout() {
     QLabel* lapseLabel = make().label(TimeLapseLabel, "timeLapseLabel");
     QComboBox* lapseList = make().list(TimeLapse, "timeLapse", lapseLabel);
     wide(lapseLabel,
-         timeRow(make(), lapseList,
+         TimeRow(make(), lapseList,
                  {{make().numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"),
                    unit("Hour")},
                   {make().numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),

@@ -32,14 +32,6 @@ constexpr std::pair<int, std::string M::*> kTextFields[] = {
     {Recipient3, &M::recipient3}, {Email, &M::email}};
 // clang-format on
 
-// Lists that share the field column take its width, whatever they hold, so
-// that a long operator name does not resize the window.
-void spanColumn(QComboBox* list) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(12);
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
-
 } // namespace
 
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
@@ -74,7 +66,7 @@ void MmsDialog::buildLayout() {
     const auto listRow = [&](int labelId, const char* labelName, int listId, const char* listName) {
         QLabel* caption = make().label(labelId, labelName);
         QComboBox* list = make().list(listId, listName, caption);
-        spanColumn(list);
+        SpanColumn(list);
         row(caption, list);
     };
     const auto textRow = [&](int labelId, const char* labelName, int boxId, const char* boxName) {
@@ -253,8 +245,7 @@ void MmsDialog::onPhoneEdited() {
 void MmsDialog::onNumberKindChosen(int kind) {
     internationalNumbers_ = kind == 1 ? 1 : 0;
     if (internationalNumbers_ == 1) {
-        report({"Phone number will not be displayed in the camera setup menu",
-                "手机号码将不能在相机设置菜单显示"});
+        report(kInternationalNumbersNote);
     }
 }
 
