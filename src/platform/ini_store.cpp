@@ -1,4 +1,4 @@
-#include "gui/shell/settings_store.h"
+#include "platform/ini_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <limits>
 
 #ifdef _WIN32
-#include "core/session/registry_store.h"
+#include "platform/registry_store.h"
 #endif
 
 namespace rosmossel {
