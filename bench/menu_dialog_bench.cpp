@@ -1,6 +1,6 @@
 // Opening a camera-menu dialog within one frame.
 
-#include "gui/menu/menu_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "open_dialog_bench.h"
 
 using rosmossel::bench::openDialog;

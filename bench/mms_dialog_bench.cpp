@@ -1,6 +1,6 @@
 // Opening an MMS dialog, with its 39 countries, within one frame.
 
-#include "gui/mms/mms_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "open_dialog_bench.h"
 
 using rosmossel::bench::openDialog;

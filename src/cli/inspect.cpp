@@ -62,19 +62,13 @@ const char* kindName(FileKind kind) {
 void decode(Inspection& in, const Bytes& bytes, FileKind kind, Family family) {
     in.kind = kind;
     in.family = family;
-    switch (kind) {
-    case FileKind::Menu:
+    if (kind == FileKind::Menu) {
         in.menu = DecodeMenuFile(bytes, family);
-        break;
-    case FileKind::Setup:
-        in.mms = DecodeSetupFile(bytes, family);
-        break;
-    case FileKind::Staging:
-        in.mms = DecodeMmsStagingFile(bytes, family);
-        break;
-    case FileKind::Smtp:
+    } else if (kind == FileKind::Smtp) {
         in.smtp = DecodeSmtpFile(bytes, family);
-        break;
+    } else {
+        in.mms = kind == FileKind::Staging ? DecodeMmsStagingFile(bytes, family)
+                                           : DecodeSetupFile(bytes, family);
     }
 }
 

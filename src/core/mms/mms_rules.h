@@ -62,12 +62,8 @@ void ClearMmsTexts(MmsSettings& settings);
 // The lists' selections at Generate. The remote-control hours exist on Quill only.
 struct MmsSelections {
     bool manualMode = false;
-    int country = 0;
-    int operatorSlot = 0;
-    int mmsSendMode = 0;
-    int connectionKind = 0;
-    int internationalNumbers = 0;
-    int smsRemoteControl = 0;
+    int country = 0, operatorSlot = 0; // automatic mode's preset
+    int mmsSendMode = 0, connectionKind = 0, internationalNumbers = 0, smsRemoteControl = 0;
 };
 
 // The settings Generate checks and writes: the typed texts and pictures per

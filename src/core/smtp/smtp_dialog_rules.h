@@ -43,10 +43,8 @@ inline constexpr std::array<std::string SmtpSettings::*, 3> kSmtpPresetTexts = {
 // The lists' selections at Generate. The Quill lists are ignored on Sedge.
 struct SmtpSelections {
     ApnMode mode = ApnMode::Automatic;
-    int country = 0;
-    int operatorSlot = 0;
-    int mmsSendMode = 1;
-    int smsRemoteControl = 25;
+    int country = 0, operatorSlot = 0;
+    int mmsSendMode = 1, smsRemoteControl = kSmsRemoteControlOff;
 };
 
 // The settings Generate checks and writes: the typed texts and count, the

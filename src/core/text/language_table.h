@@ -83,10 +83,14 @@ struct LanguageTable {
     std::span<const OptionListEntry> optionLists;
 };
 
+// The buttons the standard dialog identifiers name, in every dialog that has them.
+namespace dialog_id {
+inline constexpr int Generate = 1; // IDOK
+inline constexpr int Exit = 2;     // IDCANCEL
+} // namespace dialog_id
+
 // Control identifiers of the camera-menu dialogs.
 namespace menu_id {
-inline constexpr int Generate = 1;
-inline constexpr int Exit = 2;
 inline constexpr int VideoLength = 1002;
 inline constexpr int Interval = 1003;
 inline constexpr int ModeLabel = 1004;
@@ -134,6 +138,8 @@ inline constexpr int StartLabel = 1059;
 inline constexpr int StopLabel = 1060;
 inline constexpr int Default = 1062;
 inline constexpr int Folder = 1064;
+using dialog_id::Exit;
+using dialog_id::Generate;
 } // namespace menu_id
 
 // The camera-menu catalogue of one family: the twenty shared captions, the

@@ -68,6 +68,11 @@ Message CardConnectionNote(bool manualMode, bool presetDiffers);
 Message FileGeneratedMessage(std::string_view fileName, Family family);
 Message FactoryMenuGeneratedMessage(Family family);
 
+// Shown when the MMS dialog's numbers are switched to international ones.
+inline const Message kInternationalNumbersNote{
+    "Phone number will not be displayed in the camera setup menu",
+    "手机号码将不能在相机设置菜单显示"};
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

@@ -9,9 +9,11 @@
 #include <QColor>
 
 #include <initializer_list>
+#include <utility>
 
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -54,6 +56,15 @@ QFrame* Separator(QWidget* parent);
 // The widgets side by side, with the rest of the row left empty unless
 // `stretch` is false.
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true);
+
+// A switch list, then number boxes with their unit labels ("Hour", "Min")
+// above them, separated by ":"; a part without a unit is a caption between
+// groups of boxes.
+QGridLayout* TimeRow(const ControlFactory& make, QComboBox* switchList,
+                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts);
+// Lists that share a field column take its width, whatever they hold, so that
+// a long entry does not resize the window.
+void SpanColumn(QComboBox* list);
 
 // Read-only boxes look grey, as the platform's dialogs show them.
 void SetEditable(QLineEdit* box, bool editable);

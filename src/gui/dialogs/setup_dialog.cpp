@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -20,11 +21,11 @@ void MissingControl(int id, const char* kind) {
     qFatal("A set-up dialog has no control %d that is a %s", id, kind);
 }
 
-SetupDialog::SetupDialog(Session& session, Family family, const char* className, QWidget* parent)
+SetupDialog::SetupDialog(const DialogFamily& family, Session& session, QWidget* parent)
     : QDialog(parent), session_(session), family_(family), make_(this, controls_),
       exchange_(this, session.languageNumber()) {
-    setObjectName(QString::fromLatin1(className));
-    setWindowTitle(QString::fromUtf8(FamilyTitle(family)));
+    setObjectName(QString::fromLatin1(family.className));
+    setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -179,7 +180,7 @@ bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check
         report({file.error, file.error});
         return false;
     }
-    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_));
+    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_.family));
 }
 
 void SetupDialog::applyCatalogue(const LanguageTable& table) {
@@ -189,9 +190,27 @@ void SetupDialog::applyCatalogue(const LanguageTable& table) {
     ApplyCaptions(controls_, kProfileCaptions, language());
 }
 
-void SetupDialog::finishSetup() {
+void SetupDialog::finishSetup(std::string cardFile) {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     exchange_.show();
     ApplyDialogColours(this);
+    cardFile_ = std::move(cardFile);
+    connectHandlers();
+}
+
+void SetupDialog::retake(const std::function<void()>& react) {
+    exchange_.take();
+    react();
+    exchange_.show();
+}
+
+void SetupDialog::repairAfterEdit(int& value, const std::function<int(int)>& repair) {
+    exchange_.take();
+    const int repaired = repair(value);
+    if (repaired != value) {
+        value = repaired;
+        exchange_.show();
+    }
 }
 
 void SetupDialog::offerProfile(profile::SectionKind kind, std::function<BuildResult()> build) {
@@ -262,7 +281,7 @@ void SetupDialog::onOpenProfile() {
     std::optional<CardSettings> card;
     try {
         const profile::Profile opened =
-            profile::ProfileForDialog(*text, family_, profileKind_, CaptureClock());
+            profile::ProfileForDialog(*text, family(), profileKind_, CaptureClock());
         const BuildResult file = profile::BuildSectionFile(opened, profileKind_);
         if (!file.ok()) {
             throw profile::ProfileError(file.error);

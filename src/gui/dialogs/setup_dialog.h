@@ -14,6 +14,7 @@
 #include "profile/profile.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 
 #include <QSet>
@@ -25,6 +26,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QComboBox;
 class QHBoxLayout;
@@ -37,6 +39,16 @@ namespace rosmossel {
 // of another kind: a mistake in the dialog's code, shown where it is made.
 [[noreturn]] void MissingControl(int id, const char* kind);
 
+// What tells the Quill and Sedge dialogs of one job apart: the family (its
+// lists, limits and messages), the class name, and whether the job's
+// Quill-only controls are there (the camera menu's Beep Sound and SD Cycle,
+// the MMS remote control, the e-mail MMS send mode and remote control).
+struct DialogFamily {
+    Family family;
+    const char* className;
+    bool quillControls;
+};
+
 class SetupDialog : public QDialog {
     Q_OBJECT
 
@@ -45,10 +57,12 @@ class SetupDialog : public QDialog {
 
   protected:
     // The dialog reads the session's language once, here. The window title
-    // is the family's, the same in every language; `className` names the
+    // is the family's, the same in every language; the class name names the
     // dialog's object ("CQuillMenuDlg").
-    SetupDialog(Session& session, Family family, const char* className, QWidget* parent);
+    SetupDialog(const DialogFamily& family, Session& session, QWidget* parent);
 
+    Family family() const { return family_.family; }
+    bool quillControls() const { return family_.quillControls; }
     int language() const { return session_.languageNumber(); }
     const ControlFactory& make() const { return make_; }
     const ControlMap& controls() const { return controls_; }
@@ -104,18 +118,42 @@ class SetupDialog : public QDialog {
     // turns the profile's section into that file and loads it as a card's.
     void offerProfile(profile::SectionKind kind, std::function<BuildResult()> build);
 
+    // Binds each text box of `order` (the exchange order) to its member of
+    // `values`, typed up to the bytes the file's `fields` allow for it; the
+    // box `checkedId` also runs `check` while the user types.
+    template <typename Settings, std::size_t N, typename Fields>
+    void bindFileTexts(Settings& values, const std::pair<int, std::string Settings::*> (&order)[N],
+                       const Fields& fields, int checkedId = 0, const TextCheck& check = {}) {
+        for (const auto& [id, member] : order) {
+            exchange_.bindFileText(control<QLineEdit>(id), &(values.*member),
+                                   static_cast<int>(StoredLimit(fields, member)),
+                                   id == checkedId ? check : TextCheck{},
+                                   DataExchange::CheckWhile::Typing);
+        }
+    }
+
     // The catalogue in the dialog's language: its captions, and its option
     // lists filled with their defaults selected.
     void applyCatalogue(const LanguageTable& table);
 
-    // After the bindings: the colours, and the values shown in their fields.
-    void finishSetup();
+    // After the layout, the bindings and the catalogue: the window's size
+    // fixed, the colours, the values shown in their fields, `cardFile`
+    // offered for loading (see cardSettings), and only then the handlers
+    // connected, so that setting the dialog up runs none of its rules.
+    void finishSetup(std::string cardFile);
+    virtual void connectHandlers() {}
+
+    // A user's edit: the fields taken (a failure is shown; the reaction goes
+    // on), `react` run, and the values shown again.
+    void retake(const std::function<void()>& react);
+    // A number edited: the fields taken, and the value put back where `repair`
+    // changes it (the range message has been shown).
+    void repairAfterEdit(int& value, const std::function<int(int)>& repair);
 
     // Picking up what a card already holds. When the user picks a folder (the
     // browser, or a typed folder confirmed with Enter or by leaving the field)
-    // that holds `fileName` in any letter case, and cardSettings() accepts its
-    // bytes, the dialog asks once per folder whether to load them.
-    void offerCardFile(std::string fileName) { cardFile_ = std::move(fileName); }
+    // that holds the card file in any letter case, and cardSettings() accepts
+    // its bytes, the dialog asks once per folder whether to load them.
     struct CardSettings {
         Message note;               // what is not taken over, and why; may be empty
         std::function<void()> load; // fills the controls
@@ -134,7 +172,7 @@ class SetupDialog : public QDialog {
     void onOpenProfile();
 
     Session& session_;
-    Family family_;
+    const DialogFamily& family_;
     ControlMap controls_;
     ControlFactory make_;
     DataExchange exchange_;
@@ -148,7 +186,7 @@ class SetupDialog : public QDialog {
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog
 // implementation over the family descriptor `kFamily`.
-template <typename Dialog, const auto& kFamily> class NamedDialog final : public Dialog {
+template <typename Dialog, const DialogFamily& kFamily> class NamedDialog final : public Dialog {
   public:
     explicit NamedDialog(Session& session, QWidget* parent = nullptr)
         : Dialog(kFamily, session, parent) {}

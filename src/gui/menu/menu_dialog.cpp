@@ -42,72 +42,34 @@ constexpr NumberBox kNumberBoxes[] = {
     {TimerStartHour, MenuField::TimerStartHour, &M::timerStartHour},
     {TimerStartMinute, MenuField::TimerStartMinute, &M::timerStartMinute}};
 // The lists with the members they select; Beep Sound and SD Cycle exist on Quill only.
-constexpr std::pair<int, int M::*> kLists[] = {{CameraMode, &M::cameraMode},
-                                               {ImageSize, &M::imageSize},
-                                               {VideoSize, &M::videoSize},
-                                               {Pictures, &M::picturesPerTrigger},
-                                               {TimeStamp, &M::timeStamp},
-                                               {IntervalUnit, &M::intervalUnit},
-                                               {Sensitivity, &M::sensitivity},
-                                               {Timer, &M::timer},
-                                               {SidePir, &M::sidePir},
-                                               {TimeLapse, &M::timeLapse},
-                                               {SerialNumber, &M::serialNumber},
-                                               {BeepSound, &M::beepSound},
-                                               {SdCycle, &M::sdCycle}};
-
-// Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
-// are separated by ":"; the switch list comes first.
-QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
-                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts) {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(0);
-    grid->addWidget(switchList, 1, 0);
-    int column = 1;
-    bool afterBox = false;
-    for (const auto& [widget, unit] : parts) {
-        if (unit == nullptr) { // a caption between groups
-            grid->addWidget(widget, 1, column++);
-            afterBox = false;
-            continue;
-        }
-        if (afterBox) {
-            grid->addWidget(make.label(kStaticId, "separator", ":"), 1, column++);
-        }
-        unit->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        grid->addWidget(unit, 0, column);
-        grid->addWidget(widget, 1, column++);
-        afterBox = true;
-    }
-    grid->setColumnStretch(column, 1);
-    return grid;
-}
+// clang-format off
+constexpr std::pair<int, int M::*> kLists[] = {
+    {CameraMode, &M::cameraMode},     {ImageSize, &M::imageSize},   {VideoSize, &M::videoSize},
+    {Pictures, &M::picturesPerTrigger}, {TimeStamp, &M::timeStamp}, {IntervalUnit, &M::intervalUnit},
+    {Sensitivity, &M::sensitivity},   {Timer, &M::timer},           {SidePir, &M::sidePir},
+    {TimeLapse, &M::timeLapse},       {SerialNumber, &M::serialNumber},
+    {BeepSound, &M::beepSound},       {SdCycle, &M::sdCycle}};
+// clang-format on
 
 } // namespace
 
-CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
+CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
                                    QWidget* parent)
-    : SetupDialog(session, family.family, family.className, parent), family_(family),
-      clock_(CaptureClock()) {
+    : SetupDialog(descriptor, session, parent), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
     buildLayout();
     bindValues();
-
-    finishSetup();
-    applyCatalogue(MenuLanguageTable(family_.family));
+    applyCatalogue(MenuLanguageTable(family()));
     applyEditStates();
-    connectHandlers();
-    offerCardFile("menu.dat");
     offerProfile(profile::SectionKind::Menu, [this] {
         const FileRecord record = BuildMenuRecord(settings());
         return BuildResult{Bytes(record.begin(), record.end()), {}};
     });
+    finishSetup("menu.dat");
 }
 
 void CameraMenuDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(2, 24);
     int r = 0;
 
@@ -118,10 +80,10 @@ void CameraMenuDialog::buildLayout() {
     };
     const auto listHalf = [&](int gridRow, int column, int labelId, const char* labelName,
                               int listId, const char* listName) {
-        QLabel* caption = make.label(labelId, labelName);
+        QLabel* caption = make().label(labelId, labelName);
         grid->addWidget(caption, gridRow, column);
         // The lists of one half share its width, so the half reads as a column.
-        grid->addWidget(make.list(listId, listName, caption), gridRow, column + 1);
+        grid->addWidget(make().list(listId, listName, caption), gridRow, column + 1);
     };
     listHalf(r, 0, ModeLabel, "modeLabel", CameraMode, "cameraMode");
     listHalf(r++, 3, ImageSizeLabel, "imageSizeLabel", ImageSize, "imageSize");
@@ -130,16 +92,16 @@ void CameraMenuDialog::buildLayout() {
     listHalf(r, 0, TimeStampLabel, "timeStampLabel", TimeStamp, "timeStamp");
     listHalf(r++, 3, SensitivityLabel, "sensitivityLabel", Sensitivity, "sensitivity");
     listHalf(r, 0, SidePirLabel, "sidePirLabel", SidePir, "sidePir");
-    QLabel* lengthLabel = make.label(VideoLengthLabel, "videoLengthLabel");
+    QLabel* lengthLabel = make().label(VideoLengthLabel, "videoLengthLabel");
     half(r++, 3, lengthLabel,
-         Row({make.numberBox(VideoLength, "videoLength", lengthLabel),
-              make.label(kStaticId, "videoLengthUnit", "Sec")}));
-    QLabel* intervalLabel = make.label(IntervalLabel, "intervalLabel");
+         Row({make().numberBox(VideoLength, "videoLength", lengthLabel),
+              make().label(kStaticId, "videoLengthUnit", "Sec")}));
+    QLabel* intervalLabel = make().label(IntervalLabel, "intervalLabel");
     half(r, 0, intervalLabel,
-         Row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
-              make.numberBox(Interval, "interval", intervalLabel)}));
+         Row({make().list(IntervalUnit, "intervalUnit", intervalLabel),
+              make().numberBox(Interval, "interval", intervalLabel)}));
     listHalf(r++, 3, DateFormatLabel, "dateFormatLabel", DateFormat, "dateFormat");
-    if (family_.beepAndCycle) {
+    if (quillControls()) {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
@@ -153,37 +115,38 @@ void CameraMenuDialog::buildLayout() {
         grid->addWidget(caption, r, 0, Qt::AlignLeft | Qt::AlignBottom);
         grid->addLayout(controls, r++, 1, 1, 4);
     };
-    QLabel* clockLabel = make.label(ClockLabel, "clockLabel");
-    QLineEdit* clockBox = make.textBox(ClockText, "clockText", clockLabel);
+    QLabel* clockLabel = make().label(ClockLabel, "clockLabel");
+    QLineEdit* clockBox = make().textBox(ClockText, "clockText", clockLabel);
     SetEditable(clockBox, false); // shown, never typed
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
-    wide(clockLabel, Row({clockBox, make.button(GetTime, "getTimeButton")}));
+    wide(clockLabel, Row({clockBox, make().button(GetTime, "getTimeButton")}));
 
-    const auto unit = [&](const char* text) { return make.label(kStaticId, "unitLabel", text); };
-    QLabel* timerLabel = make.label(TimerLabel, "timerLabel");
-    QComboBox* timerList = make.list(Timer, "timer", timerLabel);
-    QLabel* startLabel = make.label(StartLabel, "startLabel");
-    QLabel* stopLabel = make.label(StopLabel, "stopLabel");
+    const auto unit = [&](const char* text) { return make().label(kStaticId, "unitLabel", text); };
+    QLabel* timerLabel = make().label(TimerLabel, "timerLabel");
+    QComboBox* timerList = make().list(Timer, "timer", timerLabel);
+    QLabel* startLabel = make().label(StartLabel, "startLabel");
+    QLabel* stopLabel = make().label(StopLabel, "stopLabel");
     wide(timerLabel,
-         timeRow(
-             make, timerList,
+         TimeRow(
+             make(), timerList,
              {{startLabel, nullptr},
-              {make.numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
+              {make().numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"),
+               unit("Hour")},
+              {make().numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
                unit("Min")},
               {stopLabel, nullptr},
-              {make.numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
+              {make().numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
+              {make().numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
                unit("Min")}}));
     timerLabel->setMinimumHeight(timerList->sizeHint().height());
 
-    QLabel* serialLabel = make.label(SerialLabel, "serialLabel");
-    auto* serialRow = Row({make.list(SerialNumber, "serialNumber", serialLabel)}, false);
+    QLabel* serialLabel = make().label(SerialLabel, "serialLabel");
+    auto* serialRow = Row({make().list(SerialNumber, "serialNumber", serialLabel)}, false);
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         const QString number = QString::number(i + 1);
-        serialRow->addWidget(make.list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
-                                       QStringLiteral(" ") + number));
+        serialRow->addWidget(make().list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
+                                         QStringLiteral(" ") + number));
         controls()
             .value(kSerialCharacterIds[i])
             ->setObjectName(QStringLiteral("serialCharacter") + number);
@@ -191,16 +154,16 @@ void CameraMenuDialog::buildLayout() {
     serialRow->addStretch(1);
     wide(serialLabel, serialRow);
 
-    QLabel* lapseLabel = make.label(TimeLapseLabel, "timeLapseLabel");
-    QComboBox* lapseList = make.list(TimeLapse, "timeLapse", lapseLabel);
+    QLabel* lapseLabel = make().label(TimeLapseLabel, "timeLapseLabel");
+    QComboBox* lapseList = make().list(TimeLapse, "timeLapse", lapseLabel);
     wide(lapseLabel,
-         timeRow(
-             make, lapseList,
-             {{make.numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
-               unit("Min")},
-              {make.numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
-               unit("Sec")}}));
+         TimeRow(make(), lapseList,
+                 {{make().numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"),
+                   unit("Hour")},
+                  {make().numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
+                   unit("Min")},
+                  {make().numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
+                   unit("Sec")}}));
     lapseLabel->setMinimumHeight(lapseList->sizeHint().height());
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
@@ -210,7 +173,7 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
     grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred,
-                                  {make.button(Default, "defaultButton")}),
+                                  {make().button(Default, "defaultButton")}),
                     r++, 0, 1, 5);
 }
 
@@ -237,7 +200,8 @@ void CameraMenuDialog::connectHandlers() {
     connect(list(IntervalUnit), &QComboBox::activated, this,
             [this] { onNumberEdited(MenuField::Interval, &M::intervalValue); });
     for (int id : {Timer, TimeLapse, SerialNumber}) {
-        connect(list(id), &QComboBox::activated, this, &CameraMenuDialog::onSwitchChosen);
+        connect(list(id), &QComboBox::activated, this,
+                [this] { retake([this] { applyEditStates(); }); });
     }
     connect(list(DateFormat), &QComboBox::activated, this, &CameraMenuDialog::refreshClock);
     for (int id : {CameraMode, ImageSize}) {
@@ -263,17 +227,9 @@ void CameraMenuDialog::applyEditStates() {
 
 void CameraMenuDialog::onNumberEdited(MenuField field, int MenuSettings::*member) {
     const int unit = selected(IntervalUnit); // as the user saw it (or just chose it)
-    exchange().take();
-    if (const auto corrected = CorrectMenuNumber(field, numbers_.*member, unit)) {
-        numbers_.*member = *corrected;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onSwitchChosen() {
-    exchange().take();
-    applyEditStates();
-    exchange().show();
+    repairAfterEdit(numbers_.*member, [field, unit](int value) {
+        return CorrectMenuNumber(field, value, unit).value_or(value);
+    });
 }
 
 void CameraMenuDialog::refreshClock() {
@@ -286,7 +242,7 @@ void CameraMenuDialog::refreshClock() {
 }
 
 MenuSettings CameraMenuDialog::settings() const {
-    MenuSettings s = DefaultMenuSettings(family_.family);
+    MenuSettings s = DefaultMenuSettings(family());
     for (const NumberBox& b : kNumberBoxes) {
         s.*b.member = numbers_.*b.member;
     }
@@ -305,7 +261,7 @@ MenuSettings CameraMenuDialog::settings() const {
 }
 
 std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
-    const MenuDecoded decoded = DecodeMenuFile(bytes, family_.family);
+    const MenuDecoded decoded = DecodeMenuFile(bytes, family());
     if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
@@ -350,8 +306,7 @@ void CameraMenuDialog::onDefault() {
     numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
     applyEditStates();
     exchange().show();
-    writeToFolder("menu.dat", BuildFactoryMenuRecord(),
-                  FactoryMenuGeneratedMessage(family_.family));
+    writeToFolder("menu.dat", BuildFactoryMenuRecord(), FactoryMenuGeneratedMessage(family()));
 }
 
 } // namespace rosmossel

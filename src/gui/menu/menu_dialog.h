@@ -8,16 +8,6 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge camera-menu dialogs apart.
-struct MenuFamilyDescriptor {
-    Family family;
-    const char* className;
-    bool beepAndCycle; // the Beep Sound and SD Cycle row
-};
-
-inline constexpr MenuFamilyDescriptor kQuillMenu{Family::Quill, "CQuillMenuDlg", true};
-inline constexpr MenuFamilyDescriptor kSedgeMenu{Family::Sedge, "CSedgeMenuDlg", false};
-
 // The camera-menu dialog of either family. The user picks the menu settings
 // and a folder; Generate writes menu.dat, Default the factory-settings
 // menu.dat. The dialog stays open after writing; Exit (Escape, close box)
@@ -26,44 +16,34 @@ class CameraMenuDialog : public SetupDialog {
     Q_OBJECT
 
   public:
-    CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
-                     QWidget* parent = nullptr);
-
     // The record Generate would write now: lists as selected, numbers as last
     // taken, the captured clock, the session's language and TV mode.
     MenuSettings settings() const;
-    const MenuFamilyDescriptor& family() const { return family_; }
 
   protected:
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
-    void onGenerate() override;
+    CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
     void buildLayout();
-    // Shows `s` as if the user had chosen it; the clock stays the dialog's.
-    void showSettings(const MenuSettings& s);
     void bindValues();
-    void connectHandlers();
-
-    void onNumberEdited(MenuField field, int MenuSettings::*member);
-    void onSwitchChosen();
-    void refreshClock();
-    void onDefault();
-
+    void connectHandlers() override;
     // Which boxes may be typed into follows the three switch lists.
     void applyEditStates();
 
-    const MenuFamilyDescriptor& family_;
+    void onNumberEdited(MenuField field, int MenuSettings::*member);
+    void refreshClock();
+    void onGenerate() override;
+    void onDefault();
+
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    // Shows `s` as if the user had chosen it; the clock stays the dialog's.
+    void showSettings(const MenuSettings& s);
+
     // The number boxes' values, bound member by member; the lists are read
     // when the settings are asked for.
     MenuSettings numbers_;
     ClockValue clock_;
     QString clockText_;
 };
-
-// Camera menu of the Quill cameras ("Ros QuillM", "Ros QuillMG").
-using CQuillMenuDlg = NamedDialog<CameraMenuDialog, kQuillMenu>;
-// Camera menu of the Sedge cameras ("Ros SedgeM", "Ros SedgeMG").
-using CSedgeMenuDlg = NamedDialog<CameraMenuDialog, kSedgeMenu>;
 
 } // namespace rosmossel

@@ -1,9 +1,5 @@
 #include "gui/shell/setup_dialogs.h"
 
-#include "gui/menu/menu_dialog.h"
-#include "gui/mms/mms_dialog.h"
-#include "gui/smtp/smtp_dialog.h"
-
 namespace rosmossel {
 namespace {
 

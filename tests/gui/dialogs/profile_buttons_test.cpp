@@ -5,9 +5,7 @@
 #include "core/session/session.h"
 #include "core/text/mms_language_table.h"
 #include "core/text/smtp_language_table.h"
-#include "gui/menu/menu_dialog.h"
-#include "gui/mms/mms_dialog.h"
-#include "gui/smtp/smtp_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 
 #include <QJsonDocument>

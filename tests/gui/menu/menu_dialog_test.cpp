@@ -2,7 +2,7 @@
 #include "core/menu/menu_decode.h"
 #include "core/session/session.h"
 #include "gui/dialogs/presenter.h"
-#include "gui/menu/menu_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "core/session/session.h"
 #include "core/text/mms_language_table.h"
 #include "gui/dialogs/presenter.h"
-#include "gui/mms/mms_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "core/smtp/smtp_file.h"
 #include "core/text/smtp_language_table.h"
 #include "gui/dialogs/presenter.h"
-#include "gui/smtp/smtp_dialog.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 
 #include <QComboBox>
