@@ -60,11 +60,6 @@ PlatformPresenter& platformPresenter() {
 
 Presenter* current = nullptr;
 
-RecordingPresenter& seamPresenter() {
-    static RecordingPresenter instance;
-    return instance;
-}
-
 } // namespace
 
 Presenter& CurrentPresenter() {
@@ -95,26 +90,5 @@ QString ChooseFolder() {
     const QString folder = CurrentPresenter().chooseFolder();
     return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
 }
-
-namespace test_seam {
-void RecordMessages(bool record) {
-    seamPresenter().messages.clear();
-    seamPresenter().questions.clear();
-    seamPresenter().answerYes = false;
-    SetPresenter(record ? &seamPresenter() : nullptr);
-}
-std::vector<RecordedMessage> TakeMessages() {
-    return std::exchange(seamPresenter().messages, {});
-}
-std::vector<QString> TakeQuestions() {
-    return std::exchange(seamPresenter().questions, {});
-}
-void PresetNextFolder(const QString& folder) {
-    seamPresenter().nextFolder = folder;
-}
-void AnswerQuestions(bool yes) {
-    seamPresenter().answerYes = yes;
-}
-} // namespace test_seam
 
 } // namespace rosmossel

@@ -1,11 +1,10 @@
 #pragma once
 
 // The message box and the folder chooser of every set-up dialog, behind one
-// presenter that tests replace, so that no test ever waits for a user.
+// presenter that tests replace (tests/support/recording_presenter.h), so that
+// no test ever waits for a user.
 
 #include <QString>
-
-#include <vector>
 
 class QWidget;
 
@@ -41,39 +40,5 @@ QString DefaultFolder();
 // The folder browser's answer in native form; a cancelled browser gives
 // DefaultFolder(). Any length of path is returned whole.
 QString ChooseFolder();
-
-// A presenter for tests: records every box and answers the folder browser
-// and the questions from what the test preset.
-struct RecordedMessage {
-    QString text;
-    bool toolkitPrompt = false;
-};
-class RecordingPresenter final : public Presenter {
-  public:
-    void message(const QString& text) override { messages.push_back({text, false}); }
-    void toolkitPrompt(QWidget*, const QString& text) override { messages.push_back({text, true}); }
-    bool question(const QString& text) override {
-        questions.push_back(text);
-        return answerYes;
-    }
-    QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
-
-    std::vector<RecordedMessage> messages;
-    std::vector<QString> questions;
-    QString nextFolder; // empty: the browser is cancelled
-    bool answerYes = false;
-};
-
-// The seams the first dialog tests were written against, over one shared
-// RecordingPresenter.
-namespace test_seam {
-void RecordMessages(bool record);
-std::vector<RecordedMessage> TakeMessages();
-std::vector<QString> TakeQuestions();
-// An empty text stands for a cancelled browser.
-void PresetNextFolder(const QString& folder);
-// The answer of the next questions (No unless set).
-void AnswerQuestions(bool yes);
-} // namespace test_seam
 
 } // namespace rosmossel

@@ -101,8 +101,8 @@ void CameraMenuDialog::buildLayout() {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
-        SetControlText(controls().value(BeepSoundLabel), QStringLiteral("Beep Sound"));
-        SetControlText(controls().value(SdCycleLabel), QStringLiteral("SD Cycle"));
+        SetControlText(control(BeepSoundLabel), QStringLiteral("Beep Sound"));
+        SetControlText(control(SdCycleLabel), QStringLiteral("SD Cycle"));
     }
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
