@@ -112,22 +112,21 @@ QString SetupDialog::folder() const {
 }
 
 QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread spread,
-                                        std::initializer_list<QPushButton*> middle) {
-    QPushButton* generateButton = make_.button(generateId, "generateButton");
-    generateButton->setDefault(true);
-    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
-    QPushButton* exit = make_.button(exitId, "exitButton");
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-
+                                        std::initializer_list<std::pair<int, const char*>> middle) {
     auto* row = new QHBoxLayout;
     const bool centred = spread == ButtonSpread::Centred;
     if (centred) {
         row->addStretch(1);
     }
+    QPushButton* generateButton = make_.button(generateId, "generateButton");
+    generateButton->setDefault(true);
+    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
     row->addWidget(generateButton);
-    for (QPushButton* button : middle) {
-        row->addWidget(button);
+    for (const auto& [id, name] : middle) {
+        row->addWidget(make_.button(id, name));
     }
+    QPushButton* exit = make_.button(exitId, "exitButton");
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     if (!centred) {
         row->addStretch(1);
     }

@@ -168,9 +168,9 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.button, r, 0);
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
-    grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred,
-                                  {make().button(Default, "defaultButton")}),
-                    r++, 0, 1, 5);
+    grid->addLayout(
+        makeButtonRow(Generate, Exit, ButtonSpread::Centred, {{Default, "defaultButton"}}), r++, 0,
+        1, 5);
 }
 
 void CameraMenuDialog::bindValues() {
