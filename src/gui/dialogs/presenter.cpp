@@ -69,11 +69,6 @@ PlatformPresenter& platformPresenter() {
 
 Presenter* current = nullptr;
 
-RecordingPresenter& seamPresenter() {
-    static RecordingPresenter instance;
-    return instance;
-}
-
 } // namespace
 
 Presenter& CurrentPresenter() {
@@ -117,32 +112,5 @@ QString ChooseProfile(Presenter::FileUse use, const QString& title) {
     folder = QFileInfo(chosen).absolutePath();
     return QDir::toNativeSeparators(chosen);
 }
-
-namespace test_seam {
-void RecordMessages(bool record) {
-    seamPresenter().messages.clear();
-    seamPresenter().questions.clear();
-    seamPresenter().answerYes = false;
-    SetPresenter(record ? &seamPresenter() : nullptr);
-}
-std::vector<RecordedMessage> TakeMessages() {
-    return std::exchange(seamPresenter().messages, {});
-}
-std::vector<QString> TakeQuestions() {
-    return std::exchange(seamPresenter().questions, {});
-}
-void PresetNextFolder(const QString& folder) {
-    seamPresenter().nextFolder = folder;
-}
-void AnswerQuestions(bool yes) {
-    seamPresenter().answerYes = yes;
-}
-void PresetNextProfile(const QString& path) {
-    seamPresenter().nextProfile = path;
-}
-std::vector<RecordingPresenter::ProfileChooser> TakeProfileChoosers() {
-    return std::exchange(seamPresenter().profileChoosers, {});
-}
-} // namespace test_seam
 
 } // namespace rosmossel

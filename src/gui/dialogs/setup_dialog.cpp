@@ -115,28 +115,27 @@ QString SetupDialog::folder() const {
 }
 
 QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread spread,
-                                        std::initializer_list<QPushButton*> middle) {
-    QPushButton* generateButton = make_.button(generateId, "generateButton");
-    generateButton->setDefault(true);
-    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
-    QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
-    connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
-    QPushButton* openProfile = make_.button(kOpenProfileId, "openProfileButton");
-    connect(openProfile, &QPushButton::clicked, this, &SetupDialog::onOpenProfile);
-    QPushButton* exit = make_.button(exitId, "exitButton");
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-
+                                        std::initializer_list<std::pair<int, const char*>> middle) {
     auto* row = new QHBoxLayout;
     const bool centred = spread == ButtonSpread::Centred;
     if (centred) {
         row->addStretch(1);
     }
+    QPushButton* generateButton = make_.button(generateId, "generateButton");
+    generateButton->setDefault(true);
+    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
     row->addWidget(generateButton);
+    QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
+    connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
     row->addWidget(saveProfile);
+    QPushButton* openProfile = make_.button(kOpenProfileId, "openProfileButton");
+    connect(openProfile, &QPushButton::clicked, this, &SetupDialog::onOpenProfile);
     row->addWidget(openProfile);
-    for (QPushButton* button : middle) {
-        row->addWidget(button);
+    for (const auto& [id, name] : middle) {
+        row->addWidget(make_.button(id, name));
     }
+    QPushButton* exit = make_.button(exitId, "exitButton");
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     if (!centred) {
         row->addStretch(1);
     }

@@ -90,11 +90,13 @@ class SetupDialog : public QDialog {
     QString folder() const;
 
     // The row of Generate (the default button: Enter anywhere in the dialog
-    // runs onGenerate), the profile buttons, `middle` and Exit (back to the main window, as Escape
-    // and the close box), centred or spread to the row's ends.
+    // runs onGenerate), the profile buttons, the `middle` buttons (identifier
+    // and name) and Exit (back to the main window, as Escape and the close
+    // box), made in that order, which is the tab order, and centred or spread
+    // to the row's ends.
     enum class ButtonSpread { Centred, Ends };
     QHBoxLayout* makeButtonRow(int generateId, int exitId, ButtonSpread spread,
-                               std::initializer_list<QPushButton*> middle = {});
+                               std::initializer_list<std::pair<int, const char*>> middle = {});
     virtual void onGenerate() {}
 
     // Shows a message the tool composes, in Chinese or English by the language.

@@ -105,8 +105,8 @@ void CameraMenuDialog::buildLayout() {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
-        SetControlText(controls().value(BeepSoundLabel), QStringLiteral("Beep Sound"));
-        SetControlText(controls().value(SdCycleLabel), QStringLiteral("SD Cycle"));
+        SetControlText(control(BeepSoundLabel), QStringLiteral("Beep Sound"));
+        SetControlText(control(SdCycleLabel), QStringLiteral("SD Cycle"));
     }
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
@@ -172,9 +172,9 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.button, r, 0);
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
-    grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred,
-                                  {make().button(Default, "defaultButton")}),
-                    r++, 0, 1, 5);
+    grid->addLayout(
+        makeButtonRow(Generate, Exit, ButtonSpread::Centred, {{Default, "defaultButton"}}), r++, 0,
+        1, 5);
 }
 
 void CameraMenuDialog::bindValues() {

@@ -164,7 +164,9 @@ void SmtpDialog::alignFrames() {
 }
 
 void SmtpDialog::connectHandlers() {
-    // Only the user's edits run the rules; the dialog's own updates do not.
+    // Typing runs the rules; the dialog's own updates of the boxes do not. The
+    // mode and country lists answer every change of selection, the dialog's
+    // own included: card loading selects the mode to refill the lists.
     connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
             [this] { repairAfterEdit(picturesPerDay_, PictureCountAfterEdit); });
     for (const auto& [id, member] : kTextFields) {
