@@ -1,7 +1,6 @@
 // Opening a camera-menu dialog within one frame.
 
-#include "gui/menu/quill_menu_dlg.h"
-#include "gui/menu/sedge_menu_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "open_dialog_bench.h"
 
 using rosmossel::bench::openDialog;

@@ -1,7 +1,6 @@
 // Opening an MMS dialog, with its 39 countries, within one frame.
 
-#include "gui/mms/quill_mms_dlg.h"
-#include "gui/mms/sedge_mms_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "open_dialog_bench.h"
 
 using rosmossel::bench::openDialog;

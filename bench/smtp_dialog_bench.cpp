@@ -1,7 +1,6 @@
 // Opening an e-mail (SMTP) dialog, with its preset lists, within one frame.
 
-#include "gui/smtp/quill_smtp_dlg.h"
-#include "gui/smtp/sedge_smtp_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "open_dialog_bench.h"
 
 using rosmossel::bench::openDialog;

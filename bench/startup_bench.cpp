@@ -4,8 +4,8 @@
 #include "core/session/preferences.h"
 #include "core/session/session.h"
 #include "gui/shell/app_look.h"
-#include "gui/shell/settings_store.h"
 #include "gui/shell/setup_dlg.h"
+#include "platform/ini_store.h"
 
 #include <QApplication>
 #include <QDialog>

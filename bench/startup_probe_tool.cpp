@@ -1,8 +1,8 @@
 // The tool's own start-up, as main() does it, ending once the main window shows.
 #include "first_window_exit.h"
-#include "gui/shell/settings_store.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/system_language.h"
+#include "platform/ini_store.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 
 #include "cli/inspect.h"
-#include "cli/profile.h"
 #include "core/format/safe_writer.h"
 #include "core/format/utf8_path.h"
 #include "core/menu/menu_clock.h"
@@ -9,6 +8,7 @@
 #include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/text/messages.h"
+#include "profile/profile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,6 +18,15 @@
 #include <system_error>
 
 namespace rosmossel::cli {
+
+using profile::BuildSectionFile;
+using profile::CheckProfile;
+using profile::ParseProfile;
+using profile::Profile;
+using profile::ProfileError;
+using profile::SectionFileName;
+using profile::SectionKind;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -72,25 +81,6 @@ int writeAll(const std::vector<PlannedFile>& files, const std::string& outDir, s
     return kExitOk;
 }
 
-std::optional<Family> familyOption(const std::optional<std::string>& model, int& number,
-                                   std::ostream& err) {
-    number = 0;
-    if (!model) {
-        return std::nullopt;
-    }
-    for (int m = 1; m <= 4; ++m) {
-        if (*model == ModelName(m) || *model == std::to_string(m)) {
-            number = m;
-            return FamilyOfModel(m);
-        }
-    }
-    err << "rosmossel-cli: --model: \"" << *model
-        << "\" is not one of \"Ros SedgeM\", \"Ros QuillM\", \"Ros SedgeMG\", \"Ros QuillMG\", "
-           "1 to 4\n";
-    number = -1;
-    return std::nullopt;
-}
-
 template <typename Preset, typename Describe>
 void printPresets(std::ostream& out, const PresetTable<Preset>& table, Describe describe) {
     for (int c = 0; c < kCountryCount; ++c) {
@@ -126,26 +116,16 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
     }
     // Everything is built before the first byte is written.
     std::vector<PlannedFile> files;
-    if (profile.menu) {
-        if (const std::string problem = CheckMenuSettings(*profile.menu); !problem.empty()) {
-            err << "rosmossel-cli: " << profilePath << ": camera_menu." << problem << "\n";
+    for (const auto kind : {SectionKind::Menu, SectionKind::Mms, SectionKind::Smtp}) {
+        if (!profile.holds(kind)) {
+            continue;
+        }
+        BuildResult built = BuildSectionFile(profile, kind);
+        if (!built.ok()) {
+            err << "rosmossel-cli: " << profilePath << ": " << built.error << "\n";
             return kExitBadProfile;
         }
-        const FileRecord record = BuildMenuRecord(*profile.menu);
-        files.push_back({"menu.dat", Bytes(record.begin(), record.end())});
-    }
-    const auto add = [&](const char* name, const char* section, BuildResult built) {
-        if (!built.ok()) {
-            err << "rosmossel-cli: " << profilePath << ": " << section << "." << built.error
-                << "\n";
-            return false;
-        }
-        files.push_back({name, std::move(built.bytes)});
-        return true;
-    };
-    if ((profile.mms && !add("setup.dat", "mms", BuildSetupFile(*profile.mms))) ||
-        (profile.smtp && !add("smtp.dat", "smtp", BuildSmtpFile(*profile.smtp)))) {
-        return kExitBadProfile;
+        files.push_back({SectionFileName(kind), std::move(built.bytes)});
     }
     return writeAll(files, outDir, out, err);
 }
@@ -155,13 +135,10 @@ int RunFactory(const std::string& outDir, std::ostream& out, std::ostream& err) 
     return writeAll({{"menu.dat", Bytes(record.begin(), record.end())}}, outDir, out, err);
 }
 
-int RunInspect(const std::vector<std::string>& paths, bool asJson,
-               const std::optional<std::string>& model, std::ostream& out, std::ostream& err) {
-    int modelNumber = 0;
-    const std::optional<Family> family = familyOption(model, modelNumber, err);
-    if (modelNumber < 0) {
-        return kExitUsage;
-    }
+int RunInspect(const std::vector<std::string>& paths, bool asJson, const std::optional<int>& model,
+               std::ostream& out, std::ostream& err) {
+    const std::optional<Family> family =
+        model ? std::optional(CameraModel(*model).family()) : std::nullopt;
     const std::vector<Inspection> inspections = InspectPaths(paths, family);
     int status = kExitOk;
     for (const Inspection& in : inspections) {
@@ -176,8 +153,7 @@ int RunInspect(const std::vector<std::string>& paths, bool asJson,
     }
     if (asJson) {
         std::vector<std::string> notes;
-        const auto profile = ProfileOf(
-            inspections, modelNumber > 0 ? std::optional(modelNumber) : std::nullopt, notes);
+        const auto profile = ProfileOf(inspections, model, notes);
         for (const std::string& note : notes) {
             err << "note: " << note << "\n";
         }

@@ -19,8 +19,8 @@ enum ExitCode : int {
 int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
                 std::ostream& err);
 int RunFactory(const std::string& outDir, std::ostream& out, std::ostream& err);
-int RunInspect(const std::vector<std::string>& paths, bool asJson,
-               const std::optional<std::string>& model, std::ostream& out, std::ostream& err);
+int RunInspect(const std::vector<std::string>& paths, bool asJson, const std::optional<int>& model,
+               std::ostream& out, std::ostream& err);
 int RunPresets(const std::string& which, std::ostream& out, std::ostream& err);
 
 } // namespace rosmossel::cli

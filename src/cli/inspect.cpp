@@ -1,20 +1,26 @@
 #include "cli/inspect.h"
 
-#include "cli/profile.h"
 #include "core/format/file_reader.h"
 #include "core/format/file_record.h"
 #include "core/format/preset_table.h"
 #include "core/format/utf8_path.h"
 #include "core/mms/mms_checks.h"
 #include "core/smtp/smtp_checks.h"
+#include "profile/profile.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
 namespace rosmossel::cli {
+
+using profile::LanguageName;
+using profile::MenuSection;
+using profile::MmsSection;
+using profile::SmtpSection;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,16 +34,10 @@ constexpr KnownName kKnownNames[] = {{"menu.dat", FileKind::Menu},
                                      {"smtp.dat", FileKind::Smtp},
                                      {"mms.dat", FileKind::Staging}};
 
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 std::optional<FileKind> kindByName(const fs::path& path) {
-    const std::string name = lower(PathText(path.filename()));
+    const std::string name = PathText(path.filename());
     for (const KnownName& known : kKnownNames) {
-        if (name == known.name) {
+        if (profile::SameName(name, known.name)) {
             return known.kind;
         }
     }
@@ -62,19 +62,13 @@ const char* kindName(FileKind kind) {
 void decode(Inspection& in, const Bytes& bytes, FileKind kind, Family family) {
     in.kind = kind;
     in.family = family;
-    switch (kind) {
-    case FileKind::Menu:
+    if (kind == FileKind::Menu) {
         in.menu = DecodeMenuFile(bytes, family);
-        break;
-    case FileKind::Setup:
-        in.mms = DecodeSetupFile(bytes, family);
-        break;
-    case FileKind::Staging:
-        in.mms = DecodeMmsStagingFile(bytes, family);
-        break;
-    case FileKind::Smtp:
+    } else if (kind == FileKind::Smtp) {
         in.smtp = DecodeSmtpFile(bytes, family);
-        break;
+    } else {
+        in.mms = kind == FileKind::Staging ? DecodeMmsStagingFile(bytes, family)
+                                           : DecodeSetupFile(bytes, family);
     }
 }
 
@@ -109,11 +103,8 @@ Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
 }
 
 std::string checkHex(std::uint16_t value) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        text += digits[(value >> shift) & 0xF];
-    }
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", value);
     return text;
 }
 
@@ -292,17 +283,17 @@ std::string FormatInspection(const Inspection& in, int codePage) {
     if (in.kind == FileKind::Menu && in.menu.factory) {
         out << "  content: the factory-settings record\n";
     } else if (in.kind == FileKind::Menu && in.menu.settings) {
-        appendFields(out, MenuSection(*in.menu.settings, true));
+        appendFields(out, MenuSection{*in.menu.settings, codePage, true});
         out << "  language: " << LanguageName(in.menu.settings->languageCode) << " ["
             << in.menu.settings->languageCode << "]\n";
         out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
     } else if ((in.kind == FileKind::Setup || in.kind == FileKind::Staging) && in.mms.settings) {
-        appendFields(out, MmsSection(*in.mms.settings, codePage, true));
+        appendFields(out, MmsSection{*in.mms.settings, codePage, true});
         out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
             << in.mms.settings->languageCode << "]\n";
         out << "  tv_mode: " << in.mms.settings->tvMode << "\n";
     } else if (in.kind == FileKind::Smtp && in.smtp.settings) {
-        appendFields(out, SmtpSection(*in.smtp.settings, codePage, true));
+        appendFields(out, SmtpSection{*in.smtp.settings, codePage, true});
         const std::string_view user = SenderUserName(in.smtp.settings->senderAddress);
         out << "  sender_user_name: "
             << nlohmann::json(Utf8FromUtf16(DecodeFromFile(user, codePage).text)).dump() << "\n";
@@ -356,13 +347,13 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
                                       "writes it");
         } else if (in.kind == FileKind::Menu) {
             const MenuSettings& s = *in.menu.settings;
-            add("camera_menu", in, MenuSection(s), s.languageCode, s.tvMode);
+            add("camera_menu", in, MenuSection{s}, s.languageCode, s.tvMode);
         } else if (in.kind == FileKind::Setup) {
             const MmsSettings& s = *in.mms.settings;
-            add("mms", in, MmsSection(s, codePage), s.languageCode, s.tvMode);
+            add("mms", in, MmsSection{s, codePage}, s.languageCode, s.tvMode);
         } else if (in.kind == FileKind::Smtp) {
             const SmtpSettings& s = *in.smtp.settings;
-            add("smtp", in, SmtpSection(s, codePage), s.languageCode, std::nullopt);
+            add("smtp", in, SmtpSection{s, codePage}, s.languageCode, std::nullopt);
         } else {
             notes.push_back(in.path + ": a staging image; generate writes setup.dat instead");
         }
@@ -370,13 +361,11 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
     if (sections.empty()) {
         return {};
     }
-    int chosen = model.value_or(0);
-    if (chosen == 0) {
-        const bool quill = family == Family::Quill;
-        const bool mg = sections.contains("smtp");
-        chosen = quill ? (mg ? 4 : 2) : (mg ? 3 : 1);
+    CameraModel chosen(model.value_or(0));
+    if (chosen.number() == 0) {
+        chosen = ModelOf(family.value_or(Family::Sedge), sections.contains("smtp"));
     }
-    profile["model"] = ModelName(chosen);
+    profile["model"] = chosen.displayName();
     profile["language"] = LanguageName(language.value_or(2));
     if (tvMode && *tvMode != 0) {
         profile["tv_mode"] = *tvMode;

@@ -1,10 +1,14 @@
 // rosmossel-cli: writes the camera's settings files from a JSON profile, and
 // reads a card back.
 #include "cli/commands.h"
+#include "core/session/camera_model.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <map>
+#include <optional>
+#include <string>
 
 #ifdef _WIN32
 #include "core/format/windows_text.h"
@@ -40,19 +44,27 @@ int run(int argc, char** argv) {
 
     std::vector<std::string> paths;
     bool asJson = false;
-    std::optional<std::string> model;
+    std::optional<int> model;
     auto* inspect = app.add_subcommand(
         "inspect", "Read settings files (or every settings file in a folder) and judge them.");
     inspect->add_option("path", paths, "A settings file or a folder")->required();
     inspect->add_flag("--json", asJson, "Print a profile that generate turns into the same files");
-    inspect->add_option("--model", model,
-                        "Read the files as written for this model (\"Ros QuillMG\" or 1 to 4)");
+    std::map<std::string, int> models;
+    for (const rosmossel::CameraModel m : rosmossel::kCameraModels) {
+        models.emplace(m.displayName(), m.number());
+    }
+    inspect
+        ->add_option("--model", model,
+                     "Read the files as written for this model (\"Ros QuillMG\" or 1 to 4)")
+        ->transform(CLI::CheckedTransformer(models, CLI::ignore_case));
 
     std::string which = "all";
     auto* presets =
         app.add_subcommand("presets", "List the countries and operators of the presets.");
     presets->add_option("kind", which, "mms or gprs (both when left out)")
-        ->check(CLI::IsMember({"mms", "gprs"}));
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, std::string>{{"mms", "mms"}, {"gprs", "gprs"}},
+            CLI::ignore_case));
 
     // An empty folder would put the files into the file system's root.
     const CLI::Validator notEmpty(

@@ -1,7 +1,7 @@
 #include "cli/inspect.h"
-#include "cli/profile.h"
 #include "core/format/safe_writer.h"
 #include "core/text/code_page.h"
+#include "profile/profile.h"
 #include "support/platform.h"
 #include "support/random_settings.h"
 
@@ -11,6 +11,8 @@
 
 namespace rosmossel::cli {
 namespace {
+
+using namespace profile;
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 // the same signals a mouse and keyboard give; messages are recorded, not shown.
 
 #include "gui/dialogs/control_registry.h"
-#include "gui/dialogs/presenter.h"
+#include "support/recording_presenter.h"
 
 #include <QComboBox>
 #include <QDir>

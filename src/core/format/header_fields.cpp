@@ -39,29 +39,4 @@ int ReadPicturesPerDay(const FileRecord& header, Verdict& verdict) {
     return tens * 10 + ReadHeaderField(header, units, 0, 9, verdict, label + ", units");
 }
 
-const std::vector<std::string>& ApnModeList() {
-    static const std::vector<std::string> list{"Auto", "Manual"};
-    return list;
-}
-
-HeaderField SmsRemoteControlField(std::size_t offset, bool quill) {
-    if (quill) {
-        return {offset, "sms_remote_control", "SMS remote control",
-                0,      kSmsRemoteControlOff, &SmsRemoteControlList()};
-    }
-    return {offset, "sms_remote_control", "SMS remote control (always 0 on Sedge)", 0, 0};
-}
-
-const std::vector<std::string>& SmsRemoteControlList() {
-    static const std::vector<std::string> list = [] {
-        std::vector<std::string> entries;
-        for (int hours = 0; hours < kSmsRemoteControlOff; ++hours) {
-            entries.push_back(std::to_string(hours));
-        }
-        entries.emplace_back("Off");
-        return entries;
-    }();
-    return list;
-}
-
 } // namespace rosmossel

@@ -50,18 +50,9 @@ std::string CheckPresetChoice(const HeaderField& country, const HeaderField& op,
 
 // Values both files hold the same way. Pictures per day take two bytes: the
 // tens at the field's offset, the units after them.
-inline constexpr int kSmsRemoteControlOff = 25; // the last entry of the list
 const HeaderField& PicturesPerDayField();
 const HeaderField& HeaderLanguageField();
 void WritePicturesPerDay(FileRecord& header, int value);
 int ReadPicturesPerDay(const FileRecord& header, Verdict& verdict);
-
-// The mode list of both dialogs: connection from the presets, or typed.
-const std::vector<std::string>& ApnModeList();
-// The SMS remote control at `offset`: the list on Quill cameras, always 0 on Sedge ones.
-HeaderField SmsRemoteControlField(std::size_t offset, bool quill);
-
-// The Quill dialogs' SMS remote-control list: the hours "0" to "24", then "Off".
-const std::vector<std::string>& SmsRemoteControlList();
 
 } // namespace rosmossel

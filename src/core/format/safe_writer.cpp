@@ -172,8 +172,10 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
 
 } // namespace
 
+// Windows: a new file takes its folder's access list (a user's documents folder
+// admits that user and the administrators).
 std::optional<WriteError> WriteFileSafely(const std::string& path,
-                                          std::span<const std::uint8_t> bytes) {
+                                          std::span<const std::uint8_t> bytes, FileAccess) {
     // The temporary file lives in the target's folder so that the final
     // rename never crosses a volume; its name is unique to this process and
     // call, so two writers never share one.
@@ -259,15 +261,15 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-// Creates a new file beside `path` with 0666, so that open() applies the
-// umask itself: reading the umask means setting it, which races with other
-// threads.
-int createTemp(const std::string& path, std::string& temp) {
+// Creates a new file beside `path` with 0666 (or 0600), so that open()
+// applies the umask itself: reading the umask means setting it, which races
+// with other threads.
+int createTemp(const std::string& path, std::string& temp, mode_t mode) {
     static std::atomic<unsigned> counter{0};
     const std::string prefix = path + "." + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = prefix + std::to_string(counter++) + ".tmp";
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd; // EEXIST: left behind by an earlier process with the same id
         }
@@ -333,11 +335,12 @@ std::optional<WriteError> readBack(const std::string& path, std::span<const std:
 } // namespace
 
 std::optional<WriteError> WriteFileSafely(const std::string& path,
-                                          std::span<const std::uint8_t> bytes) {
+                                          std::span<const std::uint8_t> bytes, FileAccess access) {
     // The temporary file lives in the target's folder so that the final
     // rename never crosses a file system.
     std::string temp;
-    const int fd = createTemp(path, temp);
+    const bool ownerOnly = access == FileAccess::OwnerOnly;
+    const int fd = createTemp(path, temp, ownerOnly ? 0600 : 0666);
     if (fd < 0) {
         return WriteError{path, reasonOf(errno)};
     }
@@ -347,7 +350,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     };
     // A file the user restricted (or opened up) keeps its permissions.
     struct stat older {};
-    const bool keepMode = ::stat(path.c_str(), &older) == 0 && S_ISREG(older.st_mode);
+    const bool keepMode = !ownerOnly && ::stat(path.c_str(), &older) == 0 && S_ISREG(older.st_mode);
     if ((keepMode && ::fchmod(fd, older.st_mode & 0777) != 0) || !writeAll(fd, bytes) ||
         ::fsync(fd) != 0) {
         const int error = errno;

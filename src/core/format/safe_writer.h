@@ -20,6 +20,11 @@ struct WriteError {
 // file system accepts.
 std::string FilePathInFolder(std::string_view folder, std::string_view fileName);
 
+// Who may read the file written: as the folder and umask give (an older
+// file keeps its permissions), or the user alone (0600 on POSIX; a file that
+// holds passwords).
+enum class FileAccess { AsFolder, OwnerOnly };
+
 // Writes `bytes` to a new temporary file beside `path`, flushes it to the
 // device, renames it over `path` and flushes the folder. On failure before
 // the rename the temporary file is removed, an older file at `path` is left
@@ -27,7 +32,8 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 // back past the system's cache and compared with `bytes`: cards fail
 // silently, and a difference is a failure, never a success.
 std::optional<WriteError> WriteFileSafely(const std::string& path,
-                                          std::span<const std::uint8_t> bytes);
+                                          std::span<const std::uint8_t> bytes,
+                                          FileAccess access = FileAccess::AsFolder);
 
 // The reason given when the file read back differs from what was written.
 extern const char* const kCardDidNotKeepReason;

@@ -2,37 +2,38 @@
 
 #include "core/format/multi_record.h"
 #include "core/menu/menu_fields.h"
+#include "core/text/language_table.h"
 
 #include <algorithm>
 
 namespace rosmossel {
 namespace {
 
-std::vector<std::string> serialAlphabet() {
-    std::vector<std::string> entries;
-    for (const char c : std::string_view("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
-        entries.emplace_back(1, c);
-    }
-    return entries;
-}
-
-// The lists in English, in the order the camera reads their indices; the
-// dialogs' catalogue translates them entry for entry.
+// The lists in English, in the order the camera reads their indices: the
+// catalogue's English column, so the two cannot drift apart.
 MenuOptionLists listsOf(Family family) {
-    const bool quill = family == Family::Quill;
+    const LanguageTable& table = MenuLanguageTable(family);
+    const auto english = [&](int id) {
+        for (const OptionListEntry& list : table.optionLists) {
+            if (list.controlId == id) {
+                const std::vector<std::string_view> texts = list.textsIn(kEnglish);
+                return std::vector<std::string>(texts.begin(), texts.end());
+            }
+        }
+        return std::vector<std::string>{};
+    };
+    using namespace menu_id;
     MenuOptionLists lists;
-    lists.cameraMode = {"Camera", "Video", "Camera+Video"};
-    lists.imageSize = quill ? std::vector<std::string>{"12MP", "5MP", "2MP"}
-                            : std::vector<std::string>{"5MP", "12MP", "1.3MP"};
-    lists.videoSize = quill ? std::vector<std::string>{"1440x1080", "1280x720", "640x480"}
-                            : std::vector<std::string>{"640x480", "320x240"};
-    lists.picturesPerTrigger = {"01 Photo", "02 Photo", "03 Photo"};
-    lists.timeStamp = {"On", "Off"};
-    lists.intervalUnit = {"Sec", "Min"};
-    lists.sensitivity = {"Normal", "High", "Low"};
-    lists.onOff = {"Off", "On"};
-    lists.timeLapse = {"On", "Off"};
-    lists.serialCharacters = serialAlphabet();
+    lists.cameraMode = english(CameraMode);
+    lists.imageSize = english(ImageSize);
+    lists.videoSize = english(VideoSize);
+    lists.picturesPerTrigger = english(Pictures);
+    lists.timeStamp = english(TimeStamp);
+    lists.intervalUnit = english(IntervalUnit);
+    lists.sensitivity = english(Sensitivity);
+    lists.onOff = english(SidePir);
+    lists.timeLapse = english(TimeLapse);
+    lists.serialCharacters = english(SerialCharacter1);
     return lists;
 }
 

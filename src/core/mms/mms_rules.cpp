@@ -64,6 +64,29 @@ MmsPresetSelection ManualPresetSelection() {
     return {kManualCountry, 0};
 }
 
+void ClearMmsTexts(MmsSettings& settings) {
+    for (const auto& field : MmsTextFields()) {
+        (settings.*field.member).clear();
+    }
+}
+
+MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& lists,
+                               const MmsPresetSelection& kept, int languageCode, int tvMode) {
+    MmsSettings s = typed;
+    s.mmsSendMode = lists.mmsSendMode;
+    s.connectionKind = lists.connectionKind;
+    s.languageCode = languageCode;
+    s.tvMode = tvMode;
+    s.internationalNumbers = lists.internationalNumbers;
+    s.presetCountry = kept.country;
+    s.presetOperator = kept.operatorSlot;
+    s.smsRemoteControl = lists.smsRemoteControl;
+    if (!lists.manualMode) {
+        s = WithOperatorPreset(s, lists.country, lists.operatorSlot);
+    }
+    return s;
+}
+
 int RepairPicturesPerDay(int value) {
     return value < 0 || value > 99 ? 0 : value;
 }
@@ -85,9 +108,8 @@ MmsCardLoad MmsLoadFromCard(const MmsSettings& card) {
         load.typed.presetOperator = load.preset.operatorSlot;
         return load;
     }
-    for (std::string* text : {&load.typed.url, &load.typed.apn, &load.typed.gateway,
-                              &load.typed.port, &load.typed.account, &load.typed.password}) {
-        text->clear();
+    for (std::string MmsSettings::*text : kMmsPresetTexts) {
+        (load.typed.*text).clear();
     }
     return load;
 }

@@ -4,9 +4,10 @@
 // typed into, what the country, operator and connection lists offer, and
 // what automatic mode writes.
 
+#include "core/mms/mms_preset_selection.h"
 #include "core/mms/setup_file.h"
-#include "core/session/session.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,15 +35,17 @@ struct MmsFieldStates {
 // change.
 MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed);
 
-// The single entry of the country and operator lists in manual mode.
-inline constexpr std::string_view kManualListEntry = "Other";
-
 // The country list. Only the start-up fill of a Chinese dialog names China
 // in Chinese; a refill after manual mode uses the plain list in every language.
 std::vector<std::string> MmsCountryChoices(bool manualMode, int language, bool startUp);
 std::vector<std::string> MmsOperatorChoices(bool manualMode, int country, int language);
 // The list in front of the APN field: CSD exists only in manual mode.
 std::vector<std::string> MmsConnectionKinds(bool manualMode);
+
+// The six connection texts an operator preset supplies, in file order.
+inline constexpr std::array<std::string MmsSettings::*, 6> kMmsPresetTexts = {
+    &MmsSettings::url,  &MmsSettings::apn,     &MmsSettings::gateway,
+    &MmsSettings::port, &MmsSettings::account, &MmsSettings::password};
 
 // Automatic mode writes the chosen operator's six connection strings, never
 // what the (empty, read-only) fields hold. An unknown slot leaves them empty.
@@ -51,6 +54,25 @@ MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op);
 // Manual mode uses no preset: header bytes 8 and 9 say so until the next
 // automatic Generate.
 MmsPresetSelection ManualPresetSelection();
+
+// A mode switch empties every text the file stores; the lists and the
+// pictures per day stay.
+void ClearMmsTexts(MmsSettings& settings);
+
+// The lists' selections at Generate. The remote-control hours exist on Quill only.
+struct MmsSelections {
+    bool manualMode = false;
+    int country = 0, operatorSlot = 0; // automatic mode's preset
+    int mmsSendMode = 0, connectionKind = 0, internationalNumbers = 0, smsRemoteControl = 0;
+};
+
+// The settings Generate checks and writes: the typed texts and pictures per
+// day, the header from the selections, the file's language code and TV mode,
+// and the preset selection the session keeps (header bytes 8 and 9). In
+// automatic mode the connection is the chosen operator's preset, whatever the
+// locked fields hold.
+MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& lists,
+                               const MmsPresetSelection& kept, int languageCode, int tvMode);
 
 // Pictures per day after an edit: out of 0..99 (the range message has been
 // shown) it starts again from 0, unlimited.

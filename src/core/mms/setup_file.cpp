@@ -178,9 +178,7 @@ const std::array<TextField<MmsSettings>, 10>& MmsTextFields() {
 }
 
 const std::vector<std::string>& MmsStatusList(Family family) {
-    static const std::vector<std::string> quill{"Off", "VGA", "SMS"};
-    static const std::vector<std::string> sedge{"Off", "VGA", "QVGA", "SMS"};
-    return family == Family::Quill ? quill : sedge;
+    return MmsSendModeList(family == Family::Quill);
 }
 
 int SmsOnlyChoice(Family family) {

@@ -2,16 +2,21 @@
 
 namespace rosmossel {
 
-// The two camera families. Model numbers 2 and 4 are Quill cameras, every
-// other number (1, 3 and anything unexpected) is treated as a Sedge camera.
+// The two camera families.
 enum class Family { Sedge, Quill };
-
-constexpr Family FamilyOfModel(int model) {
-    return model == 2 || model == 4 ? Family::Quill : Family::Sedge;
-}
 
 constexpr const char* FamilyName(Family family) {
     return family == Family::Quill ? "Quill" : "Sedge";
+}
+
+// The dialogs' window title, the same in every language and for every job.
+constexpr const char* FamilyTitle(Family family) {
+    return family == Family::Quill ? "Ros Mossel Quill" : "Ros Mossel Sedge";
+}
+
+// The camera's name, as the dialogs' success messages start.
+constexpr const char* FamilyCameraName(Family family) {
+    return family == Family::Quill ? "Ros Quill" : "Ros Sedge";
 }
 
 } // namespace rosmossel

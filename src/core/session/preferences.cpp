@@ -153,7 +153,7 @@ Session SessionFromStartup(const StartupChoices& choices) {
     session.chineseSystem = choices.chineseSystem != 0;
     session.chineseChosen = choices.chineseChosen != 0;
     session.language = static_cast<Language>(choices.currentLanguage);
-    session.model = static_cast<CameraModel>(choices.currentModel);
+    session.model = CameraModel(choices.currentModel);
     session.tvMode = choices.tvMode;
     return session;
 }

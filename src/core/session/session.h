@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/session/family.h"
+#include "core/mms/mms_preset_selection.h"
+#include "core/session/camera_model.h"
 
 #include <cstdint>
 
@@ -22,22 +23,10 @@ enum class Language : int {
     Slovenian,
     Czech
 };
-enum class CameraModel : int { SedgeM = 1, QuillM, SedgeMG, QuillMG };
 
 constexpr int Number(Language language) {
     return static_cast<int>(language);
 }
-constexpr int Number(CameraModel model) {
-    return static_cast<int>(model);
-}
-
-// The MMS dialogs' country and operator (header bytes 8 and 9 of setup.dat):
-// set by each automatic Generate and kept from one MMS dialog to the next.
-struct MmsPresetSelection {
-    int country = 0;
-    int operatorSlot = 0;
-    bool operator==(const MmsPresetSelection&) const = default;
-};
 
 // What one run of the tool knows besides the dialogs' own values. The
 // application settles it at start-up, the main window changes language and
@@ -54,8 +43,8 @@ struct Session {
     MmsPresetSelection mmsPreset;
 
     int languageNumber() const { return Number(language); }
-    int modelNumber() const { return Number(model); }
-    Family family() const { return FamilyOfModel(modelNumber()); }
+    int modelNumber() const { return model.number(); }
+    Family family() const { return model.family(); }
     // The language byte every file stores: the user's choice, also when
     // Chinese was chosen on a system that shows English.
     int fileLanguageCode() const { return chineseChosen ? 1 : (languageNumber() & 0xFF); }

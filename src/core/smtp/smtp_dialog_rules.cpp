@@ -1,12 +1,11 @@
 #include "core/smtp/smtp_dialog_rules.h"
 
-#include "core/mms/operator_presets.h"
 #include "core/smtp/gprs_presets.h"
 
 namespace rosmossel {
 namespace {
 
-const std::vector<std::string> kOther{"Other"};
+const std::vector<std::string> kOther{std::string(kManualListEntry)};
 
 } // namespace
 
@@ -75,9 +74,9 @@ SmtpCardLoad SmtpLoadFromCard(const SmtpSettings& card) {
     }
     load.lists.country = card.countryIndex;
     load.lists.operatorSlot = card.operatorIndex;
-    load.typed.apn.clear();
-    load.typed.account.clear();
-    load.typed.gprsPassword.clear();
+    for (std::string SmtpSettings::*text : kSmtpPresetTexts) {
+        (load.typed.*text).clear();
+    }
     return load;
 }
 

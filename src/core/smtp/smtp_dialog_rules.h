@@ -6,6 +6,7 @@
 
 #include "core/smtp/smtp_file.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,13 +36,15 @@ SmtpModeView SmtpModeViewOf(ApnMode mode);
 // header selections and the folder (not part of the settings) stay.
 void ClearSmtpTexts(SmtpSettings& settings);
 
+// The GPRS texts a preset supplies in automatic mode.
+inline constexpr std::array<std::string SmtpSettings::*, 3> kSmtpPresetTexts = {
+    &SmtpSettings::apn, &SmtpSettings::account, &SmtpSettings::gprsPassword};
+
 // The lists' selections at Generate. The Quill lists are ignored on Sedge.
 struct SmtpSelections {
     ApnMode mode = ApnMode::Automatic;
-    int country = 0;
-    int operatorSlot = 0;
-    int mmsSendMode = 1;
-    int smsRemoteControl = 25;
+    int country = 0, operatorSlot = 0;
+    int mmsSendMode = 1, smsRemoteControl = kSmsRemoteControlOff;
 };
 
 // The settings Generate checks and writes: the typed texts and count, the

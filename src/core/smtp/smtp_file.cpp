@@ -1,6 +1,6 @@
 #include "core/smtp/smtp_file.h"
 
-#include "core/mms/setup_file.h"
+#include "core/format/preset_table.h"
 #include "core/smtp/gprs_presets.h"
 
 #include <algorithm>
@@ -54,7 +54,7 @@ std::string_view SenderUserName(std::string_view senderAddress) {
 const SmtpHeaderFields& SmtpHeader(Family family) {
     static const auto make = [](Family f) {
         const bool quill = f == Family::Quill;
-        const std::vector<std::string>& status = MmsStatusList(Family::Quill);
+        const std::vector<std::string>& status = MmsSendModeList(true);
         return SmtpHeaderFields{
             {0, "reserved", "reserved", 0, 0},
             {1, "operator", "operator", 0, kSlotsPerCountry - 1},

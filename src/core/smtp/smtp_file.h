@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/format/header_fields.h"
+#include "core/camera/camera_lists.h"
 #include "core/format/multi_record.h"
 #include "core/session/family.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/camera/camera_lists.h"
 #include "core/session/family.h"
 
 #include <array>
@@ -36,14 +37,11 @@ inline constexpr LanguageTexts kRemoteControlOff = {"关闭",  "Off", "Aus",    
                                                     "Arret", "Off", "Izklop", "Vypnuto"};
 // The SMS remote-control list: hours "0" to "24", then Off (index 25).
 inline constexpr std::array<LanguageTexts, 26> kRemoteControlHours = [] {
-    constexpr std::string_view hours[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
-                                          "9",  "10", "11", "12", "13", "14", "15", "16", "17",
-                                          "18", "19", "20", "21", "22", "23", "24"};
-    std::array<LanguageTexts, 26> rows{};
-    for (std::size_t i = 0; i < 25; ++i) {
-        rows[i] = SameInEveryLanguage(hours[i]);
+    std::array<LanguageTexts, kSmsRemoteControlOff + 1> rows{};
+    for (std::size_t i = 0; i < kSmsRemoteControlHours.size(); ++i) {
+        rows[i] = SameInEveryLanguage(kSmsRemoteControlHours[i]);
     }
-    rows[25] = kRemoteControlOff;
+    rows[kSmsRemoteControlOff] = kRemoteControlOff;
     return rows;
 }();
 
@@ -52,6 +50,20 @@ struct CaptionEntry {
     int controlId;
     LanguageTexts texts;
 };
+
+// The profile buttons beside Generate in every set-up dialog; no other
+// control of a set-up dialog has their identifiers.
+inline constexpr int kSaveProfileId = 1950;
+inline constexpr int kOpenProfileId = 1951;
+inline constexpr std::array<CaptionEntry, 2> kProfileCaptions = {{
+    {kSaveProfileId,
+     {"保存配置...", "Save profile...", "Profil speichern...", "Tallenna profiili...",
+      "Salva profilo...", "Enregistrer profil...", "Profil mentese...", "Shrani profil...",
+      "Ulozit profil..."}},
+    {kOpenProfileId,
+     {"打开配置...", "Open profile...", "Profil laden...", "Avaa profiili...", "Apri profilo...",
+      "Ouvrir profil...", "Profil megnyitasa...", "Odpri profil...", "Otevrit profil..."}},
+}};
 
 // A drop-down list: its entries in index order (the index is what files
 // store, so the order is the same in every language) and the entry selected
@@ -71,10 +83,14 @@ struct LanguageTable {
     std::span<const OptionListEntry> optionLists;
 };
 
+// The buttons the standard dialog identifiers name, in every dialog that has them.
+namespace dialog_id {
+inline constexpr int Generate = 1; // IDOK
+inline constexpr int Exit = 2;     // IDCANCEL
+} // namespace dialog_id
+
 // Control identifiers of the camera-menu dialogs.
 namespace menu_id {
-inline constexpr int Generate = 1;
-inline constexpr int Exit = 2;
 inline constexpr int VideoLength = 1002;
 inline constexpr int Interval = 1003;
 inline constexpr int ModeLabel = 1004;
@@ -122,6 +138,8 @@ inline constexpr int StartLabel = 1059;
 inline constexpr int StopLabel = 1060;
 inline constexpr int Default = 1062;
 inline constexpr int Folder = 1064;
+using dialog_id::Exit;
+using dialog_id::Generate;
 } // namespace menu_id
 
 // The camera-menu catalogue of one family: the twenty shared captions, the

@@ -4,7 +4,6 @@ namespace rosmossel {
 namespace {
 
 constexpr int kLanguageCount = static_cast<int>(kLanguageComboEntries.size());
-constexpr int kModelCount = static_cast<int>(kModelComboEntries.size());
 
 constexpr MainCaptions kEnglishCaptions = {"Camera Setup", "MMS Setup",
                                            "Smtp Setup",   "Select Language",
@@ -68,7 +67,7 @@ LanguageChange ChangeLanguage(int index, int chineseSystem) {
 }
 
 int ModelComboIndex(int currentModel) {
-    return currentModel >= 1 && currentModel <= kModelCount ? currentModel - 1 : -1;
+    return CameraModel(currentModel).known() ? currentModel - 1 : -1;
 }
 
 } // namespace rosmossel

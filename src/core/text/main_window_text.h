@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/camera_model.h"
+
 #include <array>
 #include <cstdint>
 
@@ -23,8 +25,6 @@ const char* VersionLine(int language);
 inline constexpr std::array<const char*, 9> kLanguageComboEntries = {
     "Chinese",  "English", "Deutsch",   "Suomi", "Italiano",
     "Francais", "Magyar",  "Slovensko", "Cesky"};
-inline constexpr std::array<const char*, 4> kModelComboEntries = {"Ros SedgeM", "Ros QuillM",
-                                                                  "Ros SedgeMG", "Ros QuillMG"};
 
 // "中文" only while Chinese is shown (which needs a Chinese system).
 const char* FirstLanguageEntry(int currentLanguage);
@@ -47,19 +47,14 @@ LanguageChange ChangeLanguage(int index, int chineseSystem);
 // Index the model combo selects; -1 for a stored model outside 1..4.
 int ModelComboIndex(int currentModel);
 
-// Only the Sedge M and Quill M variants lack e-mail sending; anything
-// unexpected keeps the button usable.
-constexpr bool SmtpSetupEnabled(int model) {
-    return model != 1 && model != 2;
-}
-
 // The three set-up jobs the main window dispatches.
 enum class SetupJob { CameraMenu, Mms, Smtp };
 
-// True when `job` opens the Quill dialog for `model`: 2 and 4 for the camera
-// menu and MMS, only 4 for SMTP (model 2 has no e-mail); Sedge otherwise.
-constexpr bool OpensQuillDialog(SetupJob job, int model) {
-    return job == SetupJob::Smtp ? model == 4 : (model == 2 || model == 4);
+// True when `job` opens the Quill dialog for `model`: the Quill models for
+// the camera menu and MMS; for e-mail only a Quill that has it; Sedge otherwise.
+constexpr bool OpensQuillDialog(SetupJob job, CameraModel model) {
+    const bool quill = model.family() == Family::Quill;
+    return job == SetupJob::Smtp ? quill && model.hasEmail() : quill;
 }
 
 } // namespace rosmossel

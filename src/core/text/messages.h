@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/format/safe_writer.h"
+#include "core/session/camera_model.h"
 
 #include <optional>
 #include <string>
@@ -27,12 +28,13 @@ std::string PictureCountRangePrompt(int min, int max);
 std::optional<Message> CheckIntegerRange(int value, int min, int max);
 
 // Longest first phone number: 32 with international numbers, else 11 on the
-// Sedge models (1, 3), 12 on the Quill models (2, 4), 0 for any other model.
-int MaxPhoneDigits(int internationalNumbers, int model);
+// Sedge models, 12 on the Quill models, 0 for a model the tool does not know.
+int MaxPhoneDigits(int internationalNumbers, CameraModel model);
 
 // Refuses a first phone number longer than MaxPhoneDigits (bytes, every
 // character counts).
-std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers, int model);
+std::optional<Message> CheckPhoneDigits(std::string_view text, int internationalNumbers,
+                                        CameraModel model);
 
 // Refuses a typed character that the system's code page cannot hold,
 // naming the field by its caption.
@@ -57,7 +59,32 @@ inline const Message kCardConnectionOffPreset{
     "they are loaded in manual mode.",
     "卡上的连接设置与该国家和运营商的内置设置不同，将以手动模式载入。"};
 
+// Where a card's connection was loaded: its preset's (nothing to add), off
+// the preset (loaded in manual mode), or typed in manual mode (nothing to add).
+Message CardConnectionNote(bool manualMode, bool presetDiffers);
+
+// The dialogs' success messages, starting with the family's camera name:
+// menu.dat, setup.dat, smtp.dat, and the factory-settings menu.dat.
+Message FileGeneratedMessage(std::string_view fileName, Family family);
+Message FactoryMenuGeneratedMessage(Family family);
+
+// Shown when the MMS dialog's numbers are switched to international ones.
+inline const Message kInternationalNumbersNote{
+    "Phone number will not be displayed in the camera setup menu",
+    "手机号码将不能在相机设置菜单显示"};
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
+
+// The profile chooser's titles; a saved profile holds the passwords, as the
+// card does.
+inline const Message kSaveProfileTitle{
+    "Save profile - it holds the connection and sender passwords; keep it private",
+    "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
+inline const Message kOpenProfileTitle{"Open profile", "打开配置"};
+Message ProfileSavedMessage(std::string_view path);
+// A profile that cannot be read, opened for this dialog or saved into; the
+// reason names the key.
+Message ProfileRefusedMessage(std::string_view path, std::string_view reason);
 
 } // namespace rosmossel

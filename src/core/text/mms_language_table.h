@@ -6,8 +6,8 @@ namespace rosmossel {
 
 // Control identifiers of the MMS dialogs (both families).
 namespace mms_id {
-inline constexpr int Generate = 1;
-inline constexpr int Exit = 2;
+using dialog_id::Exit;
+using dialog_id::Generate;
 inline constexpr int Url = 1001;
 inline constexpr int Apn = 1002;
 inline constexpr int Gateway = 1003;

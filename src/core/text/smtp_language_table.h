@@ -6,7 +6,7 @@ namespace rosmossel {
 
 // Control identifiers of the e-mail (SMTP) dialogs.
 namespace smtp_id {
-inline constexpr int Exit = 2;
+using dialog_id::Exit;
 inline constexpr int PictureCount = 1002;
 inline constexpr int Apn = 1003;
 inline constexpr int Account = 1004;

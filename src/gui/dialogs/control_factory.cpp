@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -111,10 +112,45 @@ void SetEditable(QLineEdit* box, bool editable) {
 
 void ApplyDialogColours(QWidget* dialog) {
     QPalette palette = dialog->palette();
-    palette.setColor(QPalette::Window, QColor(111, 153, 224));
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, kDialogBackground);
+    palette.setColor(QPalette::WindowText, kDialogText);
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
+}
+
+// Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
+// are separated by ":"; the switch list comes first.
+QGridLayout* TimeRow(const ControlFactory& make, QComboBox* switchList,
+                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts) {
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(0);
+    grid->addWidget(switchList, 1, 0);
+    int column = 1;
+    bool afterBox = false;
+    for (const auto& [widget, unit] : parts) {
+        if (unit == nullptr) { // a caption between groups
+            grid->addWidget(widget, 1, column++);
+            afterBox = false;
+            continue;
+        }
+        if (afterBox) {
+            grid->addWidget(make.label(kStaticId, "separator", ":"), 1, column++);
+        }
+        unit->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(unit, 0, column);
+        grid->addWidget(widget, 1, column++);
+        afterBox = true;
+    }
+    grid->setColumnStretch(column, 1);
+    return grid;
+}
+
+// Lists that share the field column take its width, whatever they hold, so
+// that a long operator name does not resize the window.
+void SpanColumn(QComboBox* list) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(12);
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 } // namespace rosmossel

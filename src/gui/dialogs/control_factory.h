@@ -6,10 +6,14 @@
 
 #include "gui/dialogs/control_registry.h"
 
+#include <QColor>
+
 #include <initializer_list>
+#include <utility>
 
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -53,10 +57,21 @@ QFrame* Separator(QWidget* parent);
 // `stretch` is false.
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true);
 
+// A switch list, then number boxes with their unit labels ("Hour", "Min")
+// above them, separated by ":"; a part without a unit is a caption between
+// groups of boxes.
+QGridLayout* TimeRow(const ControlFactory& make, QComboBox* switchList,
+                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts);
+// Lists that share a field column take its width, whatever they hold, so that
+// a long entry does not resize the window.
+void SpanColumn(QComboBox* list);
+
 // Read-only boxes look grey, as the platform's dialogs show them.
 void SetEditable(QLineEdit* box, bool editable);
 
-// Background RGB(111, 153, 224) and white text, as every window of the tool.
+// The colours of every window of the tool: this background and white text.
+inline constexpr QColor kDialogBackground{111, 153, 224};
+inline constexpr QColor kDialogText{255, 255, 255};
 void ApplyDialogColours(QWidget* dialog);
 
 } // namespace rosmossel

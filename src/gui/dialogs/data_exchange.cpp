@@ -69,10 +69,11 @@ void DataExchange::bindText(QLineEdit* field, QString* value, int maxLength, Tex
     bindings_.push_back({Kind::Text, field, value, maxLength, {}, std::move(check)});
 }
 
-void DataExchange::bindFileText(QLineEdit* field, std::string* bytes, int maxBytes,
-                                TextCheck check) {
+void DataExchange::bindFileText(QLineEdit* field, std::string* bytes, int maxBytes, TextCheck check,
+                                CheckWhile when) {
     field->setValidator(new StoredLengthValidator(maxBytes, field));
-    bindings_.push_back({Kind::FileText, field, bytes, 0, {}, std::move(check)});
+    bindings_.push_back(
+        {Kind::FileText, field, bytes, 0, {}, std::move(check), when == CheckWhile::Typing});
 }
 
 void DataExchange::bindList(QComboBox* list, int* index) {
@@ -128,7 +129,7 @@ bool DataExchange::takeOne(const Binding& b) {
     } else {
         *std::get<QString*>(b.value) = text;
     }
-    if (b.textCheck) {
+    if (b.textCheck && !(b.checkWhileTyping && purpose_ == Purpose::Generate)) {
         if (auto failure = b.textCheck(text)) {
             return fail(field, *failure);
         }
@@ -136,7 +137,8 @@ bool DataExchange::takeOne(const Binding& b) {
     return true;
 }
 
-bool DataExchange::take() {
+bool DataExchange::take(Purpose purpose) {
+    purpose_ = purpose;
     for (const Binding& b : bindings_) {
         if (b.field && !takeOne(b)) {
             return false;

@@ -48,14 +48,18 @@ class DataExchange {
     // maxBytes of them. A character the code page cannot hold is refused with
     // a message naming the field (its accessible name); nothing is replaced
     // or cut. `check` runs on the text as typed, after the conversion.
-    void bindFileText(QLineEdit* field, std::string* bytes, int maxBytes, TextCheck check = {});
+    // A `check` that holds only while typing is left out when Generate takes.
+    enum class CheckWhile { Always, Typing };
+    void bindFileText(QLineEdit* field, std::string* bytes, int maxBytes, TextCheck check = {},
+                      CheckWhile when = CheckWhile::Always);
     // A drop-down list's selected position.
     void bindList(QComboBox* list, int* index);
 
     // Reads the fields in order. The first failure shows its message, puts the
     // focus in its field with the text selected and stops the take there; the
     // values before it (and the failing one, when it was read) are updated.
-    bool take();
+    enum class Purpose { Typing, Generate };
+    bool take(Purpose purpose = Purpose::Typing);
     // Writes every value into its field and installs the typing limits.
     void show();
 
@@ -68,6 +72,7 @@ class DataExchange {
         int maxLength;
         IntegerCheck integerCheck;
         TextCheck textCheck;
+        bool checkWhileTyping = false;
     };
     bool takeOne(const Binding& b);
     bool fail(QLineEdit* field, const FieldFailure& failure);
@@ -75,6 +80,7 @@ class DataExchange {
     QWidget* dialog_;
     int language_;
     std::vector<Binding> bindings_;
+    Purpose purpose_ = Purpose::Typing;
 };
 
 } // namespace rosmossel

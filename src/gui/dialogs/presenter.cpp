@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace rosmossel {
 namespace {
@@ -46,6 +47,14 @@ class PlatformPresenter final : public Presenter {
         return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
                                                  QFileDialog::ShowDirsOnly);
     }
+    QString chooseProfile(FileUse use, const QString& title, const QString& folder) override {
+        QFileDialog chooser(nullptr, title, folder, QStringLiteral("Profile (*.json)"));
+        const bool save = use == FileUse::Save;
+        chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        chooser.setDefaultSuffix(QStringLiteral("json"));
+        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
+    }
 
   private:
     // No owner window; plain text so that a "%" or "<" in a path shows as typed.
@@ -69,11 +78,6 @@ PlatformPresenter& platformPresenter() {
 }
 
 Presenter* current = nullptr;
-
-RecordingPresenter& seamPresenter() {
-    static RecordingPresenter instance;
-    return instance;
-}
 
 } // namespace
 
@@ -106,25 +110,17 @@ QString ChooseFolder() {
     return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
 }
 
-namespace test_seam {
-void RecordMessages(bool record) {
-    seamPresenter().messages.clear();
-    seamPresenter().questions.clear();
-    seamPresenter().answerYes = false;
-    SetPresenter(record ? &seamPresenter() : nullptr);
+QString ChooseProfile(Presenter::FileUse use, const QString& title) {
+    static QString folder; // the folder of the last profile chosen in this run
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    const QString chosen = CurrentPresenter().chooseProfile(use, title, folder);
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    folder = QFileInfo(chosen).absolutePath();
+    return QDir::toNativeSeparators(chosen);
 }
-std::vector<RecordedMessage> TakeMessages() {
-    return std::exchange(seamPresenter().messages, {});
-}
-std::vector<QString> TakeQuestions() {
-    return std::exchange(seamPresenter().questions, {});
-}
-void PresetNextFolder(const QString& folder) {
-    seamPresenter().nextFolder = folder;
-}
-void AnswerQuestions(bool yes) {
-    seamPresenter().answerYes = yes;
-}
-} // namespace test_seam
 
 } // namespace rosmossel

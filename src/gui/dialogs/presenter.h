@@ -1,11 +1,10 @@
 #pragma once
 
 // The message box and the folder chooser of every set-up dialog, behind one
-// presenter that tests replace, so that no test ever waits for a user.
+// presenter that tests replace (tests/support/recording_presenter.h), so that
+// no test ever waits for a user.
 
 #include <QString>
-
-#include <vector>
 
 class QWidget;
 
@@ -25,6 +24,10 @@ class Presenter {
     // The platform's folder browser; empty when cancelled or when the item
     // chosen has no file-system path.
     virtual QString chooseFolder() = 0;
+    // The platform's file chooser for a profile (*.json), opening in
+    // `folder`; empty when cancelled. Saving asks before replacing a file.
+    enum class FileUse { Save, Open };
+    virtual QString chooseProfile(FileUse use, const QString& title, const QString& folder) = 0;
 };
 
 // The presenter the dialogs use: the platform's boxes, unless a test put
@@ -42,38 +45,8 @@ QString DefaultFolder();
 // DefaultFolder(). Any length of path is returned whole.
 QString ChooseFolder();
 
-// A presenter for tests: records every box and answers the folder browser
-// and the questions from what the test preset.
-struct RecordedMessage {
-    QString text;
-    bool toolkitPrompt = false;
-};
-class RecordingPresenter final : public Presenter {
-  public:
-    void message(const QString& text) override { messages.push_back({text, false}); }
-    void toolkitPrompt(QWidget*, const QString& text) override { messages.push_back({text, true}); }
-    bool question(const QString& text) override {
-        questions.push_back(text);
-        return answerYes;
-    }
-    QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
-
-    std::vector<RecordedMessage> messages;
-    std::vector<QString> questions;
-    QString nextFolder; // empty: the browser is cancelled
-    bool answerYes = false;
-};
-
-// The seams the first dialog tests were written against, over one shared
-// RecordingPresenter.
-namespace test_seam {
-void RecordMessages(bool record);
-std::vector<RecordedMessage> TakeMessages();
-std::vector<QString> TakeQuestions();
-// An empty text stands for a cancelled browser.
-void PresetNextFolder(const QString& folder);
-// The answer of the next questions (No unless set).
-void AnswerQuestions(bool yes);
-} // namespace test_seam
+// The profile chooser's answer in native form, or empty when cancelled. It
+// opens in the documents folder, then where the last profile of this run was.
+QString ChooseProfile(Presenter::FileUse use, const QString& title);
 
 } // namespace rosmossel

@@ -2,20 +2,30 @@
 
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
+#include "core/menu/menu_clock.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace rosmossel {
 
-SetupDialog::SetupDialog(Session& session, const char* title, QWidget* parent)
-    : QDialog(parent), session_(session), make_(this, controls_),
+void MissingControl(int id, const char* kind) {
+    qFatal("A set-up dialog has no control %d that is a %s", id, kind);
+}
+
+SetupDialog::SetupDialog(const DialogFamily& family, Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), family_(family), make_(this, controls_),
       exchange_(this, session.languageNumber()) {
-    setWindowTitle(QString::fromUtf8(title));
+    setObjectName(QString::fromLatin1(family.className));
+    setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -104,10 +114,36 @@ QString SetupDialog::folder() const {
     return folderField_ ? folderField_->text() : DefaultFolder();
 }
 
-QPushButton* SetupDialog::makeExitButton(int id) {
-    QPushButton* button = make_.button(id, "exitButton");
-    connect(button, &QPushButton::clicked, this, &QDialog::reject);
-    return button;
+QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread spread,
+                                        std::initializer_list<std::pair<int, const char*>> middle) {
+    auto* row = new QHBoxLayout;
+    const bool centred = spread == ButtonSpread::Centred;
+    if (centred) {
+        row->addStretch(1);
+    }
+    QPushButton* generateButton = make_.button(generateId, "generateButton");
+    generateButton->setDefault(true);
+    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
+    row->addWidget(generateButton);
+    QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
+    connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
+    row->addWidget(saveProfile);
+    QPushButton* openProfile = make_.button(kOpenProfileId, "openProfileButton");
+    connect(openProfile, &QPushButton::clicked, this, &SetupDialog::onOpenProfile);
+    row->addWidget(openProfile);
+    for (const auto& [id, name] : middle) {
+        row->addWidget(make_.button(id, name));
+    }
+    QPushButton* exit = make_.button(exitId, "exitButton");
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    if (!centred) {
+        row->addStretch(1);
+    }
+    row->addWidget(exit);
+    if (centred) {
+        row->addStretch(1);
+    }
+    return row;
 }
 
 void SetupDialog::report(const Message& message) const {
@@ -129,9 +165,137 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     return true;
 }
 
-void SetupDialog::finishSetup() {
+bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check,
+                           const std::function<BuildResult()>& build) {
+    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+        return false;
+    }
+    if (auto failure = check ? check() : std::nullopt) {
+        report(*failure);
+        return false;
+    }
+    const BuildResult file = build ? build() : build_();
+    if (!file.ok()) { // the fields' byte limits keep every text within its record
+        report({file.error, file.error});
+        return false;
+    }
+    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_.family));
+}
+
+void SetupDialog::applyCatalogue(const LanguageTable& table) {
+    FillOptionLists(controls_, table.optionLists, language());
+    ApplyCaptions(controls_, table.captions, language());
+    ApplyCaptions(controls_, table.familyCaptions, language());
+    ApplyCaptions(controls_, kProfileCaptions, language());
+}
+
+void SetupDialog::finishSetup(std::string cardFile) {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     exchange_.show();
     ApplyDialogColours(this);
+    cardFile_ = std::move(cardFile);
+    connectHandlers();
+}
+
+void SetupDialog::retake(const std::function<void()>& react) {
+    exchange_.take();
+    react();
+    exchange_.show();
+}
+
+void SetupDialog::repairAfterEdit(int& value, const std::function<int(int)>& repair) {
+    exchange_.take();
+    const int repaired = repair(value);
+    if (repaired != value) {
+        value = repaired;
+        exchange_.show();
+    }
+}
+
+void SetupDialog::offerProfile(profile::SectionKind kind, std::function<BuildResult()> build) {
+    profileKind_ = kind;
+    build_ = std::move(build);
+}
+
+namespace {
+
+// A profile's text; nothing when it cannot be read (the reason is shown).
+std::optional<std::string> readProfile(const QString& path, int language) {
+    QFile file(path);
+    constexpr qint64 kLargest = 1024 * 1024; // as rosmossel-cli takes
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargest) {
+        const QString why = file.size() > kLargest
+                                ? QStringLiteral("too large for a profile (over 1 MiB)")
+                                : file.errorString();
+        ShowMessage(QString::fromStdString(
+            ProfileRefusedMessage(path.toStdString(), why.toStdString()).in(language)));
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+void SetupDialog::onSaveProfile() {
+    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+        return;
+    }
+    const QString path = ChooseProfile(Presenter::FileUse::Save,
+                                       QString::fromStdString(kSaveProfileTitle.in(language())));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::optional<std::string> existing = std::string();
+    if (QFileInfo::exists(path) && !(existing = readProfile(path, language()))) {
+        return;
+    }
+    const BuildResult file = build_();
+    std::string text;
+    try {
+        if (!file.ok()) {
+            throw profile::ProfileError(file.error);
+        }
+        text = profile::ProfileWithSection(*existing, session_.model, profileKind_, file.bytes);
+    } catch (const profile::ProfileError& e) {
+        report(ProfileRefusedMessage(path.toStdString(), e.what()));
+        return;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (auto error =
+            WriteFileSafely(path.toStdString(), {bytes, text.size()}, FileAccess::OwnerOnly)) {
+        report(WriteFailedMessage(*error));
+        return;
+    }
+    report(ProfileSavedMessage(path.toStdString()));
+}
+
+void SetupDialog::onOpenProfile() {
+    const QString path = ChooseProfile(Presenter::FileUse::Open,
+                                       QString::fromStdString(kOpenProfileTitle.in(language())));
+    const std::optional<std::string> text =
+        path.isEmpty() ? std::nullopt : readProfile(path, language());
+    if (!text) {
+        return;
+    }
+    std::optional<CardSettings> card;
+    try {
+        const profile::Profile opened =
+            profile::ProfileForDialog(*text, family(), profileKind_, CaptureClock());
+        const BuildResult file = profile::BuildSectionFile(opened, profileKind_);
+        if (!file.ok()) {
+            throw profile::ProfileError(file.error);
+        }
+        card = cardSettings(file.bytes);
+    } catch (const profile::ProfileError& e) {
+        report(ProfileRefusedMessage(path.toStdString(), e.what()));
+        return;
+    }
+    if (card) { // the file of a profile this family reads is one the dialog could write
+        card->load();
+        if (!card->note.english.empty()) {
+            report(card->note);
+        }
+    }
 }
 
 } // namespace rosmossel

@@ -1,32 +1,53 @@
 #pragma once
 
 // What every set-up dialog repeats: the session, its controls by identifier,
-// the data exchange, the folder row, writing a file into the folder with the
-// outcome reported, and Exit (Escape, the close box) back to the main window.
+// the data exchange, the folder row, the Generate sequence and the loading of
+// what a card holds, the button row, and Exit (Escape, the close box) back to
+// the main window.
 
 #include "core/format/file_record.h"
+#include "core/format/multi_record.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/data_exchange.h"
+#include "profile/profile.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 
 #include <QSet>
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
 namespace rosmossel {
+
+// Stops the tool where a dialog asks for a control it does not have, or one
+// of another kind: a mistake in the dialog's code, shown where it is made.
+[[noreturn]] void MissingControl(int id, const char* kind);
+
+// What tells the Quill and Sedge dialogs of one job apart: the family (its
+// lists, limits and messages), the class name, and whether the job's
+// Quill-only controls are there (the camera menu's Beep Sound and SD Cycle,
+// the MMS remote control, the e-mail MMS send mode and remote control).
+struct DialogFamily {
+    Family family;
+    const char* className;
+    bool quillControls;
+};
 
 class SetupDialog : public QDialog {
     Q_OBJECT
@@ -35,14 +56,23 @@ class SetupDialog : public QDialog {
     Session& session() const { return session_; }
 
   protected:
-    // The dialog reads the session's language once, here; `title` is the
-    // same in every language.
-    SetupDialog(Session& session, const char* title, QWidget* parent);
+    // The dialog reads the session's language once, here. The window title
+    // is the family's, the same in every language; the class name names the
+    // dialog's object ("CQuillMenuDlg").
+    SetupDialog(const DialogFamily& family, Session& session, QWidget* parent);
 
+    Family family() const { return family_.family; }
+    bool quillControls() const { return family_.quillControls; }
     int language() const { return session_.languageNumber(); }
     const ControlFactory& make() const { return make_; }
     const ControlMap& controls() const { return controls_; }
-    template <typename T> T* control(int id) const { return qobject_cast<T*>(controls_.value(id)); }
+    template <typename T = QWidget> T* control(int id) const {
+        T* found = qobject_cast<T*>(controls_.value(id));
+        if (found == nullptr) {
+            MissingControl(id, T::staticMetaObject.className());
+        }
+        return found;
+    }
     int selected(int listId) const;
     void select(int listId, int index);
     DataExchange& exchange() { return exchange_; }
@@ -59,8 +89,15 @@ class SetupDialog : public QDialog {
     // The folder the next file goes to, a typed one included.
     QString folder() const;
 
-    // An Exit button: back to the main window, as Escape and the close box.
-    QPushButton* makeExitButton(int id);
+    // The row of Generate (the default button: Enter anywhere in the dialog
+    // runs onGenerate), the profile buttons, the `middle` buttons (identifier
+    // and name) and Exit (back to the main window, as Escape and the close
+    // box), made in that order, which is the tab order, and centred or spread
+    // to the row's ends.
+    enum class ButtonSpread { Centred, Ends };
+    QHBoxLayout* makeButtonRow(int generateId, int exitId, ButtonSpread spread,
+                               std::initializer_list<std::pair<int, const char*>> middle = {});
+    virtual void onGenerate() {}
 
     // Shows a message the tool composes, in Chinese or English by the language.
     void report(const Message& message) const;
@@ -68,15 +105,57 @@ class SetupDialog : public QDialog {
     // failure names the file and the system's reason. True when written.
     bool writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
                        const Message& success);
+    // Generate: what the fields show is what gets written. The fields are
+    // taken (the first that cannot be read stops it, with the focus in it),
+    // the core's `check` runs (its first problem is shown and stops it), the
+    // core's `build` makes the bytes and they are written into the folder
+    // with the family's success message. True when written. Without `build`,
+    // the one offerProfile() gave.
+    using GenerateCheck = std::function<std::optional<Message>()>;
+    bool generate(std::string_view fileName, const GenerateCheck& check,
+                  const std::function<BuildResult()>& build = {});
 
-    // After the bindings: the colours, and the values shown in their fields.
-    void finishSetup();
+    // The profile buttons: Save puts the file `build` makes (what Generate
+    // writes) into a profile as its `kind` section, keeping the others; Open
+    // turns the profile's section into that file and loads it as a card's.
+    void offerProfile(profile::SectionKind kind, std::function<BuildResult()> build);
+
+    // Binds each text box of `order` (the exchange order) to its member of
+    // `values`, typed up to the bytes the file's `fields` allow for it; the
+    // box `checkedId` also runs `check` while the user types.
+    template <typename Settings, std::size_t N, typename Fields>
+    void bindFileTexts(Settings& values, const std::pair<int, std::string Settings::*> (&order)[N],
+                       const Fields& fields, int checkedId = 0, const TextCheck& check = {}) {
+        for (const auto& [id, member] : order) {
+            exchange_.bindFileText(control<QLineEdit>(id), &(values.*member),
+                                   static_cast<int>(StoredLimit(fields, member)),
+                                   id == checkedId ? check : TextCheck{},
+                                   DataExchange::CheckWhile::Typing);
+        }
+    }
+
+    // The catalogue in the dialog's language: its captions, and its option
+    // lists filled with their defaults selected.
+    void applyCatalogue(const LanguageTable& table);
+
+    // After the layout, the bindings and the catalogue: the window's size
+    // fixed, the colours, the values shown in their fields, `cardFile`
+    // offered for loading (see cardSettings), and only then the handlers
+    // connected, so that setting the dialog up runs none of its rules.
+    void finishSetup(std::string cardFile);
+    virtual void connectHandlers() {}
+
+    // A user's edit: the fields taken (a failure is shown; the reaction goes
+    // on), `react` run, and the values shown again.
+    void retake(const std::function<void()>& react);
+    // A number edited: the fields taken, and the value put back where `repair`
+    // changes it (the range message has been shown).
+    void repairAfterEdit(int& value, const std::function<int(int)>& repair);
 
     // Picking up what a card already holds. When the user picks a folder (the
     // browser, or a typed folder confirmed with Enter or by leaving the field)
-    // that holds `fileName` in any letter case, and cardSettings() accepts its
-    // bytes, the dialog asks once per folder whether to load them.
-    void offerCardFile(std::string fileName) { cardFile_ = std::move(fileName); }
+    // that holds the card file in any letter case, and cardSettings() accepts
+    // its bytes, the dialog asks once per folder whether to load them.
     struct CardSettings {
         Message note;               // what is not taken over, and why; may be empty
         std::function<void()> load; // fills the controls
@@ -91,8 +170,11 @@ class SetupDialog : public QDialog {
     void showFolder(const QString& folder);
     void onSelectFolder();
     void folderPicked();
+    void onSaveProfile();
+    void onOpenProfile();
 
     Session& session_;
+    const DialogFamily& family_;
     ControlMap controls_;
     ControlFactory make_;
     DataExchange exchange_;
@@ -100,6 +182,16 @@ class SetupDialog : public QDialog {
     int folderTypingLimit_ = 0;
     std::string cardFile_;
     QSet<QString> offeredFolders_;
+    profile::SectionKind profileKind_ = profile::SectionKind::Menu;
+    std::function<BuildResult()> build_;
+};
+
+// The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog
+// implementation over the family descriptor `kFamily`.
+template <typename Dialog, const DialogFamily& kFamily> class NamedDialog final : public Dialog {
+  public:
+    explicit NamedDialog(Session& session, QWidget* parent = nullptr)
+        : Dialog(kFamily, session, parent) {}
 };
 
 } // namespace rosmossel

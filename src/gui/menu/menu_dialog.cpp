@@ -23,64 +23,53 @@ constexpr int kFolderTypingLimit = 80;
 constexpr std::array<int, 4> kSerialCharacterIds = {SerialCharacter1, SerialCharacter1 + 1,
                                                     SerialCharacter1 + 2, SerialCharacter1 + 3};
 
-// Unit labels ("Hour", "Min", "Sec") stand above their number boxes, which
-// are separated by ":"; the switch list comes first.
-QGridLayout* timeRow(const ControlFactory& make, QComboBox* switchList,
-                     std::initializer_list<std::pair<QWidget*, QLabel*>> parts) {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(0);
-    grid->addWidget(switchList, 1, 0);
-    int column = 1;
-    bool afterBox = false;
-    for (const auto& [widget, unit] : parts) {
-        if (unit == nullptr) { // a caption between groups
-            grid->addWidget(widget, 1, column++);
-            afterBox = false;
-            continue;
-        }
-        if (afterBox) {
-            grid->addWidget(make.label(kStaticId, "separator", ":"), 1, column++);
-        }
-        unit->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        grid->addWidget(unit, 0, column);
-        grid->addWidget(widget, 1, column++);
-        afterBox = true;
-    }
-    grid->setColumnStretch(column, 1);
-    return grid;
-}
+using M = MenuSettings;
+// The number boxes in exchange order (a range message names the first bad
+// box in this order), with the members they hold.
+struct NumberBox {
+    int id;
+    MenuField field;
+    int M::*member;
+};
+constexpr NumberBox kNumberBoxes[] = {
+    {VideoLength, MenuField::VideoLength, &M::videoLengthSeconds},
+    {Interval, MenuField::Interval, &M::intervalValue},
+    {TimeLapseMinutes, MenuField::TimeLapseMinutes, &M::timeLapseMinutes},
+    {TimeLapseSeconds, MenuField::TimeLapseSeconds, &M::timeLapseSeconds},
+    {TimeLapseHours, MenuField::TimeLapseHours, &M::timeLapseHours},
+    {TimerStopMinute, MenuField::TimerStopMinute, &M::timerStopMinute},
+    {TimerStopHour, MenuField::TimerStopHour, &M::timerStopHour},
+    {TimerStartHour, MenuField::TimerStartHour, &M::timerStartHour},
+    {TimerStartMinute, MenuField::TimerStartMinute, &M::timerStartMinute}};
+// The lists with the members they select; Beep Sound and SD Cycle exist on Quill only.
+// clang-format off
+constexpr std::pair<int, int M::*> kLists[] = {
+    {CameraMode, &M::cameraMode},     {ImageSize, &M::imageSize},   {VideoSize, &M::videoSize},
+    {Pictures, &M::picturesPerTrigger}, {TimeStamp, &M::timeStamp}, {IntervalUnit, &M::intervalUnit},
+    {Sensitivity, &M::sensitivity},   {Timer, &M::timer},           {SidePir, &M::sidePir},
+    {TimeLapse, &M::timeLapse},       {SerialNumber, &M::serialNumber},
+    {BeepSound, &M::beepSound},       {SdCycle, &M::sdCycle}};
+// clang-format on
 
 } // namespace
 
-void FillMenuOptions(const ControlMap& dialog, Family family, int language) {
-    const LanguageTable& table = MenuLanguageTable(family);
-    FillOptionLists(dialog, table.optionLists, language);
-    ApplyCaptions(dialog, table.familyCaptions, language);
-}
-
-void ApplyMenuCaptions(const ControlMap& dialog, int language) {
-    ApplyCaptions(dialog, MenuLanguageTable(Family::Quill).captions, language);
-}
-
-CameraMenuDialog::CameraMenuDialog(const MenuFamilyDescriptor& family, Session& session,
+CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
                                    QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family), clock_(CaptureClock()) {
+    : SetupDialog(descriptor, session, parent), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
     buildLayout();
     bindValues();
-
-    finishSetup();
-    FillMenuOptions(controls(), family_.family, language());
-    ApplyMenuCaptions(controls(), language());
+    applyCatalogue(MenuLanguageTable(family()));
     applyEditStates();
-    connectHandlers();
-    offerCardFile("menu.dat");
+    offerProfile(profile::SectionKind::Menu, [this] {
+        const FileRecord record = BuildMenuRecord(settings());
+        return BuildResult{Bytes(record.begin(), record.end()), {}};
+    });
+    finishSetup("menu.dat");
 }
 
 void CameraMenuDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(2, 24);
     int r = 0;
 
@@ -91,10 +80,10 @@ void CameraMenuDialog::buildLayout() {
     };
     const auto listHalf = [&](int gridRow, int column, int labelId, const char* labelName,
                               int listId, const char* listName) {
-        QLabel* caption = make.label(labelId, labelName);
+        QLabel* caption = make().label(labelId, labelName);
         grid->addWidget(caption, gridRow, column);
         // The lists of one half share its width, so the half reads as a column.
-        grid->addWidget(make.list(listId, listName, caption), gridRow, column + 1);
+        grid->addWidget(make().list(listId, listName, caption), gridRow, column + 1);
     };
     listHalf(r, 0, ModeLabel, "modeLabel", CameraMode, "cameraMode");
     listHalf(r++, 3, ImageSizeLabel, "imageSizeLabel", ImageSize, "imageSize");
@@ -103,21 +92,21 @@ void CameraMenuDialog::buildLayout() {
     listHalf(r, 0, TimeStampLabel, "timeStampLabel", TimeStamp, "timeStamp");
     listHalf(r++, 3, SensitivityLabel, "sensitivityLabel", Sensitivity, "sensitivity");
     listHalf(r, 0, SidePirLabel, "sidePirLabel", SidePir, "sidePir");
-    QLabel* lengthLabel = make.label(VideoLengthLabel, "videoLengthLabel");
+    QLabel* lengthLabel = make().label(VideoLengthLabel, "videoLengthLabel");
     half(r++, 3, lengthLabel,
-         Row({make.numberBox(VideoLength, "videoLength", lengthLabel),
-              make.label(kStaticId, "videoLengthUnit", "Sec")}));
-    QLabel* intervalLabel = make.label(IntervalLabel, "intervalLabel");
+         Row({make().numberBox(VideoLength, "videoLength", lengthLabel),
+              make().label(kStaticId, "videoLengthUnit", "Sec")}));
+    QLabel* intervalLabel = make().label(IntervalLabel, "intervalLabel");
     half(r, 0, intervalLabel,
-         Row({make.list(IntervalUnit, "intervalUnit", intervalLabel),
-              make.numberBox(Interval, "interval", intervalLabel)}));
+         Row({make().list(IntervalUnit, "intervalUnit", intervalLabel),
+              make().numberBox(Interval, "interval", intervalLabel)}));
     listHalf(r++, 3, DateFormatLabel, "dateFormatLabel", DateFormat, "dateFormat");
-    if (family_.beepAndCycle) {
+    if (quillControls()) {
         // These two labels keep their English text in every language.
         listHalf(r, 0, BeepSoundLabel, "beepSoundLabel", BeepSound, "beepSound");
         listHalf(r++, 3, SdCycleLabel, "sdCycleLabel", SdCycle, "sdCycle");
-        SetControlText(controls().value(BeepSoundLabel), QStringLiteral("Beep Sound"));
-        SetControlText(controls().value(SdCycleLabel), QStringLiteral("SD Cycle"));
+        SetControlText(control(BeepSoundLabel), QStringLiteral("Beep Sound"));
+        SetControlText(control(SdCycleLabel), QStringLiteral("SD Cycle"));
     }
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
@@ -126,37 +115,38 @@ void CameraMenuDialog::buildLayout() {
         grid->addWidget(caption, r, 0, Qt::AlignLeft | Qt::AlignBottom);
         grid->addLayout(controls, r++, 1, 1, 4);
     };
-    QLabel* clockLabel = make.label(ClockLabel, "clockLabel");
-    QLineEdit* clockBox = make.textBox(ClockText, "clockText", clockLabel);
+    QLabel* clockLabel = make().label(ClockLabel, "clockLabel");
+    QLineEdit* clockBox = make().textBox(ClockText, "clockText", clockLabel);
     SetEditable(clockBox, false); // shown, never typed
     clockBox->setMinimumWidth(
         clockBox->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16);
-    wide(clockLabel, Row({clockBox, make.button(GetTime, "getTimeButton")}));
+    wide(clockLabel, Row({clockBox, make().button(GetTime, "getTimeButton")}));
 
-    const auto unit = [&](const char* text) { return make.label(kStaticId, "unitLabel", text); };
-    QLabel* timerLabel = make.label(TimerLabel, "timerLabel");
-    QComboBox* timerList = make.list(Timer, "timer", timerLabel);
-    QLabel* startLabel = make.label(StartLabel, "startLabel");
-    QLabel* stopLabel = make.label(StopLabel, "stopLabel");
+    const auto unit = [&](const char* text) { return make().label(kStaticId, "unitLabel", text); };
+    QLabel* timerLabel = make().label(TimerLabel, "timerLabel");
+    QComboBox* timerList = make().list(Timer, "timer", timerLabel);
+    QLabel* startLabel = make().label(StartLabel, "startLabel");
+    QLabel* stopLabel = make().label(StopLabel, "stopLabel");
     wide(timerLabel,
-         timeRow(
-             make, timerList,
+         TimeRow(
+             make(), timerList,
              {{startLabel, nullptr},
-              {make.numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
+              {make().numberBox(TimerStartHour, "timerStartHour", startLabel, " Hour"),
+               unit("Hour")},
+              {make().numberBox(TimerStartMinute, "timerStartMinute", startLabel, " Min"),
                unit("Min")},
               {stopLabel, nullptr},
-              {make.numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
+              {make().numberBox(TimerStopHour, "timerStopHour", stopLabel, " Hour"), unit("Hour")},
+              {make().numberBox(TimerStopMinute, "timerStopMinute", stopLabel, " Min"),
                unit("Min")}}));
     timerLabel->setMinimumHeight(timerList->sizeHint().height());
 
-    QLabel* serialLabel = make.label(SerialLabel, "serialLabel");
-    auto* serialRow = Row({make.list(SerialNumber, "serialNumber", serialLabel)}, false);
+    QLabel* serialLabel = make().label(SerialLabel, "serialLabel");
+    auto* serialRow = Row({make().list(SerialNumber, "serialNumber", serialLabel)}, false);
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         const QString number = QString::number(i + 1);
-        serialRow->addWidget(make.list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
-                                       QStringLiteral(" ") + number));
+        serialRow->addWidget(make().list(kSerialCharacterIds[i], "serialCharacter", serialLabel,
+                                         QStringLiteral(" ") + number));
         controls()
             .value(kSerialCharacterIds[i])
             ->setObjectName(QStringLiteral("serialCharacter") + number);
@@ -164,16 +154,16 @@ void CameraMenuDialog::buildLayout() {
     serialRow->addStretch(1);
     wide(serialLabel, serialRow);
 
-    QLabel* lapseLabel = make.label(TimeLapseLabel, "timeLapseLabel");
-    QComboBox* lapseList = make.list(TimeLapse, "timeLapse", lapseLabel);
+    QLabel* lapseLabel = make().label(TimeLapseLabel, "timeLapseLabel");
+    QComboBox* lapseList = make().list(TimeLapse, "timeLapse", lapseLabel);
     wide(lapseLabel,
-         timeRow(
-             make, lapseList,
-             {{make.numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"), unit("Hour")},
-              {make.numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
-               unit("Min")},
-              {make.numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
-               unit("Sec")}}));
+         TimeRow(make(), lapseList,
+                 {{make().numberBox(TimeLapseHours, "timeLapseHours", lapseLabel, " Hour"),
+                   unit("Hour")},
+                  {make().numberBox(TimeLapseMinutes, "timeLapseMinutes", lapseLabel, " Min"),
+                   unit("Min")},
+                  {make().numberBox(TimeLapseSeconds, "timeLapseSeconds", lapseLabel, " Sec"),
+                   unit("Sec")}}));
     lapseLabel->setMinimumHeight(lapseList->sizeHint().height());
     grid->addWidget(Separator(this), r++, 0, 1, 5);
 
@@ -182,34 +172,16 @@ void CameraMenuDialog::buildLayout() {
     grid->addWidget(folderRow.button, r, 0);
     grid->addWidget(folderRow.field, r++, 1, 1, 4);
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(generate);
-    buttons->addWidget(make.button(Default, "defaultButton"));
-    buttons->addWidget(makeExitButton(Exit));
-    buttons->addStretch(1);
-    grid->addLayout(buttons, r++, 0, 1, 5);
-}
-
-std::array<CameraMenuDialog::NumberBox, 9> CameraMenuDialog::numberBoxes() {
-    // A range message names the first bad box in this order.
-    return {{{VideoLength, MenuField::VideoLength, &videoLength_},
-             {Interval, MenuField::Interval, &interval_},
-             {TimeLapseMinutes, MenuField::TimeLapseMinutes, &timeLapseMinutes_},
-             {TimeLapseSeconds, MenuField::TimeLapseSeconds, &timeLapseSeconds_},
-             {TimeLapseHours, MenuField::TimeLapseHours, &timeLapseHours_},
-             {TimerStopMinute, MenuField::TimerStopMinute, &timerStopMinute_},
-             {TimerStopHour, MenuField::TimerStopHour, &timerStopHour_},
-             {TimerStartHour, MenuField::TimerStartHour, &timerStartHour_},
-             {TimerStartMinute, MenuField::TimerStartMinute, &timerStartMinute_}}};
+    grid->addLayout(
+        makeButtonRow(Generate, Exit, ButtonSpread::Centred, {{Default, "defaultButton"}}), r++, 0,
+        1, 5);
 }
 
 void CameraMenuDialog::bindValues() {
-    for (const NumberBox& b : numberBoxes()) {
+    for (const NumberBox& b : kNumberBoxes) {
         const NumberBoxRange range = MenuNumberBox(b.field);
-        exchange().bindInteger(control<QLineEdit>(b.id), b.value, RangeCheck(range.min, range.max));
+        exchange().bindInteger(control<QLineEdit>(b.id), &(numbers_.*b.member),
+                               RangeCheck(range.min, range.max));
     }
     exchange().bindText(control<QLineEdit>(ClockText), &clockText_);
 }
@@ -221,21 +193,21 @@ void CameraMenuDialog::connectHandlers() {
 
     // Only the user's edits and choices run the rules; the dialog's own
     // updates of its fields do not.
-    for (const NumberBox& b : numberBoxes()) {
+    for (const NumberBox& b : kNumberBoxes) {
         connect(box(b.id), &QLineEdit::textEdited, this,
-                [this, b] { onNumberEdited(b.field, b.value); });
+                [this, b] { onNumberEdited(b.field, b.member); });
     }
     connect(list(IntervalUnit), &QComboBox::activated, this,
-            &CameraMenuDialog::onIntervalUnitChosen);
+            [this] { onNumberEdited(MenuField::Interval, &M::intervalValue); });
     for (int id : {Timer, TimeLapse, SerialNumber}) {
-        connect(list(id), &QComboBox::activated, this, &CameraMenuDialog::onSwitchChosen);
+        connect(list(id), &QComboBox::activated, this,
+                [this] { retake([this] { applyEditStates(); }); });
     }
     connect(list(DateFormat), &QComboBox::activated, this, &CameraMenuDialog::refreshClock);
     for (int id : {CameraMode, ImageSize}) {
         connect(list(id), &QComboBox::activated, this, [this] { exchange().take(); });
     }
     connect(button(GetTime), &QPushButton::clicked, this, &CameraMenuDialog::refreshClock);
-    connect(button(Generate), &QPushButton::clicked, this, &CameraMenuDialog::onGenerate);
     connect(button(Default), &QPushButton::clicked, this, &CameraMenuDialog::onDefault);
 }
 
@@ -249,31 +221,15 @@ void CameraMenuDialog::applyEditStates() {
         SetEditable(control<QLineEdit>(id), states.timeLapseEditable);
     }
     for (int id : kSerialCharacterIds) {
-        controls().value(id)->setEnabled(states.serialCharactersEnabled);
+        control(id)->setEnabled(states.serialCharactersEnabled);
     }
 }
 
-void CameraMenuDialog::onNumberEdited(MenuField field, int* value) {
-    const int unit = selected(IntervalUnit); // as the user saw it while typing
-    exchange().take();
-    if (const auto corrected = CorrectMenuNumber(field, *value, unit)) {
-        *value = *corrected;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onIntervalUnitChosen(int unit) {
-    exchange().take();
-    if (const auto corrected = CorrectMenuNumber(MenuField::Interval, interval_, unit)) {
-        interval_ = *corrected;
-        exchange().show();
-    }
-}
-
-void CameraMenuDialog::onSwitchChosen() {
-    exchange().take();
-    applyEditStates();
-    exchange().show();
+void CameraMenuDialog::onNumberEdited(MenuField field, int MenuSettings::*member) {
+    const int unit = selected(IntervalUnit); // as the user saw it (or just chose it)
+    repairAfterEdit(numbers_.*member, [field, unit](int value) {
+        return CorrectMenuNumber(field, value, unit).value_or(value);
+    });
 }
 
 void CameraMenuDialog::refreshClock() {
@@ -286,42 +242,26 @@ void CameraMenuDialog::refreshClock() {
 }
 
 MenuSettings CameraMenuDialog::settings() const {
-    MenuSettings s = DefaultMenuSettings(family_.family);
-    s.cameraMode = selected(CameraMode);
-    s.imageSize = selected(ImageSize);
-    s.videoSize = selected(VideoSize);
-    s.picturesPerTrigger = selected(Pictures);
-    s.videoLengthSeconds = videoLength_;
-    s.timeStamp = selected(TimeStamp);
-    s.intervalValue = interval_;
-    s.intervalUnit = selected(IntervalUnit);
-    s.sensitivity = selected(Sensitivity);
-    s.timer = selected(Timer);
-    s.sidePir = selected(SidePir);
-    s.timeLapse = selected(TimeLapse);
-    s.timeLapseHours = timeLapseHours_;
-    s.timeLapseMinutes = timeLapseMinutes_;
-    s.timeLapseSeconds = timeLapseSeconds_;
-    s.clock = clock_;
-    s.timerStartHour = timerStartHour_;
-    s.timerStartMinute = timerStartMinute_;
-    s.timerStopHour = timerStopHour_;
-    s.timerStopMinute = timerStopMinute_;
-    s.serialNumber = selected(SerialNumber);
+    MenuSettings s = DefaultMenuSettings(family());
+    for (const NumberBox& b : kNumberBoxes) {
+        s.*b.member = numbers_.*b.member;
+    }
+    for (const auto& [id, member] : kLists) {
+        if (controls().contains(id)) {
+            s.*member = selected(id);
+        }
+    }
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         s.serialCharacters[i] = selected(kSerialCharacterIds[i]);
     }
+    s.clock = clock_;
     s.languageCode = session().fileLanguageCode();
     s.tvMode = session().tvModeByte();
-    if (family_.beepAndCycle) {
-        s.beepSound = selected(BeepSound);
-        s.sdCycle = selected(SdCycle);
-    }
     return s;
 }
 
 std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
-    const MenuDecoded decoded = DecodeMenuFile(bytes, family_.family);
+    const MenuDecoded decoded = DecodeMenuFile(bytes, family());
     if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
@@ -329,45 +269,23 @@ std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const By
 }
 
 void CameraMenuDialog::showSettings(const MenuSettings& s) {
-    const std::pair<int, int> lists[] = {
-        {CameraMode, s.cameraMode},     {ImageSize, s.imageSize},
-        {VideoSize, s.videoSize},       {Pictures, s.picturesPerTrigger},
-        {TimeStamp, s.timeStamp},       {IntervalUnit, s.intervalUnit},
-        {Sensitivity, s.sensitivity},   {Timer, s.timer},
-        {SidePir, s.sidePir},           {TimeLapse, s.timeLapse},
-        {SerialNumber, s.serialNumber},
-    };
-    for (const auto& [id, index] : lists) {
-        select(id, index);
+    for (const auto& [id, member] : kLists) {
+        if (controls().contains(id)) {
+            select(id, s.*member);
+        }
     }
     for (std::size_t i = 0; i < kSerialCharacterIds.size(); ++i) {
         select(kSerialCharacterIds[i], s.serialCharacters[i]);
     }
-    if (family_.beepAndCycle) {
-        select(BeepSound, s.beepSound);
-        select(SdCycle, s.sdCycle);
+    for (const NumberBox& b : kNumberBoxes) {
+        numbers_.*b.member = s.*b.member;
     }
-    videoLength_ = s.videoLengthSeconds;
-    interval_ = s.intervalValue;
-    timeLapseHours_ = s.timeLapseHours;
-    timeLapseMinutes_ = s.timeLapseMinutes;
-    timeLapseSeconds_ = s.timeLapseSeconds;
-    timerStartHour_ = s.timerStartHour;
-    timerStartMinute_ = s.timerStartMinute;
-    timerStopHour_ = s.timerStopHour;
-    timerStopMinute_ = s.timerStopMinute;
     applyEditStates();
     exchange().show();
 }
 
 void CameraMenuDialog::onGenerate() {
-    // What the boxes show is what gets written: a box without a number stops it.
-    if (!exchange().take()) {
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder("menu.dat", BuildMenuRecord(settings()),
-                  {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"});
+    generate("menu.dat", {});
 }
 
 void CameraMenuDialog::onDefault() {
@@ -380,16 +298,15 @@ void CameraMenuDialog::onDefault() {
     for (int id : {SidePir, IntervalUnit, TimeLapse}) {
         select(id, 1);
     }
-    timeLapseHours_ = timeLapseMinutes_ = timeLapseSeconds_ = 0;
-    timerStartHour_ = timerStartMinute_ = timerStopHour_ = timerStopMinute_ = 0;
-    videoLength_ = MenuNumberBox(MenuField::VideoLength).resetTo;
+    for (const NumberBox& b : kNumberBoxes) {
+        if (b.field != MenuField::Interval) {
+            numbers_.*b.member = 0;
+        }
+    }
+    numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
     applyEditStates();
     exchange().show();
-
-    const std::string name = family_.cameraName;
-    writeToFolder("menu.dat", BuildFactoryMenuRecord(),
-                  {name + " Camera menu factory settings file has been generated",
-                   name + " 相机菜单出厂设置文件已经生成"});
+    writeToFolder("menu.dat", BuildFactoryMenuRecord(), FactoryMenuGeneratedMessage(family()));
 }
 
 } // namespace rosmossel

@@ -22,50 +22,35 @@ using namespace mms_id;
 
 constexpr int kConnectionIds[] = {Url, Apn, Gateway, Port, Account, Password};
 
-// The most bytes a text may take in setup.dat: the file's own limits.
-int storedLimit(std::string MmsSettings::*member) {
-    for (const auto& field : MmsTextFields()) {
-        if (field.member == member) {
-            return static_cast<int>(field.limit);
-        }
-    }
-    return 0;
-}
-
-// Lists that share the field column take its width, whatever they hold, so
-// that a long operator name does not resize the window.
-void spanColumn(QComboBox* list) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(12);
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
+using M = MmsSettings;
+// The typed texts in the dialog's exchange order, with the values they fill.
+// clang-format off
+constexpr std::pair<int, std::string M::*> kTextFields[] = {
+    {Account, &M::account},     {Url, &M::url},         {Apn, &M::apn},
+    {Password, &M::password},   {Gateway, &M::gateway}, {Port, &M::port},
+    {PhoneNo, &M::phone},       {Recipient2, &M::recipient2},
+    {Recipient3, &M::recipient3}, {Email, &M::email}};
+// clang-format on
 
 } // namespace
 
-MmsDialog::MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family) {
+MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+    : SetupDialog(descriptor, session, parent) {
+    typed_.family = descriptor.family;
     buildLayout();
     bindValues();
-
-    const LanguageTable& table = MmsLanguageTable(family_.family);
-    ApplyCaptions(controls(), table.captions, language());
-    ApplyCaptions(controls(), table.familyCaptions, language());
-    FillOptionLists(controls(), table.optionLists, language());
+    applyCatalogue(MmsLanguageTable(family()));
     fillPresetLists(true);
     // Named after what it holds, not after the button beside it.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
-
     applyFieldStates();
-    finishSetup();
-    connectHandlers();
-    offerCardFile("setup.dat");
+    offerProfile(profile::SectionKind::Mms, [this] { return BuildSetupFile(settings()); });
+    finishSetup("setup.dat");
 }
 
 void MmsDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    QGroupBox* frame = make.frame(Frame, "mmsFrame");
+    QGroupBox* frame = make().frame(Frame, "mmsFrame");
     outer->addWidget(frame);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
@@ -80,52 +65,52 @@ void MmsDialog::buildLayout() {
         grid->addLayout(fields, r++, 1);
     };
     const auto listRow = [&](int labelId, const char* labelName, int listId, const char* listName) {
-        QLabel* caption = make.label(labelId, labelName);
-        QComboBox* list = make.list(listId, listName, caption);
-        spanColumn(list);
+        QLabel* caption = make().label(labelId, labelName);
+        QComboBox* list = make().list(listId, listName, caption);
+        SpanColumn(list);
         row(caption, list);
     };
     const auto textRow = [&](int labelId, const char* labelName, int boxId, const char* boxName) {
-        QLabel* caption = make.label(labelId, labelName);
-        row(caption, make.textBox(boxId, boxName, caption));
+        QLabel* caption = make().label(labelId, labelName);
+        row(caption, make().textBox(boxId, boxName, caption));
     };
 
     listRow(ModeLabel, "modeLabel", Mode, "mode");
     listRow(StatusLabel, "statusLabel", Status, "status");
-    QLabel* picturesLabel = make.label(PicturesLabel, "picturesLabel");
+    QLabel* picturesLabel = make().label(PicturesLabel, "picturesLabel");
     // A sign may be typed: the range message answers a negative count.
     rowOf(picturesLabel,
-          Row({make.numberBox(PicturesPerDay, "picturesPerDay", picturesLabel, {}, true),
-               make.label(PicturesNote, "picturesNote")}));
+          Row({make().numberBox(PicturesPerDay, "picturesPerDay", picturesLabel, {}, true),
+               make().label(PicturesNote, "picturesNote")}));
     listRow(CountryLabel, "countryLabel", Country, "country");
     listRow(OperatorLabel, "operatorLabel", Operator, "operator");
-    if (family_.smsRemoteControl) {
-        QLabel* caption = make.label(RemoteControlLabel, "remoteControlLabel");
-        rowOf(caption, Row({make.list(RemoteControlHours, "remoteControlHours", caption),
-                            make.label(HoursUnit, "hoursUnit", "H")}));
+    if (quillControls()) {
+        QLabel* caption = make().label(RemoteControlLabel, "remoteControlLabel");
+        rowOf(caption, Row({make().list(RemoteControlHours, "remoteControlHours", caption),
+                            make().label(HoursUnit, "hoursUnit", "H")}));
     }
     grid->addWidget(Separator(this), r++, 0, 1, 2);
 
     textRow(UrlLabel, "urlLabel", Url, "url");
-    QComboBox* connectionKind = make.list(ConnectionKind, "connectionKind", nullptr);
+    QComboBox* connectionKind = make().list(ConnectionKind, "connectionKind", nullptr);
     ControlFactory::name(connectionKind, QStringLiteral("Connection kind"));
-    QLineEdit* apn = make.textBox(Apn, "apn", nullptr);
+    QLineEdit* apn = make().textBox(Apn, "apn", nullptr);
     ControlFactory::name(apn, QStringLiteral("APN"));
     grid->addWidget(connectionKind, r, 0, Qt::AlignLeft);
     grid->addWidget(apn, r++, 1);
     textRow(GatewayLabel, "gatewayLabel", Gateway, "gateway");
     textRow(PortLabel, "portLabel", Port, "port");
-    QLabel* phoneLabel = make.label(PhoneNoLabel, "phoneNoLabel");
-    QComboBox* numberKind = make.list(NumberKind, "numberKind", nullptr);
+    QLabel* phoneLabel = make().label(PhoneNoLabel, "phoneNoLabel");
+    QComboBox* numberKind = make().list(NumberKind, "numberKind", nullptr);
     ControlFactory::name(numberKind, QStringLiteral("Number kind"));
-    rowOf(phoneLabel, Row({make.textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
+    rowOf(phoneLabel, Row({make().textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
     textRow(EmailLabel, "emailLabel", Email, "email");
     textRow(AccountLabel, "accountLabel", Account, "account");
     textRow(PasswordLabel, "passwordLabel", Password, "password");
-    QLabel* recipient2Label = make.label(Recipient2Label, "recipient2Label");
-    row(recipient2Label, make.textBox(Recipient2, "recipient2", recipient2Label, " 2"));
-    QLabel* recipient3Label = make.label(Recipient3Label, "recipient3Label");
-    row(recipient3Label, make.textBox(Recipient3, "recipient3", recipient3Label, " 3"));
+    QLabel* recipient2Label = make().label(Recipient2Label, "recipient2Label");
+    row(recipient2Label, make().textBox(Recipient2, "recipient2", recipient2Label, " 2"));
+    QLabel* recipient3Label = make().label(Recipient3Label, "recipient3Label");
+    row(recipient3Label, make().textBox(Recipient3, "recipient3", recipient3Label, " 3"));
     grid->addWidget(Separator(this), r++, 0, 1, 2);
 
     // Select chooses; the field only shows the folder, however long.
@@ -134,44 +119,19 @@ void MmsDialog::buildLayout() {
     folderRow.field->setMinimumWidth(
         folderRow.field->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(generate);
-    buttons->addWidget(makeExitButton(Exit));
-    buttons->addStretch(1);
-    grid->addLayout(buttons, r++, 0, 1, 2);
+    grid->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Centred), r++, 0, 1, 2);
 }
 
 void MmsDialog::bindValues() {
-    // The digit count of the first phone number is the program's check, with
-    // its message; the record's size is every field's typing limit.
+    // The digit count of the first phone number is the program's check while
+    // typing, with its message; the record's size is every field's typing limit.
     const TextCheck phoneDigits = [this](const QString&) -> std::optional<FieldFailure> {
-        if (generating_) {
-            return std::nullopt;
-        }
-        if (auto message =
-                CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
+        if (auto message = CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
             return ProgramFailure(*message);
         }
         return std::nullopt;
     };
-    using M = MmsSettings;
-    const std::pair<int, std::string M::*> takeOrder[] = {{Account, &M::account},
-                                                          {Url, &M::url},
-                                                          {Apn, &M::apn},
-                                                          {Password, &M::password},
-                                                          {Gateway, &M::gateway},
-                                                          {Port, &M::port},
-                                                          {PhoneNo, &M::phone},
-                                                          {Recipient2, &M::recipient2},
-                                                          {Recipient3, &M::recipient3},
-                                                          {Email, &M::email}};
-    for (const auto& [id, member] : takeOrder) {
-        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*member), storedLimit(member),
-                                id == PhoneNo ? phoneDigits : TextCheck{});
-    }
+    bindFileTexts(typed_, kTextFields, MmsTextFields(), PhoneNo, phoneDigits);
     exchange().bindInteger(control<QLineEdit>(PicturesPerDay), &typed_.picturesPerDay,
                            RangeCheck(0, 99));
 }
@@ -188,17 +148,19 @@ void MmsDialog::connectHandlers() {
     connect(list(Country), &QComboBox::activated, this, &MmsDialog::onCountryChosen);
     connect(list(NumberKind), &QComboBox::activated, this, &MmsDialog::onNumberKindChosen);
     connect(list(Operator), &QComboBox::activated, this, take);
-    if (family_.smsRemoteControl) {
+    if (quillControls()) {
         connect(list(RemoteControlHours), &QComboBox::activated, this, take);
     }
     for (int id : {Url, Apn, Gateway, Port, Account, Password, Recipient3}) {
         connect(box(id), &QLineEdit::textEdited, this, take);
     }
     connect(box(PhoneNo), &QLineEdit::textEdited, this, &MmsDialog::onPhoneEdited);
-    connect(box(Email), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
-    connect(box(Recipient2), &QLineEdit::textEdited, this, &MmsDialog::onRecipientSourceEdited);
-    connect(box(PicturesPerDay), &QLineEdit::textEdited, this, &MmsDialog::onPicturesEdited);
-    connect(control<QPushButton>(Generate), &QPushButton::clicked, this, &MmsDialog::onGenerate);
+    for (int id : {Email, Recipient2}) { // the recipients open or close
+        connect(box(id), &QLineEdit::textEdited, this,
+                [this] { retake([this] { applyFieldStates(); }); });
+    }
+    connect(box(PicturesPerDay), &QLineEdit::textEdited, this,
+            [this] { repairAfterEdit(typed_.picturesPerDay, RepairPicturesPerDay); });
 }
 
 bool MmsDialog::manualMode() const {
@@ -206,7 +168,7 @@ bool MmsDialog::manualMode() const {
 }
 
 bool MmsDialog::smsOnly() const {
-    return selected(Status) == SmsOnlyChoice(family_.family);
+    return selected(Status) == SmsOnlyChoice(family());
 }
 
 void MmsDialog::fillPresetLists(bool startUp) {
@@ -248,9 +210,7 @@ void MmsDialog::onModeChosen(int mode) {
     if (mode == shownMode_) {
         return;
     }
-    for (const auto& field : MmsTextFields()) {
-        (typed_.*field.member).clear();
-    }
+    ClearMmsTexts(typed_);
     showModeLists(mode);
     if (mode == 1) {
         session().mmsPreset = ManualPresetSelection();
@@ -275,64 +235,41 @@ void MmsDialog::onCountryChosen(int country) {
 }
 
 void MmsDialog::onPhoneEdited() {
-    exchange().take();
-    if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().modelNumber())) {
-        typed_.phone.clear(); // the message has been shown
-    }
-    applyFieldStates();
-    exchange().show();
-}
-
-void MmsDialog::onRecipientSourceEdited() {
-    exchange().take();
-    applyFieldStates();
-    exchange().show();
-}
-
-void MmsDialog::onPicturesEdited() {
-    exchange().take();
-    const int repaired = RepairPicturesPerDay(typed_.picturesPerDay);
-    if (repaired != typed_.picturesPerDay) {
-        typed_.picturesPerDay = repaired;
-        exchange().show();
-    }
+    retake([this] {
+        if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
+            typed_.phone.clear(); // the message has been shown
+        }
+        applyFieldStates();
+    });
 }
 
 void MmsDialog::onNumberKindChosen(int kind) {
     internationalNumbers_ = kind == 1 ? 1 : 0;
     if (internationalNumbers_ == 1) {
-        report({"Phone number will not be displayed in the camera setup menu",
-                "手机号码将不能在相机设置菜单显示"});
+        report(kInternationalNumbersNote);
     }
 }
 
 MmsSettings MmsDialog::settings() const {
-    MmsSettings s = typed_;
-    s.family = family_.family;
-    s.mmsSendMode = selected(Status);
-    s.connectionKind = selected(ConnectionKind);
-    s.languageCode = session().fileLanguageCode();
-    s.tvMode = session().tvModeByte();
-    s.internationalNumbers = internationalNumbers_;
-    s.presetCountry = session().mmsPreset.country;
-    s.presetOperator = session().mmsPreset.operatorSlot;
-    s.smsRemoteControl = family_.smsRemoteControl ? selected(RemoteControlHours) : 0;
-    if (!manualMode()) {
-        s = WithOperatorPreset(s, selected(Country), selected(Operator));
-    }
-    return s;
+    MmsSelections lists{manualMode(),
+                        selected(Country),
+                        selected(Operator),
+                        selected(Status),
+                        selected(ConnectionKind),
+                        internationalNumbers_,
+                        quillControls() ? selected(RemoteControlHours) : 0};
+    return MmsSettingsToWrite(typed_, lists, session().mmsPreset, session().fileLanguageCode(),
+                              session().tvModeByte());
 }
 
 std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
-    const MmsDecoded decoded = DecodeSetupFile(bytes, family_.family);
+    const MmsDecoded decoded = DecodeSetupFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
     const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers ? kCardConnectionOffPreset
-                         : load.manualMode  ? Message{}
-                                            : kCardConnectionFromPreset;
-    return CardSettings{note, [this, load] { showCard(load); }};
+    return CardSettings{CardConnectionNote(load.manualMode, load.presetDiffers),
+                        [this, load] { showCard(load); }};
 }
 
 void MmsDialog::showCard(const MmsCardLoad& load) {
@@ -352,7 +289,7 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
     select(ConnectionKind, s.connectionKind);
     select(NumberKind, s.internationalNumbers);
     internationalNumbers_ = s.internationalNumbers;
-    if (family_.smsRemoteControl) {
+    if (quillControls()) {
         select(RemoteControlHours, s.smsRemoteControl);
     }
     typed_ = s;
@@ -361,31 +298,13 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
 }
 
 void MmsDialog::onGenerate() {
-    // What the fields show is what gets written: a field that cannot be read
-    // (no pictures count, a character the file cannot hold) stops it.
-    generating_ = true;
-    const bool taken = exchange().take();
-    generating_ = false;
-    if (!taken) {
-        return;
-    }
-    if (!manualMode()) {
-        session().mmsPreset = {selected(Country), selected(Operator)};
-    }
-    const MmsSettings s = settings();
-    if (auto failure = CheckMmsGenerate(s, manualMode())) {
-        report(*failure);
-        return;
-    }
-    const BuildResult file = BuildSetupFile(s);
-    if (!file.ok()) {
-        report({file.error, file.error});
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder("setup.dat", file.bytes,
-                  {name + " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
-                   name + " MMS配置文件已生成"});
+    generate("setup.dat", [this] {
+        // Each automatic Generate is the selection the next MMS dialog starts from.
+        if (!manualMode()) {
+            session().mmsPreset = {selected(Country), selected(Operator)};
+        }
+        return CheckMmsGenerate(settings(), manualMode());
+    });
 }
 
 } // namespace rosmossel

@@ -8,21 +8,6 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge MMS dialogs apart. The status list, its
-// SMS-only entry and the Domestic digit limit follow the family in the core,
-// where the file and its checks read them too.
-struct MmsFamilyDescriptor {
-    Family family;
-    const char* title;      // window title, the same in every language
-    const char* cameraName; // the name the success message starts with
-    bool smsRemoteControl;  // the SMS Remote Control row (header byte 10)
-};
-
-inline constexpr MmsFamilyDescriptor kQuillMms{Family::Quill, "Ros Mossel Quill", "Ros Quill",
-                                               true};
-inline constexpr MmsFamilyDescriptor kSedgeMms{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
-                                               false};
-
 // The MMS dialog of either family. The user picks a country and an operator
 // (automatic mode) or types the connection (manual mode), the recipients and
 // the pictures per day; Generate checks them and writes setup.dat. The dialog
@@ -30,22 +15,16 @@ inline constexpr MmsFamilyDescriptor kSedgeMms{Family::Sedge, "Ros Mossel Sedge"
 class MmsDialog : public SetupDialog {
     Q_OBJECT
 
-  public:
-    MmsDialog(const MmsFamilyDescriptor& family, Session& session, QWidget* parent = nullptr);
-
-    // What Generate would write now, before the checks: the values as last
-    // taken, in automatic mode with the chosen operator's preset.
-    MmsSettings settings() const;
-    const MmsFamilyDescriptor& family() const { return family_; }
-
   protected:
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
-    void buildLayout();
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
     void showCard(const MmsCardLoad& load);
+
+    void buildLayout();
     void bindValues();
-    void connectHandlers();
+    void connectHandlers() override;
 
     bool manualMode() const;
     bool smsOnly() const;
@@ -59,17 +38,16 @@ class MmsDialog : public SetupDialog {
     void onStatusChosen();
     void onCountryChosen(int country);
     void onPhoneEdited();
-    void onRecipientSourceEdited();
-    void onPicturesEdited();
     void onNumberKindChosen(int kind);
-    void onGenerate();
 
-    const MmsFamilyDescriptor& family_;
+    // What Generate would write now, before the checks: the values as last
+    // taken, in automatic mode with the chosen operator's preset.
+    MmsSettings settings() const;
+    void onGenerate() override;
 
     MmsSettings typed_;            // the texts and the pictures per day, as last taken
     int shownMode_ = 0;            // the mode the fields and lists are set up for
     int internationalNumbers_ = 0; // Domestic each time the dialog opens
-    bool generating_ = false;      // the phone length limit holds only while typing
 };
 
 } // namespace rosmossel

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QColor>
+#include "gui/dialogs/control_factory.h"
 
 class QApplication;
 class QIcon;
 class QImage;
 
 namespace rosmossel {
-
-inline constexpr QColor kDialogBackground{111, 153, 224};
-inline constexpr QColor kDialogText{255, 255, 255};
 
 // Paints every window and message box of the tool in the dialog colours and
 // gives them the application icon.

@@ -1,12 +1,5 @@
 #include "gui/shell/setup_dialogs.h"
 
-#include "gui/menu/quill_menu_dlg.h"
-#include "gui/menu/sedge_menu_dlg.h"
-#include "gui/mms/quill_mms_dlg.h"
-#include "gui/mms/sedge_mms_dlg.h"
-#include "gui/smtp/quill_smtp_dlg.h"
-#include "gui/smtp/sedge_smtp_dlg.h"
-
 namespace rosmossel {
 namespace {
 
@@ -21,7 +14,7 @@ std::unique_ptr<QDialog> make(bool quill, Session& session) {
 } // namespace
 
 std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session) {
-    const bool quill = OpensQuillDialog(job, session.modelNumber());
+    const bool quill = OpensQuillDialog(job, session.model);
     switch (job) {
     case SetupJob::CameraMenu:
         return make<CQuillMenuDlg, CSedgeMenuDlg>(quill, session);

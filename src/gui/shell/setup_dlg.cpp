@@ -45,11 +45,11 @@ CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
 
     ApplyCaptions();
     FillLanguageCombo();
-    for (const char* name : kModelComboEntries) {
-        ui_->modelCombo->addItem(QString::fromLatin1(name));
+    for (const CameraModel model : kCameraModels) {
+        ui_->modelCombo->addItem(QString::fromLatin1(model.displayName()));
     }
     ui_->modelCombo->setCurrentIndex(ModelComboIndex(session_.modelNumber()));
-    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(session_.modelNumber()));
+    ui_->smtpSetupButton->setEnabled(session_.model.hasEmail());
 
     connect(ui_->languageCombo, &QComboBox::currentIndexChanged, this,
             &CSetupDlg::OnLanguageChanged);
@@ -117,9 +117,9 @@ void CSetupDlg::OnModelChanged(int index) {
     if (index < 0) {
         return;
     }
-    session_.model = static_cast<CameraModel>(index + 1);
+    session_.model = CameraModel(index + 1);
     WriteModel(store_, session_.modelNumber());
-    ui_->smtpSetupButton->setEnabled(SmtpSetupEnabled(session_.modelNumber()));
+    ui_->smtpSetupButton->setEnabled(session_.model.hasEmail());
 }
 
 void CSetupDlg::OnSetupButton(SetupJob job) {

@@ -22,15 +22,15 @@ namespace {
 using namespace smtp_id;
 
 // The typed texts in the dialog's exchange order, with the values they fill.
-constexpr std::pair<int, SmtpText> kTextFields[] = {
-    {Recipient, SmtpText::Recipient},
-    {SenderAddress, SmtpText::SenderAddress},
-    {SenderPassword, SmtpText::SenderPassword},
-    {Server, SmtpText::Server},
-    {Port, SmtpText::Port},
-    {Account, SmtpText::Account},
-    {Apn, SmtpText::Apn},
-    {GprsPassword, SmtpText::GprsPassword},
+constexpr std::pair<int, std::string SmtpSettings::*> kTextFields[] = {
+    {Recipient, &SmtpSettings::recipient},
+    {SenderAddress, &SmtpSettings::senderAddress},
+    {SenderPassword, &SmtpSettings::senderPassword},
+    {Server, &SmtpSettings::server},
+    {Port, &SmtpSettings::port},
+    {Account, &SmtpSettings::account},
+    {Apn, &SmtpSettings::apn},
+    {GprsPassword, &SmtpSettings::gprsPassword},
 };
 constexpr int kGprsFields[] = {Apn, Account, GprsPassword};
 
@@ -52,27 +52,21 @@ QStringList allOperators(int countries) {
 
 } // namespace
 
-SmtpDialog::SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent)
-    : SetupDialog(session, family.title, parent), family_(family),
-      typed_(DefaultSmtpSettings(family.family)) {
+SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+    : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
     buildLayout();
     bindValues();
-    finishSetup();
-    fillLists();
-    const LanguageTable& table = SmtpLanguageTable(family_.family);
-    ApplyCaptions(controls(), table.captions, language());
-    ApplyCaptions(controls(), table.familyCaptions, language());
+    applyCatalogue(SmtpLanguageTable(family()));
+    showMode(ApnMode::Automatic);
     // Named after its button's caption otherwise; "Folder" says what it holds.
     ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
-    connectHandlers();
-    offerCardFile("smtp.dat");
+    offerProfile(profile::SectionKind::Smtp, [this] { return BuildSmtpFile(settings()); });
+    finishSetup("smtp.dat");
 }
 
 void SmtpDialog::buildLayout() {
-    const ControlFactory& make = this->make();
     auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Mode, picture count, country and operator, remote control: labels in
     // column 0 and 2, their controls beside them.
@@ -81,38 +75,39 @@ void SmtpDialog::buildLayout() {
     outer->addLayout(top);
     const auto captioned = [&](int row, int column, int labelId, const char* labelName,
                                const char* text = "") {
-        QLabel* caption = make.label(labelId, labelName, text);
+        QLabel* caption = make().label(labelId, labelName, text);
         top->addWidget(caption, row, column);
         return caption;
     };
     QLabel* modeLabel = captioned(0, 0, ModeLabel, "modeLabel");
-    top->addWidget(make.list(Mode, "mode", modeLabel), 0, 1);
-    if (family_.mmsAndRemoteLists) {
+    top->addWidget(make().list(Mode, "mode", modeLabel), 0, 1);
+    if (quillControls()) {
         // Not translated: the dialog's own text in every language.
         QLabel* mmsLabel = captioned(0, 2, MmsModeLabel, "mmsModeLabel", "MMS Mode");
-        top->addWidget(make.list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
+        top->addWidget(make().list(MmsSendMode, "mmsSendMode", mmsLabel), 0, 3);
     }
     QLabel* countLabel = captioned(1, 0, PictureCountLabel, "pictureCountLabel");
-    top->addWidget(make.numberBox(PictureCount, "pictureCount", countLabel), 1, 1, Qt::AlignLeft);
-    top->addWidget(make.label(UnlimitedNote, "unlimitedNote"), 1, 2, 1, 3);
+    top->addWidget(make().numberBox(PictureCount, "pictureCount", countLabel), 1, 1, Qt::AlignLeft);
+    top->addWidget(make().label(UnlimitedNote, "unlimitedNote"), 1, 2, 1, 3);
     QLabel* countryLabel = captioned(2, 0, CountryLabel, "countryLabel");
-    QComboBox* country = make.list(Country, "country", countryLabel);
+    QComboBox* country = make().list(Country, "country", countryLabel);
     const std::vector<std::string> countries = SmtpModeViewOf(ApnMode::Automatic).countries;
     fitWidthTo(country, FromUtf8(countries));
     top->addWidget(country, 2, 1);
     QLabel* operatorLabel = captioned(2, 2, OperatorLabel, "operatorLabel");
-    QComboBox* op = make.list(Operator, "operator", operatorLabel);
+    QComboBox* op = make().list(Operator, "operator", operatorLabel);
     fitWidthTo(op, allOperators(static_cast<int>(countries.size())));
     top->addWidget(op, 2, 3);
-    if (family_.mmsAndRemoteLists) {
+    if (quillControls()) {
         QLabel* remoteLabel = captioned(3, 0, RemoteControlLabel, "remoteControlLabel");
-        top->addWidget(make.list(RemoteControl, "remoteControl", remoteLabel), 3, 1, Qt::AlignLeft);
+        top->addWidget(make().list(RemoteControl, "remoteControl", remoteLabel), 3, 1,
+                       Qt::AlignLeft);
     }
 
     // The three frames: a label column and full-width text boxes.
     const int boxWidth = fontMetrics().averageCharWidth() * 36;
     const auto frame = [&](int id, const char* name, const char* title) {
-        QGroupBox* box = make.frame(id, name);
+        QGroupBox* box = make().frame(id, name);
         SetControlText(box, QString::fromLatin1(title));
         auto* grid = new QGridLayout(box);
         grid->setColumnStretch(1, 1);
@@ -121,9 +116,9 @@ void SmtpDialog::buildLayout() {
     };
     const auto field = [&](QGridLayout* grid, int labelId, const char* labelName, int boxId,
                            const char* boxName, bool masked = false) {
-        QLabel* caption = make.label(labelId, labelName);
-        QLineEdit* box = masked ? make.passwordBox(boxId, boxName, caption)
-                                : make.textBox(boxId, boxName, caption);
+        QLabel* caption = make().label(labelId, labelName);
+        QLineEdit* box = masked ? make().passwordBox(boxId, boxName, caption)
+                                : make().textBox(boxId, boxName, caption);
         box->setMinimumWidth(boxWidth);
         const int row = grid->rowCount();
         grid->addWidget(caption, row, 0);
@@ -146,48 +141,35 @@ void SmtpDialog::buildLayout() {
     const FolderRow folderRow = makeFolderRow(Select, Folder, FolderTyping::Typed);
     outer->addLayout(Row({folderRow.button, folderRow.field}, false));
 
-    QPushButton* generate = make.button(Generate, "generateButton");
-    generate->setDefault(true); // Enter anywhere in the dialog generates
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(generate);
-    buttons->addStretch(1);
-    buttons->addWidget(makeExitButton(Exit));
-    outer->addLayout(buttons);
+    outer->addLayout(makeButtonRow(Generate, Exit, ButtonSpread::Ends));
 }
 
 void SmtpDialog::bindValues() {
     exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
                            ToolkitRangeCheck(0, kMaxPicturesPerDay));
-    for (const auto& [id, text] : kTextFields) {
-        const TextField<SmtpSettings>& field = SmtpTextField(family_.family, text);
-        exchange().bindFileText(control<QLineEdit>(id), &(typed_.*field.member),
-                                static_cast<int>(field.limit));
-    }
+    bindFileTexts(typed_, kTextFields, SmtpTextFields(family()));
 }
 
-void SmtpDialog::fillLists() {
-    FillOptionLists(controls(), SmtpLanguageTable(family_.family).optionLists, language());
-    showMode(ApnMode::Automatic);
-}
-
-// Labels of the three frames share one width, so their boxes line up.
+// One width for the labels of the three frames.
 void SmtpDialog::alignFrames() {
     const int ids[] = {ApnLabel,  AccountLabel,       GprsPasswordLabel,   ServerLabel,
                        PortLabel, SenderAddressLabel, SenderPasswordLabel, RecipientLabel};
     int width = 0;
     for (int id : ids) {
-        width = std::max(width, controls().value(id)->sizeHint().width());
+        width = std::max(width, control(id)->sizeHint().width());
     }
     for (int id : ids) {
-        controls().value(id)->setMinimumWidth(width);
+        control(id)->setMinimumWidth(width);
     }
 }
 
 void SmtpDialog::connectHandlers() {
-    // Only the user's edits run the rules; the dialog's own updates do not.
+    // Typing runs the rules; the dialog's own updates of the boxes do not. The
+    // mode and country lists answer every change of selection, the dialog's
+    // own included: card loading selects the mode to refill the lists.
     connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
-            &SmtpDialog::onPictureCountEdited);
-    for (const auto& [id, text] : kTextFields) {
+            [this] { repairAfterEdit(picturesPerDay_, PictureCountAfterEdit); });
+    for (const auto& [id, member] : kTextFields) {
         connect(control<QLineEdit>(id), &QLineEdit::textEdited, this,
                 [this] { exchange().take(); });
     }
@@ -197,7 +179,6 @@ void SmtpDialog::connectHandlers() {
             &SmtpDialog::onModeChosen);
     connect(control<QComboBox>(Country), &QComboBox::currentIndexChanged, this,
             &SmtpDialog::onCountryChosen);
-    connect(control<QPushButton>(Generate), &QPushButton::clicked, this, &SmtpDialog::onGenerate);
 }
 
 ApnMode SmtpDialog::mode() const {
@@ -214,20 +195,12 @@ void SmtpDialog::showMode(ApnMode mode) {
     FillList(control<QComboBox>(Operator), view.operators);
 }
 
-void SmtpDialog::onPictureCountEdited() {
-    exchange().take();
-    const int kept = PictureCountAfterEdit(picturesPerDay_);
-    if (kept != picturesPerDay_) {
-        picturesPerDay_ = kept;
-        exchange().show();
-    }
-}
-
 void SmtpDialog::onModeChosen(int chosen) {
-    exchange().take(); // a failure is shown; the switch goes on
-    ClearSmtpTexts(typed_);
-    showMode(chosen == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual : ApnMode::Automatic);
-    exchange().show();
+    retake([this, chosen] {
+        ClearSmtpTexts(typed_);
+        showMode(chosen == static_cast<int>(ApnMode::Manual) ? ApnMode::Manual
+                                                             : ApnMode::Automatic);
+    });
 }
 
 void SmtpDialog::onCountryChosen(int country) {
@@ -240,7 +213,7 @@ SmtpSettings SmtpDialog::settings() const {
     SmtpSettings typed = typed_;
     typed.picturesPerDay = picturesPerDay_;
     SmtpSelections lists{mode(), selected(Country), selected(Operator)};
-    if (family_.mmsAndRemoteLists) {
+    if (quillControls()) {
         lists.mmsSendMode = selected(MmsSendMode);
         lists.smsRemoteControl = selected(RemoteControl);
     }
@@ -248,19 +221,17 @@ SmtpSettings SmtpDialog::settings() const {
 }
 
 std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
-    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family_.family);
+    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
     const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
-    const Message note = load.presetDiffers                   ? kCardConnectionOffPreset
-                         : load.lists.mode == ApnMode::Manual ? Message{}
-                                                              : kCardConnectionFromPreset;
+    const Message note = CardConnectionNote(load.lists.mode == ApnMode::Manual, load.presetDiffers);
     return CardSettings{note, [this, load] {
                             select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
                             select(Country, load.lists.country);
                             select(Operator, load.lists.operatorSlot);
-                            if (family_.mmsAndRemoteLists) {
+                            if (quillControls()) {
                                 select(MmsSendMode, load.lists.mmsSendMode);
                                 select(RemoteControl, load.lists.smsRemoteControl);
                             }
@@ -271,25 +242,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
 }
 
 void SmtpDialog::onGenerate() {
-    // What the boxes show is what gets written: an empty picture count, or a
-    // character the card cannot hold, stops it here.
-    if (!exchange().take()) {
-        return;
-    }
-    const SmtpSettings s = settings();
-    if (auto failure = CheckSmtpGenerate(s, mode() == ApnMode::Manual)) {
-        report(*failure);
-        return;
-    }
-    const BuildResult built = BuildSmtpFile(s);
-    if (!built.ok()) { // the boxes' byte limits keep every text within its record
-        report({built.error, built.error});
-        return;
-    }
-    const std::string name = family_.cameraName;
-    writeToFolder(
-        "smtp.dat", built.bytes,
-        {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"});
+    generate("smtp.dat",
+             [this] { return CheckSmtpGenerate(settings(), mode() == ApnMode::Manual); });
 }
 
 } // namespace rosmossel

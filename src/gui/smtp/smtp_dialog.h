@@ -5,20 +5,6 @@
 
 namespace rosmossel {
 
-// What tells the Quill and Sedge e-mail dialogs apart. The longer e-mail
-// fields of the Quill dialog follow from the family's text limits.
-struct SmtpFamilyDescriptor {
-    Family family;
-    const char* title;      // window title, the same in every language
-    const char* cameraName; // the name the success message starts with
-    bool mmsAndRemoteLists; // the MMS send-mode and SMS remote-control lists (header bytes 6, 7)
-};
-
-inline constexpr SmtpFamilyDescriptor kQuillSmtp{Family::Quill, "Ros Mossel Quill", "Ros Quill",
-                                                 true};
-inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "Ros Mossel Sedge", "Ros Sedge",
-                                                 false};
-
 // The e-mail (SMTP) dialog of either family. The user picks the GPRS
 // connection by country and operator (or types it in manual mode), the
 // sender's account and the recipient; Generate checks them and writes
@@ -28,33 +14,27 @@ inline constexpr SmtpFamilyDescriptor kSedgeSmtp{Family::Sedge, "Ros Mossel Sedg
 class SmtpDialog : public SetupDialog {
     Q_OBJECT
 
-  public:
-    SmtpDialog(const SmtpFamilyDescriptor& family, Session& session, QWidget* parent = nullptr);
-
-    // The file Generate would write now, before its checks: texts and count
-    // as last taken, the lists as selected.
-    SmtpSettings settings() const;
-    const SmtpFamilyDescriptor& family() const { return family_; }
-
   protected:
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
     void buildLayout();
     void bindValues();
-    void fillLists();
+    // Labels of the three frames share one width, so their boxes line up.
     void alignFrames();
-    void connectHandlers();
+    void connectHandlers() override;
 
-    void onPictureCountEdited();
+    ApnMode mode() const;
+    void showMode(ApnMode mode);
     void onModeChosen(int mode);
     void onCountryChosen(int country);
-    void onGenerate();
 
-    void showMode(ApnMode mode);
-    ApnMode mode() const;
+    // The file Generate would write now, before its checks: texts and count
+    // as last taken, the lists as selected.
+    SmtpSettings settings() const;
+    void onGenerate() override;
+    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
 
-    const SmtpFamilyDescriptor& family_;
     int picturesPerDay_ = 0;
     SmtpSettings typed_; // the texts as last taken; the header comes from the lists
 };

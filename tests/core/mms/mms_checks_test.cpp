@@ -118,7 +118,8 @@ TEST(FieldChecks, PhoneDigitsByModelAndNumberKind) {
         {1, 1, 32, 0},  {1, 2, 33, 32}, {1, 3, 20, 0}, {0, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        const auto failure = CheckPhoneDigits(std::string(c.length, '5'), c.international, c.model);
+        const auto failure =
+            CheckPhoneDigits(std::string(c.length, '5'), c.international, CameraModel(c.model));
         if (c.limit == 0) {
             EXPECT_FALSE(failure.has_value()) << c.model << " " << c.length;
         } else {
@@ -129,9 +130,9 @@ TEST(FieldChecks, PhoneDigitsByModelAndNumberKind) {
         }
     }
     // A stored model outside 1..4 refuses any first phone number.
-    EXPECT_EQ(MaxPhoneDigits(0, 7), 0);
-    EXPECT_TRUE(CheckPhoneDigits("1", 0, 7).has_value());
-    EXPECT_EQ(MaxPhoneDigits(1, 7), 32);
+    EXPECT_EQ(MaxPhoneDigits(0, CameraModel(7)), 0);
+    EXPECT_TRUE(CheckPhoneDigits("1", 0, CameraModel(7)).has_value());
+    EXPECT_EQ(MaxPhoneDigits(1, CameraModel(7)), 32);
 }
 
 } // namespace

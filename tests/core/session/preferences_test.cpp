@@ -213,19 +213,27 @@ TEST(MainWindowRulesTest, FirstEntryIsChineseTextOnlyWhileChineseIsShown) {
     }
 }
 
-TEST(MainWindowRulesTest, DispatchByModel) {
+TEST(MainWindowRulesTest, CameraModelDecidesFamilyEmailAndDialog) {
     struct Case {
         int model;
         bool smtpEnabled, menuQuill, smtpQuill;
+        const char* name;
     };
     for (const Case& c :
-         {Case{1, false, false, false}, Case{2, false, true, false}, Case{3, true, false, false},
-          Case{4, true, true, true}, Case{0, true, false, false}, Case{7, true, false, false}}) {
+         {Case{1, false, false, false, "Ros SedgeM"}, Case{2, false, true, false, "Ros QuillM"},
+          Case{3, true, false, false, "Ros SedgeMG"}, Case{4, true, true, true, "Ros QuillMG"},
+          Case{0, true, false, false, "unknown"}, Case{7, true, false, false, "unknown"}}) {
         SCOPED_TRACE(c.model);
-        EXPECT_EQ(SmtpSetupEnabled(c.model), c.smtpEnabled);
-        EXPECT_EQ(OpensQuillDialog(SetupJob::CameraMenu, c.model), c.menuQuill);
-        EXPECT_EQ(OpensQuillDialog(SetupJob::Mms, c.model), c.menuQuill);
-        EXPECT_EQ(OpensQuillDialog(SetupJob::Smtp, c.model), c.smtpQuill);
+        const CameraModel model(c.model);
+        EXPECT_EQ(model.hasEmail(), c.smtpEnabled);
+        EXPECT_EQ(model.family() == Family::Quill, c.menuQuill);
+        EXPECT_STREQ(model.displayName(), c.name);
+        EXPECT_EQ(OpensQuillDialog(SetupJob::CameraMenu, model), c.menuQuill);
+        EXPECT_EQ(OpensQuillDialog(SetupJob::Mms, model), c.menuQuill);
+        EXPECT_EQ(OpensQuillDialog(SetupJob::Smtp, model), c.smtpQuill);
+        if (model.known()) {
+            EXPECT_EQ(ModelOf(model.family(), model.hasEmail()), model);
+        }
     }
     EXPECT_EQ(ModelComboIndex(4), 3);
     EXPECT_EQ(ModelComboIndex(5), -1);

@@ -1,7 +1,7 @@
 #include "core/menu/menu_record.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/data_exchange.h"
-#include "gui/dialogs/presenter.h"
+#include "support/recording_presenter.h"
 
 #include <QDialog>
 #include <QDir>

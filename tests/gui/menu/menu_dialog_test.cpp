@@ -1,10 +1,9 @@
 #include "core/menu/menu_clock.h"
 #include "core/menu/menu_decode.h"
 #include "core/session/session.h"
-#include "gui/dialogs/presenter.h"
-#include "gui/menu/quill_menu_dlg.h"
-#include "gui/menu/sedge_menu_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/recording_presenter.h"
 
 #include <QComboBox>
 #include <QDir>

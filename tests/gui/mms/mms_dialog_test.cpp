@@ -1,10 +1,9 @@
 #include "core/mms/operator_presets.h"
 #include "core/session/session.h"
 #include "core/text/mms_language_table.h"
-#include "gui/dialogs/presenter.h"
-#include "gui/mms/quill_mms_dlg.h"
-#include "gui/mms/sedge_mms_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/recording_presenter.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include "gui/shell/app_look.h"
 #include "gui/shell/download_page.h"
 #include "gui/shell/modal_driver.h"
-#include "gui/shell/settings_store.h"
+#include "platform/ini_store.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"

@@ -1,9 +1,8 @@
 #include "core/smtp/smtp_file.h"
 #include "core/text/smtp_language_table.h"
-#include "gui/dialogs/presenter.h"
-#include "gui/smtp/quill_smtp_dlg.h"
-#include "gui/smtp/sedge_smtp_dlg.h"
+#include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/recording_presenter.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "gui/shell/settings_store.h"
+#include "platform/ini_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <limits>
 
 #ifdef _WIN32
-#include "core/session/registry_store.h"
+#include "platform/registry_store.h"
 #endif
 
 namespace rosmossel {
@@ -57,18 +57,20 @@ void IniPreferenceStore::Close() {
     settings_.reset();
 }
 
+std::optional<QString> IniPreferenceStore::Read(std::string_view name) const {
+    const QVariant value = settings_ ? settings_->value(Key(name)) : QVariant();
+    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
+}
+
 std::optional<std::uint32_t> IniPreferenceStore::ReadNumber(std::string_view name) {
-    if (!settings_) {
-        return std::nullopt;
-    }
-    const QVariant value = settings_->value(Key(name));
-    if (!value.isValid()) {
+    const std::optional<QString> value = Read(name);
+    if (!value) {
         return std::nullopt;
     }
     // Any 32-bit number, also one written as negative by hand; text is not
     // a number.
     bool ok = false;
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok, 10);
+    const qlonglong number = value->trimmed().toLongLong(&ok, 10);
     if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
         number > std::numeric_limits<std::uint32_t>::max()) {
         return std::nullopt;
@@ -81,14 +83,8 @@ bool IniPreferenceStore::WriteNumber(std::string_view name, std::uint32_t value)
 }
 
 std::optional<std::string> IniPreferenceStore::ReadText(std::string_view name) {
-    if (!settings_) {
-        return std::nullopt;
-    }
-    const QVariant value = settings_->value(Key(name));
-    if (!value.isValid()) {
-        return std::nullopt;
-    }
-    return value.toString().toStdString();
+    const std::optional<QString> value = Read(name);
+    return value ? std::optional(value->toStdString()) : std::nullopt;
 }
 
 bool IniPreferenceStore::WriteText(std::string_view name, std::string_view text) {

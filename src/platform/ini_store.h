@@ -28,6 +28,7 @@ class IniPreferenceStore final : public PreferenceStore {
     const QString& path() const { return path_; }
 
   private:
+    std::optional<QString> Read(std::string_view name) const;
     bool Write(std::string_view name, const QVariant& value);
 
     QString path_;

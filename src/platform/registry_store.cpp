@@ -1,4 +1,4 @@
-#include "core/session/registry_store.h"
+#include "platform/registry_store.h"
 
 #ifdef _WIN32
 

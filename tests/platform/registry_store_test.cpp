@@ -1,6 +1,6 @@
 // The registry store as Windows runs it (under Wine in CI), on scratch hives
 // under the user's key so that a test run never touches real preferences.
-#include "core/session/registry_store.h"
+#include "platform/registry_store.h"
 
 #include "support/platform.h"
 

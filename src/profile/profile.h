@@ -1,0 +1,104 @@
+#pragma once
+
+// The JSON profile: what the CLI writes cards from and the dialogs save and
+// open. Free of Qt; below the desktop tool and the CLI, above the core.
+
+#include "core/menu/menu_record.h"
+#include "core/mms/setup_file.h"
+#include "core/session/camera_model.h"
+#include "core/smtp/smtp_file.h"
+#include "core/text/code_page.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace rosmossel::profile {
+
+// A profile that could not be read; the message names the key.
+class ProfileError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The key of each file's section: "camera_menu", "mms", "smtp".
+enum class SectionKind { Menu, Mms, Smtp };
+const char* SectionKey(SectionKind kind);
+
+// What a profile asks to be written, with every value resolved: presets looked
+// up, the clock read, defaults filled in.
+struct Profile {
+    CameraModel model = CameraModel::SedgeM;
+    int codePage = 1252; // what the texts were stored in
+    int language = 2;    // the top level's, which sections fall back to
+    int tvMode = 0;
+    std::optional<MenuSettings> menu;
+    std::optional<MmsSettings> mms;
+    bool mmsManual = false;
+    std::optional<SmtpSettings> smtp;
+    bool smtpManual = false;
+
+    bool holds(SectionKind kind) const;
+};
+
+// "English", ...; "unknown" outside 1..9.
+const char* LanguageName(int language);
+
+// Reads a profile. `now` is the clock written when the profile says "now".
+// Throws ProfileError.
+Profile ParseProfile(std::string_view text, const ClockValue& now);
+
+// The generate checks of the dialogs, in their order; the first failure as
+// "section: message", or nothing when every file may be written.
+std::optional<std::string> CheckProfile(const Profile& profile);
+
+// One section of a profile. Reading fills `settings` over what it holds (the
+// defaults, the language, TV mode and clock the section falls back to);
+// writing gives a section that generate (with the same code page) turns into
+// the same bytes. Texts are stored in `codePage`; one that is no text there
+// is written as {"hex": "..."}. `withIndices` writes every list entry as
+// [name, index], for display.
+template <typename Settings> struct Section {
+    Settings settings;
+    int codePage = kUtf8CodePage;
+    bool withIndices = false;
+};
+using MenuSection = Section<MenuSettings>;
+using MmsSection = Section<MmsSettings>;
+using SmtpSection = Section<SmtpSettings>;
+
+void from_json(const nlohmann::json& j, MenuSection& section);
+void from_json(const nlohmann::json& j, MmsSection& section);
+void from_json(const nlohmann::json& j, SmtpSection& section);
+void to_json(nlohmann::ordered_json& j, const MenuSection& section);
+void to_json(nlohmann::ordered_json& j, const MmsSection& section);
+void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
+
+// The file of a profile's `kind` section ("menu.dat", ...) and its bytes as
+// generate writes them, or why the builder refuses them, naming the key
+// ("mms.apn ...").
+const char* SectionFileName(SectionKind kind);
+BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
+
+// The profile `text` read for one dialog of `family`: refused, naming the key,
+// when it is malformed, for the other family or without that section.
+Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
+                         const ClockValue& now);
+
+// `existing` (a profile, or empty for a new one) with its `kind` section
+// replaced by the settings in `file` (that section's file as the dialog
+// builds it) and every other section kept as it was: the model of the
+// dialog's family (with e-mail when either has it), the language and TV mode
+// where the profile does not already say them, the texts in the profile's
+// code page. The camera-menu clock is saved as "now". Throws ProfileError
+// when `existing` is no profile or is for the other family.
+std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
+                               const Bytes& file);
+
+// Letters compared without regard to case (ASCII), as profile names are.
+bool SameName(std::string_view a, std::string_view b);
+
+} // namespace rosmossel::profile
