@@ -2,7 +2,7 @@
 // families; whatever a decoder calls valid must come back byte for byte
 // through the profile that inspect --json would print.
 #include "cli/inspect.h"
-#include "cli/profile.h"
+#include "profile/profile.h"
 #include "core/menu/menu_record.h"
 
 #include <cstdint>
@@ -13,6 +13,7 @@ namespace {
 
 using namespace rosmossel;
 using namespace rosmossel::cli;
+using namespace rosmossel::profile;
 
 const Bytes* builtBytes(const Profile& profile, FileKind kind, Bytes& storage) {
     switch (kind) {
