@@ -35,10 +35,6 @@ const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
     return family == Family::Quill ? quill : sedge;
 }
 
-const TextField<SmtpSettings>& SmtpTextField(Family family, SmtpText text) {
-    return SmtpTextFields(family)[static_cast<std::size_t>(text)];
-}
-
 SmtpSettings DefaultSmtpSettings(Family family) {
     SmtpSettings settings;
     settings.family = family;

@@ -170,8 +170,12 @@ bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check
     if (!exchange_.take(DataExchange::Purpose::Generate)) {
         return false;
     }
-    if (auto failure = check ? check() : std::nullopt) {
-        report(*failure);
+    if (auto problem = check ? check() : std::nullopt) {
+        report(problem->message);
+        if (problem->field != nullptr) {
+            problem->field->setFocus();
+            problem->field->selectAll();
+        }
         return false;
     }
     const BuildResult file = build ? build() : build_();
