@@ -285,7 +285,15 @@ void CameraMenuDialog::showSettings(const MenuSettings& s) {
 }
 
 void CameraMenuDialog::onGenerate() {
-    generate("menu.dat", {});
+    // The check `generate` and `inspect` run; a value the lists cannot hold
+    // never fails it.
+    generate("menu.dat", [this]() -> std::optional<GenerateProblem> {
+        const std::string problem = CheckMenuSettings(settings());
+        if (problem.empty()) {
+            return std::nullopt;
+        }
+        return GenerateProblem{{problem, problem}};
+    });
 }
 
 void CameraMenuDialog::onDefault() {
