@@ -109,16 +109,22 @@ class SetupDialog : public QDialog {
     // Generate: what the fields show is what gets written. The fields are
     // taken (the first that cannot be read stops it, with the focus in it),
     // the core's `check` runs (its first problem is shown and stops it, with
-    // the focus in its field where it names one), the core's `build` makes the
-    // bytes and they are written into the folder with the family's success
-    // message. True when written. Without `build`, the one offerProfile() gave.
+    // the focus in its field where it names one), buildFile() makes the bytes
+    // and they are written into the folder as the dialog's file with the
+    // family's success message. True when written.
     struct GenerateProblem {
         Message message;
         QLineEdit* field = nullptr;
     };
     using GenerateCheck = std::function<std::optional<GenerateProblem>()>;
-    bool generate(std::string_view fileName, const GenerateCheck& check,
-                  const std::function<BuildResult()>& build = {});
+    bool generate(const GenerateCheck& check);
+    // A core check's problem that names no field; none when `problem` is empty.
+    static std::optional<GenerateProblem> fieldlessProblem(const std::string& problem) {
+        if (problem.empty()) {
+            return std::nullopt;
+        }
+        return GenerateProblem{{problem, problem}};
+    }
     // A core check's problem with the box bound to the text it names.
     template <typename Text>
     std::optional<GenerateProblem>
@@ -128,11 +134,6 @@ class SetupDialog : public QDialog {
         }
         return GenerateProblem{*problem, textBoxes_.at(static_cast<std::size_t>(problem->text))};
     }
-
-    // The profile buttons: Save puts the file `build` makes (what Generate
-    // writes) into a profile as its `kind` section, keeping the others; Open
-    // turns the profile's section into that file and loads it as a card's.
-    void offerProfile(profile::SectionKind kind, std::function<BuildResult()> build);
 
     // Binds each text box of `order` (the exchange order) to its text of
     // `values`, named by the file's enum of its `fields` and typed up to the
@@ -154,16 +155,25 @@ class SetupDialog : public QDialog {
         }
     }
 
-    // The catalogue in the dialog's language: its captions, and its option
-    // lists filled with their defaults selected.
-    void applyCatalogue(const LanguageTable& table);
-
-    // After the layout, the bindings and the catalogue: the window's size
-    // fixed, the colours, the values shown in their fields, `cardFile`
-    // offered for loading (see cardSettings), and only then the handlers
+    // What each dialog's constructor ends with: its layout and its bindings
+    // made, `catalogue` applied in the dialog's language (captions, and the
+    // option lists filled with their defaults selected), the folder field
+    // named "Folder" where `folderName` says so (else its button's caption
+    // names it), the dialog's first state shown, the window's size fixed, the
+    // colours, the values shown in their fields, and only then the handlers
     // connected, so that setting the dialog up runs none of its rules.
-    void finishSetup(std::string cardFile);
+    // `fileName` is the file Generate writes, that the profile buttons keep
+    // as their `profileKind` section, and that a folder is offered for
+    // loading by (see cardSettings).
+    enum class FolderName { ButtonCaption, Folder };
+    void setUp(const LanguageTable& catalogue, FolderName folderName,
+               profile::SectionKind profileKind, std::string fileName);
+    virtual void buildLayout() = 0;
+    virtual void bindValues() = 0;
+    virtual void showFirstState() {}
     virtual void connectHandlers() {}
+    // The file of what the fields hold: what Generate writes and Save profile keeps.
+    virtual BuildResult buildFile() const = 0;
 
     // A user's edit: the fields taken (a failure is shown; the reaction goes
     // on), `react` run, and the values shown again.
@@ -200,10 +210,9 @@ class SetupDialog : public QDialog {
     DataExchange exchange_;
     QPointer<QLineEdit> folderField_;
     int folderTypingLimit_ = 0;
-    std::string cardFile_;
+    std::string fileName_;
     QSet<QString> offeredFolders_;
     profile::SectionKind profileKind_ = profile::SectionKind::Menu;
-    std::function<BuildResult()> build_;
     std::vector<QLineEdit*> textBoxes_; // by the file's text enum
 };
 

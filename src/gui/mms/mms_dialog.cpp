@@ -37,15 +37,16 @@ constexpr std::pair<int, MmsText> kTextFields[] = {
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent) {
     typed_.family = descriptor.family;
-    buildLayout();
-    bindValues();
-    applyCatalogue(MmsLanguageTable(family()));
+    setUp(MmsLanguageTable(family()), FolderName::Folder, profile::SectionKind::Mms, "setup.dat");
+}
+
+void MmsDialog::showFirstState() {
     fillPresetLists(true);
-    // Named after what it holds, not after the button beside it.
-    ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     applyFieldStates();
-    offerProfile(profile::SectionKind::Mms, [this] { return BuildSetupFile(settings()); });
-    finishSetup("setup.dat");
+}
+
+BuildResult MmsDialog::buildFile() const {
+    return BuildSetupFile(settings());
 }
 
 void MmsDialog::buildLayout() {
@@ -298,7 +299,7 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
 }
 
 void MmsDialog::onGenerate() {
-    generate("setup.dat", [this] {
+    generate([this] {
         // Each automatic Generate is the selection the next MMS dialog starts from.
         if (!manualMode()) {
             session().mmsPreset = {selected(Country), selected(Operator)};

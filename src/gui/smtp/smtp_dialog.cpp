@@ -54,15 +54,16 @@ QStringList allOperators(int countries) {
 
 SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
-    buildLayout();
-    bindValues();
-    applyCatalogue(SmtpLanguageTable(family()));
+    setUp(SmtpLanguageTable(family()), FolderName::Folder, profile::SectionKind::Smtp, "smtp.dat");
+}
+
+void SmtpDialog::showFirstState() {
     showMode(ApnMode::Automatic);
-    // Named after its button's caption otherwise; "Folder" says what it holds.
-    ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
-    offerProfile(profile::SectionKind::Smtp, [this] { return BuildSmtpFile(settings()); });
-    finishSetup("smtp.dat");
+}
+
+BuildResult SmtpDialog::buildFile() const {
+    return BuildSmtpFile(settings());
 }
 
 void SmtpDialog::buildLayout() {
@@ -242,9 +243,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
 }
 
 void SmtpDialog::onGenerate() {
-    generate("smtp.dat", [this] {
-        return inTextBox(CheckSmtpGenerate(settings(), mode() == ApnMode::Manual));
-    });
+    generate(
+        [this] { return inTextBox(CheckSmtpGenerate(settings(), mode() == ApnMode::Manual)); });
 }
 
 } // namespace rosmossel
