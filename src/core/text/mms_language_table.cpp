@@ -68,10 +68,10 @@ constexpr CaptionEntry kQuillCaptions[] = {
       "SMS Remote Control"}},
 };
 
-// The English cells left empty are the camera's lists (core/camera).
+// The cells left empty read the camera's English lists (core/camera). The
+// status list's Off reads "Ki" in Hungarian, where the hour list says "Off".
 constexpr LanguageTexts kStatusOff = {"关闭",  {},   "Aus",    "pois",   "OFF",
                                       "Arret", "Ki", "Izklop", "Vypnuto"};
-// The hour list's Off reads "Off" in Hungarian, where the status list says "Ki".
 constexpr auto kMode = Translated(
     kApnModes,
     {{
@@ -82,7 +82,7 @@ constexpr auto kQuillStatus = Translated(kQuillMmsSendModes, {kStatusOff});
 constexpr auto kSedgeStatus = Translated(kSedgeMmsSendModes, {kStatusOff});
 // The captions "Domestic " and "Domaci " end in a blank, where the camera's
 // list (and so a profile) says "Domestic": the one text the catalogue states
-// on its own.
+// on its own. "International" is English but in Chinese and Czech.
 constexpr auto kNumberKind =
     Translated(kNumberKinds, {{
                                  {"国内", "Domestic ", "Domestic ", "Domestic ", "Domestic ",
