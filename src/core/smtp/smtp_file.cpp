@@ -17,6 +17,8 @@ constexpr std::array<std::size_t, 8> kTextRecords{1, 2, 3, 4, 5, 6, 7, 10};
 
 } // namespace
 
+static_assert(static_cast<std::size_t>(SmtpText::Recipient) + 1 == 8, "one name per text");
+
 const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
     static const auto make = [](std::size_t longField) {
         return std::array<TextField<SmtpSettings>, 8>{{
