@@ -2,14 +2,18 @@
 
 namespace rosmossel {
 
+std::vector<std::string> EntriesOf(std::span<const std::string_view> entries) {
+    return {entries.begin(), entries.end()};
+}
+
 const std::vector<std::string>& ApnModeList() {
-    static const std::vector<std::string> list{"Auto", "Manual"};
+    static const std::vector<std::string> list = EntriesOf(kApnModes);
     return list;
 }
 
 const std::vector<std::string>& MmsSendModeList(bool quill) {
-    static const std::vector<std::string> quillList{"Off", "VGA", "SMS"};
-    static const std::vector<std::string> sedgeList{"Off", "VGA", "QVGA", "SMS"};
+    static const std::vector<std::string> quillList = EntriesOf(kQuillMmsSendModes);
+    static const std::vector<std::string> sedgeList = EntriesOf(kSedgeMmsSendModes);
     return quill ? quillList : sedgeList;
 }
 
@@ -22,12 +26,7 @@ HeaderField SmsRemoteControlField(std::size_t offset, bool quill) {
 }
 
 const std::vector<std::string>& SmsRemoteControlList() {
-    static const std::vector<std::string> list = [] {
-        std::vector<std::string> entries(kSmsRemoteControlHours.begin(),
-                                         kSmsRemoteControlHours.end());
-        entries.emplace_back("Off");
-        return entries;
-    }();
+    static const std::vector<std::string> list = EntriesOf(kSmsRemoteControlEntries);
     return list;
 }
 

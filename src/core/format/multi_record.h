@@ -34,18 +34,6 @@ template <typename Settings> struct TextField {
     std::string Settings::*member;
 };
 
-// The most bytes `member` may take in the file of `fields`; 0 for a member
-// the file does not store.
-template <typename Fields, typename Settings>
-std::size_t StoredLimit(const Fields& fields, std::string Settings::*member) {
-    for (const auto& field : fields) {
-        if (field.member == member) {
-            return field.limit;
-        }
-    }
-    return 0;
-}
-
 // Byte `offset` of a header record, noted as a problem when outside min..max.
 int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* name, int min, int max,
                    Verdict& verdict);

@@ -56,63 +56,70 @@ const Message kGateway{"GateWay Error(0)", "彩信网关错误(0)"};
 const Message kPort{"Port Error(0)", "彩信端口错误(0)"};
 const Message kGatewayDot{"GateWay Error(.)", "彩信网关错误(.)"};
 
+constexpr MmsText kRecipients[] = {MmsText::Recipient2, MmsText::Recipient3};
+
+std::string MmsSettings::*member(MmsText text) {
+    return MmsTextFields()[static_cast<std::size_t>(text)].member;
+}
+
 } // namespace
 
-std::optional<Message> CheckMmsGenerate(const MmsSettings& s, bool manualMode) {
+std::optional<MmsProblem> CheckMmsGenerate(const MmsSettings& s, bool manualMode) {
     const bool smsOnly = s.mmsSendMode == SmsOnlyChoice(s.family);
     if (!smsOnly && s.phone.empty() && s.email.empty()) {
-        return kPhoneAndEmail;
+        return MmsProblem{kPhoneAndEmail, MmsText::Phone};
     }
     if (tooShort(s.phone)) {
-        return kPhone01;
+        return MmsProblem{kPhone01, MmsText::Phone};
     }
     if (tooShort(s.recipient2)) {
-        return kPhone02;
+        return MmsProblem{kPhone02, MmsText::Recipient2};
     }
     if (tooShort(s.recipient3)) {
-        return kPhone03;
+        return MmsProblem{kPhone03, MmsText::Recipient3};
     }
     if (phoneHasForeignCharacter(s)) {
-        return kOnlyNumbers;
+        return MmsProblem{kOnlyNumbers, MmsText::Phone};
     }
     if (smsOnly) {
-        for (const std::string& recipient : {s.recipient2, s.recipient3}) {
-            if (recipient.size() >= 5 && hasNeitherDigitNorPlus(recipient)) {
-                return kRecheckPhone;
+        for (const MmsText recipient : kRecipients) {
+            if (const std::string& text = s.*member(recipient);
+                text.size() >= 5 && hasNeitherDigitNorPlus(text)) {
+                return MmsProblem{kRecheckPhone, recipient};
             }
         }
         return std::nullopt;
     }
     // A recipient with an "@" is an e-mail address and passes as it is.
-    for (const std::string& recipient : {s.recipient2, s.recipient3}) {
-        if (recipient.size() >= 5 && !contains(recipient, '@') &&
-            hasNeitherDigitNorPlus(recipient)) {
-            return kRecheckPhoneOrEmail;
+    for (const MmsText recipient : kRecipients) {
+        if (const std::string& text = s.*member(recipient);
+            text.size() >= 5 && !contains(text, '@') && hasNeitherDigitNorPlus(text)) {
+            return MmsProblem{kRecheckPhoneOrEmail, recipient};
         }
     }
     if (!s.email.empty() && !contains(s.email, '@')) {
-        return kEmailAt;
+        return MmsProblem{kEmailAt, MmsText::Email};
     }
     if (!s.email.empty() && !contains(s.email, '.')) {
-        return kEmailDot;
+        return MmsProblem{kEmailDot, MmsText::Email};
     }
     if (!manualMode) {
         return std::nullopt;
     }
     if (s.url.empty()) {
-        return kUrl;
+        return MmsProblem{kUrl, MmsText::Url};
     }
     if (s.apn.empty()) {
-        return kApn;
+        return MmsProblem{kApn, MmsText::Apn};
     }
     if (s.gateway.empty()) {
-        return kGateway;
+        return MmsProblem{kGateway, MmsText::Gateway};
     }
     if (s.port.empty()) {
-        return kPort;
+        return MmsProblem{kPort, MmsText::Port};
     }
     if (!contains(s.gateway, '.')) {
-        return kGatewayDot;
+        return MmsProblem{kGatewayDot, MmsText::Gateway};
     }
     return std::nullopt;
 }

@@ -39,10 +39,8 @@ std::vector<std::string> MmsOperatorChoices(bool manualMode, int country, int la
 }
 
 std::vector<std::string> MmsConnectionKinds(bool manualMode) {
-    if (manualMode) {
-        return {"APN", "CSD"};
-    }
-    return {"APN"};
+    // Automatic mode offers the first kind only.
+    return EntriesOf(std::span(kConnectionKinds).first(manualMode ? kConnectionKinds.size() : 1));
 }
 
 MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op) {

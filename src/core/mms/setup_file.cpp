@@ -152,14 +152,16 @@ const SetupHeaderFields& SetupHeader(Family family) {
 }
 
 const std::vector<std::string>& ConnectionKindList() {
-    static const std::vector<std::string> list{"APN", "CSD"};
+    static const std::vector<std::string> list = EntriesOf(kConnectionKinds);
     return list;
 }
 
 const std::vector<std::string>& NumberKindList() {
-    static const std::vector<std::string> list{"Domestic", "International"};
+    static const std::vector<std::string> list = EntriesOf(kNumberKinds);
     return list;
 }
+
+static_assert(static_cast<std::size_t>(MmsText::Recipient3) + 1 == 10, "one name per text");
 
 const std::array<TextField<MmsSettings>, 10>& MmsTextFields() {
     static const std::array<TextField<MmsSettings>, 10> fields{{

@@ -51,6 +51,20 @@ FileRecord MmsHeaderRecord(const MmsSettings& settings);
 
 // The ten text records in file order, with the most bytes each may hold.
 const std::array<TextField<MmsSettings>, 10>& MmsTextFields();
+// The texts by name, in the order of MmsTextFields: a field's row is found by
+// index and never missed.
+enum class MmsText {
+    Url,
+    Apn,
+    Gateway,
+    Port,
+    Phone,
+    Email,
+    Account,
+    Password,
+    Recipient2,
+    Recipient3
+};
 
 // The "MMS Status" list in English, per family, and the index of its SMS-only entry.
 const std::vector<std::string>& MmsStatusList(Family family);

@@ -21,38 +21,38 @@ const Message kEmailAt{"Email Error(@)", "Email 错误(@)"};
 const Message kEmailDot{"Email Error(.)", "Email 错误(.)"};
 const Message kSenderPassword{"Sender Email Password", "请输入发送者邮箱密码"};
 
-std::optional<Message> checkAddress(std::string_view address) {
+std::optional<SmtpProblem> checkAddress(std::string_view address, SmtpText text) {
     if (tooShort(address)) {
-        return kEmail;
+        return SmtpProblem{kEmail, text};
     }
     if (lacks(address, '@')) {
-        return kEmailAt;
+        return SmtpProblem{kEmailAt, text};
     }
     if (lacks(address, '.')) {
-        return kEmailDot;
+        return SmtpProblem{kEmailDot, text};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<Message> CheckSmtpGenerate(const SmtpSettings& s, bool manualMode) {
+std::optional<SmtpProblem> CheckSmtpGenerate(const SmtpSettings& s, bool manualMode) {
     if (manualMode && tooShort(s.apn)) {
-        return kApn;
+        return SmtpProblem{kApn, SmtpText::Apn};
     }
     if (tooShort(s.server)) {
-        return kServer;
+        return SmtpProblem{kServer, SmtpText::Server};
     }
     if (tooShort(s.port)) {
-        return kPort;
+        return SmtpProblem{kPort, SmtpText::Port};
     }
-    if (auto failure = checkAddress(s.senderAddress)) {
+    if (auto failure = checkAddress(s.senderAddress, SmtpText::SenderAddress)) {
         return failure;
     }
     if (tooShort(s.senderPassword)) {
-        return kSenderPassword;
+        return SmtpProblem{kSenderPassword, SmtpText::SenderPassword};
     }
-    return checkAddress(s.recipient);
+    return checkAddress(s.recipient, SmtpText::Recipient);
 }
 
 } // namespace rosmossel

@@ -7,9 +7,11 @@
 
 namespace rosmossel {
 
-// The checks of the e-mail Generate button, in their order; the first failure.
+// The checks of the e-mail Generate button, in their order; the first failure,
+// with the text it is about.
 // The APN is required only in manual mode (the preset supplies it otherwise);
 // the GPRS account and password are never required.
-std::optional<Message> CheckSmtpGenerate(const SmtpSettings& settings, bool manualMode);
+using SmtpProblem = TextProblem<SmtpText>;
+std::optional<SmtpProblem> CheckSmtpGenerate(const SmtpSettings& settings, bool manualMode);
 
 } // namespace rosmossel

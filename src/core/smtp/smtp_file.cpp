@@ -17,6 +17,8 @@ constexpr std::array<std::size_t, 8> kTextRecords{1, 2, 3, 4, 5, 6, 7, 10};
 
 } // namespace
 
+static_assert(static_cast<std::size_t>(SmtpText::Recipient) + 1 == 8, "one name per text");
+
 const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
     static const auto make = [](std::size_t longField) {
         return std::array<TextField<SmtpSettings>, 8>{{
@@ -33,10 +35,6 @@ const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family) {
     static const auto quill = make(40);
     static const auto sedge = make(32);
     return family == Family::Quill ? quill : sedge;
-}
-
-const TextField<SmtpSettings>& SmtpTextField(Family family, SmtpText text) {
-    return SmtpTextFields(family)[static_cast<std::size_t>(text)];
 }
 
 SmtpSettings DefaultSmtpSettings(Family family) {

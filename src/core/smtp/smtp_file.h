@@ -44,8 +44,8 @@ FileRecord SmtpHeaderRecord(const SmtpSettings& settings);
 // always empty, the second follows from the sender address.
 const std::array<TextField<SmtpSettings>, 8>& SmtpTextFields(Family family);
 
-// The texts by name, in the order of SmtpTextFields, so a dialog finds a
-// field's row by index and never misses one.
+// The texts by name, in the order of SmtpTextFields: a field's row is found
+// by index and never missed.
 enum class SmtpText {
     Apn,
     Account,
@@ -56,7 +56,6 @@ enum class SmtpText {
     SenderPassword,
     Recipient
 };
-const TextField<SmtpSettings>& SmtpTextField(Family family, SmtpText text);
 
 SmtpSettings DefaultSmtpSettings(Family family);
 

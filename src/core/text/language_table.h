@@ -31,18 +31,32 @@ constexpr LanguageTexts SameInEveryLanguage(std::string_view text) {
     return texts;
 }
 
+// A camera list (core/camera) in the catalogue: `rows` translate its entries
+// in order, and every cell left empty, the English one in each row first,
+// reads the camera's English entry. A row left empty reads the same in every
+// language.
+template <std::size_t N>
+constexpr std::array<LanguageTexts, N> Translated(const std::array<std::string_view, N>& english,
+                                                  std::array<LanguageTexts, N> rows) {
+    for (std::size_t i = 0; i < N; ++i) {
+        for (std::string_view& cell : rows[i]) {
+            if (cell.empty()) {
+                cell = english[i];
+            }
+        }
+    }
+    return rows;
+}
+
 // "Off" of the SMS remote-control lists of the MMS and e-mail dialogs, and of
 // the e-mail dialog's MMS send-mode list.
-inline constexpr LanguageTexts kRemoteControlOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
+inline constexpr LanguageTexts kRemoteControlOff = {"关闭",  {},    "Aus",    "pois",   "OFF",
                                                     "Arret", "Off", "Izklop", "Vypnuto"};
 // The SMS remote-control list: hours "0" to "24", then Off (index 25).
-inline constexpr std::array<LanguageTexts, 26> kRemoteControlHours = [] {
+inline constexpr auto kRemoteControlHours = [] {
     std::array<LanguageTexts, kSmsRemoteControlOff + 1> rows{};
-    for (std::size_t i = 0; i < kSmsRemoteControlHours.size(); ++i) {
-        rows[i] = SameInEveryLanguage(kSmsRemoteControlHours[i]);
-    }
     rows[kSmsRemoteControlOff] = kRemoteControlOff;
-    return rows;
+    return Translated(kSmsRemoteControlEntries, rows);
 }();
 
 // A caption of one control, by identifier.

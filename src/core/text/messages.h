@@ -19,6 +19,10 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// A Generate check's failure: its message, and the text it is about, named by
+// the file's enum of its text fields (the rows of its TextField table).
+template <typename Text> struct TextProblem : Message { Text text; };
+
 // The toolkit's prompts for a number box that holds no integer, and for the
 // picture count of the e-mail dialogs; Chinese in every language.
 inline constexpr std::string_view kIntegerPrompt = "请键入一个整数。";

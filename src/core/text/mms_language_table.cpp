@@ -68,25 +68,29 @@ constexpr CaptionEntry kQuillCaptions[] = {
       "SMS Remote Control"}},
 };
 
-constexpr LanguageTexts kStatusOff = {"关闭",  "Off", "Aus",    "pois",   "OFF",
-                                      "Arret", "Ki",  "Izklop", "Vypnuto"};
-// The hour list's Off reads "Off" in Hungarian, where the status list says "Ki".
-constexpr std::array<LanguageTexts, 2> kMode = {{
-    {"自动", "Auto", "Auto", "autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
-    {"手动", "Manual", "Manuell", "manuaali", "Manuale", "Manuel", "Kezi", "Rocno", "Rucne"},
-}};
-constexpr std::array<LanguageTexts, 3> kQuillStatus = {kStatusOff, same("VGA"), same("SMS")};
-constexpr std::array<LanguageTexts, 4> kSedgeStatus = {kStatusOff, same("VGA"), same("QVGA"),
-                                                       same("SMS")};
-// "Domestic " and "Domaci " end in a blank.
-constexpr std::array<LanguageTexts, 2> kNumberKind = {{
-    {"国内", "Domestic ", "Domestic ", "Domestic ", "Domestic ", "Domestic ", "Domestic ",
-     "Domestic ", "Domaci "},
-    {"国际", "International", "International", "International", "International", "International",
-     "International", "International", "Mezinarodni"},
-}};
+// The cells left empty read the camera's English lists (core/camera). The
+// status list's Off reads "Ki" in Hungarian, where the hour list says "Off".
+constexpr LanguageTexts kStatusOff = {"关闭",  {},   "Aus",    "pois",   "OFF",
+                                      "Arret", "Ki", "Izklop", "Vypnuto"};
+constexpr auto kMode = Translated(
+    kApnModes,
+    {{
+        {"自动", {}, "Auto", "autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
+        {"手动", {}, "Manuell", "manuaali", "Manuale", "Manuel", "Kezi", "Rocno", "Rucne"},
+    }});
+constexpr auto kQuillStatus = Translated(kQuillMmsSendModes, {kStatusOff});
+constexpr auto kSedgeStatus = Translated(kSedgeMmsSendModes, {kStatusOff});
+// The captions "Domestic " and "Domaci " end in a blank, where the camera's
+// list (and so a profile) says "Domestic": the one text the catalogue states
+// on its own. "International" is English but in Chinese and Czech.
+constexpr auto kNumberKind =
+    Translated(kNumberKinds, {{
+                                 {"国内", "Domestic ", "Domestic ", "Domestic ", "Domestic ",
+                                  "Domestic ", "Domestic ", "Domestic ", "Domaci "},
+                                 {"国际", {}, {}, {}, {}, {}, {}, {}, "Mezinarodni"},
+                             }});
 // Automatic mode, the state the catalogue is applied in, offers APN only.
-constexpr std::array<LanguageTexts, 1> kConnectionKind = {same("APN")};
+constexpr std::array<LanguageTexts, 1> kConnectionKind = {same(kConnectionKinds[0])};
 
 constexpr OptionListEntry kQuillLists[] = {
     {mms_id::Mode, kMode, 0},

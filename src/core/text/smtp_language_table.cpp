@@ -61,12 +61,15 @@ constexpr CaptionEntry kQuillCaptions[] = {
 };
 
 // These lists differ from the MMS dialogs' lists of the same meaning
-// ("Manuale" in French, "Autom" in Finnish, "Off" in Hungarian).
-constexpr std::array<LanguageTexts, 2> kApnMode = {{
-    {"自动", "Auto", "Auto", "Autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
-    {"手动", "Manual", "Manuell", "Manuaali", "Manuale", "Manuale", "Kezi", "Rocno", "Rucne"},
-}};
-constexpr std::array<LanguageTexts, 3> kMmsSendMode = {kRemoteControlOff, same("VGA"), same("SMS")};
+// ("Manuale" in French, "Autom" in Finnish, "Off" in Hungarian). The English
+// cells left empty are the camera's lists (core/camera).
+constexpr auto kApnMode = Translated(
+    kApnModes,
+    {{
+        {"自动", {}, "Auto", "Autom", "Auto", "Auto", "Auto", "Samodejno", "Automaticky"},
+        {"手动", {}, "Manuell", "Manuaali", "Manuale", "Manuale", "Kezi", "Rocno", "Rucne"},
+    }});
+constexpr auto kMmsSendMode = Translated(kQuillMmsSendModes, {kRemoteControlOff});
 
 constexpr OptionListEntry kSedgeLists[] = {
     {smtp_id::Mode, kApnMode, 0},

@@ -85,7 +85,7 @@ std::optional<SetupDialog::CardSettings> SetupDialog::cardSettings(const Bytes&)
 }
 
 void SetupDialog::folderPicked() {
-    if (cardFile_.empty()) {
+    if (fileName_.empty()) {
         return;
     }
     const QString picked = QDir::cleanPath(folder());
@@ -93,14 +93,14 @@ void SetupDialog::folderPicked() {
         return;
     }
     offeredFolders_.insert(picked);
-    const auto path = FindFileInFolder(picked.toStdString(), cardFile_);
+    const auto path = FindFileInFolder(picked.toStdString(), fileName_);
     std::string error;
     const auto bytes = path ? ReadSettingsFile(*path, error) : std::nullopt;
     const auto card = bytes ? cardSettings(*bytes) : std::nullopt;
     if (!card) {
         return; // nothing to offer; the folder is still the one written to
     }
-    Message question = LoadCardSettingsQuestion(cardFile_);
+    Message question = LoadCardSettingsQuestion(fileName_);
     if (!card->note.english.empty()) {
         question.english += "\n" + card->note.english;
         question.chinese += "\n" + card->note.chinese;
@@ -165,35 +165,43 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     return true;
 }
 
-bool SetupDialog::generate(std::string_view fileName, const GenerateCheck& check,
-                           const std::function<BuildResult()>& build) {
+bool SetupDialog::generate(const GenerateCheck& check) {
     if (!exchange_.take(DataExchange::Purpose::Generate)) {
         return false;
     }
-    if (auto failure = check ? check() : std::nullopt) {
-        report(*failure);
+    if (auto problem = check ? check() : std::nullopt) {
+        report(problem->message);
+        if (problem->field != nullptr) {
+            problem->field->setFocus();
+            problem->field->selectAll();
+        }
         return false;
     }
-    const BuildResult file = build ? build() : build_();
+    const BuildResult file = buildFile();
     if (!file.ok()) { // the fields' byte limits keep every text within its record
         report({file.error, file.error});
         return false;
     }
-    return writeToFolder(fileName, file.bytes, FileGeneratedMessage(fileName, family_.family));
+    return writeToFolder(fileName_, file.bytes, FileGeneratedMessage(fileName_, family_.family));
 }
 
-void SetupDialog::applyCatalogue(const LanguageTable& table) {
-    FillOptionLists(controls_, table.optionLists, language());
-    ApplyCaptions(controls_, table.captions, language());
-    ApplyCaptions(controls_, table.familyCaptions, language());
+void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
+                        profile::SectionKind profileKind, std::string fileName) {
+    buildLayout();
+    bindValues();
+    FillOptionLists(controls_, catalogue.optionLists, language());
+    ApplyCaptions(controls_, catalogue.captions, language());
+    ApplyCaptions(controls_, catalogue.familyCaptions, language());
     ApplyCaptions(controls_, kProfileCaptions, language());
-}
-
-void SetupDialog::finishSetup(std::string cardFile) {
+    if (folderName == FolderName::Folder) {
+        ControlFactory::name(folderField_, QStringLiteral("Folder"));
+    }
+    showFirstState();
+    profileKind_ = profileKind;
+    fileName_ = std::move(fileName);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     exchange_.show();
     ApplyDialogColours(this);
-    cardFile_ = std::move(cardFile);
     connectHandlers();
 }
 
@@ -210,11 +218,6 @@ void SetupDialog::repairAfterEdit(int& value, const std::function<int(int)>& rep
         value = repaired;
         exchange_.show();
     }
-}
-
-void SetupDialog::offerProfile(profile::SectionKind kind, std::function<BuildResult()> build) {
-    profileKind_ = kind;
-    build_ = std::move(build);
 }
 
 namespace {
@@ -249,7 +252,7 @@ void SetupDialog::onSaveProfile() {
     if (QFileInfo::exists(path) && !(existing = readProfile(path, language()))) {
         return;
     }
-    const BuildResult file = build_();
+    const BuildResult file = buildFile();
     std::string text;
     try {
         if (!file.ok()) {

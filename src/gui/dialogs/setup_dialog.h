@@ -16,9 +16,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
-
 #include <QSet>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -27,6 +27,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class QComboBox;
 class QHBoxLayout;
@@ -107,43 +108,72 @@ class SetupDialog : public QDialog {
                        const Message& success);
     // Generate: what the fields show is what gets written. The fields are
     // taken (the first that cannot be read stops it, with the focus in it),
-    // the core's `check` runs (its first problem is shown and stops it), the
-    // core's `build` makes the bytes and they are written into the folder
-    // with the family's success message. True when written. Without `build`,
-    // the one offerProfile() gave.
-    using GenerateCheck = std::function<std::optional<Message>()>;
-    bool generate(std::string_view fileName, const GenerateCheck& check,
-                  const std::function<BuildResult()>& build = {});
+    // the core's `check` runs (its first problem is shown and stops it, with
+    // the focus in its field where it names one), buildFile() makes the bytes
+    // and they are written into the folder as the dialog's file with the
+    // family's success message. True when written.
+    struct GenerateProblem {
+        Message message;
+        QLineEdit* field = nullptr;
+    };
+    using GenerateCheck = std::function<std::optional<GenerateProblem>()>;
+    bool generate(const GenerateCheck& check);
+    // A core check's problem that names no field; none when `problem` is empty.
+    static std::optional<GenerateProblem> fieldlessProblem(const std::string& problem) {
+        if (problem.empty()) {
+            return std::nullopt;
+        }
+        return GenerateProblem{{problem, problem}};
+    }
+    // A core check's problem with the box bound to the text it names.
+    template <typename Text>
+    std::optional<GenerateProblem>
+    inTextBox(const std::optional<TextProblem<Text>>& problem) const {
+        if (!problem) {
+            return std::nullopt;
+        }
+        return GenerateProblem{*problem, textBoxes_.at(static_cast<std::size_t>(problem->text))};
+    }
 
-    // The profile buttons: Save puts the file `build` makes (what Generate
-    // writes) into a profile as its `kind` section, keeping the others; Open
-    // turns the profile's section into that file and loads it as a card's.
-    void offerProfile(profile::SectionKind kind, std::function<BuildResult()> build);
-
-    // Binds each text box of `order` (the exchange order) to its member of
-    // `values`, typed up to the bytes the file's `fields` allow for it; the
-    // box `checkedId` also runs `check` while the user types.
-    template <typename Settings, std::size_t N, typename Fields>
-    void bindFileTexts(Settings& values, const std::pair<int, std::string Settings::*> (&order)[N],
-                       const Fields& fields, int checkedId = 0, const TextCheck& check = {}) {
-        for (const auto& [id, member] : order) {
-            exchange_.bindFileText(control<QLineEdit>(id), &(values.*member),
-                                   static_cast<int>(StoredLimit(fields, member)),
+    // Binds each text box of `order` (the exchange order) to its text of
+    // `values`, named by the file's enum of its `fields` and typed up to the
+    // bytes the field allows; the box `checkedId` also runs `check` while the
+    // user types. Every text of the file has its box.
+    template <typename Settings, typename Text, std::size_t N, std::size_t M>
+    void bindFileTexts(Settings& values, const std::pair<int, Text> (&order)[N],
+                       const std::array<TextField<Settings>, M>& fields, int checkedId = 0,
+                       const TextCheck& check = {}) {
+        static_assert(N == M, "a box for every text of the file");
+        textBoxes_.assign(M, nullptr);
+        for (const auto& [id, text] : order) {
+            const TextField<Settings>& field = fields[static_cast<std::size_t>(text)];
+            QLineEdit* box = control<QLineEdit>(id);
+            textBoxes_[static_cast<std::size_t>(text)] = box;
+            exchange_.bindFileText(box, &(values.*field.member), static_cast<int>(field.limit),
                                    id == checkedId ? check : TextCheck{},
                                    DataExchange::CheckWhile::Typing);
         }
     }
 
-    // The catalogue in the dialog's language: its captions, and its option
-    // lists filled with their defaults selected.
-    void applyCatalogue(const LanguageTable& table);
-
-    // After the layout, the bindings and the catalogue: the window's size
-    // fixed, the colours, the values shown in their fields, `cardFile`
-    // offered for loading (see cardSettings), and only then the handlers
+    // What each dialog's constructor ends with: its layout and its bindings
+    // made, `catalogue` applied in the dialog's language (captions, and the
+    // option lists filled with their defaults selected), the folder field
+    // named "Folder" where `folderName` says so (else its button's caption
+    // names it), the dialog's first state shown, the window's size fixed, the
+    // colours, the values shown in their fields, and only then the handlers
     // connected, so that setting the dialog up runs none of its rules.
-    void finishSetup(std::string cardFile);
+    // `fileName` is the file Generate writes, that the profile buttons keep
+    // as their `profileKind` section, and that a folder is offered for
+    // loading by (see cardSettings).
+    enum class FolderName { ButtonCaption, Folder };
+    void setUp(const LanguageTable& catalogue, FolderName folderName,
+               profile::SectionKind profileKind, std::string fileName);
+    virtual void buildLayout() = 0;
+    virtual void bindValues() = 0;
+    virtual void showFirstState() {}
     virtual void connectHandlers() {}
+    // The file of what the fields hold: what Generate writes and Save profile keeps.
+    virtual BuildResult buildFile() const = 0;
 
     // A user's edit: the fields taken (a failure is shown; the reaction goes
     // on), `react` run, and the values shown again.
@@ -180,10 +210,10 @@ class SetupDialog : public QDialog {
     DataExchange exchange_;
     QPointer<QLineEdit> folderField_;
     int folderTypingLimit_ = 0;
-    std::string cardFile_;
+    std::string fileName_;
     QSet<QString> offeredFolders_;
     profile::SectionKind profileKind_ = profile::SectionKind::Menu;
-    std::function<BuildResult()> build_;
+    std::vector<QLineEdit*> textBoxes_; // by the file's text enum
 };
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog

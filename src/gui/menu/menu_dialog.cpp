@@ -57,15 +57,17 @@ CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& sess
                                    QWidget* parent)
     : SetupDialog(descriptor, session, parent), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
-    buildLayout();
-    bindValues();
-    applyCatalogue(MenuLanguageTable(family()));
+    setUp(MenuLanguageTable(family()), FolderName::ButtonCaption, profile::SectionKind::Menu,
+          "menu.dat");
+}
+
+void CameraMenuDialog::showFirstState() {
     applyEditStates();
-    offerProfile(profile::SectionKind::Menu, [this] {
-        const FileRecord record = BuildMenuRecord(settings());
-        return BuildResult{Bytes(record.begin(), record.end()), {}};
-    });
-    finishSetup("menu.dat");
+}
+
+BuildResult CameraMenuDialog::buildFile() const {
+    const FileRecord record = BuildMenuRecord(settings());
+    return BuildResult{Bytes(record.begin(), record.end()), {}};
 }
 
 void CameraMenuDialog::buildLayout() {
@@ -285,7 +287,9 @@ void CameraMenuDialog::showSettings(const MenuSettings& s) {
 }
 
 void CameraMenuDialog::onGenerate() {
-    generate("menu.dat", {});
+    // The check `generate` and `inspect` run; a value the lists cannot hold
+    // never fails it.
+    generate([this] { return fieldlessProblem(CheckMenuSettings(settings())); });
 }
 
 void CameraMenuDialog::onDefault() {

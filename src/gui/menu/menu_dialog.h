@@ -24,8 +24,10 @@ class CameraMenuDialog : public SetupDialog {
     CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
-    void buildLayout();
-    void bindValues();
+    void buildLayout() override;
+    void bindValues() override;
+    void showFirstState() override;
+    BuildResult buildFile() const override;
     void connectHandlers() override;
     // Which boxes may be typed into follows the three switch lists.
     void applyEditStates();

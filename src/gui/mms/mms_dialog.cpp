@@ -22,14 +22,14 @@ using namespace mms_id;
 
 constexpr int kConnectionIds[] = {Url, Apn, Gateway, Port, Account, Password};
 
-using M = MmsSettings;
+using T = MmsText;
 // The typed texts in the dialog's exchange order, with the values they fill.
 // clang-format off
-constexpr std::pair<int, std::string M::*> kTextFields[] = {
-    {Account, &M::account},     {Url, &M::url},         {Apn, &M::apn},
-    {Password, &M::password},   {Gateway, &M::gateway}, {Port, &M::port},
-    {PhoneNo, &M::phone},       {Recipient2, &M::recipient2},
-    {Recipient3, &M::recipient3}, {Email, &M::email}};
+constexpr std::pair<int, MmsText> kTextFields[] = {
+    {Account, T::Account},        {Url, T::Url},         {Apn, T::Apn},
+    {Password, T::Password},      {Gateway, T::Gateway}, {Port, T::Port},
+    {PhoneNo, T::Phone},          {Recipient2, T::Recipient2},
+    {Recipient3, T::Recipient3},  {Email, T::Email}};
 // clang-format on
 
 } // namespace
@@ -37,15 +37,16 @@ constexpr std::pair<int, std::string M::*> kTextFields[] = {
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent) {
     typed_.family = descriptor.family;
-    buildLayout();
-    bindValues();
-    applyCatalogue(MmsLanguageTable(family()));
+    setUp(MmsLanguageTable(family()), FolderName::Folder, profile::SectionKind::Mms, "setup.dat");
+}
+
+void MmsDialog::showFirstState() {
     fillPresetLists(true);
-    // Named after what it holds, not after the button beside it.
-    ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     applyFieldStates();
-    offerProfile(profile::SectionKind::Mms, [this] { return BuildSetupFile(settings()); });
-    finishSetup("setup.dat");
+}
+
+BuildResult MmsDialog::buildFile() const {
+    return BuildSetupFile(settings());
 }
 
 void MmsDialog::buildLayout() {
@@ -298,12 +299,12 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
 }
 
 void MmsDialog::onGenerate() {
-    generate("setup.dat", [this] {
+    generate([this] {
         // Each automatic Generate is the selection the next MMS dialog starts from.
         if (!manualMode()) {
             session().mmsPreset = {selected(Country), selected(Operator)};
         }
-        return CheckMmsGenerate(settings(), manualMode());
+        return inTextBox(CheckMmsGenerate(settings(), manualMode()));
     });
 }
 

@@ -22,8 +22,10 @@ class MmsDialog : public SetupDialog {
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
     void showCard(const MmsCardLoad& load);
 
-    void buildLayout();
-    void bindValues();
+    void buildLayout() override;
+    void bindValues() override;
+    void showFirstState() override;
+    BuildResult buildFile() const override;
     void connectHandlers() override;
 
     bool manualMode() const;

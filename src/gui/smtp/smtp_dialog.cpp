@@ -22,15 +22,15 @@ namespace {
 using namespace smtp_id;
 
 // The typed texts in the dialog's exchange order, with the values they fill.
-constexpr std::pair<int, std::string SmtpSettings::*> kTextFields[] = {
-    {Recipient, &SmtpSettings::recipient},
-    {SenderAddress, &SmtpSettings::senderAddress},
-    {SenderPassword, &SmtpSettings::senderPassword},
-    {Server, &SmtpSettings::server},
-    {Port, &SmtpSettings::port},
-    {Account, &SmtpSettings::account},
-    {Apn, &SmtpSettings::apn},
-    {GprsPassword, &SmtpSettings::gprsPassword},
+constexpr std::pair<int, SmtpText> kTextFields[] = {
+    {Recipient, SmtpText::Recipient},
+    {SenderAddress, SmtpText::SenderAddress},
+    {SenderPassword, SmtpText::SenderPassword},
+    {Server, SmtpText::Server},
+    {Port, SmtpText::Port},
+    {Account, SmtpText::Account},
+    {Apn, SmtpText::Apn},
+    {GprsPassword, SmtpText::GprsPassword},
 };
 constexpr int kGprsFields[] = {Apn, Account, GprsPassword};
 
@@ -54,15 +54,16 @@ QStringList allOperators(int countries) {
 
 SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
-    buildLayout();
-    bindValues();
-    applyCatalogue(SmtpLanguageTable(family()));
+    setUp(SmtpLanguageTable(family()), FolderName::Folder, profile::SectionKind::Smtp, "smtp.dat");
+}
+
+void SmtpDialog::showFirstState() {
     showMode(ApnMode::Automatic);
-    // Named after its button's caption otherwise; "Folder" says what it holds.
-    ControlFactory::name(control<QLineEdit>(Folder), QStringLiteral("Folder"));
     alignFrames();
-    offerProfile(profile::SectionKind::Smtp, [this] { return BuildSmtpFile(settings()); });
-    finishSetup("smtp.dat");
+}
+
+BuildResult SmtpDialog::buildFile() const {
+    return BuildSmtpFile(settings());
 }
 
 void SmtpDialog::buildLayout() {
@@ -169,7 +170,7 @@ void SmtpDialog::connectHandlers() {
     // own included: card loading selects the mode to refill the lists.
     connect(control<QLineEdit>(PictureCount), &QLineEdit::textEdited, this,
             [this] { repairAfterEdit(picturesPerDay_, PictureCountAfterEdit); });
-    for (const auto& [id, member] : kTextFields) {
+    for (const auto& [id, text] : kTextFields) {
         connect(control<QLineEdit>(id), &QLineEdit::textEdited, this,
                 [this] { exchange().take(); });
     }
@@ -242,8 +243,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
 }
 
 void SmtpDialog::onGenerate() {
-    generate("smtp.dat",
-             [this] { return CheckSmtpGenerate(settings(), mode() == ApnMode::Manual); });
+    generate(
+        [this] { return inTextBox(CheckSmtpGenerate(settings(), mode() == ApnMode::Manual)); });
 }
 
 } // namespace rosmossel

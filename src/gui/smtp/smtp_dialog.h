@@ -18,8 +18,10 @@ class SmtpDialog : public SetupDialog {
     SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
-    void buildLayout();
-    void bindValues();
+    void buildLayout() override;
+    void bindValues() override;
+    void showFirstState() override;
+    BuildResult buildFile() const override;
     // Labels of the three frames share one width, so their boxes line up.
     void alignFrames();
     void connectHandlers() override;

@@ -14,60 +14,68 @@ struct CheckCase {
     bool manual;
     std::function<void(MmsSettings&)> change;
     const char* expected; // English message, or nullptr when Generate may write
+    MmsText text = {};    // the text the message is about
 };
 
 TEST(MmsChecks, FirstFailureInOrder) {
     const CheckCase cases[] = {
-        {"defaults", Family::Quill, false, [](MmsSettings&) {}, "Phone & Email Error(0)"},
+        {"defaults", Family::Quill, false, [](MmsSettings&) {}, "Phone & Email Error(0)",
+         MmsText::Phone},
         {"SMS, everything empty", Family::Quill, false, [](MmsSettings& s) { s.mmsSendMode = 2; },
          nullptr},
         {"Sedge SMS is index 3", Family::Sedge, false, [](MmsSettings& s) { s.mmsSendMode = 3; },
          nullptr},
         {"Sedge QVGA takes the full table", Family::Sedge, false,
-         [](MmsSettings& s) { s.mmsSendMode = 2; }, "Phone & Email Error(0)"},
+         [](MmsSettings& s) { s.mmsSendMode = 2; }, "Phone & Email Error(0)", MmsText::Phone},
         {"short phone", Family::Quill, false, [](MmsSettings& s) { s.phone = "1234"; },
-         "Phone No. Error(01)"},
+         "Phone No. Error(01)", MmsText::Phone},
         {"short recipient 2", Family::Quill, false,
-         [](MmsSettings& s) { s.phone = "12345", s.recipient2 = "a@b"; }, "Phone No. Error(02)"},
+         [](MmsSettings& s) { s.phone = "12345", s.recipient2 = "a@b"; }, "Phone No. Error(02)",
+         MmsText::Recipient2},
         {"short recipient 3", Family::Quill, false,
-         [](MmsSettings& s) { s.phone = "12345", s.recipient3 = "1"; }, "Phone No. Error(03)"},
+         [](MmsSettings& s) { s.phone = "12345", s.recipient3 = "1"; }, "Phone No. Error(03)",
+         MmsText::Recipient3},
         {"letter in phone", Family::Quill, false, [](MmsSettings& s) { s.phone = "12a45"; },
-         "Only numbers(+) are allowed phone number"},
+         "Only numbers(+) are allowed phone number", MmsText::Phone},
         {"plus in domestic phone", Family::Quill, false,
-         [](MmsSettings& s) { s.phone = "+4912345"; }, "Only numbers(+) are allowed phone number"},
+         [](MmsSettings& s) { s.phone = "+4912345"; }, "Only numbers(+) are allowed phone number",
+         MmsText::Phone},
         {"plus in international phone", Family::Quill, false,
          [](MmsSettings& s) { s.phone = "+4912345678901", s.internationalNumbers = 1; }, nullptr},
         {"e-mail recipient passes", Family::Quill, false,
          [](MmsSettings& s) { s.phone = "12345", s.recipient2 = "a@b.c"; }, nullptr},
         {"odd recipient 2", Family::Quill, false,
          [](MmsSettings& s) { s.phone = "12345", s.recipient2 = "12-345"; },
-         "Please re-check the phone number or email address is entered correctly"},
+         "Please re-check the phone number or email address is entered correctly",
+         MmsText::Recipient2},
         {"odd recipient 3", Family::Quill, false,
          [](MmsSettings& s) { s.phone = "12345", s.recipient3 = "abcde"; },
-         "Please re-check the phone number or email address is entered correctly"},
+         "Please re-check the phone number or email address is entered correctly",
+         MmsText::Recipient3},
         {"SMS: e-mail recipient refused", Family::Quill, false,
          [](MmsSettings& s) { s.mmsSendMode = 2, s.recipient2 = "a@b.cd"; },
-         "Please re-check the phone number is entered correctly"},
+         "Please re-check the phone number is entered correctly", MmsText::Recipient2},
         {"SMS: plus allowed in recipient", Family::Quill, false,
          [](MmsSettings& s) { s.mmsSendMode = 2, s.recipient3 = "+12345"; }, nullptr},
         {"email without @", Family::Quill, false, [](MmsSettings& s) { s.email = "ab.cd"; },
-         "Email Error(@)"},
+         "Email Error(@)", MmsText::Email},
         {"email without dot", Family::Quill, false, [](MmsSettings& s) { s.email = "ab@cd"; },
-         "Email Error(.)"},
+         "Email Error(.)", MmsText::Email},
         {"manual: URL", Family::Quill, true, [](MmsSettings& s) { s.email = "a@b.c"; },
-         "URL Error(0)"},
+         "URL Error(0)", MmsText::Url},
         {"manual: APN", Family::Quill, true, [](MmsSettings& s) { s.email = "a@b.c", s.url = "u"; },
-         "APN Error(0)"},
+         "APN Error(0)", MmsText::Apn},
         {"manual: gateway", Family::Quill, true,
-         [](MmsSettings& s) { s.email = "a@b.c", s.url = "u", s.apn = "a"; }, "GateWay Error(0)"},
+         [](MmsSettings& s) { s.email = "a@b.c", s.url = "u", s.apn = "a"; }, "GateWay Error(0)",
+         MmsText::Gateway},
         {"manual: port", Family::Quill, true,
          [](MmsSettings& s) { s.email = "a@b.c", s.url = "u", s.apn = "a", s.gateway = "1"; },
-         "Port Error(0)"},
+         "Port Error(0)", MmsText::Port},
         {"manual: gateway without dot", Family::Quill, true,
          [](MmsSettings& s) {
              s.email = "a@b.c", s.url = "u", s.apn = "a", s.gateway = "1", s.port = "8";
          },
-         "GateWay Error(.)"},
+         "GateWay Error(.)", MmsText::Gateway},
         {"manual: complete", Family::Quill, true,
          [](MmsSettings& s) {
              s.email = "a@b.c", s.url = "u", s.apn = "a", s.gateway = "1.2", s.port = "8";
@@ -85,6 +93,7 @@ TEST(MmsChecks, FirstFailureInOrder) {
         } else {
             ASSERT_TRUE(failure.has_value()) << c.what;
             EXPECT_EQ(failure->english, c.expected) << c.what;
+            EXPECT_EQ(failure->text, c.text) << c.what;
         }
     }
 }

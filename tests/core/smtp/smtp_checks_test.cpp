@@ -24,33 +24,36 @@ TEST(SmtpChecks, FirstFailureInOrder) {
         std::function<void(SmtpSettings&)> change;
         const char* english; // nullptr: generate may write
         const char* chinese;
+        SmtpText text = {}; // the text the message is about
     } cases[] = {
         {"complete", false, [](SmtpSettings&) {}, nullptr, nullptr},
         {"auto mode needs no APN", false, [](SmtpSettings& s) { s.apn.clear(); }, nullptr, nullptr},
-        {"a: manual APN", true, [](SmtpSettings& s) { s.apn = "x"; }, "GPRS APN", "请输入GPRS APN"},
+        {"a: manual APN", true, [](SmtpSettings& s) { s.apn = "x"; }, "GPRS APN", "请输入GPRS APN",
+         SmtpText::Apn},
         {"b: server", false, [](SmtpSettings& s) { s.server = "s"; }, "Smtp Server",
-         "请输入Smtp Server地址"},
-        {"c: port", false, [](SmtpSettings& s) { s.port = "2"; }, "Port", "请设置端口"},
+         "请输入Smtp Server地址", SmtpText::Server},
+        {"c: port", false, [](SmtpSettings& s) { s.port = "2"; }, "Port", "请设置端口",
+         SmtpText::Port},
         {"c: two-character port passes", false, [](SmtpSettings& s) { s.port = "25"; }, nullptr,
          nullptr},
         {"d: sender", false, [](SmtpSettings& s) { s.senderAddress = "m"; }, "Please Input Email",
-         "请输入Email"},
+         "请输入Email", SmtpText::SenderAddress},
         {"e: sender @", false, [](SmtpSettings& s) { s.senderAddress = "me.org"; },
-         "Email Error(@)", "Email 错误(@)"},
+         "Email Error(@)", "Email 错误(@)", SmtpText::SenderAddress},
         {"f: sender dot", false, [](SmtpSettings& s) { s.senderAddress = "me@org"; },
-         "Email Error(.)", "Email 错误(.)"},
+         "Email Error(.)", "Email 错误(.)", SmtpText::SenderAddress},
         {"dot before @ passes", false, [](SmtpSettings& s) { s.senderAddress = "m.e@org"; },
          nullptr, nullptr},
         {"g: password", false, [](SmtpSettings& s) { s.senderPassword = "p"; },
-         "Sender Email Password", "请输入发送者邮箱密码"},
+         "Sender Email Password", "请输入发送者邮箱密码", SmtpText::SenderPassword},
         {"h: recipient", false, [](SmtpSettings& s) { s.recipient.clear(); }, "Please Input Email",
-         "请输入Email"},
+         "请输入Email", SmtpText::Recipient},
         {"i: recipient @", false, [](SmtpSettings& s) { s.recipient = "you.org"; },
-         "Email Error(@)", "Email 错误(@)"},
+         "Email Error(@)", "Email 错误(@)", SmtpText::Recipient},
         {"j: recipient dot", false, [](SmtpSettings& s) { s.recipient = "you@org"; },
-         "Email Error(.)", "Email 错误(.)"},
+         "Email Error(.)", "Email 错误(.)", SmtpText::Recipient},
         {"server before port", false, [](SmtpSettings& s) { s.server.clear(), s.port.clear(); },
-         "Smtp Server", "请输入Smtp Server地址"},
+         "Smtp Server", "请输入Smtp Server地址", SmtpText::Server},
     };
     for (const auto& c : cases) {
         SmtpSettings s = complete();
@@ -63,6 +66,7 @@ TEST(SmtpChecks, FirstFailureInOrder) {
             ASSERT_TRUE(failure.has_value()) << c.what;
             EXPECT_EQ(failure->english, c.english) << c.what;
             EXPECT_EQ(failure->chinese, c.chinese) << c.what;
+            EXPECT_EQ(failure->text, c.text) << c.what;
         }
     }
 }

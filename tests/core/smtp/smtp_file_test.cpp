@@ -115,9 +115,10 @@ TEST(SmtpFile, TextsByNameFindTheirRows) {
         {SmtpText::Recipient, "recipient"},
     };
     for (const auto& [text, key] : cases) {
-        EXPECT_STREQ(SmtpTextField(Family::Quill, text).key, key);
+        EXPECT_STREQ(SmtpTextFields(Family::Quill)[static_cast<std::size_t>(text)].key, key);
     }
-    EXPECT_EQ(SmtpTextField(Family::Sedge, SmtpText::Recipient).limit, 32u);
+    EXPECT_EQ(SmtpTextFields(Family::Sedge)[static_cast<std::size_t>(SmtpText::Recipient)].limit,
+              32u);
 }
 
 TEST(SmtpFile, OutOfRangeValuesAreRefusedNotWrapped) {

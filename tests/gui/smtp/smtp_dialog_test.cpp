@@ -105,8 +105,8 @@ class SmtpDialogTest : public QObject {
         }
     }
 
-    // A refusal writes nothing and speaks English but in Chinese; the checks
-    // themselves are the core's.
+    // A refusal writes nothing, speaks English but in Chinese and puts the
+    // focus in its field; the checks themselves are the core's.
     void checksRefuseAndWriteNothing() {
         const struct {
             int language;
@@ -125,8 +125,12 @@ class SmtpDialogTest : public QObject {
             choose(d.get(), Mode, c.manual ? 1 : 0);
             fillSender(d.get());
             type(d.get(), c.field, QString::fromUtf8(c.typed));
+            FindControlAs<QPushButton>(d.get(), Generate)->setFocus(); // as a mouse click does
             QVERIFY(generate(d.get()).isEmpty());
             QCOMPARE(messages(), QString::fromUtf8(c.message));
+            // The focus goes to the field the message is about, its text selected.
+            QCOMPARE(d->focusWidget(), box(d.get(), c.field));
+            QCOMPARE(box(d.get(), c.field)->selectedText(), QString::fromUtf8(c.typed));
         }
     }
 
