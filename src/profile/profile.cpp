@@ -35,6 +35,77 @@ constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "G
                                                     "Finnish",   "Italian",   "French",
                                                     "Hungarian", "Slovenian", "Czech"};
 
+// The profile's keys of the menu values, in the order of MenuField: the serial
+// characters and the clock parts are one value each.
+constexpr std::array<const char*, 34> kMenuKeys{"camera_mode",
+                                                "image_size",
+                                                "video_size",
+                                                "pictures_per_trigger",
+                                                "video_length_seconds",
+                                                "time_stamp",
+                                                "interval",
+                                                "interval_unit",
+                                                "sense_level",
+                                                "side_pir",
+                                                "timer",
+                                                "timer_start_hour",
+                                                "timer_start_minute",
+                                                "timer_stop_hour",
+                                                "timer_stop_minute",
+                                                "serial_number",
+                                                "serial_characters",
+                                                "serial_characters",
+                                                "serial_characters",
+                                                "serial_characters",
+                                                "time_lapse",
+                                                "time_lapse_hours",
+                                                "time_lapse_minutes",
+                                                "time_lapse_seconds",
+                                                "clock",
+                                                "clock",
+                                                "clock",
+                                                "clock",
+                                                "clock",
+                                                "clock",
+                                                "beep_sound",
+                                                "sd_cycle",
+                                                "language",
+                                                "tv_mode"};
+static_assert(kMenuKeys.size() == static_cast<std::size_t>(MenuField::TvMode) + 1);
+const char* keyOf(MenuField field) {
+    return kMenuKeys[static_cast<std::size_t>(field)];
+}
+
+// The texts of a section by key, in the order they are read and written.
+template <typename Settings> struct TextKey {
+    std::string Settings::*member;
+    const char* key;
+};
+constexpr std::array<TextKey<MmsSettings>, 10> kMmsTexts{{
+    {&MmsSettings::url, "url"},
+    {&MmsSettings::apn, "apn"},
+    {&MmsSettings::gateway, "gateway"},
+    {&MmsSettings::port, "port"},
+    {&MmsSettings::phone, "phone"},
+    {&MmsSettings::email, "email"},
+    {&MmsSettings::account, "account"},
+    {&MmsSettings::password, "password"},
+    {&MmsSettings::recipient2, "recipient2"},
+    {&MmsSettings::recipient3, "recipient3"},
+}};
+constexpr std::array<TextKey<SmtpSettings>, 8> kSmtpTexts{{
+    {&SmtpSettings::apn, "gprs_apn"},
+    {&SmtpSettings::account, "gprs_account"},
+    {&SmtpSettings::gprsPassword, "gprs_password"},
+    {&SmtpSettings::server, "smtp_server"},
+    {&SmtpSettings::port, "smtp_port"},
+    {&SmtpSettings::senderAddress, "sender_address"},
+    {&SmtpSettings::senderPassword, "sender_password"},
+    {&SmtpSettings::recipient, "recipient"},
+}};
+constexpr const char* kPictures = "pictures_per_day";
+constexpr const char* kHours = "sms_remote_control";
+
 // Why a value cannot be read; the reader of its key adds where it is.
 struct Invalid : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -211,8 +282,9 @@ struct Node {
         }
     }
     // The texts of `fields` the object holds, stored in the code page, over `s`.
-    template <typename Settings, typename Fields>
-    void readTexts(const Fields& fields, int codePage, Settings& s) const {
+    template <typename Settings, std::size_t N>
+    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage,
+                   Settings& s) const {
         for (const auto& field : fields) {
             if (Text text{codePage, {}}; read(field.key, text)) {
                 s.*field.member = std::move(text.bytes);
@@ -233,7 +305,7 @@ struct Node {
 // The keys a section may hold: the Quill family's, so that a Sedge profile
 // naming a Quill-only one is told why it does not apply.
 template <typename Fields> Names sectionKeys(Names keys, const Fields& texts) {
-    keys.insert(keys.end(), {"mode", PicturesPerDayField().key, HeaderLanguageField().key});
+    keys.insert(keys.end(), {"mode", kPictures, "language"});
     for (const auto& field : texts) {
         keys.emplace_back(field.key);
     }
@@ -255,28 +327,28 @@ std::array<int, 3> readConnection(const Node& o, Settings& s, const Header& f,
             fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
         }
     }
-    const auto pick = [&](const HeaderField& field, int& member, int fallback) {
-        member = o.read(field.key, listOf(field), fallback);
+    const auto pick = [&](const char* key, const HeaderField& field, int& member, int fallback) {
+        member = o.read(key, listOf(field), fallback);
     };
     if constexpr (mms) {
-        pick(f.mmsStatus, s.mmsSendMode, s.mmsSendMode);
+        pick("mms_status", f.mmsStatus, s.mmsSendMode, s.mmsSendMode);
     }
     const HeaderField& pictures = PicturesPerDayField();
-    s.picturesPerDay = o.read(pictures.key, number(pictures.min, pictures.max), 0);
+    s.picturesPerDay = o.read(kPictures, number(pictures.min, pictures.max), 0);
     if (s.family == Family::Quill) {
         if constexpr (!mms) {
-            pick(f.mmsSendMode, s.mmsSendMode, s.mmsSendMode);
+            pick("mms_send_mode", f.mmsSendMode, s.mmsSendMode, s.mmsSendMode);
         }
         Spec hours = list({*f.smsRemoteControl.entries}, Ints::Value);
         hours.max = kSmsRemoteControlOff - 1;
-        s.smsRemoteControl = o.read(f.smsRemoteControl.key, hours, s.smsRemoteControl);
+        s.smsRemoteControl = o.read(kHours, hours, s.smsRemoteControl);
     }
     if constexpr (mms) {
-        pick(f.connectionKind, s.connectionKind, 0);
+        pick("connection_kind", f.connectionKind, s.connectionKind, 0);
         if (!manual && s.connectionKind == 1) {
-            fail(o.at / f.connectionKind.key, "\"CSD\" exists only in Manual mode");
+            fail(o.at / "connection_kind", "\"CSD\" exists only in Manual mode");
         }
-        pick(f.numberKind, s.internationalNumbers, 0);
+        pick("number_kind", f.numberKind, s.internationalNumbers, 0);
     }
     int country = 0, op = 0;
     if (!manual) {
@@ -284,7 +356,7 @@ std::array<int, 3> readConnection(const Node& o, Settings& s, const Header& f,
         op = o.read("operator", list({operators(country, 2), operators(country, 1)}, Ints::Index),
                     0);
     }
-    s.languageCode = o.read(HeaderLanguageField().key, languageChoice(), s.languageCode);
+    s.languageCode = o.read("language", languageChoice(), s.languageCode);
     return {manual, country, op};
 }
 
@@ -322,35 +394,36 @@ void writeConnection(ordered_json& o, const Section<Settings>& section, const He
     constexpr bool mms = kIsMms(static_cast<const Settings*>(nullptr));
     const Settings& s = section.settings;
     const bool withIndices = section.withIndices, manual = country == kManualCountry;
-    const auto put = [&](const HeaderField& field, int value) {
-        o[field.key] = entry(*field.entries, value, withIndices);
+    const auto put = [&](const char* key, const HeaderField& field, int value) {
+        o[key] = entry(*field.entries, value, withIndices);
     };
     o = ordered_json::object();
     o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
     if constexpr (mms) {
-        put(f.mmsStatus, s.mmsSendMode);
+        put("mms_status", f.mmsStatus, s.mmsSendMode);
     }
-    o[PicturesPerDayField().key] = s.picturesPerDay;
+    o[kPictures] = s.picturesPerDay;
     if (!manual) {
-        o[f.country.key] = entry(CountryList(), country, withIndices);
+        o["country"] = entry(CountryList(), country, withIndices);
         const ordered_json named = entry(operators, op, withIndices);
         const std::string name = withIndices ? "" : named.get<std::string>();
         const auto same = [&](const std::string& n) { return SameName(n, name); };
-        o[f.op.key] = withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
-                          ? named
-                          : ordered_json(op);
+        o["operator"] =
+            withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
+                ? named
+                : ordered_json(op);
     }
     if (s.family == Family::Quill) {
         if constexpr (!mms) {
-            put(f.mmsSendMode, s.mmsSendMode);
+            put("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
         }
         const int hours = s.smsRemoteControl;
         const ordered_json shown =
             hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
-        o[f.smsRemoteControl.key] = withIndices ? ordered_json::array({shown, hours}) : shown;
+        o[kHours] = withIndices ? ordered_json::array({shown, hours}) : shown;
     }
     if constexpr (mms) {
-        put(f.connectionKind, s.connectionKind);
+        put("connection_kind", f.connectionKind, s.connectionKind);
     }
     for (const auto& field : texts) {
         const bool fromPreset = std::ranges::find(presetTexts, field.member) != presetTexts.end();
@@ -359,7 +432,7 @@ void writeConnection(ordered_json& o, const Section<Settings>& section, const He
         }
         if constexpr (mms) {
             if (field.member == &MmsSettings::phone) {
-                put(f.numberKind, s.internationalNumbers);
+                put("number_kind", f.numberKind, s.internationalNumbers);
             }
         }
     }
@@ -392,7 +465,7 @@ void from_json(const json& j, MenuSection& section) {
         Names all;
         for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
             if (!SharesKeyWithPreviousRow(field.field)) {
-                all.emplace_back(field.key);
+                all.emplace_back(keyOf(field.field));
             }
         }
         return all;
@@ -400,8 +473,8 @@ void from_json(const json& j, MenuSection& section) {
     const Node o(j, json::json_pointer("/camera_menu"), keys);
     o.refuse(s.family, {"beep_sound", "sd_cycle"});
     const auto read = [&](const MenuFieldInfo& row, int& target) {
-        target =
-            o.read(row.key, row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
+        target = o.read(keyOf(row.field),
+                        row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
     };
     for (const MenuFieldInfo& field : MenuFields(s.family)) {
         Text chars{kUtf8CodePage, {}};
@@ -409,24 +482,26 @@ void from_json(const json& j, MenuSection& section) {
             read(MenuFieldOf(MenuField::IntervalUnit, s.family), s.intervalUnit);
             read(field, s.intervalValue);
             if (s.intervalValue < MinimumInterval(s.intervalUnit)) {
-                fail(o.at / field.key,
+                fail(o.at / keyOf(field.field),
                      "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
-        } else if (field.field == MenuField::SerialCharacter1 && o.read(field.key, chars)) {
+        } else if (field.field == MenuField::SerialCharacter1 &&
+                   o.read(keyOf(field.field), chars)) {
             for (std::size_t i = 0; i < s.serialCharacters.size(); ++i) {
                 Spec c = list({*field.entries}); // each character an entry of the list
                 try {
                     from_json(json(chars.bytes.size() == 4 ? chars.bytes.substr(i, 1) : ""), c);
                 } catch (const Invalid&) {
-                    fail(o.at / field.key, "must be four characters, each 0 to 9 or A to Z");
+                    fail(o.at / keyOf(field.field),
+                         "must be four characters, each 0 to 9 or A to Z");
                 }
                 s.serialCharacters[i] = c.value;
             }
         } else if (field.field == MenuField::ClockYear) {
             Clock clock{s.clock};
-            o.read(field.key, clock);
+            o.read(keyOf(field.field), clock);
         } else if (field.field == MenuField::Language) {
-            s.languageCode = o.read(field.key, languageChoice(), s.languageCode);
+            s.languageCode = o.read(keyOf(field.field), languageChoice(), s.languageCode);
         } else if (!SharesKeyWithPreviousRow(field.field) &&
                    field.field != MenuField::IntervalUnit &&
                    field.field != MenuField::SerialCharacter1) {
@@ -444,21 +519,21 @@ void from_json(const json& j, MmsSection& section) {
     static const Names keys =
         sectionKeys({"mms_status", "country", "operator", "sms_remote_control", "connection_kind",
                      "number_kind", "tv_mode"},
-                    MmsTextFields());
+                    kMmsTexts);
     const Node o(j, json::json_pointer("/mms"), keys);
-    o.refuse(s.family, {f.smsRemoteControl.key});
+    o.refuse(s.family, {kHours});
     MmsSettings t = s;
     const auto [manual, country, op] = readConnection(
         o, t, f, CountryListChinese(), [](int c, int naming) { return OperatorNames(c, naming); });
-    o.readTexts(MmsTextFields(), section.codePage, t);
-    t.tvMode = o.read(f.tvMode.key, number(f.tvMode.min, f.tvMode.max), t.tvMode);
+    o.readTexts(kMmsTexts, section.codePage, t);
+    t.tvMode = o.read("tv_mode", number(f.tvMode.min, f.tvMode.max), t.tvMode);
     const MmsSelections lists{manual != 0,       country,          op,
                               t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
                               t.smsRemoteControl};
     s = MmsSettingsToWrite(t, lists,
                            manual ? ManualPresetSelection() : MmsPresetSelection{country, op},
                            t.languageCode, t.tvMode);
-    o.readTexts(MmsTextFields(), section.codePage, s);
+    o.readTexts(kMmsTexts, section.codePage, s);
     o.checkLimits(s, MmsTextFields());
 }
 
@@ -466,18 +541,17 @@ void from_json(const json& j, SmtpSection& section) {
     SmtpSettings& s = section.settings;
     const SmtpHeaderFields& f = SmtpHeader(s.family);
     static const Names keys =
-        sectionKeys({"country", "operator", "mms_send_mode", "sms_remote_control"},
-                    SmtpTextFields(Family::Quill));
+        sectionKeys({"country", "operator", "mms_send_mode", "sms_remote_control"}, kSmtpTexts);
     const Node o(j, json::json_pointer("/smtp"), keys);
-    o.refuse(s.family, {f.mmsSendMode.key, f.smsRemoteControl.key});
+    o.refuse(s.family, {"mms_send_mode", kHours});
     SmtpSettings t = s;
     const auto [manual, country, op] =
         readConnection(o, t, f, {}, [](int c, int) { return GprsOperatorNames(c); });
-    o.readTexts(SmtpTextFields(s.family), section.codePage, t);
+    o.readTexts(kSmtpTexts, section.codePage, t);
     const ApnMode mode = manual ? ApnMode::Manual : ApnMode::Automatic;
     s = SmtpSettingsToWrite(t, {mode, country, op, t.mmsSendMode, t.smsRemoteControl},
                             t.languageCode);
-    o.readTexts(SmtpTextFields(s.family), section.codePage, s);
+    o.readTexts(kSmtpTexts, section.codePage, s);
     o.checkLimits(s, SmtpTextFields(s.family));
 }
 
@@ -490,17 +564,18 @@ void to_json(ordered_json& o, const MenuSection& section) {
             for (const int c : s.serialCharacters) {
                 chars += entry(*field.entries, c, false).get<std::string>();
             }
-            o[field.key] = chars;
+            o[keyOf(field.field)] = chars;
         } else if (field.field == MenuField::ClockYear) {
             const ClockValue& c = s.clock;
             char text[32];
             std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month,
                           c.day, c.hour, c.minute, c.second);
-            o[field.key] = text;
+            o[keyOf(field.field)] = text;
         } else if (!SharesKeyWithPreviousRow(field.field) && field.field != MenuField::Language &&
                    field.field != MenuField::TvMode) { // those two are the profile's top level
-            o[field.key] = field.isList() ? entry(*field.entries, field.of(s), section.withIndices)
-                                          : ordered_json(field.of(s));
+            o[keyOf(field.field)] = field.isList()
+                                        ? entry(*field.entries, field.of(s), section.withIndices)
+                                        : ordered_json(field.of(s));
         }
     }
 }
@@ -509,7 +584,7 @@ void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
     writeConnection(o, section, SetupHeader(s.family), s.presetCountry, s.presetOperator,
                     OperatorNames(s.presetCountry, 2),
-                    WithOperatorPreset(s, s.presetCountry, s.presetOperator), MmsTextFields(),
+                    WithOperatorPreset(s, s.presetCountry, s.presetOperator), kMmsTexts,
                     kMmsPresetTexts);
 }
 
@@ -519,8 +594,7 @@ void to_json(ordered_json& o, const SmtpSection& section) {
         s, {ApnMode::Automatic, s.countryIndex, s.operatorIndex, s.mmsSendMode, s.smsRemoteControl},
         s.languageCode);
     writeConnection(o, section, SmtpHeader(s.family), s.countryIndex, s.operatorIndex,
-                    GprsOperatorNames(s.countryIndex), preset, SmtpTextFields(s.family),
-                    kSmtpPresetTexts);
+                    GprsOperatorNames(s.countryIndex), preset, kSmtpTexts, kSmtpPresetTexts);
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {

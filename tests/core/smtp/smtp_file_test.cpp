@@ -115,7 +115,7 @@ TEST(SmtpFile, TextsByNameFindTheirRows) {
         {SmtpText::Recipient, "recipient"},
     };
     for (const auto& [text, key] : cases) {
-        EXPECT_STREQ(SmtpTextField(Family::Quill, text).key, key);
+        EXPECT_STREQ(SmtpTextField(Family::Quill, text).name, key);
     }
     EXPECT_EQ(SmtpTextField(Family::Sedge, SmtpText::Recipient).limit, 32u);
 }
