@@ -1,5 +1,7 @@
 #include "profile/profile.h"
 
+#include "profile/profile_keys.h"
+
 #include "core/menu/menu_decode.h"
 #include "core/menu/menu_fields.h"
 #include "core/mms/mms_checks.h"
@@ -16,6 +18,7 @@
 #include <charconv>
 #include <cstdio>
 #include <regex>
+#include <type_traits>
 #include <vector>
 
 namespace rosmossel::profile {
@@ -24,87 +27,10 @@ namespace {
 using json = nlohmann::json;
 using ordered_json = nlohmann::ordered_json;
 using Names = std::vector<std::string>;
-constexpr bool kIsMms(const MmsSettings*) {
-    return true;
-}
-constexpr bool kIsMms(const SmtpSettings*) {
-    return false;
-}
 
 constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "German",
                                                     "Finnish",   "Italian",   "French",
                                                     "Hungarian", "Slovenian", "Czech"};
-
-// The profile's keys of the menu values, in the order of MenuField: the serial
-// characters and the clock parts are one value each.
-constexpr std::array<const char*, 34> kMenuKeys{"camera_mode",
-                                                "image_size",
-                                                "video_size",
-                                                "pictures_per_trigger",
-                                                "video_length_seconds",
-                                                "time_stamp",
-                                                "interval",
-                                                "interval_unit",
-                                                "sense_level",
-                                                "side_pir",
-                                                "timer",
-                                                "timer_start_hour",
-                                                "timer_start_minute",
-                                                "timer_stop_hour",
-                                                "timer_stop_minute",
-                                                "serial_number",
-                                                "serial_characters",
-                                                "serial_characters",
-                                                "serial_characters",
-                                                "serial_characters",
-                                                "time_lapse",
-                                                "time_lapse_hours",
-                                                "time_lapse_minutes",
-                                                "time_lapse_seconds",
-                                                "clock",
-                                                "clock",
-                                                "clock",
-                                                "clock",
-                                                "clock",
-                                                "clock",
-                                                "beep_sound",
-                                                "sd_cycle",
-                                                "language",
-                                                "tv_mode"};
-static_assert(kMenuKeys.size() == static_cast<std::size_t>(MenuField::TvMode) + 1);
-const char* keyOf(MenuField field) {
-    return kMenuKeys[static_cast<std::size_t>(field)];
-}
-
-// The texts of a section by key, in the order they are read and written.
-template <typename Settings> struct TextKey {
-    std::string Settings::*member;
-    const char* key;
-};
-constexpr std::array<TextKey<MmsSettings>, 10> kMmsTexts{{
-    {&MmsSettings::url, "url"},
-    {&MmsSettings::apn, "apn"},
-    {&MmsSettings::gateway, "gateway"},
-    {&MmsSettings::port, "port"},
-    {&MmsSettings::phone, "phone"},
-    {&MmsSettings::email, "email"},
-    {&MmsSettings::account, "account"},
-    {&MmsSettings::password, "password"},
-    {&MmsSettings::recipient2, "recipient2"},
-    {&MmsSettings::recipient3, "recipient3"},
-}};
-constexpr std::array<TextKey<SmtpSettings>, 8> kSmtpTexts{{
-    {&SmtpSettings::apn, "gprs_apn"},
-    {&SmtpSettings::account, "gprs_account"},
-    {&SmtpSettings::gprsPassword, "gprs_password"},
-    {&SmtpSettings::server, "smtp_server"},
-    {&SmtpSettings::port, "smtp_port"},
-    {&SmtpSettings::senderAddress, "sender_address"},
-    {&SmtpSettings::senderPassword, "sender_password"},
-    {&SmtpSettings::recipient, "recipient"},
-}};
-constexpr const char* kPictures = "pictures_per_day";
-constexpr const char* kHours = "sms_remote_control";
 
 // Why a value cannot be read; the reader of its key adds where it is.
 struct Invalid : std::runtime_error {
@@ -314,13 +240,12 @@ template <typename Fields> Names sectionKeys(Names keys, const Fields& texts) {
 
 // What the MMS and e-mail sections share, read over `s` in the order the
 // dialogs check them: the mode, the lists, pictures per day, the Quill hours,
-// the country and operator of automatic mode and the language. A section is
-// the e-mail one when it has no CSD list.
+// the country and operator of automatic mode and the language.
 template <typename Settings, typename Header>
 std::array<int, 3> readConnection(const Node& o, Settings& s, const Header& f,
                                   const Names& countries2,
                                   Names (*operators)(int country, int naming)) {
-    constexpr bool mms = kIsMms(static_cast<const Settings*>(nullptr));
+    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
     const bool manual = o.read("mode", list({ApnModeList()}), 0) == 1;
     for (const char* key : {"country", "operator"}) {
         if (manual && o.has(key)) {
@@ -391,7 +316,7 @@ template <typename Settings, typename Header, typename Fields, typename PresetTe
 void writeConnection(ordered_json& o, const Section<Settings>& section, const Header& f,
                      int country, int op, const Names& operators, const Settings& preset,
                      const Fields& texts, const PresetTexts& presetTexts) {
-    constexpr bool mms = kIsMms(static_cast<const Settings*>(nullptr));
+    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
     const Settings& s = section.settings;
     const bool withIndices = section.withIndices, manual = country == kManualCountry;
     const auto put = [&](const char* key, const HeaderField& field, int value) {
@@ -465,7 +390,7 @@ void from_json(const json& j, MenuSection& section) {
         Names all;
         for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
             if (!SharesKeyWithPreviousRow(field.field)) {
-                all.emplace_back(keyOf(field.field));
+                all.emplace_back(KeyOf(field.field));
             }
         }
         return all;
@@ -473,7 +398,7 @@ void from_json(const json& j, MenuSection& section) {
     const Node o(j, json::json_pointer("/camera_menu"), keys);
     o.refuse(s.family, {"beep_sound", "sd_cycle"});
     const auto read = [&](const MenuFieldInfo& row, int& target) {
-        target = o.read(keyOf(row.field),
+        target = o.read(KeyOf(row.field),
                         row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
     };
     for (const MenuFieldInfo& field : MenuFields(s.family)) {
@@ -482,26 +407,26 @@ void from_json(const json& j, MenuSection& section) {
             read(MenuFieldOf(MenuField::IntervalUnit, s.family), s.intervalUnit);
             read(field, s.intervalValue);
             if (s.intervalValue < MinimumInterval(s.intervalUnit)) {
-                fail(o.at / keyOf(field.field),
+                fail(o.at / KeyOf(field.field),
                      "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
         } else if (field.field == MenuField::SerialCharacter1 &&
-                   o.read(keyOf(field.field), chars)) {
+                   o.read(KeyOf(field.field), chars)) {
             for (std::size_t i = 0; i < s.serialCharacters.size(); ++i) {
                 Spec c = list({*field.entries}); // each character an entry of the list
                 try {
                     from_json(json(chars.bytes.size() == 4 ? chars.bytes.substr(i, 1) : ""), c);
                 } catch (const Invalid&) {
-                    fail(o.at / keyOf(field.field),
+                    fail(o.at / KeyOf(field.field),
                          "must be four characters, each 0 to 9 or A to Z");
                 }
                 s.serialCharacters[i] = c.value;
             }
         } else if (field.field == MenuField::ClockYear) {
             Clock clock{s.clock};
-            o.read(keyOf(field.field), clock);
+            o.read(KeyOf(field.field), clock);
         } else if (field.field == MenuField::Language) {
-            s.languageCode = o.read(keyOf(field.field), languageChoice(), s.languageCode);
+            s.languageCode = o.read(KeyOf(field.field), languageChoice(), s.languageCode);
         } else if (!SharesKeyWithPreviousRow(field.field) &&
                    field.field != MenuField::IntervalUnit &&
                    field.field != MenuField::SerialCharacter1) {
@@ -564,16 +489,16 @@ void to_json(ordered_json& o, const MenuSection& section) {
             for (const int c : s.serialCharacters) {
                 chars += entry(*field.entries, c, false).get<std::string>();
             }
-            o[keyOf(field.field)] = chars;
+            o[KeyOf(field.field)] = chars;
         } else if (field.field == MenuField::ClockYear) {
             const ClockValue& c = s.clock;
             char text[32];
             std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month,
                           c.day, c.hour, c.minute, c.second);
-            o[keyOf(field.field)] = text;
+            o[KeyOf(field.field)] = text;
         } else if (!SharesKeyWithPreviousRow(field.field) && field.field != MenuField::Language &&
                    field.field != MenuField::TvMode) { // those two are the profile's top level
-            o[keyOf(field.field)] = field.isList()
+            o[KeyOf(field.field)] = field.isList()
                                         ? entry(*field.entries, field.of(s), section.withIndices)
                                         : ordered_json(field.of(s));
         }
