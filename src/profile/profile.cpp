@@ -386,15 +386,7 @@ const char* SectionKey(SectionKind kind) {
 // on it), the four serial characters as one text, the clock as one.
 void from_json(const json& j, MenuSection& section) {
     MenuSettings& s = section.settings;
-    static const Names keys = [] {
-        Names all;
-        for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
-            if (!SharesKeyWithPreviousRow(field.field)) {
-                all.emplace_back(KeyOf(field.field));
-            }
-        }
-        return all;
-    }();
+    static const Names keys(kMenuKeys.begin(), kMenuKeys.end());
     const Node o(j, json::json_pointer("/camera_menu"), keys);
     o.refuse(s.family, {"beep_sound", "sd_cycle"});
     const auto read = [&](const MenuFieldInfo& row, int& target) {
