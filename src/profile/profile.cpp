@@ -1,5 +1,7 @@
 #include "profile/profile.h"
 
+#include "profile/profile_keys.h"
+
 #include "core/menu/menu_decode.h"
 #include "core/menu/menu_fields.h"
 #include "core/mms/mms_checks.h"
@@ -15,8 +17,8 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <initializer_list>
 #include <regex>
+#include <type_traits>
 #include <vector>
 
 namespace rosmossel::profile {
@@ -29,8 +31,6 @@ using Names = std::vector<std::string>;
 constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "German",
                                                     "Finnish",   "Italian",   "French",
                                                     "Hungarian", "Slovenian", "Czech"};
-const std::vector<std::string> kTopKeys{"model",       "language", "tv_mode", "codePage",
-                                        "camera_menu", "mms",      "smtp"};
 
 // Why a value cannot be read; the reader of its key adds where it is.
 struct Invalid : std::runtime_error {
@@ -47,58 +47,54 @@ std::string quoted(const Names& names) {
 
 // "camera_menu.clock" for the pointer /camera_menu/clock.
 std::string dotted(const json::json_pointer& at) {
-    if (at.empty()) {
-        return "profile";
-    }
-    const json::json_pointer parent = at.parent_pointer();
-    return (parent.empty() ? "" : dotted(parent) + ".") + at.back();
+    const json::json_pointer up = at.empty() ? at : at.parent_pointer();
+    return at.empty() ? "profile" : (up.empty() ? "" : dotted(up) + ".") + at.back();
 }
 
 [[noreturn]] void fail(const json::json_pointer& at, const std::string& why) {
     throw ProfileError(dotted(at) + ": " + why);
 }
 
-// A whole number within the range the dialogs accept.
-struct Number {
-    int min, max, value = 0;
-};
-void from_json(const json& j, Number& n) {
-    if (!j.is_number_integer()) {
-        throw Invalid("must be a whole number");
-    }
-    const auto v = j.get<long long>();
-    if (v < n.min || v > n.max) {
-        throw Invalid(CheckIntegerRange(n.min - 1, n.min, n.max)->english); // the dialogs' words
-    }
-    n.value = static_cast<int>(v);
-}
-
-// A list entry by one of its names (without regard to case); `ints` says what
-// a number stands for instead.
+// A whole number within min..max, or a list entry by one of its names (letters
+// compared without regard to case); `ints` says what a number stands for then.
 enum class Ints { Refused, Index, Value };
-struct Choice {
-    std::vector<Names> namings; // the first is the one messages list
-    Ints ints = Ints::Refused;
-    int offset = 0;       // what the first entry stands for
-    int min = 0, max = 0; // Ints::Value: the numbers taken as they are
+struct Spec {
+    std::vector<Names> namings; // none for a number; messages list the first
+    Ints ints = Ints::Value;
+    int offset = 0, min = 0, max = 0; // offset: what the first entry stands for
     int value = 0;
 };
-void from_json(const json& j, Choice& c) {
-    const Names& names = c.namings.front();
-    if (j.is_number_integer() && c.ints != Ints::Refused) {
-        Number n = c.ints == Ints::Value ? Number{c.min, c.max}
-                                         : Number{0, static_cast<int>(names.size()) - 1};
-        try {
-            from_json(j, n);
-        } catch (const Invalid&) {
-            if (c.ints == Ints::Value) {
-                throw;
-            }
-            throw Invalid(j.dump() + " is not between 0 and " + std::to_string(n.max));
+Spec number(int min, int max) {
+    return {{}, Ints::Value, 0, min, max};
+}
+Spec list(std::vector<Names> namings, Ints ints = Ints::Refused) {
+    const int last = static_cast<int>(namings.front().size()) - 1;
+    return {std::move(namings), ints, 0, 0, last};
+}
+Spec listOf(const HeaderField& field) {
+    return list({*field.entries});
+}
+Spec languageChoice() {
+    Names entries(kLanguageComboEntries.begin(), kLanguageComboEntries.end());
+    entries.front() = FirstLanguageEntry(1);
+    return {{Names(kLanguageNames.begin(), kLanguageNames.end()), entries}, Ints::Value, 1, 1, 9};
+}
+void from_json(const json& j, Spec& c) {
+    if (c.namings.empty() || (j.is_number_integer() && c.ints != Ints::Refused)) {
+        if (!j.is_number_integer()) {
+            throw Invalid("must be a whole number");
         }
-        c.value = n.value;
+        const auto v = j.get<long long>();
+        if (v < c.min || v > c.max) {
+            throw Invalid(
+                c.ints == Ints::Index
+                    ? j.dump() + " is not between 0 and " + std::to_string(c.max)
+                    : CheckIntegerRange(c.min - 1, c.min, c.max)->english); // the dialogs' words
+        }
+        c.value = static_cast<int>(v);
         return;
     }
+    const Names& names = c.namings.front();
     if (!j.is_string()) {
         throw Invalid(c.ints == Ints::Index || c.offset != 0 ? "must be a name or an index"
                                                              : "must be one of " + quoted(names));
@@ -112,15 +108,6 @@ void from_json(const json& j, Choice& c) {
         }
     }
     throw Invalid("\"" + name + "\" is not one of " + quoted(names));
-}
-
-Choice listOf(const HeaderField& field) {
-    return {{*field.entries}};
-}
-Choice languageChoice() {
-    Names entries(kLanguageComboEntries.begin(), kLanguageComboEntries.end());
-    entries.front() = FirstLanguageEntry(1);
-    return {{Names(kLanguageNames.begin(), kLanguageNames.end()), entries}, Ints::Value, 1, 1, 9};
 }
 
 // A text: a JSON string stored in the code page, or {"hex": "..."} for any bytes.
@@ -161,7 +148,7 @@ void from_json(const json& j, Text& t) {
 // "YYYY-MM-DD HH:MM:SS" (digits only: a year of four, the other parts one or
 // two), or "now", which keeps the clock given.
 struct Clock {
-    ClockValue value;
+    ClockValue& value;
 };
 void from_json(const json& j, Clock& clock) {
     const std::string text = j.is_string() ? j.get<std::string>() : std::string();
@@ -194,7 +181,7 @@ struct Node {
             fail(at, "must be an object");
         }
         for (const auto& item : value.items()) {
-            if (std::find(allowed.begin(), allowed.end(), item.key()) == allowed.end()) {
+            if (std::ranges::find(allowed, item.key()) == allowed.end()) {
                 fail(at / item.key(), "unknown key");
             }
         }
@@ -202,17 +189,13 @@ struct Node {
     bool has(const std::string& key) const { return value.contains(key); }
     // Reads `key` into `into` when the object holds it.
     template <typename T> bool read(const std::string& key, T& into) const {
-        if (!has(key)) {
-            return false;
-        }
         try {
-            value.at(key).get_to(into);
+            return has(key) && (value.at(key).get_to(into), true);
         } catch (const Invalid& e) {
             fail(at / key, e.what());
         }
-        return true;
     }
-    template <typename T> int read(const std::string& key, T&& spec, int fallback) const {
+    int read(const std::string& key, Spec spec, int fallback) const {
         spec.value = fallback;
         read(key, spec);
         return spec.value;
@@ -224,92 +207,82 @@ struct Node {
             }
         }
     }
+    // The texts of `fields` the object holds, stored in the code page, over `s`.
+    template <typename Settings, std::size_t N>
+    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage,
+                   Settings& s) const {
+        for (const auto& field : fields) {
+            if (Text text{codePage, {}}; read(field.key, text)) {
+                s.*field.member = std::move(text.bytes);
+            }
+        }
+    }
+    template <typename Settings, typename Fields>
+    void checkLimits(const Settings& s, const Fields& fields) const {
+        if (const std::string problem = CheckTextLimits(s, fields); !problem.empty()) {
+            throw ProfileError(dotted(at) + "." + problem);
+        }
+    }
 
     const json& value;
     json::json_pointer at;
 };
 
-Number rangeOf(const HeaderField& field) {
-    return {field.min, field.max};
-}
-
-// The texts the section names, stored in the code page, over `s`.
-template <typename Settings, typename Fields>
-void readTexts(const Node& o, const Fields& fields, int codePage, Settings& s) {
-    for (const auto& field : fields) {
-        Text text{codePage, {}};
-        if (o.read(field.key, text)) {
-            s.*field.member = std::move(text.bytes);
-        }
-    }
-}
-
-template <typename Settings, typename Fields>
-void checkLimits(const Node& o, const Settings& s, const Fields& fields) {
-    if (const std::string problem = CheckTextLimits(s, fields); !problem.empty()) {
-        throw ProfileError(dotted(o.at) + "." + problem);
-    }
-}
-
-// What the MMS and e-mail sections share: the mode, pictures per day, the
-// Quill hours, the country and operator of automatic mode and the language.
-struct Connection {
-    bool manual;
-    int country = 0, op = 0;
-};
-template <typename Settings, typename Header>
-Connection readConnection(const Node& o, Settings& s, const Header& f, const Names& countries2,
-                          Names (*operators)(int country, int naming)) {
-    Connection c{o.read("mode", Choice{{ApnModeList()}}, 0) == 1};
-    for (const char* key : {"country", "operator"}) {
-        if (c.manual && o.has(key)) {
-            fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
-        }
-    }
-    if constexpr (std::is_same_v<Settings, MmsSettings>) {
-        s.mmsSendMode = o.read(f.mmsStatus.key, listOf(f.mmsStatus), s.mmsSendMode);
-    }
-    s.picturesPerDay = o.read(PicturesPerDayField().key, rangeOf(PicturesPerDayField()), 0);
-    if (s.family == Family::Quill) {
-        if constexpr (std::is_same_v<Settings, SmtpSettings>) {
-            s.mmsSendMode = o.read(f.mmsSendMode.key, listOf(f.mmsSendMode), s.mmsSendMode);
-        }
-        Choice hours = listOf(f.smsRemoteControl);
-        hours.ints = Ints::Value;
-        hours.max = kSmsRemoteControlOff - 1;
-        s.smsRemoteControl = o.read(f.smsRemoteControl.key, std::move(hours), s.smsRemoteControl);
-    }
-    if constexpr (std::is_same_v<Settings, MmsSettings>) {
-        s.connectionKind = o.read(f.connectionKind.key, listOf(f.connectionKind), 0);
-        if (!c.manual && s.connectionKind == 1) {
-            fail(o.at / f.connectionKind.key, "\"CSD\" exists only in Manual mode");
-        }
-        s.internationalNumbers = o.read(f.numberKind.key, listOf(f.numberKind), 0);
-    }
-    if (!c.manual) {
-        c.country = o.read("country", Choice{{CountryList(), countries2}, Ints::Index}, 0);
-        c.op = o.read("operator",
-                      Choice{{operators(c.country, 2), operators(c.country, 1)}, Ints::Index}, 0);
-    }
-    s.languageCode = o.read(HeaderLanguageField().key, languageChoice(), s.languageCode);
-    return c;
-}
-
-Names mmsOperators(int country, int naming) {
-    return OperatorNames(country, naming);
-}
-Names gprsOperators(int country, int) {
-    return GprsOperatorNames(country);
-}
-
 // The keys a section may hold: the Quill family's, so that a Sedge profile
 // naming a Quill-only one is told why it does not apply.
 template <typename Fields> Names sectionKeys(Names keys, const Fields& texts) {
-    keys.insert(keys.end(), {"mode", PicturesPerDayField().key, HeaderLanguageField().key});
+    keys.insert(keys.end(), {"mode", kPictures, "language"});
     for (const auto& field : texts) {
         keys.emplace_back(field.key);
     }
     return keys;
+}
+
+// What the MMS and e-mail sections share, read over `s` in the order the
+// dialogs check them: the mode, the lists, pictures per day, the Quill hours,
+// the country and operator of automatic mode and the language.
+template <typename Settings, typename Header>
+std::array<int, 3> readConnection(const Node& o, Settings& s, const Header& f,
+                                  const Names& countries2,
+                                  Names (*operators)(int country, int naming)) {
+    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
+    const bool manual = o.read("mode", list({ApnModeList()}), 0) == 1;
+    for (const char* key : {"country", "operator"}) {
+        if (manual && o.has(key)) {
+            fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
+        }
+    }
+    const auto pick = [&](const char* key, const HeaderField& field, int& member, int fallback) {
+        member = o.read(key, listOf(field), fallback);
+    };
+    if constexpr (mms) {
+        pick("mms_status", f.mmsStatus, s.mmsSendMode, s.mmsSendMode);
+    }
+    const HeaderField& pictures = PicturesPerDayField();
+    s.picturesPerDay = o.read(kPictures, number(pictures.min, pictures.max), 0);
+    if (s.family == Family::Quill) {
+        if constexpr (!mms) {
+            pick("mms_send_mode", f.mmsSendMode, s.mmsSendMode, s.mmsSendMode);
+        }
+        Spec hours = list({*f.smsRemoteControl.entries}, Ints::Value);
+        hours.max = kSmsRemoteControlOff - 1;
+        s.smsRemoteControl = o.read(kHours, hours, s.smsRemoteControl);
+    }
+    if constexpr (mms) {
+        pick("connection_kind", f.connectionKind, s.connectionKind, 0);
+        if (!manual && s.connectionKind == 1) {
+            fail(o.at / "connection_kind", "\"CSD\" exists only in Manual mode");
+        }
+        pick("number_kind", f.numberKind, s.internationalNumbers, 0);
+    }
+    int country = 0, op = 0;
+    if (!manual) {
+        country = o.read("country", list({CountryList(), countries2}, Ints::Index), 0);
+        op = o.read("operator", list({operators(country, 2), operators(country, 1)}, Ints::Index),
+                    0);
+    }
+    s.languageCode = o.read("language", languageChoice(), s.languageCode);
+    return {manual, country, op};
 }
 
 // Writing: a list entry by name, or [name, index] for display; a damaged
@@ -319,17 +292,6 @@ ordered_json entry(const Names& list, int index, bool withIndices) {
                                  ? list[static_cast<std::size_t>(index)]
                                  : std::string("?");
     return withIndices ? ordered_json::array({name, index}) : ordered_json(name);
-}
-
-// An operator by name when the name says which one it is, else by index.
-ordered_json operatorValue(const Names& names, int index, bool withIndices) {
-    const ordered_json named = entry(names, index, withIndices);
-    if (withIndices) {
-        return named;
-    }
-    const auto& name = named.get_ref<const std::string&>();
-    const auto same = [&](const std::string& n) { return SameName(n, name); };
-    return !name.empty() && std::ranges::count_if(names, same) == 1 ? named : ordered_json(index);
 }
 
 ordered_json textValue(const std::string& bytes, int codePage) {
@@ -347,56 +309,58 @@ ordered_json textValue(const std::string& bytes, int codePage) {
 }
 
 // The connection part of an MMS or e-mail section; `preset` holds what
-// automatic mode writes, and texts equal to it are left to the preset.
+// automatic mode writes, and texts equal to it are left to the preset. An
+// operator is written by name when the name says which one it is, else by
+// index.
 template <typename Settings, typename Header, typename Fields, typename PresetTexts>
 void writeConnection(ordered_json& o, const Section<Settings>& section, const Header& f,
-                     bool manual, int country, int op, const Names& operators,
-                     const Settings& preset, const Fields& texts, const PresetTexts& presetTexts) {
+                     int country, int op, const Names& operators, const Settings& preset,
+                     const Fields& texts, const PresetTexts& presetTexts) {
+    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
     const Settings& s = section.settings;
-    const bool withIndices = section.withIndices;
-    const auto put = [&](const HeaderField& field, int value) {
-        o[field.key] = entry(*field.entries, value, withIndices);
+    const bool withIndices = section.withIndices, manual = country == kManualCountry;
+    const auto put = [&](const char* key, const HeaderField& field, int value) {
+        o[key] = entry(*field.entries, value, withIndices);
     };
+    o = ordered_json::object();
     o["mode"] = entry(ApnModeList(), manual ? 1 : 0, withIndices);
-    if constexpr (std::is_same_v<Settings, MmsSettings>) {
-        put(f.mmsStatus, s.mmsSendMode);
+    if constexpr (mms) {
+        put("mms_status", f.mmsStatus, s.mmsSendMode);
     }
-    o[PicturesPerDayField().key] = s.picturesPerDay;
+    o[kPictures] = s.picturesPerDay;
     if (!manual) {
-        o[f.country.key] = entry(CountryList(), country, withIndices);
-        o[f.op.key] = operatorValue(operators, op, withIndices);
+        o["country"] = entry(CountryList(), country, withIndices);
+        const ordered_json named = entry(operators, op, withIndices);
+        const std::string name = withIndices ? "" : named.get<std::string>();
+        const auto same = [&](const std::string& n) { return SameName(n, name); };
+        o["operator"] =
+            withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
+                ? named
+                : ordered_json(op);
     }
     if (s.family == Family::Quill) {
-        if constexpr (std::is_same_v<Settings, SmtpSettings>) {
-            put(f.mmsSendMode, s.mmsSendMode);
+        if constexpr (!mms) {
+            put("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
         }
         const int hours = s.smsRemoteControl;
         const ordered_json shown =
             hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
-        o[f.smsRemoteControl.key] = withIndices ? ordered_json::array({shown, hours}) : shown;
+        o[kHours] = withIndices ? ordered_json::array({shown, hours}) : shown;
     }
-    if constexpr (std::is_same_v<Settings, MmsSettings>) {
-        put(f.connectionKind, s.connectionKind);
+    if constexpr (mms) {
+        put("connection_kind", f.connectionKind, s.connectionKind);
     }
     for (const auto& field : texts) {
-        const bool fromPreset =
-            std::find(presetTexts.begin(), presetTexts.end(), field.member) != presetTexts.end();
+        const bool fromPreset = std::ranges::find(presetTexts, field.member) != presetTexts.end();
         if (withIndices || manual || !fromPreset || s.*field.member != preset.*field.member) {
             o[field.key] = textValue(s.*field.member, section.codePage);
         }
-        if constexpr (std::is_same_v<Settings, MmsSettings>) {
+        if constexpr (mms) {
             if (field.member == &MmsSettings::phone) {
-                put(f.numberKind, s.internationalNumbers);
+                put("number_kind", f.numberKind, s.internationalNumbers);
             }
         }
     }
-}
-
-std::string clockText(const ClockValue& c) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day,
-                  c.hour, c.minute, c.second);
-    return text;
 }
 
 } // namespace
@@ -418,47 +382,43 @@ const char* SectionKey(SectionKind kind) {
     return keys[static_cast<int>(kind)];
 }
 
+// The menu rows one by one: the interval after its unit (the minimum depends
+// on it), the four serial characters as one text, the clock as one.
 void from_json(const json& j, MenuSection& section) {
     MenuSettings& s = section.settings;
-    static const Names keys = [] {
-        Names all;
-        for (const MenuFieldInfo& field : MenuFields(Family::Quill)) {
-            if (!SharesKeyWithPreviousRow(field.field)) {
-                all.emplace_back(field.key);
-            }
-        }
-        return all;
-    }();
+    static const Names keys(kMenuKeys.begin(), kMenuKeys.end());
     const Node o(j, json::json_pointer("/camera_menu"), keys);
     o.refuse(s.family, {"beep_sound", "sd_cycle"});
+    const auto read = [&](const MenuFieldInfo& row, int& target) {
+        target = o.read(KeyOf(row.field),
+                        row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
+    };
     for (const MenuFieldInfo& field : MenuFields(s.family)) {
-        const auto read = [&](const MenuFieldInfo& row, int& target) {
-            target = row.isList() ? o.read(row.key, Choice{{*row.entries}}, target)
-                                  : o.read(row.key, Number{row.min, row.max}, target);
-        };
-        if (field.field == MenuField::Interval) { // its unit first: the minimum depends on it
+        Text chars{kUtf8CodePage, {}};
+        if (field.field == MenuField::Interval) {
             read(MenuFieldOf(MenuField::IntervalUnit, s.family), s.intervalUnit);
             read(field, s.intervalValue);
             if (s.intervalValue < MinimumInterval(s.intervalUnit)) {
-                fail(o.at / field.key,
+                fail(o.at / KeyOf(field.field),
                      "0 is not allowed with the unit \"Min\" (the dialog makes it 1)");
             }
-        } else if (Text chars{kUtf8CodePage, {}};
-                   field.field == MenuField::SerialCharacter1 && o.read(field.key, chars)) {
+        } else if (field.field == MenuField::SerialCharacter1 &&
+                   o.read(KeyOf(field.field), chars)) {
             for (std::size_t i = 0; i < s.serialCharacters.size(); ++i) {
-                Choice c{{*field.entries}}; // each character an entry of the list
+                Spec c = list({*field.entries}); // each character an entry of the list
                 try {
                     from_json(json(chars.bytes.size() == 4 ? chars.bytes.substr(i, 1) : ""), c);
                 } catch (const Invalid&) {
-                    fail(o.at / field.key, "must be four characters, each 0 to 9 or A to Z");
+                    fail(o.at / KeyOf(field.field),
+                         "must be four characters, each 0 to 9 or A to Z");
                 }
                 s.serialCharacters[i] = c.value;
             }
-        } else if (Clock clock{s.clock}; field.field == MenuField::ClockYear) {
-            o.read(field.key, clock);
-            s.clock = clock.value;
+        } else if (field.field == MenuField::ClockYear) {
+            Clock clock{s.clock};
+            o.read(KeyOf(field.field), clock);
         } else if (field.field == MenuField::Language) {
-            s.languageCode = o.read(field.key, languageChoice(), s.languageCode);
+            s.languageCode = o.read(KeyOf(field.field), languageChoice(), s.languageCode);
         } else if (!SharesKeyWithPreviousRow(field.field) &&
                    field.field != MenuField::IntervalUnit &&
                    field.field != MenuField::SerialCharacter1) {
@@ -467,52 +427,49 @@ void from_json(const json& j, MenuSection& section) {
     }
 }
 
+// The connection and texts typed, then the settings the dialog writes from
+// them; a connection text given in automatic mode replaces the preset's, so a
+// card written with other operator settings is reproduced as it is.
 void from_json(const json& j, MmsSection& section) {
     MmsSettings& s = section.settings;
     const SetupHeaderFields& f = SetupHeader(s.family);
     static const Names keys =
         sectionKeys({"mms_status", "country", "operator", "sms_remote_control", "connection_kind",
                      "number_kind", "tv_mode"},
-                    MmsTextFields());
+                    kMmsTexts);
     const Node o(j, json::json_pointer("/mms"), keys);
-    o.refuse(s.family, {f.smsRemoteControl.key});
-    MmsSettings typed = s;
-    const Connection c = readConnection(o, typed, f, CountryListChinese(), mmsOperators);
-    readTexts(o, MmsTextFields(), section.codePage, typed);
-    typed.tvMode = o.read(f.tvMode.key, rangeOf(f.tvMode), typed.tvMode);
-    const MmsSelections lists{c.manual,
-                              c.country,
-                              c.op,
-                              typed.mmsSendMode,
-                              typed.connectionKind,
-                              typed.internationalNumbers,
-                              typed.smsRemoteControl};
-    s = MmsSettingsToWrite(typed, lists,
-                           c.manual ? ManualPresetSelection() : MmsPresetSelection{c.country, c.op},
-                           typed.languageCode, typed.tvMode);
-    // A connection text given in automatic mode replaces the preset's, so a
-    // card written with other operator settings is reproduced as it is.
-    readTexts(o, MmsTextFields(), section.codePage, s);
-    checkLimits(o, s, MmsTextFields());
+    o.refuse(s.family, {kHours});
+    MmsSettings t = s;
+    const auto [manual, country, op] = readConnection(
+        o, t, f, CountryListChinese(), [](int c, int naming) { return OperatorNames(c, naming); });
+    o.readTexts(kMmsTexts, section.codePage, t);
+    t.tvMode = o.read("tv_mode", number(f.tvMode.min, f.tvMode.max), t.tvMode);
+    const MmsSelections lists{manual != 0,       country,          op,
+                              t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
+                              t.smsRemoteControl};
+    s = MmsSettingsToWrite(t, lists,
+                           manual ? ManualPresetSelection() : MmsPresetSelection{country, op},
+                           t.languageCode, t.tvMode);
+    o.readTexts(kMmsTexts, section.codePage, s);
+    o.checkLimits(s, MmsTextFields());
 }
 
 void from_json(const json& j, SmtpSection& section) {
     SmtpSettings& s = section.settings;
     const SmtpHeaderFields& f = SmtpHeader(s.family);
     static const Names keys =
-        sectionKeys({"country", "operator", "mms_send_mode", "sms_remote_control"},
-                    SmtpTextFields(Family::Quill));
+        sectionKeys({"country", "operator", "mms_send_mode", "sms_remote_control"}, kSmtpTexts);
     const Node o(j, json::json_pointer("/smtp"), keys);
-    o.refuse(s.family, {f.mmsSendMode.key, f.smsRemoteControl.key});
-    SmtpSettings typed = s;
-    const Connection c = readConnection(o, typed, f, {}, gprsOperators);
-    readTexts(o, SmtpTextFields(s.family), section.codePage, typed);
-    const ApnMode mode = c.manual ? ApnMode::Manual : ApnMode::Automatic;
-    s = SmtpSettingsToWrite(typed,
-                            {mode, c.country, c.op, typed.mmsSendMode, typed.smsRemoteControl},
-                            typed.languageCode);
-    readTexts(o, SmtpTextFields(s.family), section.codePage, s);
-    checkLimits(o, s, SmtpTextFields(s.family));
+    o.refuse(s.family, {"mms_send_mode", kHours});
+    SmtpSettings t = s;
+    const auto [manual, country, op] =
+        readConnection(o, t, f, {}, [](int c, int) { return GprsOperatorNames(c); });
+    o.readTexts(kSmtpTexts, section.codePage, t);
+    const ApnMode mode = manual ? ApnMode::Manual : ApnMode::Automatic;
+    s = SmtpSettingsToWrite(t, {mode, country, op, t.mmsSendMode, t.smsRemoteControl},
+                            t.languageCode);
+    o.readTexts(kSmtpTexts, section.codePage, s);
+    o.checkLimits(s, SmtpTextFields(s.family));
 }
 
 void to_json(ordered_json& o, const MenuSection& section) {
@@ -524,37 +481,37 @@ void to_json(ordered_json& o, const MenuSection& section) {
             for (const int c : s.serialCharacters) {
                 chars += entry(*field.entries, c, false).get<std::string>();
             }
-            o[field.key] = chars;
+            o[KeyOf(field.field)] = chars;
         } else if (field.field == MenuField::ClockYear) {
-            o[field.key] = clockText(s.clock);
+            const ClockValue& c = s.clock;
+            char text[32];
+            std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month,
+                          c.day, c.hour, c.minute, c.second);
+            o[KeyOf(field.field)] = text;
         } else if (!SharesKeyWithPreviousRow(field.field) && field.field != MenuField::Language &&
                    field.field != MenuField::TvMode) { // those two are the profile's top level
-            o[field.key] = field.isList() ? entry(*field.entries, field.of(s), section.withIndices)
-                                          : ordered_json(field.of(s));
+            o[KeyOf(field.field)] = field.isList()
+                                        ? entry(*field.entries, field.of(s), section.withIndices)
+                                        : ordered_json(field.of(s));
         }
     }
 }
 
 void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
-    const bool manual = s.presetCountry == kManualCountry;
-    o = ordered_json::object();
-    writeConnection(o, section, SetupHeader(s.family), manual, s.presetCountry, s.presetOperator,
+    writeConnection(o, section, SetupHeader(s.family), s.presetCountry, s.presetOperator,
                     OperatorNames(s.presetCountry, 2),
-                    WithOperatorPreset(s, s.presetCountry, s.presetOperator), MmsTextFields(),
+                    WithOperatorPreset(s, s.presetCountry, s.presetOperator), kMmsTexts,
                     kMmsPresetTexts);
 }
 
 void to_json(ordered_json& o, const SmtpSection& section) {
     const SmtpSettings& s = section.settings;
-    const bool manual = s.countryIndex == kManualCountry;
-    o = ordered_json::object();
     const SmtpSettings preset = SmtpSettingsToWrite(
         s, {ApnMode::Automatic, s.countryIndex, s.operatorIndex, s.mmsSendMode, s.smsRemoteControl},
         s.languageCode);
-    writeConnection(o, section, SmtpHeader(s.family), manual, s.countryIndex, s.operatorIndex,
-                    GprsOperatorNames(s.countryIndex), preset, SmtpTextFields(s.family),
-                    kSmtpPresetTexts);
+    writeConnection(o, section, SmtpHeader(s.family), s.countryIndex, s.operatorIndex,
+                    GprsOperatorNames(s.countryIndex), preset, kSmtpTexts, kSmtpPresetTexts);
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {
@@ -571,36 +528,37 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
         throw ProfileError("model: missing; give one of \"Ros SedgeM\", \"Ros QuillM\", "
                            "\"Ros SedgeMG\", \"Ros QuillMG\" or 1 to 4");
     }
-    const Node top(root, json::json_pointer(), kTopKeys);
+    const Node top(root, json::json_pointer(),
+                   {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
     Names models;
     for (const CameraModel model : kCameraModels) {
         models.emplace_back(model.displayName());
     }
     Profile profile;
-    profile.model = CameraModel(top.read("model", Choice{{models}, Ints::Value, 1, 1, 4}, 1));
-    const int language = profile.language = top.read("language", languageChoice(), 2);
-    const int tvMode = profile.tvMode = top.read("tv_mode", Number{0, 255}, 0);
-    profile.codePage = top.read("codePage", Number{0, 65535}, SystemCodePage());
+    profile.model = CameraModel(top.read("model", {{models}, Ints::Value, 1, 1, 4}, 1));
+    profile.language = top.read("language", languageChoice(), 2);
+    profile.tvMode = top.read("tv_mode", number(0, 255), 0);
+    profile.codePage = top.read("codePage", number(0, 65535), SystemCodePage());
     if (!IsSupportedCodePage(profile.codePage)) {
         fail(json::json_pointer("/codePage"),
              std::to_string(profile.codePage) +
                  " is not a Windows ANSI code page texts can be stored in here");
     }
-    const Family family = profile.model.family();
     if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
         throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
     }
     // Each section is read over the dialog's defaults with the profile's
     // language and TV mode.
     const auto read = [&](SectionKind kind, auto defaults) {
-        defaults.languageCode = language;
+        defaults.languageCode = profile.language;
         if constexpr (requires { defaults.tvMode; }) {
-            defaults.tvMode = tvMode;
+            defaults.tvMode = profile.tvMode;
         }
         Section<decltype(defaults)> section{defaults, profile.codePage};
         root.at(SectionKey(kind)).get_to(section);
-        return section.settings;
+        return std::optional(section.settings);
     };
+    const Family family = profile.model.family();
     if (top.has("camera_menu")) {
         MenuSettings menu = DefaultMenuSettings(family);
         menu.clock = now;
@@ -622,15 +580,13 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
 }
 
 std::optional<std::string> CheckProfile(const Profile& profile) {
-    if (profile.mms) {
-        if (auto failure = CheckMmsGenerate(*profile.mms, profile.mmsManual)) {
-            return "mms: " + failure->english;
-        }
+    if (auto failure =
+            profile.mms ? CheckMmsGenerate(*profile.mms, profile.mmsManual) : std::nullopt) {
+        return "mms: " + failure->english;
     }
-    if (profile.smtp) {
-        if (auto failure = CheckSmtpGenerate(*profile.smtp, profile.smtpManual)) {
-            return "smtp: " + failure->english;
-        }
+    if (auto failure =
+            profile.smtp ? CheckSmtpGenerate(*profile.smtp, profile.smtpManual) : std::nullopt) {
+        return "smtp: " + failure->english;
     }
     return std::nullopt;
 }

@@ -12,10 +12,11 @@
 namespace rosmossel {
 
 // One value of the header record of setup.dat or smtp.dat: where it lives,
-// its profile key, its name in a decoder's problem, and its range or list.
+// its name in a builder's message, its name in a decoder's problem, and its
+// range or list.
 struct HeaderField {
     std::size_t offset;
-    const char* key;
+    const char* name;
     const char* label;
     int min;
     int max;
@@ -30,22 +31,22 @@ int ReadHeaderField(const FileRecord& header, const HeaderField& field, Verdict&
 
 // `value` checked against the field's own range.
 inline HeaderValue WithinField(const HeaderField& field, int value) {
-    return {field.key, value, field.min, field.max};
+    return {field.name, value, field.min, field.max};
 }
 
 // The country and operator bytes of a preset choice: kManualCountry with
 // operator 0, or a country of `table` and one of its operators. Empty when
-// they are, else a message naming the key.
+// they are, else a message naming the value.
 template <typename Preset>
 std::string CheckPresetChoice(const HeaderField& country, const HeaderField& op, int countryIndex,
                               int operatorIndex, const PresetTable<Preset>& table) {
     if (countryIndex == kManualCountry) {
-        return CheckHeaderValues({{op.key, operatorIndex, 0, 0}});
+        return CheckHeaderValues({{op.name, operatorIndex, 0, 0}});
     }
     const bool known = countryIndex >= 0 && countryIndex < kCountryCount;
     const int operators = known ? table[static_cast<std::size_t>(countryIndex)].count : 1;
     return CheckHeaderValues(
-        {WithinField(country, countryIndex), {op.key, operatorIndex, 0, operators - 1}});
+        {WithinField(country, countryIndex), {op.name, operatorIndex, 0, operators - 1}});
 }
 
 // Values both files hold the same way. Pictures per day take two bytes: the

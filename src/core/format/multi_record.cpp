@@ -64,9 +64,9 @@ int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* nam
     return value;
 }
 
-void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
+void DecodeTextField(const FileRecord& record, std::size_t index, const char* name,
                      std::size_t limit, std::string& value, Verdict& verdict) {
-    const std::string where = "record " + std::to_string(index) + " (" + key + ")";
+    const std::string where = "record " + std::to_string(index) + " (" + name + ")";
     if (!ReadTextRecord(record, value)) {
         verdict.problems.push_back(where + " is not a text record: length byte " +
                                    std::to_string(record[kTextLengthOffset]) +
@@ -94,7 +94,7 @@ std::string TextValueProblem(std::string_view value, std::size_t limit) {
 std::string CheckHeaderValues(std::initializer_list<HeaderValue> values) {
     for (const HeaderValue& v : values) {
         if (v.value < v.min || v.value > v.max) {
-            return std::string(v.key) + " is " + std::to_string(v.value) + "; it must be " +
+            return std::string(v.name) + " is " + std::to_string(v.value) + "; it must be " +
                    (v.min == v.max ? std::to_string(v.min)
                                    : std::to_string(v.min) + " to " + std::to_string(v.max));
         }

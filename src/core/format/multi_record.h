@@ -29,7 +29,7 @@ MultiRecordImage ReadMultiRecordFile(std::span<const std::uint8_t> bytes, bool s
 
 // A named text value of a settings struct with the most bytes it may hold.
 template <typename Settings> struct TextField {
-    const char* key;
+    const char* name; // in the messages of the builder and the decoder
     std::size_t limit;
     std::string Settings::*member;
 };
@@ -39,7 +39,7 @@ int ReadHeaderByte(const FileRecord& header, std::size_t offset, const char* nam
                    Verdict& verdict);
 
 // Reads the text of `record` into `value`, noting every problem in `verdict`.
-void DecodeTextField(const FileRecord& record, std::size_t index, const char* key,
+void DecodeTextField(const FileRecord& record, std::size_t index, const char* name,
                      std::size_t limit, std::string& value, Verdict& verdict);
 
 // Why a text may not be stored in a field of `limit` bytes (too long, or a
@@ -54,7 +54,7 @@ std::string CheckTextLimits(const Settings& settings, const Fields& fields) {
     for (const auto& field : fields) {
         const std::string problem = TextValueProblem(settings.*field.member, field.limit);
         if (!problem.empty()) {
-            return field.key + (" " + problem);
+            return field.name + (" " + problem);
         }
     }
     return {};
@@ -63,14 +63,14 @@ std::string CheckTextLimits(const Settings& settings, const Fields& fields) {
 // A header value as a settings struct holds it, with the range its file may
 // store for it in this set-up (a range may depend on other values).
 struct HeaderValue {
-    const char* key;
+    const char* name;
     int value;
     int min;
     int max;
 };
 
 // Empty when every value is within its range, else a message naming the first
-// key that is not: a builder never stores the low byte of a value it cannot hold.
+// value that is not: a builder never stores the low byte of a value it cannot hold.
 std::string CheckHeaderValues(std::initializer_list<HeaderValue> values);
 
 // The outcome of building a multi-record file: its bytes, or why it was refused.

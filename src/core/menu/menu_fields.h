@@ -52,7 +52,7 @@ enum class MenuField {
 struct MenuFieldInfo {
     MenuField field;
     std::size_t offset;
-    const char* key;   // the profile key; the four serial characters share one
+    const char* name;  // in a builder's message; the serial characters share one
     const char* label; // the value's name in a decoder's problem
     int min;           // accepted values as the dialog holds them; a list's are its indices
     int max;

@@ -89,7 +89,7 @@ std::string CheckMenuSettings(const MenuSettings& s) {
             field.field == MenuField::ClockDay && s.clock.month >= 1 && s.clock.month <= 12
                 ? DaysInMonth(std::clamp(s.clock.year, year.min, year.max), s.clock.month)
                 : field.max;
-        const std::string problem = CheckHeaderValues({{field.key, field.of(s), min, max}});
+        const std::string problem = CheckHeaderValues({{field.name, field.of(s), min, max}});
         if (!problem.empty()) {
             return problem;
         }

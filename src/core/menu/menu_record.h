@@ -70,7 +70,7 @@ MenuSettings DefaultMenuSettings(Family family);
 FileRecord BuildMenuRecord(const MenuSettings& settings);
 
 // Empty when every value is one the decoder accepts, else a message naming
-// the first key that is not; BuildMenuRecord would store its low byte.
+// the first value that is not; BuildMenuRecord would store its low byte.
 std::string CheckMenuSettings(const MenuSettings& settings);
 
 // Asks the camera to return to its factory settings; the same for every model.

@@ -70,7 +70,7 @@ MmsDecoded decode(std::span<const std::uint8_t> bytes, Family family, bool stagi
     }
     const auto& fields = MmsTextFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        DecodeTextField(image.records[i + 1], i + 1, fields[i].key, fields[i].limit,
+        DecodeTextField(image.records[i + 1], i + 1, fields[i].name, fields[i].limit,
                         s.*fields[i].member, v);
     }
     out.settings = s;
@@ -87,7 +87,7 @@ std::string checkHeader(const MmsSettings& s) {
     if (error.empty()) {
         error = CheckHeaderValues({
             WithinField(f.mmsStatus, s.mmsSendMode),
-            {f.connectionKind.key, s.connectionKind, 0, manual ? f.connectionKind.max : 0},
+            {f.connectionKind.name, s.connectionKind, 0, manual ? f.connectionKind.max : 0},
             WithinField(PicturesPerDayField(), s.picturesPerDay),
             WithinField(HeaderLanguageField(), s.languageCode),
             WithinField(f.tvMode, s.tvMode),

@@ -155,7 +155,7 @@ SmtpDecoded DecodeSmtpFile(std::span<const std::uint8_t> bytes, Family family) {
     }
     const auto& fields = SmtpTextFields(family);
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        DecodeTextField(image.records[kTextRecords[i]], kTextRecords[i], fields[i].key,
+        DecodeTextField(image.records[kTextRecords[i]], kTextRecords[i], fields[i].name,
                         fields[i].limit, s.*fields[i].member, v);
     }
     std::string reserved;

@@ -56,7 +56,7 @@ TEST(MenuRules, NumberBoxesPutBackWhatIsOutOfRange) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CorrectMenuNumber(c.box, c.value, c.unit), c.expected)
-            << MenuFieldOf(c.box).key << " " << c.value << " unit " << c.unit;
+            << MenuFieldOf(c.box).name << " " << c.value << " unit " << c.unit;
     }
 }
 

@@ -115,7 +115,7 @@ TEST(SmtpFile, TextsByNameFindTheirRows) {
         {SmtpText::Recipient, "recipient"},
     };
     for (const auto& [text, key] : cases) {
-        EXPECT_STREQ(SmtpTextFields(Family::Quill)[static_cast<std::size_t>(text)].key, key);
+        EXPECT_STREQ(SmtpTextFields(Family::Quill)[static_cast<std::size_t>(text)].name, key);
     }
     EXPECT_EQ(SmtpTextFields(Family::Sedge)[static_cast<std::size_t>(SmtpText::Recipient)].limit,
               32u);

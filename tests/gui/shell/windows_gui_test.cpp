@@ -2,7 +2,6 @@
 // values, the system menu, and what the Windows style paints. Runs on Qt's
 // windows platform (under Wine without a display: Wine's null graphics driver).
 #include "core/session/preferences.h"
-#include "core/session/registry_store.h"
 #include "core/session/session.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
@@ -10,6 +9,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/system_language.h"
+#include "platform/registry_store.h"
 
 #include <QApplication>
 #include <QLabel>
