@@ -10,6 +10,7 @@
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/system_language.h"
 #include "platform/registry_store.h"
+#include "support/recording_presenter.h"
 
 #include <QApplication>
 #include <QLabel>
