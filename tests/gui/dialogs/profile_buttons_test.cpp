@@ -8,6 +8,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
@@ -149,7 +150,8 @@ class ProfileButtonsTest : public QObject {
             test_seam::TakeProfileChoosers();
             test_seam::PresetNextProfile(saved);
             press(d.get(), kSaveProfileId);
-            QCOMPARE(messageTexts(), QStringList{"The profile has been saved to " + saved});
+            QCOMPARE(messageTexts(), QStringList{"The profile has been saved to " +
+                                                 QDir::toNativeSeparators(saved)});
             const auto chooser = test_seam::TakeProfileChoosers().at(0);
             QVERIFY(chooser.title.contains("passwords"));
             QCOMPARE(chooser.folder,
@@ -184,7 +186,8 @@ class ProfileButtonsTest : public QObject {
         type(d.get(), mms_id::PhoneNo, "01701234567");
         test_seam::PresetNextProfile(file);
         press(d.get(), kSaveProfileId);
-        QCOMPARE(messageTexts(), QStringList{"The profile has been saved to " + file});
+        QCOMPARE(messageTexts(),
+                 QStringList{"The profile has been saved to " + QDir::toNativeSeparators(file)});
         const QJsonObject saved = QJsonDocument::fromJson(readAll(file)).object();
         QCOMPARE(saved["camera_menu"].toObject(), QJsonDocument::fromJson(menu).object());
         QCOMPARE(saved["model"].toString(), "Ros QuillMG"); // the e-mail set-up stays possible
