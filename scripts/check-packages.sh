@@ -80,7 +80,8 @@ wine reg query "$uninstall_key" /v DisplayVersion | grep -q "$version" ||
 
 # The installed tool starts and stores its preferences (in HKLM, as Wine runs it
 # as an administrator); the HKCU fallback a standard user gets is added by hand.
-QT_QPA_PLATFORM=offscreen wine "C:\\Program Files\\Ros Mossel\\rosmossel.exe" &
+# On the windows platform (the program links no other), Wine's null display.
+QT_QPA_PLATFORM=windows wine "C:\\Program Files\\Ros Mossel\\rosmossel.exe" &
 for _ in $(seq 60); do
     wine reg query "HKLM\\$preferences_key" >/dev/null 2>&1 && break
     sleep 0.5
