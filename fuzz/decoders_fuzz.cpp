@@ -2,8 +2,8 @@
 // families; whatever a decoder calls valid must come back byte for byte
 // through the profile that inspect --json would print.
 #include "cli/inspect.h"
-#include "profile/profile.h"
 #include "core/menu/menu_record.h"
+#include "profile/profile.h"
 
 #include <cstdint>
 #include <cstdlib>

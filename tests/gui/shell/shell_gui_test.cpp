@@ -3,10 +3,10 @@
 #include "gui/shell/app_look.h"
 #include "gui/shell/download_page.h"
 #include "gui/shell/modal_driver.h"
-#include "platform/ini_store.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
+#include "platform/ini_store.h"
 
 #include <QAbstractButton>
 #include <QAction>
