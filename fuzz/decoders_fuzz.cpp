@@ -2,11 +2,11 @@
 // families; whatever a decoder calls valid must come back byte for byte
 // through the profile that inspect --json would print.
 #include "cli/inspect.h"
-#include "core/menu/menu_record.h"
 #include "profile/profile.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -15,23 +15,19 @@ using namespace rosmossel;
 using namespace rosmossel::cli;
 using namespace rosmossel::profile;
 
-const Bytes* builtBytes(const Profile& profile, FileKind kind, Bytes& storage) {
+// The profile section that writes a file of `kind`; a staging image has none.
+std::optional<SectionKind> sectionOf(FileKind kind) {
     switch (kind) {
-    case FileKind::Menu: {
-        const FileRecord record = BuildMenuRecord(*profile.menu);
-        storage.assign(record.begin(), record.end());
-        return &storage;
-    }
+    case FileKind::Menu:
+        return SectionKind::Menu;
     case FileKind::Setup:
-        storage = BuildSetupFile(*profile.mms).bytes;
-        return &storage;
+        return SectionKind::Mms;
     case FileKind::Smtp:
-        storage = BuildSmtpFile(*profile.smtp).bytes;
-        return &storage;
+        return SectionKind::Smtp;
     case FileKind::Staging:
-        return nullptr;
+        break;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue; // the factory record or a staging image
             }
             const Profile profile = ParseProfile(profileJson.dump(), ClockValue{});
-            Bytes storage;
-            if (const Bytes* again = builtBytes(profile, kind, storage); again && *again != bytes) {
+            if (const auto section = sectionOf(kind);
+                section && BuildSectionFile(profile, *section).bytes != bytes) {
                 std::abort();
             }
         }
