@@ -85,7 +85,7 @@ std::optional<SetupDialog::CardSettings> SetupDialog::cardSettings(const Bytes&)
 }
 
 void SetupDialog::folderPicked() {
-    if (fileName_.empty()) {
+    if (!profileKind_) {
         return;
     }
     const QString picked = QDir::cleanPath(folder());
@@ -93,14 +93,14 @@ void SetupDialog::folderPicked() {
         return;
     }
     offeredFolders_.insert(picked);
-    const auto path = FindFileInFolder(picked.toStdString(), fileName_);
+    const auto path = FindFileInFolder(picked.toStdString(), fileName());
     std::string error;
     const auto bytes = path ? ReadSettingsFile(*path, error) : std::nullopt;
     const auto card = bytes ? cardSettings(*bytes) : std::nullopt;
     if (!card) {
         return; // nothing to offer; the folder is still the one written to
     }
-    Message question = LoadCardSettingsQuestion(fileName_);
+    Message question = LoadCardSettingsQuestion(fileName());
     if (!card->note.english.empty()) {
         question.english += "\n" + card->note.english;
         question.chinese += "\n" + card->note.chinese;
@@ -182,11 +182,11 @@ bool SetupDialog::generate(const GenerateCheck& check) {
         report({file.error, file.error});
         return false;
     }
-    return writeToFolder(fileName_, file.bytes, FileGeneratedMessage(fileName_, family_.family));
+    return writeToFolder(fileName(), file.bytes, FileGeneratedMessage(fileName(), family_.family));
 }
 
 void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
-                        profile::SectionKind profileKind, std::string fileName) {
+                        profile::SectionKind profileKind) {
     buildLayout();
     bindValues();
     FillOptionLists(controls_, catalogue.optionLists, language());
@@ -198,7 +198,6 @@ void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
     }
     showFirstState();
     profileKind_ = profileKind;
-    fileName_ = std::move(fileName);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     exchange_.show();
     ApplyDialogColours(this);
@@ -258,7 +257,7 @@ void SetupDialog::onSaveProfile() {
         if (!file.ok()) {
             throw profile::ProfileError(file.error);
         }
-        text = profile::ProfileWithSection(*existing, session_.model, profileKind_, file.bytes);
+        text = profile::ProfileWithSection(*existing, session_.model, *profileKind_, file.bytes);
     } catch (const profile::ProfileError& e) {
         report(ProfileRefusedMessage(path.toStdString(), e.what()));
         return;
@@ -283,8 +282,8 @@ void SetupDialog::onOpenProfile() {
     std::optional<CardSettings> card;
     try {
         const profile::Profile opened =
-            profile::ProfileForDialog(*text, family(), profileKind_, CaptureClock());
-        const BuildResult file = profile::BuildSectionFile(opened, profileKind_);
+            profile::ProfileForDialog(*text, family(), *profileKind_, CaptureClock());
+        const BuildResult file = profile::BuildSectionFile(opened, *profileKind_);
         if (!file.ok()) {
             throw profile::ProfileError(file.error);
         }

@@ -162,12 +162,12 @@ class SetupDialog : public QDialog {
     // names it), the dialog's first state shown, the window's size fixed, the
     // colours, the values shown in their fields, and only then the handlers
     // connected, so that setting the dialog up runs none of its rules.
-    // `fileName` is the file Generate writes, that the profile buttons keep
-    // as their `profileKind` section, and that a folder is offered for
-    // loading by (see cardSettings).
+    // `profileKind` is the section the profile buttons keep; its file is the
+    // one Generate writes and a folder is offered for loading by (see
+    // cardSettings).
     enum class FolderName { ButtonCaption, Folder };
     void setUp(const LanguageTable& catalogue, FolderName folderName,
-               profile::SectionKind profileKind, std::string fileName);
+               profile::SectionKind profileKind);
     virtual void buildLayout() = 0;
     virtual void bindValues() = 0;
     virtual void showFirstState() {}
@@ -202,6 +202,7 @@ class SetupDialog : public QDialog {
     void folderPicked();
     void onSaveProfile();
     void onOpenProfile();
+    const char* fileName() const { return profile::SectionFileName(*profileKind_); }
 
     Session& session_;
     const DialogFamily& family_;
@@ -210,10 +211,9 @@ class SetupDialog : public QDialog {
     DataExchange exchange_;
     QPointer<QLineEdit> folderField_;
     int folderTypingLimit_ = 0;
-    std::string fileName_;
     QSet<QString> offeredFolders_;
-    profile::SectionKind profileKind_ = profile::SectionKind::Menu;
-    std::vector<QLineEdit*> textBoxes_; // by the file's text enum
+    std::optional<profile::SectionKind> profileKind_; // set once set up
+    std::vector<QLineEdit*> textBoxes_;               // by the file's text enum
 };
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog

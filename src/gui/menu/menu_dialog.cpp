@@ -57,8 +57,7 @@ CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& sess
                                    QWidget* parent)
     : SetupDialog(descriptor, session, parent), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
-    setUp(MenuLanguageTable(family()), FolderName::ButtonCaption, profile::SectionKind::Menu,
-          "menu.dat");
+    setUp(MenuLanguageTable(family()), FolderName::ButtonCaption, profile::SectionKind::Menu);
 }
 
 void CameraMenuDialog::showFirstState() {

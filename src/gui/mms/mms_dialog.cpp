@@ -37,7 +37,7 @@ constexpr std::pair<int, MmsText> kTextFields[] = {
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent) {
     typed_.family = descriptor.family;
-    setUp(MmsLanguageTable(family()), FolderName::Folder, profile::SectionKind::Mms, "setup.dat");
+    setUp(MmsLanguageTable(family()), FolderName::Folder, profile::SectionKind::Mms);
 }
 
 void MmsDialog::showFirstState() {

@@ -54,7 +54,7 @@ QStringList allOperators(int countries) {
 
 SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
     : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
-    setUp(SmtpLanguageTable(family()), FolderName::Folder, profile::SectionKind::Smtp, "smtp.dat");
+    setUp(SmtpLanguageTable(family()), FolderName::Folder, profile::SectionKind::Smtp);
 }
 
 void SmtpDialog::showFirstState() {
