@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test; then builds the
 # core with AddressSanitizer and UndefinedBehaviorSanitizer (clang) and runs the
-# core tests and a short fuzzing session of the decoders there; then the Windows
-# stage.
+# core tests and short fuzzing sessions of the decoders and the profile reader
+# there; then the Windows stage.
 #
 # Windows: cross-builds everything with mingw-w64 against a static Qt for
 # mingw-w64 (Debian's own qt6-base source; scripts/build-qt-windows.sh unpacks

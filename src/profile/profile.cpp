@@ -349,6 +349,17 @@ void writeConnection(ordered_json& o, const Section<Settings>& section, const He
 
 } // namespace
 
+ProfileError::ProfileError(const std::string& message)
+    : std::runtime_error([&] {
+          std::string line;
+          for (const char c : message) {
+              char escaped[7];
+              std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+              line += static_cast<unsigned char>(c) < 0x20 ? escaped : std::string(1, c);
+          }
+          return line;
+      }()) {}
+
 bool SameName(std::string_view a, std::string_view b) {
     const auto lower = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -492,7 +503,7 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     json root;
     try {
         root = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) { // also a number out of range, such as 1e400
         throw ProfileError(std::string("profile: not valid JSON: ") + e.what());
     }
     if (!root.is_object()) {

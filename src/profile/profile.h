@@ -18,10 +18,12 @@
 
 namespace rosmossel::profile {
 
-// A profile that could not be read; the message names the key.
+// A profile that could not be read; the message names the key. It is one
+// printable line: a control character of a key or value it quotes is shown
+// escaped as JSON writes it ("\u0000"), never cutting the message short.
 class ProfileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ProfileError(const std::string& message);
 };
 
 // The key of each file's section: "camera_menu", "mms", "smtp".

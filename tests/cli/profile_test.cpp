@@ -37,6 +37,8 @@ TEST(Profile, ErrorsNameTheKey) {
         const char* error;
     } cases[] = {
         {"[1]", "profile: must be a JSON object"},
+        {R"({"model": 1e400})", "profile: not valid JSON: [json.exception.out_of_range.406]"},
+        {R"({"model": 2, "mms\u0000\n": {}})", "mms\\u0000\\u000a: unknown key"},
         {"{\"camera_menu\": {}}", "model: missing"},
         {R"({"model": "Ros QuillM", "colour": 1, "camera_menu": {}})", "colour: unknown key"},
         {R"({"model": 5, "camera_menu": {}})", "model: Please enter an integer between 1 and 4!"},

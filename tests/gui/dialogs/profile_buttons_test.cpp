@@ -203,6 +203,7 @@ class ProfileButtonsTest : public QObject {
             const char* says;
         } cases[] = {
             {R"({"model": 2, "camera_menu": {"interval": 5)", "profile: not valid JSON"},
+            {R"({"model": 2, "tv_mode": 1e400, "camera_menu": {}})", "number overflow"},
             {R"({"model": "Ros SedgeM", "camera_menu": {}})", "model: \"Ros SedgeM\" is a Sedge"},
             {R"({"model": 2, "mms": {"phone": "1"}})", "camera_menu: missing"},
             {R"({"model": 2, "camera_menu": {"side_pir": "Maybe"}})",
