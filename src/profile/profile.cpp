@@ -74,9 +74,10 @@ int pick(const json& j, const Spec& c) {
         }
         const auto v = j.get<long long>();
         if (v < c.min || v > c.max) {
-            throw Invalid(c.ints == Ints::Index
-                              ? j.dump() + " is not between 0 and " + std::to_string(c.max)
-                              : CheckIntegerRange(c.min - 1, c.min, c.max)->english);
+            throw Invalid(
+                c.ints == Ints::Index
+                    ? j.dump() + " is not between 0 and " + std::to_string(c.max)
+                    : CheckIntegerRange(c.min - 1, c.min, c.max)->english); // the dialogs' words
         }
         return static_cast<int>(v);
     }
@@ -191,15 +192,17 @@ struct Node {
             }
         }
     }
-    // The texts of `fields` the object holds, stored in the code page, over
-    // `s`; then whether each fits its field.
-    template <typename Settings, std::size_t N, typename Fields>
-    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage, Settings& s,
-                   const Fields& limits) const {
+    // The texts of `fields` the object holds, stored in the code page, over `s`.
+    template <typename Settings, std::size_t N>
+    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage,
+                   Settings& s) const {
         for (const auto& field : fields) {
             read(field.key, [&](const json& j) { s.*field.member = textOf(j, codePage); });
         }
-        if (const std::string problem = CheckTextLimits(s, limits); !problem.empty()) {
+    }
+    template <typename Settings, typename Fields>
+    void checkLimits(const Settings& s, const Fields& fields) const {
+        if (const std::string problem = CheckTextLimits(s, fields); !problem.empty()) {
             throw ProfileError(dotted(at) + "." + problem);
         }
     }
@@ -264,9 +267,7 @@ Connection readConnection(const Node& o, Settings& s, const Header& f,
                       list({operators(c.country, 2), operators(c.country, 1)}, Ints::Index), 0);
     }
     s.languageCode = o.read("language", languageChoice(), s.languageCode);
-    for (const auto& field : texts) {
-        o.read(field.key, [&](const json& j) { s.*field.member = textOf(j, codePage); });
-    }
+    o.readTexts(texts, codePage, s);
     return c;
 }
 
@@ -439,7 +440,8 @@ void from_json(const json& j, MmsSection& section) {
     s = MmsSettingsToWrite(t, lists,
                            c.manual ? ManualPresetSelection() : MmsPresetSelection{c.country, c.op},
                            t.languageCode, t.tvMode);
-    o.readTexts(kMmsTexts, section.codePage, s, MmsTextFields());
+    o.readTexts(kMmsTexts, section.codePage, s);
+    o.checkLimits(s, MmsTextFields());
 }
 
 void from_json(const json& j, SmtpSection& section) {
@@ -454,7 +456,8 @@ void from_json(const json& j, SmtpSection& section) {
     const ApnMode mode = c.manual ? ApnMode::Manual : ApnMode::Automatic;
     s = SmtpSettingsToWrite(t, {mode, c.country, c.op, t.mmsSendMode, t.smsRemoteControl},
                             t.languageCode);
-    o.readTexts(kSmtpTexts, section.codePage, s, SmtpTextFields(s.family));
+    o.readTexts(kSmtpTexts, section.codePage, s);
+    o.checkLimits(s, SmtpTextFields(s.family));
 }
 
 void to_json(ordered_json& o, const MenuSection& section) {
