@@ -333,6 +333,8 @@ TEST_F(CliTest, UnicodeFolderNames) {
 
 TEST_F(CliTest, UsageAndPresets) {
     EXPECT_EQ(run("--help").status, 0);
+    EXPECT_NE(run("generate --help").out.find("/usr/share/doc/rosmossel/examples/"),
+              std::string::npos);
     EXPECT_NE(run("--version").out.find("rosmossel-cli " ROSMOSSEL_VERSION), std::string::npos);
     EXPECT_EQ(run("").status, 2);
     EXPECT_EQ(run("frobnicate").status, 2);
