@@ -3,13 +3,14 @@
 # as a distributor and a camera owner would meet them.
 #   Debian package: lintian reports no error (its warnings are printed); the
 #     desktop entry and the AppStream metainfo pass their validators; the files
-#     are in place and rosmossel-cli tells the version.
-#   Windows zip: holds the programs and the documents; the version resource of
-#     rosmossel.exe tells the version.
+#     are in place, the example mms.json generates and rosmossel-cli tells the
+#     version.
+#   Windows zip: holds the programs, the documents and the example profiles;
+#     the version resource of rosmossel.exe tells the version.
 #   Windows installer: runs silently under Wine (/S) in a fresh prefix, puts the
-#     programs, the Start-menu entry and the Apps & Features entry with the
-#     version in place; its uninstaller (/S) removes them and the tool's
-#     preference keys.
+#     programs, the example profiles, the Start-menu entry and the Apps &
+#     Features entry with the version in place; its uninstaller (/S) removes
+#     them and the tool's preference keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(realpath "$1")
@@ -33,7 +34,8 @@ desktop_entry=usr/share/applications/rosmossel.desktop
 metainfo=usr/share/metainfo/example.rosmossel.RosMossel.metainfo.xml
 for f in usr/bin/rosmossel usr/bin/rosmossel-cli "$desktop_entry" "$metainfo" \
     usr/share/icons/hicolor/256x256/apps/rosmossel.png usr/share/man/man1/rosmossel-cli.1.gz usr/share/man/man1/rosmossel.1.gz \
-    usr/share/doc/rosmossel/copyright usr/share/doc/rosmossel/changelog.gz; do
+    usr/share/doc/rosmossel/copyright usr/share/doc/rosmossel/changelog.gz \
+    usr/share/doc/rosmossel/examples/{camera-menu,mms,smtp}.json; do
     [ -f "$work/deb/$f" ] || fail "$f is not in the Debian package"
 done
 desktop-file-validate "$work/deb/$desktop_entry"
@@ -41,6 +43,8 @@ appstreamcli validate --no-net --pedantic "$work/deb/$metainfo"
 [ "$("$work/deb/usr/bin/rosmossel-cli" --version)" = "rosmossel-cli $version" ] ||
     fail "rosmossel-cli in the Debian package does not say version $version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the Debian package does not depend on Qt"
+"$work/deb/usr/bin/rosmossel-cli" generate "$work/deb/usr/share/doc/rosmossel/examples/mms.json" \
+    --out "$work" >/dev/null || fail "the installed example mms.json does not generate"
 
 ((windows)) || exit 0
 
@@ -51,7 +55,8 @@ setup=$dir/$name-setup.exe
 [ -f "$setup" ] || fail "$setup is missing"
 echo "== $(basename "$zip")"
 listing=$(unzip -Z1 "$zip")
-for f in rosmossel.exe rosmossel-cli.exe README.txt LICENSE.txt THIRD-PARTY.txt; do
+for f in rosmossel.exe rosmossel-cli.exe README.txt LICENSE.txt THIRD-PARTY.txt \
+    examples/camera-menu.json examples/mms.json examples/smtp.json; do
     grep -qx "$name/$f" <<<"$listing" || fail "$f is not in $zip"
 done
 resource_version=$(unzip -p "$zip" "$name/rosmossel.exe" | strings -el | grep -A1 -x ProductVersion | tail -n 1)
@@ -69,7 +74,8 @@ preferences_key='Software\Microsoft\Windows\CurrentVersion\App Paths\Ros Mossel.
 
 wine "$setup" /S
 wine_wait
-for f in rosmossel.exe rosmossel-cli.exe uninstall.exe README.txt LICENSE.txt THIRD-PARTY.txt; do
+for f in rosmossel.exe rosmossel-cli.exe uninstall.exe README.txt LICENSE.txt THIRD-PARTY.txt \
+    examples/camera-menu.json examples/mms.json examples/smtp.json; do
     [ -f "$install_dir/$f" ] || fail "the installer did not install $f"
 done
 [ -f "$start_menu" ] || fail "the installer made no Start-menu entry"

@@ -2,7 +2,8 @@
 # package-windows.sh [BUILD_DIR] [OUT_DIR]: makes the Windows release files from
 # a Windows build folder (default build-win) that holds src/gui/rosmossel.exe
 # and src/cli/rosmossel-cli.exe, into OUT_DIR (default dist):
-#   rosmossel-<version>-windows-x64.zip        the programs and documents in one folder
+#   rosmossel-<version>-windows-x64.zip        the programs, documents and example
+#                                              profiles (examples\) in one folder
 #   rosmossel-<version>-windows-x64-setup.exe  the installer (Debian's makensis)
 # The version is the one the build folder was configured with.
 set -euo pipefail
@@ -35,6 +36,10 @@ crlf() { sed 's/\r*$/\r/' "$1" >"$stage/$name/$2"; }
 crlf "$root/README.md" README.txt
 crlf "$root/LICENSE" LICENSE.txt
 crlf "$root/THIRD-PARTY.md" THIRD-PARTY.txt
+mkdir -p "$stage/$name/examples"
+for example in "$root"/examples/*.json; do
+    crlf "$example" "examples/$(basename "$example")"
+done
 
 rm -f "$out/$name.zip" "$out/$name-setup.exe"
 (cd "$stage" && zip -q -X -r -9 "$out/$name.zip" "$name")

@@ -37,6 +37,9 @@ int run(int argc, char** argv) {
         ->required();
     generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root")
         ->required();
+    generate->footer("Example profiles to start from: /usr/share/doc/rosmossel/examples/ where the "
+                     "Debian package is installed; examples\\ beside rosmossel-cli.exe on "
+                     "Windows.");
 
     auto* factory = app.add_subcommand(
         "factory", "Write the menu.dat that returns a camera to its factory settings.");

@@ -101,9 +101,9 @@ void SetupDialog::folderPicked() {
         return; // nothing to offer; the folder is still the one written to
     }
     Message question = LoadCardSettingsQuestion(fileName());
-    if (!card->note.english.empty()) {
-        question.english += "\n" + card->note.english;
-        question.chinese += "\n" + card->note.chinese;
+    if (const Message note = LoadNoteMessage(card->note, LoadedFrom::Card); !note.english.empty()) {
+        question.english += "\n" + note.english;
+        question.chinese += "\n" + note.chinese;
     }
     if (CurrentPresenter().question(QString::fromStdString(question.in(language())))) {
         card->load();
@@ -123,7 +123,7 @@ QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread
     }
     QPushButton* generateButton = make_.button(generateId, "generateButton");
     generateButton->setDefault(true);
-    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
+    connect(generateButton, &QPushButton::clicked, this, [this] { generate(); });
     row->addWidget(generateButton);
     QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
     connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
@@ -165,16 +165,23 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     return true;
 }
 
-bool SetupDialog::generate(const GenerateCheck& check) {
+bool SetupDialog::inputAccepted() {
     if (!exchange_.take(DataExchange::Purpose::Generate)) {
         return false;
     }
-    if (auto problem = check ? check() : std::nullopt) {
+    if (auto problem = checkInput()) {
         report(problem->message);
         if (problem->field != nullptr) {
             problem->field->setFocus();
             problem->field->selectAll();
         }
+        return false;
+    }
+    return true;
+}
+
+bool SetupDialog::generate() {
+    if (!inputAccepted()) {
         return false;
     }
     const BuildResult file = buildFile();
@@ -239,7 +246,8 @@ std::optional<std::string> readProfile(const QString& path, int language) {
 } // namespace
 
 void SetupDialog::onSaveProfile() {
-    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+    // A profile holds only what Generate would write.
+    if (!inputAccepted()) {
         return;
     }
     const QString path = ChooseProfile(Presenter::FileUse::Save,
@@ -294,8 +302,8 @@ void SetupDialog::onOpenProfile() {
     }
     if (card) { // the file of a profile this family reads is one the dialog could write
         card->load();
-        if (!card->note.english.empty()) {
-            report(card->note);
+        if (card->note != LoadNote::None) {
+            report(LoadNoteMessage(card->note, LoadedFrom::Profile));
         }
     }
 }
