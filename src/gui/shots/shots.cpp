@@ -35,8 +35,8 @@ class NoStore final : public PreferenceStore {
     bool WriteText(std::string_view, std::string_view) override { return false; }
 };
 
-// Hands the example profile to Open profile; any message is printed, and one
-// that reports a failure fails the run.
+// Hands the example profile to Open profile and answers Yes; a message that
+// reports a failure is printed and fails the run.
 class ShotsPresenter final : public Presenter {
   public:
     void message(const QString& text) override { note(text); }
@@ -53,8 +53,10 @@ class ShotsPresenter final : public Presenter {
 
   private:
     void note(const QString& text) {
-        std::fprintf(stderr, "rosmossel-shots: message: %s\n", qPrintable(text));
-        failed = failed || text.startsWith(QStringLiteral("Could not"));
+        if (text.startsWith(QStringLiteral("Could not"))) {
+            std::fprintf(stderr, "rosmossel-shots: %s\n", qPrintable(text));
+            failed = true;
+        }
     }
 };
 
@@ -100,7 +102,8 @@ const Shot kShots[] = {
         "sender_password": "secret", "recipient": "owner@example.org"}})"},
     {"sedge-email.png", SetupJob::Smtp, CameraModel::SedgeMG,
      R"({"model": "Ros SedgeMG", "smtp": {
-        "mode": "Auto", "smtp_server": "smtp.example.org", "smtp_port": "25",
+        "mode": "Auto", "country": "United Kingdom", "operator": "Vodafone",
+        "pictures_per_day": 5, "smtp_server": "smtp.example.org", "smtp_port": "25",
         "sender_address": "camera@example.org", "sender_password": "secret",
         "recipient": "owner@example.org"}})"},
 };

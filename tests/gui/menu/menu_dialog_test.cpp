@@ -1,11 +1,13 @@
 #include "core/menu/menu_clock.h"
 #include "core/menu/menu_decode.h"
 #include "core/session/session.h"
+#include "gui/dialogs/guide.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -464,6 +466,51 @@ class MenuDialogTest : public QObject {
         type(dialog.get(), VideoLength, QStringLiteral("0"));
         press(dialog.get(), Generate);
         QCOMPARE(messageTexts(), (QStringList{range, generated}));
+    }
+
+    // F1 hands the browser the guide's page of the camera menu, found beside
+    // the program; where no guide is installed it says where it looked.
+    void f1OpensTheGuideAtTheCameraMenu_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("missingStart");
+        QTest::newRow("installed") << true << 2 << QString();
+        QTest::newRow("missing, English") << false << 3 << "The guide (guide.html) is not installed";
+        QTest::newRow("missing, Chinese") << false << 1 << "未安装使用指南(guide.html)";
+    }
+    void f1OpensTheGuideAtTheCameraMenu() {
+        QFETCH(bool, installed);
+        QFETCH(int, language);
+        QFETCH(QString, missingStart);
+        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
+        const QString guide = folder + QStringLiteral("/guide.html");
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(guide);
+        QVERIFY(installed ? file.open(QIODevice::WriteOnly) : (!file.exists() || file.remove()));
+        file.close();
+        const bool installedElsewhere = QFile::exists(GuideFolders({}).constLast() + "/guide.html");
+        if (!installed && installedElsewhere) {
+            QSKIP("this system has the guide installed");
+        }
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        session.language = Language(language);
+        auto dialog = open(Family::Quill);
+        QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
+        SetUrlOpener({});
+        QFile::remove(guide);
+        QDir().rmdir(folder);
+        if (installed) {
+            QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder + "/camera-menu.html")});
+            QCOMPARE(messageTexts(), QStringList());
+        } else {
+            QCOMPARE(opened, QList<QUrl>());
+            const QStringList texts = messageTexts();
+            QCOMPARE(texts.size(), 1);
+            QVERIFY2(texts[0].startsWith(missingStart), qPrintable(texts[0]));
+            QVERIFY2(texts[0].contains(QDir::toNativeSeparators(folder)), qPrintable(texts[0]));
+        }
+        QVERIFY(dialog->isVisible());
     }
 
     void enterGenerates() {

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -342,6 +343,40 @@ class ShellGuiTest : public QObject {
         QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 3);
         QCOMPARE(ModelCombo(&dlg)->currentIndex(), 2);
         QCOMPARE(TextOf(&dlg, 1076), QStringLiteral("paina tasta saadaksesi uusimmat paivitykset"));
+    }
+
+    // F1 and the "Guide" entry beside "CopyRight" open the guide's page of the
+    // main window (a guide beside the program, as the build and the Windows
+    // packages put it).
+    void guideEntryAndF1OpenTheMainWindowsSection() {
+        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
+        QVERIFY(QDir().mkpath(folder));
+        QFile guide(folder + QStringLiteral("/guide.html"));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.close();
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        MemoryStore store = MemoryStore::Complete(2, 1);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTest::keyClick(&dlg, Qt::Key_F1);
+#ifndef Q_OS_WIN // the system menu carries the entry there
+        QAction* entry = dlg.findChild<QAction*>("guideAction");
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->text(), QStringLiteral("Guide"));
+        QCOMPARE(dlg.actions().indexOf(entry),
+                 dlg.actions().indexOf(dlg.findChild<QAction*>("copyRightAction")) + 1);
+        entry->trigger();
+#else
+        dlg.OnGuide();
+#endif
+        guide.remove();
+        QDir().rmdir(folder);
+        const QUrl page = QUrl::fromLocalFile(folder + QStringLiteral("/main-window.html"));
+        QCOMPARE(opened, (QList<QUrl>{page, page}));
+        QVERIFY(dlg.isVisible());
     }
 
     void copyRightEntryOpensTheAboutBox() {
