@@ -208,7 +208,7 @@ void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
     const char* section = profileKind == profile::SectionKind::Menu  ? kGuideCameraMenu
                           : profileKind == profile::SectionKind::Mms ? kGuideMms
                                                                      : kGuideEmail;
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this, section] { OpenGuide(section, language()); });
 }
 

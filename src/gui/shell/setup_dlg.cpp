@@ -2,9 +2,9 @@
 
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "gui/dialogs/guide.h"
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
-#include "gui/dialogs/guide.h"
 #include "gui/shell/download_page.h"
 #include "ui_setup_dlg.h"
 
@@ -51,7 +51,7 @@ CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
     addAction(guideAction_);
     connect(guideAction_, &QAction::triggered, this, &CSetupDlg::OnGuide);
 #endif
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &CSetupDlg::OnGuide);
 
     ApplyCaptions();

@@ -475,7 +475,8 @@ class MenuDialogTest : public QObject {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("missingStart");
         QTest::newRow("installed") << true << 2 << QString();
-        QTest::newRow("missing, English") << false << 3 << "The guide (guide.html) is not installed";
+        QTest::newRow("missing, English")
+            << false << 3 << "The guide (guide.html) is not installed";
         QTest::newRow("missing, Chinese") << false << 1 << "未安装使用指南(guide.html)";
     }
     void f1OpensTheGuideAtTheCameraMenu() {
@@ -496,6 +497,8 @@ class MenuDialogTest : public QObject {
         SetUrlOpener([&](const QUrl& url) { opened << url; });
         session.language = Language(language);
         auto dialog = open(Family::Quill);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
         SetUrlOpener({});
         QFile::remove(guide);
