@@ -3,6 +3,7 @@
 // windows platform (under Wine without a display: Wine's null graphics driver).
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/modal_driver.h"
@@ -13,6 +14,8 @@
 #include "support/recording_presenter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -129,6 +132,33 @@ class WindowsGuiTest : public QObject {
         QVERIFY(driver.finished());
         QCOMPARE(title, QStringLiteral("About Setup"));
         QVERIFY(dlg.isVisible());
+        DeletePreferenceKeys();
+    }
+
+    // "Guide" beside "CopyRight" opens the guide's page of the main window.
+    void systemMenuGuideEntryOpensTheGuide() {
+        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
+        QVERIFY(QDir().mkpath(folder));
+        QFile guide(folder + QStringLiteral("/guide.html"));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.close();
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        Session session;
+        DeletePreferenceKeys();
+        RegistryPreferenceStore store;
+        CSetupDlg dlg(session, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        const auto hwnd = reinterpret_cast<HWND>(dlg.winId());
+        wchar_t entry[32] = {};
+        GetMenuStringW(GetSystemMenu(hwnd, FALSE), 0x0020, entry, 32, MF_BYCOMMAND);
+        SendMessageW(hwnd, WM_SYSCOMMAND, 0x0020, 0);
+        SetUrlOpener({});
+        guide.remove();
+        QDir().rmdir(folder);
+        QCOMPARE(QString::fromWCharArray(entry), QStringLiteral("Guide"));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder + "/main-window.html")});
         DeletePreferenceKeys();
     }
 
