@@ -4,6 +4,7 @@
 #include "gui/dialogs/guide.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/guide_beside_program.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace rosmossel;
 using namespace rosmossel::testing;
@@ -483,14 +485,11 @@ class MenuDialogTest : public QObject {
         QFETCH(bool, installed);
         QFETCH(int, language);
         QFETCH(QString, missingStart);
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
-        const QString guide = folder + QStringLiteral("/guide.html");
-        QVERIFY(QDir().mkpath(folder));
-        QFile file(guide);
-        QVERIFY(installed ? file.open(QIODevice::WriteOnly) : (!file.exists() || file.remove()));
-        file.close();
-        const bool installedElsewhere = QFile::exists(GuideFolders({}).constLast() + "/guide.html");
-        if (!installed && installedElsewhere) {
+        const QStringList folders = GuideFolders(QCoreApplication::applicationDirPath());
+        std::optional<GuideBesideProgram> guide;
+        if (installed) {
+            QVERIFY(guide.emplace().made());
+        } else if (QFile::exists(folders.constLast() + QStringLiteral("/guide.html"))) {
             QSKIP("this system has the guide installed");
         }
         QList<QUrl> opened;
@@ -501,17 +500,16 @@ class MenuDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
         SetUrlOpener({});
-        QFile::remove(guide);
-        QDir().rmdir(folder);
         if (installed) {
-            QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder + "/camera-menu.html")});
+            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu)});
             QCOMPARE(messageTexts(), QStringList());
         } else {
             QCOMPARE(opened, QList<QUrl>());
             const QStringList texts = messageTexts();
             QCOMPARE(texts.size(), 1);
             QVERIFY2(texts[0].startsWith(missingStart), qPrintable(texts[0]));
-            QVERIFY2(texts[0].contains(QDir::toNativeSeparators(folder)), qPrintable(texts[0]));
+            QVERIFY2(texts[0].contains(QDir::toNativeSeparators(folders.constFirst())),
+                     qPrintable(texts[0]));
         }
         QVERIFY(dialog->isVisible());
     }

@@ -7,11 +7,11 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "platform/ini_store.h"
+#include "support/guide_beside_program.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -349,12 +349,8 @@ class ShellGuiTest : public QObject {
     // main window (a guide beside the program, as the build and the Windows
     // packages put it).
     void guideEntryAndF1OpenTheMainWindowsSection() {
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
-        QVERIFY(QDir().mkpath(folder));
-        QFile guide(folder + QStringLiteral("/guide.html"));
-        QVERIFY(guide.open(QIODevice::WriteOnly));
-        guide.close();
-        const QUrl page = QUrl::fromLocalFile(folder + QStringLiteral("/main-window.html"));
+        const testing::GuideBesideProgram guide;
+        QVERIFY(guide.made());
         QList<QUrl> opened;
         SetUrlOpener([&](const QUrl& url) { opened << url; });
         MemoryStore store = MemoryStore::Complete(2, 1);
@@ -363,7 +359,7 @@ class ShellGuiTest : public QObject {
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QTest::keyClick(&dlg, Qt::Key_F1);
-        QList<QUrl> expected{page};
+        QList<QUrl> expected{guide.page(kGuideMainWindow)};
 #ifndef Q_OS_WIN // the system menu carries the entry there: windows_gui_tests
         QAction* entry = dlg.findChild<QAction*>("guideAction");
         QVERIFY(entry != nullptr);
@@ -371,10 +367,8 @@ class ShellGuiTest : public QObject {
         QCOMPARE(dlg.actions().indexOf(entry),
                  dlg.actions().indexOf(dlg.findChild<QAction*>("copyRightAction")) + 1);
         entry->trigger();
-        expected << page;
+        expected << guide.page(kGuideMainWindow);
 #endif
-        guide.remove();
-        QDir().rmdir(folder);
         QCOMPARE(opened, expected);
         QVERIFY(dlg.isVisible());
     }

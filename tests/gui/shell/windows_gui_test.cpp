@@ -11,11 +11,10 @@
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/system_language.h"
 #include "platform/registry_store.h"
+#include "support/guide_beside_program.h"
 #include "support/recording_presenter.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -111,37 +110,10 @@ class WindowsGuiTest : public QObject {
         DeletePreferenceKeys();
     }
 
-    void systemMenuEntryOpensTheAboutBox() {
-        Session session;
-        DeletePreferenceKeys();
-        RegistryPreferenceStore store;
-        CSetupDlg dlg(session, store);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        const auto hwnd = reinterpret_cast<HWND>(dlg.winId());
-        wchar_t entry[32] = {};
-        GetMenuStringW(GetSystemMenu(hwnd, FALSE), 0x0010, entry, 32, MF_BYCOMMAND);
-        QCOMPARE(QString::fromWCharArray(entry), QStringLiteral("CopyRight"));
-
-        QString title;
-        ModalDriver driver({[&](QWidget* about) {
-            title = about->windowTitle();
-            about->close();
-        }});
-        SendMessageW(hwnd, WM_SYSCOMMAND, 0x0010, 0);
-        QVERIFY(driver.finished());
-        QCOMPARE(title, QStringLiteral("About Setup"));
-        QVERIFY(dlg.isVisible());
-        DeletePreferenceKeys();
-    }
-
-    // "Guide" beside "CopyRight" opens the guide's page of the main window.
-    void systemMenuGuideEntryOpensTheGuide() {
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/guide");
-        QVERIFY(QDir().mkpath(folder));
-        QFile guide(folder + QStringLiteral("/guide.html"));
-        QVERIFY(guide.open(QIODevice::WriteOnly));
-        guide.close();
+    // "CopyRight" opens the About box, "Guide" the guide's page of the main window.
+    void systemMenuEntriesOpenTheAboutBoxAndTheGuide() {
+        const testing::GuideBesideProgram guide;
+        QVERIFY(guide.made());
         QList<QUrl> opened;
         SetUrlOpener([&](const QUrl& url) { opened << url; });
         Session session;
@@ -151,14 +123,26 @@ class WindowsGuiTest : public QObject {
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         const auto hwnd = reinterpret_cast<HWND>(dlg.winId());
-        wchar_t entry[32] = {};
-        GetMenuStringW(GetSystemMenu(hwnd, FALSE), 0x0020, entry, 32, MF_BYCOMMAND);
+        const auto entry = [&](unsigned command) {
+            wchar_t text[32] = {};
+            GetMenuStringW(GetSystemMenu(hwnd, FALSE), command, text, 32, MF_BYCOMMAND);
+            return QString::fromWCharArray(text);
+        };
+        QCOMPARE(entry(0x0010), QStringLiteral("CopyRight"));
+        QCOMPARE(entry(0x0020), QStringLiteral("Guide"));
+
+        QString title;
+        ModalDriver driver({[&](QWidget* about) {
+            title = about->windowTitle();
+            about->close();
+        }});
+        SendMessageW(hwnd, WM_SYSCOMMAND, 0x0010, 0);
+        QVERIFY(driver.finished());
+        QCOMPARE(title, QStringLiteral("About Setup"));
         SendMessageW(hwnd, WM_SYSCOMMAND, 0x0020, 0);
         SetUrlOpener({});
-        guide.remove();
-        QDir().rmdir(folder);
-        QCOMPARE(QString::fromWCharArray(entry), QStringLiteral("Guide"));
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder + "/main-window.html")});
+        QCOMPARE(opened, QList<QUrl>{guide.page(kGuideMainWindow)});
+        QVERIFY(dlg.isVisible());
         DeletePreferenceKeys();
     }
 
