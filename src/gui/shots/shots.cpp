@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -113,8 +114,15 @@ const QString kCardFolder = QStringLiteral("E:\\");
 const QString kClock = QStringLiteral("2026/04/18 09:30:00");
 
 bool save(QWidget& window, const QDir& out, const char* file) {
+    // Shown and active, as the owner sees it (an inactive window has other
+    // colours), and settled: the layout takes its final sizes in posted events.
     window.show();
-    QApplication::processEvents();
+    window.activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     const QString path = out.filePath(QString::fromLatin1(file));
     const bool saved = window.grab().save(path, "PNG");
     window.hide();
