@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""build_guide.py GUIDE.md OUT_DIR SECTION...: makes OUT_DIR/guide.html from the
-Markdown source with Python-Markdown, and for each SECTION a page SECTION.html
-that leads to guide.html#SECTION (what F1 opens: a file address keeps no
-fragment on its way through the desktop to the browser)."""
+"""build_guide.py SOURCE_DIR OUT_DIR SECTION...: makes OUT_DIR/guide.html from
+SOURCE_DIR/guide.md and OUT_DIR/guide.zh.html from guide.zh.md with
+Python-Markdown, and for each SECTION the pages SECTION.html and zh-SECTION.html
+that lead to that section of each edition (what F1 opens: a file address keeps
+no fragment on its way through the desktop to the browser)."""
 import html
 import pathlib
 import sys
@@ -10,13 +11,14 @@ import sys
 import markdown
 
 PAGE = """<!DOCTYPE html>
-<html lang="en">
+<html lang="{lang}">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>{title}</title>
 <style>
-body {{ font-family: "DejaVu Sans", "Segoe UI", Tahoma, sans-serif; line-height: 1.5;
+body {{ font-family: "DejaVu Sans", "Segoe UI", Tahoma, "Microsoft YaHei", "WenQuanYi Micro Hei",
+       sans-serif; line-height: 1.5;
        max-width: 60em; margin: 0 auto; padding: 1em 2em; color: #1b1b1b; }}
 h1, h2, h3 {{ color: #2a4d8f; line-height: 1.25; }}
 h2 {{ border-bottom: 2px solid #6f99e0; padding-bottom: 0.2em; margin-top: 2em; }}
@@ -39,30 +41,37 @@ REDIRECT = """<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">
-<meta http-equiv="refresh" content="0; url=guide.html#{section}">
+<meta http-equiv="refresh" content="0; url={guide}#{section}">
 <title>Ros Mossel guide</title>
 </head>
-<body><p><a href="guide.html#{section}">Ros Mossel guide</a></p></body>
+<body><p><a href="{guide}#{section}">Ros Mossel guide</a></p></body>
 </html>
 """
 
 
+# The editions: source, page, language, prefix of the section pages.
+EDITIONS = [("guide.md", "guide.html", "en", ""),
+            ("guide.zh.md", "guide.zh.html", "zh-CN", "zh-")]
+
+
 def main(argv):
     if len(argv) < 3:
-        sys.exit("usage: build_guide.py GUIDE.md OUT_DIR SECTION...")
-    source = pathlib.Path(argv[1]).read_text(encoding="utf-8")
+        sys.exit("usage: build_guide.py SOURCE_DIR OUT_DIR SECTION...")
+    source_dir = pathlib.Path(argv[1])
     out = pathlib.Path(argv[2])
     out.mkdir(parents=True, exist_ok=True)
-    converter = markdown.Markdown(
-        extensions=["attr_list", "tables", "fenced_code", "toc"],
-        extension_configs={"toc": {"toc_depth": "2-3", "title": ""}})
-    body = converter.convert(source)
-    title = source.splitlines()[0].lstrip("# ").strip()
-    (out / "guide.html").write_text(PAGE.format(title=html.escape(title), body=body),
-                                    encoding="utf-8")
-    for section in argv[3:]:
-        (out / f"{section}.html").write_text(REDIRECT.format(section=section),
-                                             encoding="utf-8")
+    for source_name, page, lang, prefix in EDITIONS:
+        source = (source_dir / source_name).read_text(encoding="utf-8")
+        converter = markdown.Markdown(
+            extensions=["attr_list", "tables", "fenced_code", "toc"],
+            extension_configs={"toc": {"toc_depth": "2-3", "title": ""}})
+        body = converter.convert(source)
+        title = source.splitlines()[0].lstrip("# ").strip()
+        (out / page).write_text(PAGE.format(lang=lang, title=html.escape(title), body=body),
+                                encoding="utf-8")
+        for section in argv[3:]:
+            (out / f"{prefix}{section}.html").write_text(
+                REDIRECT.format(guide=page, section=section), encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""check_guide.py GUIDE_DIR SECTION...: the guide's HTML names no picture that
-is missing or no PNG, no page or section that is not there, and each SECTION
-(what F1 opens) has its page, leading to a section of guide.html."""
+"""check_guide.py GUIDE_DIR SECTION...: the guide's editions (guide.html,
+guide.zh.html) name no picture that is missing or no PNG, no page or section
+that is not there, and each SECTION (what F1 opens) has its page in each
+edition, leading to that section."""
 import html.parser
 import pathlib
 import sys
@@ -34,21 +35,22 @@ def parse(path):
 
 def main(argv):
     folder = pathlib.Path(argv[1])
-    guide = folder / "guide.html"
-    if not guide.is_file():
-        sys.exit(f"{guide} is missing")
-    pages = {guide: parse(guide)}
-    for section in argv[2:]:
-        page = folder / f"{section}.html"
-        if not page.is_file():
-            sys.exit(f"{page} (F1's page of {section}) is missing")
-        pages[page] = parse(page)
-        if ("link", f"guide.html#{section}") not in pages[page].targets:
-            sys.exit(f"{page} does not lead to guide.html#{section}")
+    pages = {}
+    for guide, prefix in (("guide.html", ""), ("guide.zh.html", "zh-")):
+        if not (folder / guide).is_file():
+            sys.exit(f"{folder / guide} is missing")
+        pages[folder / guide] = parse(folder / guide)
+        for section in argv[2:]:
+            page = folder / f"{prefix}{section}.html"
+            if not page.is_file():
+                sys.exit(f"{page} (F1's page of {section}) is missing")
+            pages[page] = parse(page)
+            if ("link", f"{guide}#{section}") not in pages[page].targets:
+                sys.exit(f"{page} does not lead to {guide}#{section}")
 
     problems = []
     pictures = 0
-    for page, parsed in pages.items():
+    for page, parsed in list(pages.items()):
         for what, address in parsed.targets:
             url = urllib.parse.urlsplit(address)
             if url.scheme in ("http", "https", "mailto"):
@@ -66,10 +68,10 @@ def main(argv):
                 if url.fragment not in ids:
                     problems.append(f"{page.name}: {what} {address!r}: no such section")
     if pictures == 0:
-        problems.append("guide.html shows no picture")
+        problems.append("the guide shows no picture")
     if problems:
         sys.exit("\n".join(problems))
-    print(f"{guide}: {pictures} pictures, every link and picture found")
+    print(f"{folder}: {pictures} pictures shown, every link and picture found")
 
 
 if __name__ == "__main__":

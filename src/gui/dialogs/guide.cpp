@@ -17,6 +17,7 @@ std::function<void(const QUrl&)>& UrlOpener() {
 }
 
 const QString kGuideFile = QStringLiteral("guide.html");
+const QString kChineseGuideFile = QStringLiteral("guide.zh.html");
 
 } // namespace
 
@@ -36,13 +37,16 @@ QStringList GuideFolders(const QString& programDir) {
     return folders;
 }
 
-QUrl GuidePage(const QString& programDir, const char* section) {
+QUrl GuidePage(const QString& programDir, const char* section, int language) {
     for (const QString& folder : GuideFolders(programDir)) {
         if (QFileInfo::exists(folder + QLatin1Char('/') + kGuideFile)) {
+            const bool chinese =
+                language == 1 && QFileInfo::exists(folder + QLatin1Char('/') + kChineseGuideFile);
             // A page of its own rather than guide.html#section: the shells drop
             // the fragment of a file address on its way to the browser.
-            return QUrl::fromLocalFile(folder + QLatin1Char('/') + QLatin1String(section) +
-                                       QStringLiteral(".html"));
+            return QUrl::fromLocalFile(folder +
+                                       (chinese ? QStringLiteral("/zh-") : QStringLiteral("/")) +
+                                       QLatin1String(section) + QStringLiteral(".html"));
         }
     }
     return {};
@@ -50,7 +54,7 @@ QUrl GuidePage(const QString& programDir, const char* section) {
 
 void OpenGuide(const char* section, int language) {
     const QString programDir = QCoreApplication::applicationDirPath();
-    const QUrl page = GuidePage(programDir, section);
+    const QUrl page = GuidePage(programDir, section, language);
     if (page.isEmpty()) {
         QStringList places;
         for (const QString& folder : GuideFolders(programDir)) {

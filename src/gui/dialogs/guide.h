@@ -2,7 +2,8 @@
 
 // The owners' guide behind F1: guide/guide.html beside the program (the
 // Windows folder, the build folder) or in the installed documentation folder,
-// with one small page per window that leads to the window's section.
+// with one small page per window that leads to the window's section, in
+// English and Chinese.
 
 #include <QString>
 #include <QStringList>
@@ -21,9 +22,10 @@ inline constexpr const char* kGuideEmail = "email-setup";
 // The folders the guide is looked for in, first first, for a program in
 // `programDir`.
 QStringList GuideFolders(const QString& programDir);
-// The page that leads to `section` in the first folder that holds the guide;
-// empty when none does.
-QUrl GuidePage(const QString& programDir, const char* section);
+// The page that leads to `section` in the first folder that holds the guide,
+// in its Chinese edition where the tool shows Chinese (`language` 1) and the
+// folder holds that edition; empty when no folder holds the guide.
+QUrl GuidePage(const QString& programDir, const char* section, int language);
 // F1: hands the guide's page of `section` to the browser, or says in the
 // tool's language where the guide was looked for.
 void OpenGuide(const char* section, int language);

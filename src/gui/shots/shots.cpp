@@ -113,7 +113,7 @@ const Shot kShots[] = {
 const QString kCardFolder = QStringLiteral("E:\\");
 const QString kClock = QStringLiteral("2026/04/18 09:30:00");
 
-bool save(QWidget& window, const QDir& out, const char* file) {
+bool save(QWidget& window, const QDir& out, const QString& file) {
     // Shown and active, as the owner sees it (an inactive window has other
     // colours), and settled: the layout takes its final sizes in posted events.
     window.show();
@@ -123,7 +123,7 @@ bool save(QWidget& window, const QDir& out, const char* file) {
     while (waited.elapsed() < 300) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    const QString path = out.filePath(QString::fromLatin1(file));
+    const QString path = out.filePath(file);
     const bool saved = window.grab().save(path, "PNG");
     window.hide();
     if (!saved) {
@@ -132,8 +132,27 @@ bool save(QWidget& window, const QDir& out, const char* file) {
     return saved;
 }
 
-bool shootDialog(const Shot& shot, ShotsPresenter& presenter, const QDir& out,
-                 const QTemporaryDir& scratch) {
+// The guide's editions: English, and Chinese as a Chinese system shows it.
+struct Edition {
+    const char* prefix;
+    Language language;
+};
+constexpr Edition kEditions[] = {{"", Language::English}, {"zh-", Language::Chinese}};
+
+Session sessionOf(const Edition& edition, CameraModel model) {
+    Session session;
+    session.language = edition.language;
+    session.chineseSystem = edition.language == Language::Chinese;
+    session.model = model;
+    return session;
+}
+
+QString fileOf(const Edition& edition, const char* file) {
+    return QString::fromLatin1(edition.prefix) + QString::fromLatin1(file);
+}
+
+bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& presenter,
+                 const QDir& out, const QTemporaryDir& scratch) {
     const QString profilePath = scratch.filePath(QStringLiteral("profile.json"));
     QFile profile(profilePath);
     if (!profile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -143,8 +162,7 @@ bool shootDialog(const Shot& shot, ShotsPresenter& presenter, const QDir& out,
     }
     profile.close();
 
-    Session session;
-    session.model = shot.model;
+    Session session = sessionOf(edition, shot.model);
     const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session);
     presenter.profile = profilePath;
     FindControlAs<QPushButton>(dialog.get(), kOpenProfileId)->click();
@@ -155,7 +173,7 @@ bool shootDialog(const Shot& shot, ShotsPresenter& presenter, const QDir& out,
         clock != nullptr && shot.job == SetupJob::CameraMenu) {
         clock->setText(kClock);
     }
-    return save(*dialog, out, shot.file);
+    return save(*dialog, out, fileOf(edition, shot.file));
 }
 
 } // namespace
@@ -179,19 +197,20 @@ int main(int argc, char* argv[]) {
     SetPresenter(&presenter);
 
     bool ok = true;
-    {
-        Session session;
-        session.model = CameraModel::QuillMG;
-        NoStore store;
-        CSetupDlg mainWindow(session, store);
-        ok = save(mainWindow, out, "main-window.png") && ok;
-    }
-    {
-        CAboutDlg about;
-        ok = save(about, out, "about.png") && ok;
-    }
-    for (const Shot& shot : kShots) {
-        ok = shootDialog(shot, presenter, out, scratch) && ok;
+    for (const Edition& edition : kEditions) {
+        {
+            Session session = sessionOf(edition, CameraModel::QuillMG);
+            NoStore store;
+            CSetupDlg mainWindow(session, store);
+            ok = save(mainWindow, out, fileOf(edition, "main-window.png")) && ok;
+        }
+        {
+            CAboutDlg about;
+            ok = save(about, out, fileOf(edition, "about.png")) && ok;
+        }
+        for (const Shot& shot : kShots) {
+            ok = shootDialog(shot, edition, presenter, out, scratch) && ok;
+        }
     }
     SetPresenter(nullptr);
     return ok && !presenter.failed ? 0 : 1;

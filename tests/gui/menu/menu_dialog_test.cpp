@@ -473,22 +473,23 @@ class MenuDialogTest : public QObject {
     // F1 hands the browser the guide's page of the camera menu, found beside
     // the program; where no guide is installed it says where it looked.
     void f1OpensTheGuideAtTheCameraMenu_data() {
-        QTest::addColumn<bool>("installed");
+        QTest::addColumn<int>("editions"); // 0 none, 1 English, 2 English and Chinese
         QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("missingStart");
-        QTest::newRow("installed") << true << 2 << QString();
-        QTest::newRow("missing, English")
-            << false << 3 << "The guide (guide.html) is not installed";
-        QTest::newRow("missing, Chinese") << false << 1 << "未安装使用指南(guide.html)";
+        QTest::addColumn<QString>("opens"); // the page's prefix, or the message's start
+        QTest::newRow("English") << 2 << 2 << "";
+        QTest::newRow("Chinese") << 2 << 1 << "zh-";
+        QTest::newRow("Chinese, no Chinese edition") << 1 << 1 << "";
+        QTest::newRow("missing, German") << 0 << 3 << "The guide (guide.html) is not installed";
+        QTest::newRow("missing, Chinese") << 0 << 1 << "未安装使用指南(guide.html)";
     }
     void f1OpensTheGuideAtTheCameraMenu() {
-        QFETCH(bool, installed);
+        QFETCH(int, editions);
         QFETCH(int, language);
-        QFETCH(QString, missingStart);
+        QFETCH(QString, opens);
         const QStringList folders = GuideFolders(QCoreApplication::applicationDirPath());
-        std::optional<GuideBesideProgram> guide;
-        if (installed) {
-            QVERIFY(guide.emplace().made());
+        std::optional<testing::GuideBesideProgram> guide;
+        if (editions > 0) {
+            QVERIFY(guide.emplace(editions == 2).made());
         } else if (QFile::exists(folders.constLast() + QStringLiteral("/guide.html"))) {
             QSKIP("this system has the guide installed");
         }
@@ -500,14 +501,14 @@ class MenuDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
         SetUrlOpener({});
-        if (installed) {
-            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu)});
+        if (guide) {
+            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu, qPrintable(opens))});
             QCOMPARE(messageTexts(), QStringList());
         } else {
             QCOMPARE(opened, QList<QUrl>());
             const QStringList texts = messageTexts();
             QCOMPARE(texts.size(), 1);
-            QVERIFY2(texts[0].startsWith(missingStart), qPrintable(texts[0]));
+            QVERIFY2(texts[0].startsWith(opens), qPrintable(texts[0]));
             QVERIFY2(texts[0].contains(QDir::toNativeSeparators(folders.constFirst())),
                      qPrintable(texts[0]));
         }
