@@ -1,7 +1,7 @@
 # The Debian package: `cpack -G DEB` in a Linux build folder makes
 # rosmossel_<version>_<arch>.deb with both programs, the desktop entry, the icon,
-# the AppStream metainfo, the manual pages, the documents Debian asks for and
-# the example profiles.
+# the AppStream metainfo, the manual pages, the documents Debian asks for, the
+# example profiles and the owners' guide (installed from src/gui).
 set(_rosmossel_maintainer "Ros Mossel developers <rosmossel@rosmossel.example>")
 set(_rosmossel_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/rosmossel)
 set(_rosmossel_pkg_dir ${PROJECT_SOURCE_DIR}/packaging/linux)

@@ -113,6 +113,12 @@ Message WriteFailedMessage(const WriteError& error) {
                    "无法写入文件 " + error.path + "：" + error.reason};
 }
 
+Message GuideMissingMessage(std::string_view places) {
+    const std::string p(places);
+    return Message{"The guide (guide.html) is not installed. It was looked for in: " + p,
+                   "未安装使用指南(guide.html)。已查找的位置：" + p};
+}
+
 Message ProfileSavedMessage(std::string_view path) {
     const std::string p(path);
     return Message{"The profile has been saved to " + p, "配置已保存到 " + p};

@@ -70,6 +70,9 @@ inline const Message kInternationalNumbersNote{
     "Phone number will not be displayed in the camera setup menu",
     "手机号码将不能在相机设置菜单显示"};
 
+// F1 where the guide is not installed; `places` are the folders looked in.
+Message GuideMissingMessage(std::string_view places);
+
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 

@@ -3,6 +3,7 @@
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
 #include "core/menu/menu_clock.h"
+#include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace rosmossel {
 
@@ -209,6 +211,12 @@ void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
     exchange_.show();
     ApplyDialogColours(this);
     connectHandlers();
+    // F1 anywhere in the dialog: the guide at this job's section.
+    const char* section = profileKind == profile::SectionKind::Menu  ? kGuideCameraMenu
+                          : profileKind == profile::SectionKind::Mms ? kGuideMms
+                                                                     : kGuideEmail;
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this, section] { OpenGuide(section, language()); });
 }
 
 void SetupDialog::retake(const std::function<void()>& react) {
