@@ -46,7 +46,7 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
     showFolder(DefaultFolder());
     connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
     if (typing == FolderTyping::ReadOnly) {
-        field->setReadOnly(true);
+        SetEditable(field, false);
     } else {
         connect(field, &QLineEdit::editingFinished, this, &SetupDialog::folderPicked);
         field->installEventFilter(this);
@@ -76,7 +76,7 @@ void SetupDialog::showFolder(const QString& folder) {
 }
 
 void SetupDialog::onSelectFolder() {
-    showFolder(ChooseFolder());
+    showFolder(ChooseFolder(folder()));
     folderPicked();
 }
 
@@ -242,9 +242,16 @@ void SetupDialog::onSaveProfile() {
     if (!exchange_.take(DataExchange::Purpose::Generate)) {
         return;
     }
-    const QString path = ChooseProfile(Presenter::FileUse::Save,
-                                       QString::fromStdString(kSaveProfileTitle.in(language())));
+    const QString path =
+        ChooseProfile(Presenter::FileUse::Save,
+                      QString::fromStdString(SaveProfileTitle(fileName()).in(language())));
     if (path.isEmpty()) {
+        return;
+    }
+    // Save merges the section into an existing profile; the question says so.
+    if (QFileInfo::exists(path) &&
+        !CurrentPresenter().question(QString::fromStdString(
+            SaveIntoProfileQuestion(path.toStdString(), fileName()).in(language())))) {
         return;
     }
     std::optional<std::string> existing = std::string();
