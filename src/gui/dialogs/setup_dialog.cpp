@@ -249,13 +249,13 @@ void SetupDialog::onSaveProfile() {
         return;
     }
     // Save merges the section into an existing profile; the question says so.
-    if (QFileInfo::exists(path) &&
-        !CurrentPresenter().question(QString::fromStdString(
-            SaveIntoProfileQuestion(path.toStdString(), fileName()).in(language())))) {
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !CurrentPresenter().question(QString::fromStdString(
+                      SaveIntoProfileQuestion(path.toStdString(), fileName()).in(language())))) {
         return;
     }
     std::optional<std::string> existing = std::string();
-    if (QFileInfo::exists(path) && !(existing = readProfile(path, language()))) {
+    if (exists && !(existing = readProfile(path, language()))) {
         return;
     }
     const BuildResult file = buildFile();
