@@ -33,6 +33,12 @@ if [ ! -f "$prefix/.ready" ]; then
                 "$graphics" >"$reg"
             "$wine" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
             rm -f "$reg"
+            # The desktop process that wineboot started keeps the graphics
+            # driver of before, and the first program would get no windows:
+            # end it, and the next program starts one on the driver set here.
+            server=$(dirname "$wine")/wineserver
+            [ -x "$server" ] || server=$(command -v wineserver || echo true)
+            "$server" -k >/dev/null 2>&1 || true
             touch "$prefix/.ready"
         fi
     ) 9>"$prefix.lock"

@@ -57,10 +57,10 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
 }
 
 // The title Windows shows for the next visible window of `process` other
-// than `skip`, as the program itself sets it up.
+// than `skip`, as the program itself sets it up; no title after 30 s.
 WindowSearch NativeWindow(DWORD process, HWND skip = nullptr) {
-    WindowSearch search{process, skip};
-    QTest::qWaitFor(
+    WindowSearch search{process, skip, nullptr, {}};
+    (void)QTest::qWaitFor(
         [&] {
             return !EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) &&
                    !search.title.empty();
