@@ -2,6 +2,8 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
+          # Qt's own texts in the interface languages (built into the Windows program too)
+          qt6-translations-l10n
           # the release packages: the Debian package, the Windows zip and installer, their checks
           dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream
           # the tests and benchmarks, the Chinese font and a virtual display for them

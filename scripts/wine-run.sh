@@ -24,19 +24,21 @@ if [ ! -f "$prefix/.ready" ]; then
             "$wine" wineboot --init >/dev/null 2>&1
             # Windows open on Wine's null graphics driver, so no display is
             # needed; ROSMOSSEL_WINE_DISPLAY=1 makes a prefix that shows them.
-            # Wine has no Tahoma or Segoe UI and would stand in a font whose
-            # odd glyph extents push text out of the text boxes; a real Windows
-            # has them. Debian's DejaVu Sans stands in instead.
+            # No font replacements: the tool finds a font of its own list
+            # (DejaVu Sans from the host) where Wine has no Tahoma.
             reg=$(mktemp --suffix=.reg)
             graphics='"Graphics"="null"'
             [ -z "${ROSMOSSEL_WINE_DISPLAY:-}" ] || graphics=
             printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Drivers]' \
-                "$graphics" '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-                '"Tahoma"="DejaVu Sans"' '"Segoe UI"="DejaVu Sans"' '"MS Shell Dlg"="DejaVu Sans"' \
-                '"MS Shell Dlg 2"="DejaVu Sans"' '"MS Sans Serif"="DejaVu Sans"' \
-                '"Microsoft Sans Serif"="DejaVu Sans"' >"$reg"
+                "$graphics" >"$reg"
             "$wine" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
             rm -f "$reg"
+            # The desktop process that wineboot started keeps the graphics
+            # driver of before, and the first program would get no windows:
+            # end it, and the next program starts one on the driver set here.
+            server=$(dirname "$wine")/wineserver
+            [ -x "$server" ] || server=$(command -v wineserver || echo true)
+            "$server" -k >/dev/null 2>&1 || true
             touch "$prefix/.ready"
         fi
     ) 9>"$prefix.lock"

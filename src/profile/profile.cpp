@@ -389,10 +389,22 @@ void StoreTextsIn(SmtpSettings& settings, int from, int to) {
 ProfileError::ProfileError(const std::string& message)
     : std::runtime_error([&] {
           std::string line;
-          for (const char c : message) {
+          const std::string_view text(message);
+          for (std::size_t i = 0; i < text.size();) {
+              const auto byte = static_cast<unsigned char>(text[i]);
+              std::size_t length = byte < 0x80 ? 1 : 0; // of the character at i; 0: none
+              for (std::size_t n = 2; length == 0 && n <= 4 && i + n <= text.size(); ++n) {
+                  length = Utf16FromUtf8(text.substr(i, n)) ? n : 0;
+              }
+              if (byte >= 0x20 && length > 0) {
+                  line += text.substr(i, length);
+                  i += length;
+                  continue;
+              }
               char escaped[7];
-              std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-              line += static_cast<unsigned char>(c) < 0x20 ? escaped : std::string(1, c);
+              std::snprintf(escaped, sizeof escaped, byte < 0x20 ? "\\u%04x" : "\\x%02x", byte);
+              line += escaped;
+              ++i;
           }
           return line;
       }()) {}

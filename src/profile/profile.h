@@ -20,7 +20,9 @@ namespace rosmossel::profile {
 
 // A profile that could not be read; the message names the key. It is one
 // printable line: a control character of a key or value it quotes is shown
-// escaped as JSON writes it ("\u0000"), never cutting the message short.
+// escaped as JSON writes it ("\u0000"), never cutting the message short, and
+// a byte that is no part of UTF-8 (the parser quoting a file that is not
+// JSON) as "\xff".
 class ProfileError : public std::runtime_error {
   public:
     explicit ProfileError(const std::string& message);

@@ -14,6 +14,7 @@ namespace test_seam {
 void RecordMessages(bool record) {
     seamPresenter().messages.clear();
     seamPresenter().questions.clear();
+    seamPresenter().folderStarts.clear();
     seamPresenter().answerYes = false;
     SetPresenter(record ? &seamPresenter() : nullptr);
 }
@@ -25,6 +26,9 @@ std::vector<QString> TakeQuestions() {
 }
 void PresetNextFolder(const QString& folder) {
     seamPresenter().nextFolder = folder;
+}
+std::vector<QString> TakeFolderStarts() {
+    return std::exchange(seamPresenter().folderStarts, {});
 }
 void AnswerQuestions(bool yes) {
     seamPresenter().answerYes = yes;

@@ -25,7 +25,10 @@ class RecordingPresenter final : public Presenter {
         questions.push_back(text);
         return answerYes;
     }
-    QString chooseFolder() override { return std::exchange(nextFolder, QString()); }
+    QString chooseFolder(const QString& start) override {
+        folderStarts.push_back(start);
+        return std::exchange(nextFolder, QString());
+    }
     QString chooseProfile(FileUse use, const QString& title, const QString& folder) override {
         profileChoosers.push_back({use, title, folder});
         return std::exchange(nextProfile, QString());
@@ -33,7 +36,8 @@ class RecordingPresenter final : public Presenter {
 
     std::vector<RecordedMessage> messages;
     std::vector<QString> questions;
-    QString nextFolder; // empty: the browser is cancelled
+    QString nextFolder;                // empty: the browser is cancelled
+    std::vector<QString> folderStarts; // where each browser opened
     struct ProfileChooser {
         FileUse use;
         QString title;
@@ -52,6 +56,8 @@ std::vector<RecordedMessage> TakeMessages();
 std::vector<QString> TakeQuestions();
 // An empty text stands for a cancelled browser.
 void PresetNextFolder(const QString& folder);
+// Where the folder browsers opened so far.
+std::vector<QString> TakeFolderStarts();
 // The answer of the next questions (No unless set).
 void AnswerQuestions(bool yes);
 // The profile chooser's next answer (empty: cancelled), and its openings so far.

@@ -119,6 +119,27 @@ Message GuideMissingMessage(std::string_view places) {
                    "未安装使用指南(guide.html)。已查找的位置：" + p};
 }
 
+Message SaveProfileTitle(std::string_view fileName) {
+    if (fileName == "setup.dat") {
+        return {"Save profile - it holds the connection password; keep it private",
+                "保存配置 - 文件含有连接密码，请妥善保管"};
+    }
+    if (fileName == "smtp.dat") {
+        return {"Save profile - it holds the connection and sender passwords; keep it private",
+                "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
+    }
+    return {"Save profile", "保存配置"};
+}
+
+Message SaveIntoProfileQuestion(std::string_view path, std::string_view fileName) {
+    const std::string p(path);
+    const std::string name(fileName);
+    return {"The profile " + p + " already exists. Replace its settings for " + name +
+                " with these and keep the rest of it?",
+            "配置文件 " + p + " 已存在。是否用当前设置替换其中 " + name +
+                " 的设置，并保留其余内容？"};
+}
+
 Message ProfileSavedMessage(std::string_view path) {
     const std::string p(path);
     return Message{"The profile has been saved to " + p, "配置已保存到 " + p};

@@ -76,12 +76,14 @@ Message GuideMissingMessage(std::string_view places);
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);
 
-// The profile chooser's titles; a saved profile holds the passwords, as the
-// card does.
-inline const Message kSaveProfileTitle{
-    "Save profile - it holds the connection and sender passwords; keep it private",
-    "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
+// The profile chooser's titles. Saving the settings of `fileName` warns
+// where they hold passwords, as the card does: the MMS connection's, the
+// e-mail connection's and sender's.
+Message SaveProfileTitle(std::string_view fileName);
 inline const Message kOpenProfileTitle{"Open profile", "打开配置"};
+// Asked before saving into a profile that exists: only the settings of
+// `fileName` in it are replaced; the rest of the profile stays.
+Message SaveIntoProfileQuestion(std::string_view path, std::string_view fileName);
 Message ProfileSavedMessage(std::string_view path);
 // A profile that cannot be read, opened for this dialog or saved into; the
 // reason names the key.

@@ -21,15 +21,26 @@ QString fromUtf16(std::u16string_view text) {
 
 // Limits typing by the bytes the text takes in the file, not by characters.
 // Characters the file cannot hold pass here; taking the field names them.
+// What is typed or pasted beyond the limit is cut off before the caret, where
+// the insertion ends, so a paste keeps what fits, as a native edit box does.
 class StoredLengthValidator final : public QValidator {
   public:
     StoredLengthValidator(int maxBytes, QObject* parent) : QValidator(parent), max_(maxBytes) {}
-    State validate(QString& input, int&) const override {
-        const Encoded encoded = EncodeForFile(utf16(input));
-        if (encoded.unstorableAt) {
-            return Acceptable;
+    State validate(QString& input, int& pos) const override {
+        for (;;) {
+            const Encoded encoded = EncodeForFile(utf16(input));
+            if (encoded.unstorableAt || static_cast<int>(encoded.bytes.size()) <= max_) {
+                return Acceptable;
+            }
+            if (pos <= 0) {
+                return Invalid;
+            }
+            const bool pair = pos >= 2 && input.at(pos - 1).isLowSurrogate() &&
+                              input.at(pos - 2).isHighSurrogate();
+            const int cut = pair ? 2 : 1;
+            input.remove(pos - cut, cut);
+            pos -= cut;
         }
-        return static_cast<int>(encoded.bytes.size()) <= max_ ? Acceptable : Invalid;
     }
 
   private:
@@ -89,6 +100,7 @@ bool DataExchange::fail(QLineEdit* field, const FieldFailure& failure) {
     }
     field->setFocus();
     field->selectAll();
+    failed_ = field;
     return false;
 }
 
@@ -139,6 +151,7 @@ bool DataExchange::takeOne(const Binding& b) {
 
 bool DataExchange::take(Purpose purpose) {
     purpose_ = purpose;
+    failed_ = nullptr;
     for (const Binding& b : bindings_) {
         if (b.field && !takeOne(b)) {
             return false;
@@ -175,6 +188,9 @@ void DataExchange::show() {
         }
         if (field->text() != text) {
             field->setText(text);
+            if (field == failed_) { // a repaired value, as the message left it
+                field->selectAll();
+            }
         }
     }
 }

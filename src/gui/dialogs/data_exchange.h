@@ -60,7 +60,8 @@ class DataExchange {
     // values before it (and the failing one, when it was read) are updated.
     enum class Purpose { Typing, Generate };
     bool take(Purpose purpose = Purpose::Typing);
-    // Writes every value into its field and installs the typing limits.
+    // Writes every value into its field and installs the typing limits. The
+    // field of the last take's failure keeps its whole text selected.
     void show();
 
   private:
@@ -81,6 +82,7 @@ class DataExchange {
     int language_;
     std::vector<Binding> bindings_;
     Purpose purpose_ = Purpose::Typing;
+    QPointer<QLineEdit> failed_;
 };
 
 } // namespace rosmossel

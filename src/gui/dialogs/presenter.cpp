@@ -43,8 +43,8 @@ class PlatformPresenter final : public Presenter {
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }
-    QString chooseFolder() override {
-        return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
+    QString chooseFolder(const QString& start) override {
+        return QFileDialog::getExistingDirectory(nullptr, QString(), start,
                                                  QFileDialog::ShowDirsOnly);
     }
     QString chooseProfile(FileUse use, const QString& title, const QString& folder) override {
@@ -53,6 +53,7 @@ class PlatformPresenter final : public Presenter {
         chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         chooser.setDefaultSuffix(QStringLiteral("json"));
+        chooser.setOption(QFileDialog::DontConfirmOverwrite);
         return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
     }
 
@@ -105,8 +106,8 @@ QString DefaultFolder() {
 #endif
 }
 
-QString ChooseFolder() {
-    const QString folder = CurrentPresenter().chooseFolder();
+QString ChooseFolder(const QString& start) {
+    const QString folder = CurrentPresenter().chooseFolder(start);
     return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
 }
 

@@ -21,11 +21,12 @@ class Presenter {
     virtual void toolkitPrompt(QWidget* owner, const QString& text) = 0;
     // A Yes/No question in the program's message box; true for Yes.
     virtual bool question(const QString& text) = 0;
-    // The platform's folder browser; empty when cancelled or when the item
-    // chosen has no file-system path.
-    virtual QString chooseFolder() = 0;
+    // The platform's folder browser, opening at `start`; empty when cancelled
+    // or when the item chosen has no file-system path.
+    virtual QString chooseFolder(const QString& start) = 0;
     // The platform's file chooser for a profile (*.json), opening in
-    // `folder`; empty when cancelled. Saving asks before replacing a file.
+    // `folder`; empty when cancelled. Saving asks nothing about a file that
+    // exists: the dialog asks what saving into it does.
     enum class FileUse { Save, Open };
     virtual QString chooseProfile(FileUse use, const QString& title, const QString& folder) = 0;
 };
@@ -41,9 +42,10 @@ void ShowToolkitPrompt(QWidget* owner, const QString& text);
 
 // "C:\" on Windows, the user's home folder elsewhere.
 QString DefaultFolder();
-// The folder browser's answer in native form; a cancelled browser gives
-// DefaultFolder(). Any length of path is returned whole.
-QString ChooseFolder();
+// The folder browser's answer in native form, the browser opening at `start`
+// (the folder the dialog shows); a cancelled browser gives DefaultFolder().
+// Any length of path is returned whole.
+QString ChooseFolder(const QString& start);
 
 // The profile chooser's answer in native form, or empty when cancelled. It
 // opens in the documents folder, then where the last profile of this run was.

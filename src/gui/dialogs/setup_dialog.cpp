@@ -48,7 +48,7 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
     showFolder(DefaultFolder());
     connect(button, &QPushButton::clicked, this, &SetupDialog::onSelectFolder);
     if (typing == FolderTyping::ReadOnly) {
-        field->setReadOnly(true);
+        SetEditable(field, false);
     } else {
         connect(field, &QLineEdit::editingFinished, this, &SetupDialog::folderPicked);
         field->installEventFilter(this);
@@ -78,7 +78,7 @@ void SetupDialog::showFolder(const QString& folder) {
 }
 
 void SetupDialog::onSelectFolder() {
-    showFolder(ChooseFolder());
+    showFolder(ChooseFolder(folder()));
     folderPicked();
 }
 
@@ -258,13 +258,20 @@ void SetupDialog::onSaveProfile() {
     if (!inputAccepted()) {
         return;
     }
-    const QString path = ChooseProfile(Presenter::FileUse::Save,
-                                       QString::fromStdString(kSaveProfileTitle.in(language())));
+    const QString path =
+        ChooseProfile(Presenter::FileUse::Save,
+                      QString::fromStdString(SaveProfileTitle(fileName()).in(language())));
     if (path.isEmpty()) {
         return;
     }
+    // Save merges the section into an existing profile; the question says so.
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !CurrentPresenter().question(QString::fromStdString(
+                      SaveIntoProfileQuestion(path.toStdString(), fileName()).in(language())))) {
+        return;
+    }
     std::optional<std::string> existing = std::string();
-    if (QFileInfo::exists(path) && !(existing = readProfile(path, language()))) {
+    if (exists && !(existing = readProfile(path, language()))) {
         return;
     }
     const BuildResult file = buildFile();

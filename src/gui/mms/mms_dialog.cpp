@@ -102,9 +102,11 @@ void MmsDialog::buildLayout() {
     textRow(GatewayLabel, "gatewayLabel", Gateway, "gateway");
     textRow(PortLabel, "portLabel", Port, "port");
     QLabel* phoneLabel = make().label(PhoneNoLabel, "phoneNoLabel");
+    // Made in tab order: the box, then the kind of its number.
+    QLineEdit* phone = make().textBox(PhoneNo, "phoneNo", phoneLabel);
     QComboBox* numberKind = make().list(NumberKind, "numberKind", nullptr);
     ControlFactory::name(numberKind, QStringLiteral("Number kind"));
-    rowOf(phoneLabel, Row({make().textBox(PhoneNo, "phoneNo", phoneLabel), numberKind}, false));
+    rowOf(phoneLabel, Row({phone, numberKind}, false));
     textRow(EmailLabel, "emailLabel", Email, "email");
     textRow(AccountLabel, "accountLabel", Account, "account");
     textRow(PasswordLabel, "passwordLabel", Password, "password");

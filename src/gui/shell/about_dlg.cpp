@@ -1,5 +1,7 @@
 #include "gui/shell/about_dlg.h"
 
+#include "core/text/language_table.h"
+#include "core/text/main_window_text.h"
 #include "gui/shell/app_look.h"
 #include "ui_about_dlg.h"
 
@@ -12,7 +14,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     setWindowIcon(icon);
     ui_->iconLabel->setPixmap(icon.pixmap(48, 48));
     ui_->iconLabel->setAccessibleName(QStringLiteral("Ros Mossel"));
-    ui_->versionLabel->setText(QStringLiteral("Version " ROSMOSSEL_VERSION));
+    // The main window's version line; the box has no language variants.
+    ui_->versionLabel->setText(QString::fromUtf8(VersionLine(kEnglish)));
     for (QWidget* w :
          {static_cast<QWidget*>(ui_->legalLabel), static_cast<QWidget*>(ui_->versionLabel),
           static_cast<QWidget*>(ui_->webAddressLabel), static_cast<QWidget*>(ui_->okButton)}) {

@@ -1,13 +1,80 @@
 #include "gui/shell/app_look.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace rosmossel {
+namespace {
+
+// The platform's style, with the keyboard focus marked by a thick dark frame
+// inside the focused control: the styles' own thin blue frame or dotted
+// rectangle is lost on the window blue. Dark shows on the blue and on the
+// controls' white alike.
+class FocusMarkStyle final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_PanelLineEdit) {
+            mark(option, painter);
+        }
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_PushButton) {
+            mark(option, painter);
+        }
+    }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control == CC_ComboBox) {
+            mark(option, painter);
+        }
+    }
+
+  private:
+    static void mark(const QStyleOption* option, QPainter* painter) {
+        if (!(option->state & State_HasFocus) || !(option->state & State_Enabled)) {
+            return;
+        }
+        const QRect r = option->rect;
+        const int w = kFocusMarkWidth;
+        for (const QRect& edge : {QRect(r.left(), r.top(), r.width(), w),
+                                  QRect(r.left(), r.bottom() - w + 1, r.width(), w),
+                                  QRect(r.left(), r.top(), w, r.height()),
+                                  QRect(r.right() - w + 1, r.top(), w, r.height())}) {
+            painter->fillRect(edge, kFocusMark);
+        }
+    }
+};
+
+// The interface font by families: Windows' own dialog fonts, then the free
+// sans fonts Wine finds on the host. Without Tahoma (Wine without its fonts)
+// Windows would stand in a font whose glyph extents push the text out of
+// the text boxes.
+void UseInterfaceFont() {
+#ifdef Q_OS_WIN
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Segoe UI"),
+                      QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Noto Sans"), QStringLiteral("FreeSans")});
+    QApplication::setFont(font);
+#endif
+}
+
+} // namespace
 
 QImage DrawApplicationIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -67,6 +134,10 @@ QIcon ApplicationIcon() {
 }
 
 void ApplyApplicationLook(QApplication& app) {
+    if (dynamic_cast<FocusMarkStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new FocusMarkStyle(QApplication::style()->name()));
+    }
+    UseInterfaceFont();
     QPalette palette = app.palette();
     palette.setColor(QPalette::Window, kDialogBackground);
     palette.setColor(QPalette::WindowText, kDialogText);

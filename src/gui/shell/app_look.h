@@ -8,9 +8,14 @@ class QImage;
 
 namespace rosmossel {
 
-// Paints every window and message box of the tool in the dialog colours and
-// gives them the application icon.
+// Paints every window and message box of the tool in the dialog colours,
+// marks the keyboard focus so that it shows on them, and gives them the
+// interface font and the application icon.
 void ApplyApplicationLook(QApplication& app);
+
+// The frame inside a focused list, text box or button.
+inline constexpr QColor kFocusMark{0, 0, 0};
+inline constexpr int kFocusMarkWidth = 2;
 
 QIcon ApplicationIcon();
 

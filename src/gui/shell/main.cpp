@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rosmossel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ros Mossel"));
+    // No display name: Qt would append it to every window title.
     QApplication::setDesktopFileName(QStringLiteral("rosmossel"));
     const auto store = rosmossel::MakeSystemPreferenceStore();
     rosmossel::CSetupApp setupApp(*store, rosmossel::SystemDefaultLanguageId());

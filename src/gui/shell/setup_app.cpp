@@ -4,6 +4,7 @@
 #include "gui/shell/app_look.h"
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
+#include "gui/shell/toolkit_language.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ void CSetupApp::InitInstance() {
     if (app != nullptr) {
         ApplyApplicationLook(*app);
     }
+    UseToolkitLanguage(session_.languageNumber());
     // Between a main window and the set-up dialog no window is visible; the
     // loop below, not the last closed window, decides when the tool ends.
     QApplication::setQuitOnLastWindowClosed(false);

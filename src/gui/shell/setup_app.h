@@ -17,7 +17,8 @@ class CSetupApp {
     // language identifier (SystemDefaultLanguageId() outside tests).
     CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId);
 
-    // Start-up only: the session, colours and icon. Needs a QApplication.
+    // Start-up only: the session, colours and icon, Qt's texts in the
+    // session's language. Needs a QApplication.
     void InitInstance();
 
     const Session& session() const { return session_; }

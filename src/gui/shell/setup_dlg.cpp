@@ -6,6 +6,7 @@
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/download_page.h"
+#include "gui/shell/toolkit_language.h"
 #include "ui_setup_dlg.h"
 
 #include <QAction>
@@ -121,6 +122,7 @@ void CSetupDlg::OnLanguageChanged(int index) {
         ui_->languageCombo->setCurrentIndex(index);
     }
     ApplyCaptions();
+    UseToolkitLanguage(session_.languageNumber());
     WriteLanguage(store_, change.stored);
 }
 

@@ -136,10 +136,10 @@ class DialogSupportTest : public QObject {
         QCOMPARE(DefaultFolder(), QDir::homePath());
 #endif
         test_seam::PresetNextFolder(QString());
-        QCOMPARE(ChooseFolder(), DefaultFolder());
+        QCOMPARE(ChooseFolder(DefaultFolder()), DefaultFolder());
         const QString deep = QStringLiteral("/media/card/") + QString(200, QLatin1Char('d'));
         test_seam::PresetNextFolder(deep);
-        QCOMPARE(ChooseFolder(), QDir::toNativeSeparators(deep));
+        QCOMPARE(ChooseFolder(DefaultFolder()), QDir::toNativeSeparators(deep));
     }
 
     void catalogueTextGoesToControlsByIdentifier() {

@@ -154,7 +154,8 @@ class ProfileButtonsTest : public QObject {
             QCOMPARE(messageTexts(), QStringList{"The profile has been saved to " +
                                                  QDir::toNativeSeparators(saved)});
             const auto chooser = test_seam::TakeProfileChoosers().at(0);
-            QVERIFY(chooser.title.contains("passwords"));
+            // Only the MMS and e-mail set-ups hold passwords.
+            QCOMPARE(chooser.title.contains("password"), job.file != "menu.dat");
             // The documents folder where there is one, else home: never a
             // folder that is not there, which the chooser would offer as the name.
             const QString documents =
@@ -190,7 +191,12 @@ class ProfileButtonsTest : public QObject {
         auto d = open(mms, path("card"));
         type(d.get(), mms_id::PhoneNo, "01701234567");
         test_seam::PresetNextProfile(file);
+        test_seam::AnswerQuestions(true);
         press(d.get(), kSaveProfileId);
+        const std::vector<QString> asked = test_seam::TakeQuestions();
+        QCOMPARE(asked.size(), std::size_t{1});
+        QVERIFY2(asked[0].contains("setup.dat") && asked[0].contains("keep the rest"),
+                 qPrintable(asked[0]));
         QCOMPARE(messageTexts(),
                  QStringList{"The profile has been saved to " + QDir::toNativeSeparators(file)});
         const QJsonObject saved = QJsonDocument::fromJson(readAll(file)).object();

@@ -577,6 +577,7 @@ class MenuDialogTest : public QObject {
         }
         QVERIFY(QDir().mkpath(deep));
         auto dialog = open(Family::Quill);
+        test_seam::TakeFolderStarts();
         test_seam::PresetNextFolder(deep);
         press(dialog.get(), Select);
         QCOMPARE(box(dialog.get(), Folder)->text(), QDir::toNativeSeparators(deep));
@@ -590,6 +591,12 @@ class MenuDialogTest : public QObject {
         press(dialog.get(), Select);
         QCOMPARE(box(dialog.get(), Folder)->text(), DefaultFolder());
         QCOMPARE(box(dialog.get(), Folder)->maxLength(), 80);
+        // The browser opens at the folder shown, a typed one included.
+        box(dialog.get(), Folder)->setText(card_.path());
+        press(dialog.get(), Select);
+        const std::vector<QString> starts = test_seam::TakeFolderStarts();
+        QCOMPARE(starts, (std::vector<QString>{DefaultFolder(), QDir::toNativeSeparators(deep),
+                                               card_.path()}));
     }
 
     void captionsAndListsFollowTheLanguage_data() {

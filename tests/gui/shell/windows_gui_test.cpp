@@ -39,6 +39,8 @@ void DeletePreferenceKeys() {
 
 struct WindowSearch {
     DWORD process;
+    HWND skip = nullptr; // a window already found
+    HWND found = nullptr;
     std::wstring title;
 };
 
@@ -46,13 +48,27 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
-    if (process != search->process || !IsWindowVisible(hwnd)) {
+    if (process != search->process || !IsWindowVisible(hwnd) || hwnd == search->skip) {
         return TRUE;
     }
     wchar_t title[128] = {};
     GetWindowTextW(hwnd, title, 128);
+    search->found = hwnd;
     search->title = title;
     return FALSE;
+}
+
+// The title Windows shows for the next visible window of `process` other
+// than `skip`, as the program itself sets it up; no title after 30 s.
+WindowSearch NativeWindow(DWORD process, HWND skip = nullptr) {
+    WindowSearch search{process, skip, nullptr, {}};
+    (void)QTest::qWaitFor(
+        [&] {
+            return !EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) &&
+                   !search.title.empty();
+        },
+        30000);
+    return search;
 }
 
 // The rows of `image` inside `area` that hold a pixel far from `background`.
@@ -91,10 +107,7 @@ class WindowsGuiTest : public QObject {
         QProcess tool;
         tool.start(QStringLiteral(ROSMOSSEL_BINARY), {});
         QVERIFY(tool.waitForStarted());
-        WindowSearch search{static_cast<DWORD>(tool.processId()), {}};
-        QTRY_VERIFY_WITH_TIMEOUT(!EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) ||
-                                     !search.title.empty(),
-                                 30000);
+        const WindowSearch search = NativeWindow(static_cast<DWORD>(tool.processId()));
         tool.kill();
         tool.waitForFinished();
         QCOMPARE(QString::fromStdWString(search.title), QString::fromUtf8(ProductTitle));
@@ -108,6 +121,22 @@ class WindowsGuiTest : public QObject {
         QVERIFY(HasCompany(store));
         store.Close();
         DeletePreferenceKeys();
+    }
+
+    // The program's windows carry their own titles, nothing appended.
+    void nativeTitlesAreTheWindowsOwn() {
+        QProcess tool;
+        tool.start(QStringLiteral(ROSMOSSEL_BINARY), {});
+        QVERIFY(tool.waitForStarted());
+        const auto process = static_cast<DWORD>(tool.processId());
+        const WindowSearch main = NativeWindow(process);
+        PostMessageW(main.found, WM_SYSCOMMAND, 0x0010, 0);
+        const WindowSearch about = NativeWindow(process, main.found);
+        tool.kill();
+        tool.waitForFinished();
+        DeletePreferenceKeys();
+        QCOMPARE(QString::fromStdWString(main.title), QStringLiteral("Ros Mossel"));
+        QCOMPARE(QString::fromStdWString(about.title), QStringLiteral("About Setup"));
     }
 
     // "CopyRight" opens the About box, "Guide" the guide's page of the main window.
