@@ -7,6 +7,7 @@
 #include "core/mms/mms_checks.h"
 #include "core/smtp/smtp_checks.h"
 #include "profile/profile.h"
+#include "profile/profile_keys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,78 +17,155 @@
 
 namespace rosmossel::cli {
 
+using profile::ClockKey;
+using profile::kCodePageKey;
+using profile::kModelKey;
+using profile::LanguageKey;
 using profile::LanguageName;
 using profile::MenuSection;
 using profile::MmsSection;
 using profile::SmtpSection;
+using profile::TvModeKey;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct KnownName {
-    const char* name;
+// The files read by name: the settings files, then the plain staging image
+// of setup.dat that other tools leave beside it, in the order a folder's
+// files are shown.
+struct KnownFile {
     FileKind kind;
+    bool staging;
+    std::string name;
+    const char* what;
 };
-constexpr KnownName kKnownNames[] = {{"menu.dat", FileKind::Menu},
-                                     {"setup.dat", FileKind::Setup},
-                                     {"smtp.dat", FileKind::Smtp},
-                                     {"mms.dat", FileKind::Staging}};
-
-std::optional<FileKind> kindByName(const fs::path& path) {
-    const std::string name = PathText(path.filename());
-    for (const KnownName& known : kKnownNames) {
-        if (profile::SameName(name, known.name)) {
-            return known.kind;
+const std::vector<KnownFile>& knownFiles() {
+    static const std::vector<KnownFile> files = [] {
+        constexpr const char* whats[] = {"camera menu", "MMS set-up", "e-mail set-up"};
+        std::vector<KnownFile> known;
+        for (const SettingsFileInfo& file : kSettingsFiles) {
+            known.push_back(
+                {file.kind, false, file.fileName, whats[static_cast<std::size_t>(file.kind)]});
         }
-    }
-    return std::nullopt;
+        known.push_back({FileKind::Mms, true, "mms.dat", "plain MMS staging image"});
+        return known;
+    }();
+    return files;
 }
 
-const char* kindName(FileKind kind) {
-    switch (kind) {
-    case FileKind::Menu:
-        return "camera menu (menu.dat)";
-    case FileKind::Setup:
-        return "MMS set-up (setup.dat)";
-    case FileKind::Smtp:
-        return "e-mail set-up (smtp.dat)";
-    case FileKind::Staging:
-        return "plain MMS staging image (mms.dat)";
+const KnownFile* knownByName(const fs::path& path) {
+    const std::string name = PathText(path.filename());
+    for (const KnownFile& known : knownFiles()) {
+        if (profile::SameName(name, known.name)) {
+            return &known;
+        }
     }
-    return "";
+    return nullptr;
+}
+
+const KnownFile& knownOf(FileKind kind, bool staging) {
+    for (const KnownFile& known : knownFiles()) {
+        if (known.kind == kind && known.staging == staging) {
+            return known;
+        }
+    }
+    return knownFiles().front();
+}
+
+std::string kindName(FileKind kind, bool staging) {
+    const KnownFile& known = knownOf(kind, staging);
+    return std::string(known.what) + " (" + known.name + ")";
 }
 
 // Decodes `bytes` as `kind` for `family` into the inspection.
-void decode(Inspection& in, const Bytes& bytes, FileKind kind, Family family) {
+void decode(Inspection& in, const Bytes& bytes, const KnownFile& known, Family family) {
+    const FileKind kind = known.kind;
+    const bool staging = known.staging;
     in.kind = kind;
+    in.staging = staging;
     in.family = family;
     if (kind == FileKind::Menu) {
         in.menu = DecodeMenuFile(bytes, family);
     } else if (kind == FileKind::Smtp) {
         in.smtp = DecodeSmtpFile(bytes, family);
     } else {
-        in.mms = kind == FileKind::Staging ? DecodeMmsStagingFile(bytes, family)
-                                           : DecodeSetupFile(bytes, family);
+        in.mms = staging ? DecodeMmsStagingFile(bytes, family) : DecodeSetupFile(bytes, family);
     }
 }
 
 // A file under another name: told apart by its length and its check value.
-std::optional<FileKind> kindByContent(const Bytes& bytes) {
-    if (bytes.size() == kRecordSize) {
-        return FileKind::Menu;
+const KnownFile* knownByContent(const Bytes& bytes) {
+    if (bytes.size() == SettingsFile(FileKind::Menu).size) {
+        return &knownOf(FileKind::Menu, false);
     }
     if (bytes.size() != kMultiRecordFileSize) {
-        return std::nullopt;
+        return nullptr;
     }
-    for (const FileKind kind : {FileKind::Smtp, FileKind::Setup, FileKind::Staging}) {
+    for (const KnownFile* known : {&knownOf(FileKind::Smtp, false), &knownOf(FileKind::Mms, false),
+                                   &knownOf(FileKind::Mms, true)}) {
         Inspection probe;
-        decode(probe, bytes, kind, Family::Sedge);
+        decode(probe, bytes, *known, Family::Sedge);
         if (probe.verdict()->checkOk) {
-            return kind;
+            return known;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+// Valid, and a profile of it passes the checks generate runs.
+bool regenerates(const Inspection& in) {
+    if (!in.valid()) {
+        return false;
+    }
+    if (in.kind == FileKind::Mms) {
+        const MmsSettings& s = *in.mms.settings;
+        return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
+    }
+    if (in.kind == FileKind::Smtp) {
+        const SmtpSettings& s = *in.smtp.settings;
+        return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
+    }
+    return true;
+}
+
+// The bytes judged as `known` (worked out from the bytes when null).
+Inspection inspectBytes(const Bytes& bytes, const std::string& path, const KnownFile* known,
+                        std::optional<Family> family) {
+    Inspection in;
+    in.path = path;
+    if (known == nullptr) {
+        known = knownByContent(bytes);
+    }
+    if (known == nullptr) {
+        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
+                       " bytes, and no check value of a settings file fits";
+        return in;
+    }
+    if (family) {
+        decode(in, bytes, *known, *family);
+        in.familyCertain = true;
+        return in;
+    }
+    // The bytes alone may fit only one family (a Quill-only list entry, say),
+    // or fit both while only one family's dialog could have written them.
+    Inspection asQuill;
+    decode(asQuill, bytes, *known, Family::Quill);
+    decode(in, bytes, *known, Family::Sedge);
+    asQuill.path = path;
+    const bool quillRegenerates = regenerates(asQuill);
+    const bool sedgeRegenerates = regenerates(in);
+    if (quillRegenerates != sedgeRegenerates) {
+        Inspection& chosen = quillRegenerates ? asQuill : in;
+        chosen.familyCertain = true;
+        return chosen;
+    }
+    if (asQuill.valid() && !in.valid()) {
+        asQuill.familyCertain = true;
+        return asQuill;
+    }
+    in.familyCertain = in.valid() && !asQuill.valid();
+    return in;
 }
 
 Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
@@ -99,7 +177,7 @@ Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
         in.readError = error;
         return in;
     }
-    return InspectBytes(*bytes, PathText(path), kindByName(path), family);
+    return inspectBytes(*bytes, PathText(path), knownByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
@@ -125,60 +203,11 @@ void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section
     }
 }
 
-// Valid, and a profile of it passes the checks generate runs.
-bool regenerates(const Inspection& in) {
-    if (!in.valid()) {
-        return false;
-    }
-    if (in.kind == FileKind::Setup || in.kind == FileKind::Staging) {
-        const MmsSettings& s = *in.mms.settings;
-        return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
-    }
-    if (in.kind == FileKind::Smtp) {
-        const SmtpSettings& s = *in.smtp.settings;
-        return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
-    }
-    return true;
-}
-
 } // namespace
 
 Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
                         std::optional<Family> family) {
-    Inspection in;
-    in.path = path;
-    if (!kind) {
-        kind = kindByContent(bytes);
-    }
-    if (!kind) {
-        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
-                       " bytes, and no check value of a settings file fits";
-        return in;
-    }
-    if (family) {
-        decode(in, bytes, *kind, *family);
-        in.familyCertain = true;
-        return in;
-    }
-    // The bytes alone may fit only one family (a Quill-only list entry, say),
-    // or fit both while only one family's dialog could have written them.
-    Inspection asQuill;
-    decode(asQuill, bytes, *kind, Family::Quill);
-    decode(in, bytes, *kind, Family::Sedge);
-    asQuill.path = path;
-    const bool quillRegenerates = regenerates(asQuill);
-    const bool sedgeRegenerates = regenerates(in);
-    if (quillRegenerates != sedgeRegenerates) {
-        Inspection& chosen = quillRegenerates ? asQuill : in;
-        chosen.familyCertain = true;
-        return chosen;
-    }
-    if (asQuill.valid() && !in.valid()) {
-        asQuill.familyCertain = true;
-        return asQuill;
-    }
-    in.familyCertain = in.valid() && !asQuill.valid();
-    return in;
+    return inspectBytes(bytes, path, kind ? &knownOf(*kind, false) : nullptr, family);
 }
 
 const Verdict* Inspection::verdict() const {
@@ -188,8 +217,7 @@ const Verdict* Inspection::verdict() const {
     switch (*kind) {
     case FileKind::Menu:
         return &menu.verdict;
-    case FileKind::Setup:
-    case FileKind::Staging:
+    case FileKind::Mms:
         return &mms.verdict;
     case FileKind::Smtp:
         return &smtp.verdict;
@@ -212,18 +240,21 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
             result.push_back(inspectFile(path, family));
             continue;
         }
-        std::vector<std::pair<FileKind, fs::path>> found;
+        std::vector<std::pair<const KnownFile*, fs::path>> found; // in the order of knownFiles
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            if (const auto kind = kindByName(it->path())) {
-                found.emplace_back(*kind, it->path());
+            if (const KnownFile* known = knownByName(it->path())) {
+                found.emplace_back(known, it->path());
             }
         }
         std::sort(found.begin(), found.end());
         if (ec || found.empty()) {
             Inspection none;
             none.path = text;
-            none.readError = ec ? ec.message()
-                                : "no settings file (menu.dat, setup.dat, smtp.dat, mms.dat) here";
+            std::string names;
+            for (const KnownFile& known : knownFiles()) {
+                names += (names.empty() ? "" : ", ") + known.name;
+            }
+            none.readError = ec ? ec.message() : "no settings file (" + names + ") here";
             result.push_back(none);
             continue;
         }
@@ -259,7 +290,7 @@ std::string FormatInspection(const Inspection& in, int codePage) {
         return out.str();
     }
     const Verdict& v = *in.verdict();
-    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind) << "\n";
+    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind, in.staging) << "\n";
     out << "  read as: " << FamilyName(in.family);
     if (!in.familyCertain) {
         out << (v.valid() ? " (the bytes fit both families; --model chooses)"
@@ -271,7 +302,7 @@ std::string FormatInspection(const Inspection& in, int codePage) {
         out << "  line ends: " << (v.lineEndsOk ? "ok" : "damaged") << "\n";
         out << "  check value: stored " << checkHex(v.storedCheck) << ", computed "
             << checkHex(v.computedCheck) << (v.checkOk ? " (match" : " (MISMATCH");
-        if (in.kind == FileKind::Setup && in.mms.numberKindByCheck) {
+        if (in.kind == FileKind::Mms && !in.staging && in.mms.numberKindByCheck) {
             out << (*in.mms.numberKindByCheck == 1 ? ", checks as International, K = 18"
                                                    : ", checks as Domestic, K = 0");
         }
@@ -287,7 +318,7 @@ std::string FormatInspection(const Inspection& in, int codePage) {
         out << "  language: " << LanguageName(in.menu.settings->languageCode) << " ["
             << in.menu.settings->languageCode << "]\n";
         out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
-    } else if ((in.kind == FileKind::Setup || in.kind == FileKind::Staging) && in.mms.settings) {
+    } else if (in.kind == FileKind::Mms && in.mms.settings) {
         appendFields(out, MmsSection{*in.mms.settings, codePage, true});
         out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
             << in.mms.settings->languageCode << "]\n";
@@ -327,13 +358,13 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
         if (!language) {
             language = fileLanguage;
         } else if (*language != fileLanguage) {
-            section["language"] = LanguageName(fileLanguage);
+            section[LanguageKey()] = LanguageName(fileLanguage);
         }
         if (fileTvMode) {
             if (!tvMode) {
                 tvMode = fileTvMode;
             } else if (*tvMode != *fileTvMode) {
-                section["tv_mode"] = *fileTvMode;
+                section[TvModeKey()] = *fileTvMode;
             }
         }
         sections[key] = std::move(section);
@@ -347,15 +378,18 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
                                       "writes it");
         } else if (in.kind == FileKind::Menu) {
             const MenuSettings& s = *in.menu.settings;
-            add("camera_menu", in, MenuSection{s}, s.languageCode, s.tvMode);
-        } else if (in.kind == FileKind::Setup) {
+            add(SettingsFile(FileKind::Menu).section, in, MenuSection{s}, s.languageCode, s.tvMode);
+        } else if (in.kind == FileKind::Mms && !in.staging) {
             const MmsSettings& s = *in.mms.settings;
-            add("mms", in, MmsSection{s, codePage}, s.languageCode, s.tvMode);
+            add(SettingsFile(FileKind::Mms).section, in, MmsSection{s, codePage}, s.languageCode,
+                s.tvMode);
         } else if (in.kind == FileKind::Smtp) {
             const SmtpSettings& s = *in.smtp.settings;
-            add("smtp", in, SmtpSection{s, codePage}, s.languageCode, std::nullopt);
+            add(SettingsFile(FileKind::Smtp).section, in, SmtpSection{s, codePage}, s.languageCode,
+                std::nullopt);
         } else {
-            notes.push_back(in.path + ": a staging image; generate writes setup.dat instead");
+            notes.push_back(in.path + ": a staging image; generate writes " +
+                            SettingsFile(FileKind::Mms).fileName + " instead");
         }
     }
     if (sections.empty()) {
@@ -363,14 +397,15 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
     }
     CameraModel chosen(model.value_or(0));
     if (chosen.number() == 0) {
-        chosen = ModelOf(family.value_or(Family::Sedge), sections.contains("smtp"));
+        chosen = ModelOf(family.value_or(Family::Sedge),
+                         sections.contains(SettingsFile(FileKind::Smtp).section));
     }
-    profile["model"] = chosen.displayName();
-    profile["language"] = LanguageName(language.value_or(2));
+    profile[kModelKey] = chosen.displayName();
+    profile[LanguageKey()] = LanguageName(language.value_or(2));
     if (tvMode && *tvMode != 0) {
-        profile["tv_mode"] = *tvMode;
+        profile[TvModeKey()] = *tvMode;
     }
-    profile["codePage"] = codePage;
+    profile[kCodePageKey] = codePage;
     for (auto& item : sections.items()) {
         profile[item.key()] = item.value();
     }

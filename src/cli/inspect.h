@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/format/settings_files.h"
 #include "core/menu/menu_decode.h"
 #include "core/mms/setup_file.h"
 #include "core/session/family.h"
@@ -14,12 +15,11 @@
 
 namespace rosmossel::cli {
 
-enum class FileKind { Menu, Setup, Smtp, Staging };
-
 // One file read back and judged.
 struct Inspection {
     std::string path;
     std::optional<FileKind> kind; // unknown when the file is no settings file
+    bool staging = false;         // setup.dat's plain staging image (mms.dat)
     std::string readError;        // the file could not be read at all
     std::string diagnosis;        // why it is no settings file
     Family family = Family::Sedge;

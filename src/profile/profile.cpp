@@ -42,6 +42,10 @@ std::string dotted(const Pointer& at) {
     return at.empty() ? "profile" : (up.empty() ? "" : dotted(up) + ".") + at.back();
 }
 
+Pointer sectionAt(SectionKind kind) {
+    return Pointer() / SettingsFile(kind).section;
+}
+
 [[noreturn]] void fail(const Pointer& at, const std::string& why) {
     throw ProfileError(dotted(at) + ": " + why);
 }
@@ -182,8 +186,8 @@ struct Node {
         read(key, [&](const json& j) { fallback = pick(j, spec); });
         return fallback;
     }
-    int read(const std::string& key, const HeaderField& field, int fallback) const {
-        return read(key, list({*field.entries}), fallback);
+    int read(const HeaderField& field, int fallback) const {
+        return read(field.name, list({*field.entries}), fallback);
     }
     void refuse(Family family, std::initializer_list<const char*> quillOnly) const {
         for (const char* key : quillOnly) {
@@ -194,10 +198,10 @@ struct Node {
     }
     // The texts of `fields` the object holds, stored in the code page, over `s`.
     template <typename Settings, std::size_t N>
-    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage,
+    void readTexts(const std::array<TextField<Settings>, N>& fields, int codePage,
                    Settings& s) const {
         for (const auto& field : fields) {
-            read(field.key, [&](const json& j) { s.*field.member = textOf(j, codePage); });
+            read(field.name, [&](const json& j) { s.*field.member = textOf(j, codePage); });
         }
     }
     template <typename Settings, typename Fields>
@@ -214,10 +218,12 @@ struct Node {
 // The keys a section may hold: the Quill family's, so that a Sedge profile
 // naming a Quill-only one is told why it does not apply.
 template <typename Settings, std::size_t N>
-Names sectionKeys(Names keys, const std::array<TextKey<Settings>, N>& texts) {
-    keys.insert(keys.end(), {"mode", kPictures, "language", "country", "operator", kHours});
+Names sectionKeys(Names keys, const HeaderField& country, const HeaderField& op,
+                  const HeaderField& hours, const std::array<TextField<Settings>, N>& texts) {
+    keys.insert(keys.end(), {kModeKey, PicturesPerDayField().name, LanguageKey(), country.name,
+                             op.name, hours.name});
     for (const auto& text : texts) {
-        keys.emplace_back(text.key);
+        keys.emplace_back(text.name);
     }
     return keys;
 }
@@ -232,41 +238,41 @@ struct Connection {
 // the country and operator of automatic mode, the language and the texts.
 template <typename Settings, typename Header, std::size_t N>
 Connection readConnection(const Node& o, Settings& s, const Header& f,
-                          const std::array<TextKey<Settings>, N>& texts, int codePage,
+                          const std::array<TextField<Settings>, N>& texts, int codePage,
                           const Names& countries2, Names (*operators)(int country, int naming)) {
     constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
-    Connection c{o.read("mode", list({ApnModeList()}), 0) == 1};
-    for (const char* key : {"country", "operator"}) {
+    Connection c{o.read(kModeKey, list({ApnModeList()}), 0) == 1};
+    for (const char* key : {f.country.name, f.op.name}) {
         if (c.manual && o.has(key)) {
             fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
         }
     }
     if constexpr (mms) {
-        s.mmsSendMode = o.read("mms_status", f.mmsStatus, s.mmsSendMode);
+        s.mmsSendMode = o.read(f.mmsStatus, s.mmsSendMode);
     }
     const HeaderField& pictures = PicturesPerDayField();
-    s.picturesPerDay = o.read(kPictures, number(pictures.min, pictures.max), 0);
+    s.picturesPerDay = o.read(pictures.name, number(pictures.min, pictures.max), 0);
     if (s.family == Family::Quill) {
         if constexpr (!mms) {
-            s.mmsSendMode = o.read("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
+            s.mmsSendMode = o.read(f.mmsSendMode, s.mmsSendMode);
         }
         Spec hours = list({*f.smsRemoteControl.entries}, Ints::Value);
         hours.max = kSmsRemoteControlOff - 1;
-        s.smsRemoteControl = o.read(kHours, hours, s.smsRemoteControl);
+        s.smsRemoteControl = o.read(f.smsRemoteControl.name, hours, s.smsRemoteControl);
     }
     if constexpr (mms) {
-        s.connectionKind = o.read("connection_kind", f.connectionKind, 0);
+        s.connectionKind = o.read(f.connectionKind, 0);
         if (!c.manual && s.connectionKind == 1) {
-            fail(o.at / "connection_kind", "\"CSD\" exists only in Manual mode");
+            fail(o.at / f.connectionKind.name, "\"CSD\" exists only in Manual mode");
         }
-        s.internationalNumbers = o.read("number_kind", f.numberKind, 0);
+        s.internationalNumbers = o.read(f.numberKind, 0);
     }
     if (!c.manual) {
-        c.country = o.read("country", list({CountryList(), countries2}, Ints::Index), 0);
-        c.op = o.read("operator",
+        c.country = o.read(f.country.name, list({CountryList(), countries2}, Ints::Index), 0);
+        c.op = o.read(f.op.name,
                       list({operators(c.country, 2), operators(c.country, 1)}, Ints::Index), 0);
     }
-    s.languageCode = o.read("language", languageChoice(), s.languageCode);
+    s.languageCode = o.read(LanguageKey(), languageChoice(), s.languageCode);
     o.readTexts(texts, codePage, s);
     return c;
 }
@@ -304,45 +310,44 @@ void writeConnection(ordered_json& o, const Section<Settings>& section, const He
     constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
     const Settings& s = section.settings;
     const bool withIndices = section.withIndices;
-    const auto put = [&](const char* key, const HeaderField& field, int value) {
-        o[key] = entry(*field.entries, value, withIndices);
+    const auto put = [&](const HeaderField& field, int value) {
+        o[field.name] = entry(*field.entries, value, withIndices);
     };
     o = ordered_json::object();
-    o["mode"] = entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
+    o[kModeKey] = entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
     if constexpr (mms) {
-        put("mms_status", f.mmsStatus, s.mmsSendMode);
+        put(f.mmsStatus, s.mmsSendMode);
     }
-    o[kPictures] = s.picturesPerDay;
+    o[PicturesPerDayField().name] = s.picturesPerDay;
     if (!c.manual) {
-        o["country"] = entry(CountryList(), c.country, withIndices);
+        o[f.country.name] = entry(CountryList(), c.country, withIndices);
         const ordered_json named = entry(operators, c.op, withIndices);
         const std::string name = withIndices ? "" : named.get<std::string>();
         const auto same = [&](const std::string& n) { return SameName(n, name); };
-        o["operator"] =
-            withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
-                ? named
-                : ordered_json(c.op);
+        o[f.op.name] = withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
+                           ? named
+                           : ordered_json(c.op);
     }
     if (s.family == Family::Quill) {
         if constexpr (!mms) {
-            put("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
+            put(f.mmsSendMode, s.mmsSendMode);
         }
         const int hours = s.smsRemoteControl;
         const ordered_json shown =
             hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
-        o[kHours] = withIndices ? ordered_json::array({shown, hours}) : shown;
+        o[f.smsRemoteControl.name] = withIndices ? ordered_json::array({shown, hours}) : shown;
     }
     if constexpr (mms) {
-        put("connection_kind", f.connectionKind, s.connectionKind);
+        put(f.connectionKind, s.connectionKind);
     }
     for (const auto& field : texts) {
         const bool fromPreset = std::ranges::find(presetTexts, field.member) != presetTexts.end();
         if (withIndices || c.manual || !fromPreset || s.*field.member != preset.*field.member) {
-            o[field.key] = textValue(s.*field.member, section.codePage);
+            o[field.name] = textValue(s.*field.member, section.codePage);
         }
         if constexpr (mms) {
             if (field.member == &MmsSettings::phone) {
-                put("number_kind", f.numberKind, s.internationalNumbers);
+                put(f.numberKind, s.internationalNumbers);
             }
         }
     }
@@ -373,23 +378,26 @@ const char* LanguageName(int language) {
                                           : "unknown";
 }
 
-const char* SectionKey(SectionKind kind) {
-    constexpr const char* keys[] = {"camera_menu", "mms", "smtp"};
-    return keys[static_cast<int>(kind)];
-}
-
 // The menu rows one by one: the interval after its unit (the minimum depends
 // on it), the four serial characters as one text, the clock as one.
 void from_json(const json& j, MenuSection& section) {
     MenuSettings& s = section.settings;
-    const Node o(j, Pointer("/camera_menu"), Names(kMenuKeys.begin(), kMenuKeys.end()));
-    o.refuse(s.family, {"beep_sound", "sd_cycle"});
+    static const Names keys = [] {
+        Names names;
+        for (const MenuFieldInfo& row : MenuFields(Family::Quill)) {
+            names.emplace_back(row.name);
+        }
+        return names;
+    }();
+    const Node o(j, sectionAt(SectionKind::Menu), keys);
+    o.refuse(s.family,
+             {MenuFieldOf(MenuField::BeepSound).name, MenuFieldOf(MenuField::SdCycle).name});
     const auto read = [&](const MenuFieldInfo& row, int& target) {
-        target = o.read(KeyOf(row.field),
-                        row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
+        target = o.read(row.name, row.isList() ? list({*row.entries}) : number(row.min, row.max),
+                        target);
     };
     for (const MenuFieldInfo& row : MenuFields(s.family)) {
-        const char* key = KeyOf(row.field);
+        const char* key = row.name;
         if (row.field == MenuField::Interval) {
             read(MenuFieldOf(MenuField::IntervalUnit, s.family), s.intervalUnit);
             read(row, s.intervalValue);
@@ -424,39 +432,43 @@ void from_json(const json& j, MenuSection& section) {
 // card written with other operator settings is reproduced as it is.
 void from_json(const json& j, MmsSection& section) {
     MmsSettings& s = section.settings;
-    static const Names keys =
-        sectionKeys({"mms_status", "connection_kind", "number_kind", "tv_mode"}, kMmsTexts);
-    const Node o(j, Pointer("/mms"), keys);
-    o.refuse(s.family, {kHours});
     const SetupHeaderFields& f = SetupHeader(s.family);
+    const SetupHeaderFields& quill = SetupHeader(Family::Quill);
+    static const Names keys = sectionKeys(
+        {quill.mmsStatus.name, quill.connectionKind.name, quill.numberKind.name, quill.tvMode.name},
+        quill.country, quill.op, quill.smsRemoteControl, MmsTextFields());
+    const Node o(j, sectionAt(SectionKind::Mms), keys);
+    o.refuse(s.family, {f.smsRemoteControl.name});
     MmsSettings t = s;
     const Connection c =
-        readConnection(o, t, f, kMmsTexts, section.codePage, CountryListChinese(),
+        readConnection(o, t, f, MmsTextFields(), section.codePage, CountryListChinese(),
                        [](int country, int naming) { return OperatorNames(country, naming); });
-    t.tvMode = o.read("tv_mode", number(f.tvMode.min, f.tvMode.max), t.tvMode);
+    t.tvMode = o.read(f.tvMode.name, number(f.tvMode.min, f.tvMode.max), t.tvMode);
     const MmsSelections lists{c.manual,          c.country,        c.op,
                               t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
                               t.smsRemoteControl};
     s = MmsSettingsToWrite(t, lists,
                            c.manual ? ManualPresetSelection() : MmsPresetSelection{c.country, c.op},
                            t.languageCode, t.tvMode);
-    o.readTexts(kMmsTexts, section.codePage, s);
+    o.readTexts(MmsTextFields(), section.codePage, s);
     o.checkLimits(s, MmsTextFields());
 }
 
 void from_json(const json& j, SmtpSection& section) {
     SmtpSettings& s = section.settings;
-    static const Names keys = sectionKeys({"mms_send_mode"}, kSmtpTexts);
-    const Node o(j, Pointer("/smtp"), keys);
-    o.refuse(s.family, {"mms_send_mode", kHours});
+    const SmtpHeaderFields& quill = SmtpHeader(Family::Quill);
+    static const Names keys = sectionKeys({quill.mmsSendMode.name}, quill.country, quill.op,
+                                          quill.smsRemoteControl, SmtpTextFields(Family::Quill));
+    const Node o(j, sectionAt(SectionKind::Smtp), keys);
+    o.refuse(s.family, {quill.mmsSendMode.name, quill.smsRemoteControl.name});
     SmtpSettings t = s;
     const Connection c =
-        readConnection(o, t, SmtpHeader(s.family), kSmtpTexts, section.codePage, {},
+        readConnection(o, t, SmtpHeader(s.family), SmtpTextFields(s.family), section.codePage, {},
                        [](int country, int) { return GprsOperatorNames(country); });
     const ApnMode mode = c.manual ? ApnMode::Manual : ApnMode::Automatic;
     s = SmtpSettingsToWrite(t, {mode, c.country, c.op, t.mmsSendMode, t.smsRemoteControl},
                             t.languageCode);
-    o.readTexts(kSmtpTexts, section.codePage, s);
+    o.readTexts(SmtpTextFields(s.family), section.codePage, s);
     o.checkLimits(s, SmtpTextFields(s.family));
 }
 
@@ -464,7 +476,7 @@ void to_json(ordered_json& o, const MenuSection& section) {
     const MenuSettings& s = section.settings;
     o = ordered_json::object();
     for (const MenuFieldInfo& row : MenuFields(s.family)) {
-        const char* key = KeyOf(row.field);
+        const char* key = row.name;
         if (row.field == MenuField::SerialCharacter1) {
             std::string chars;
             for (const int c : s.serialCharacters) {
@@ -489,7 +501,7 @@ void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
     const Connection c{s.presetCountry == kManualCountry, s.presetCountry, s.presetOperator};
     writeConnection(o, section, SetupHeader(s.family), c, OperatorNames(c.country, 2),
-                    WithOperatorPreset(s, c.country, c.op), kMmsTexts, kMmsPresetTexts);
+                    WithOperatorPreset(s, c.country, c.op), MmsTextFields(), kMmsPresetTexts);
 }
 
 void to_json(ordered_json& o, const SmtpSection& section) {
@@ -499,7 +511,7 @@ void to_json(ordered_json& o, const SmtpSection& section) {
         s, {ApnMode::Automatic, c.country, c.op, s.mmsSendMode, s.smsRemoteControl},
         s.languageCode);
     writeConnection(o, section, SmtpHeader(s.family), c, GprsOperatorNames(c.country), preset,
-                    kSmtpTexts, kSmtpPresetTexts);
+                    SmtpTextFields(s.family), kSmtpPresetTexts);
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {
@@ -512,53 +524,65 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     if (!root.is_object()) {
         throw ProfileError("profile: must be a JSON object");
     }
-    if (!root.contains("model")) {
+    if (!root.contains(kModelKey)) {
         throw ProfileError("model: missing; give one of \"Ros SedgeM\", \"Ros QuillM\", "
                            "\"Ros SedgeMG\", \"Ros QuillMG\" or 1 to 4");
     }
-    const Node top(root, Pointer(),
-                   {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
+    Names topKeys{kModelKey, LanguageKey(), TvModeKey(), kCodePageKey};
+    std::string sectionsListed; // "\"camera_menu\", \"mms\" and \"smtp\""
+    for (const SettingsFileInfo& file : kSettingsFiles) {
+        topKeys.emplace_back(file.section);
+        sectionsListed += std::string(sectionsListed.empty()        ? ""
+                                      : file.kind == FileKind::Smtp ? " and "
+                                                                    : ", ") +
+                          "\"" + file.section + "\"";
+    }
+    const Node top(root, Pointer(), topKeys);
     Names models;
     for (const CameraModel model : kCameraModels) {
         models.emplace_back(model.displayName());
     }
     Profile profile;
-    profile.model = CameraModel(top.read("model", {{models}, Ints::Value, 1, 1, 4}, 1));
-    profile.language = top.read("language", languageChoice(), 2);
-    profile.tvMode = top.read("tv_mode", number(0, 255), 0);
-    profile.codePage = top.read("codePage", number(0, 65535), SystemCodePage());
+    profile.model = CameraModel(top.read(kModelKey, {{models}, Ints::Value, 1, 1, 4}, 1));
+    profile.language = top.read(LanguageKey(), languageChoice(), 2);
+    const MenuFieldInfo& tvMode = MenuFieldOf(MenuField::TvMode);
+    profile.tvMode = top.read(tvMode.name, number(tvMode.min, tvMode.max), 0);
+    profile.codePage = top.read(kCodePageKey, number(0, 65535), SystemCodePage());
     if (!IsSupportedCodePage(profile.codePage)) {
-        fail(Pointer("/codePage"),
+        fail(Pointer() / kCodePageKey,
              std::to_string(profile.codePage) +
                  " is not a Windows ANSI code page texts can be stored in here");
     }
-    if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
-        throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
+    if (std::ranges::none_of(kSettingsFiles,
+                             [&](const SettingsFileInfo& file) { return top.has(file.section); })) {
+        throw ProfileError("profile: holds none of " + sectionsListed);
     }
     // Each section is read over the dialog's defaults with the profile's
     // language and TV mode.
+    const auto has = [&](SectionKind kind) { return top.has(SettingsFile(kind).section); };
     const auto read = [&](SectionKind kind, auto defaults) {
         defaults.languageCode = profile.language;
         if constexpr (requires { defaults.tvMode; }) {
             defaults.tvMode = profile.tvMode;
         }
         Section<decltype(defaults)> section{defaults, profile.codePage};
-        root.at(SectionKey(kind)).get_to(section);
+        root.at(SettingsFile(kind).section).get_to(section);
         return std::optional(section.settings);
     };
     const Family family = profile.model.family();
-    if (top.has("camera_menu")) {
+    if (has(SectionKind::Menu)) {
         MenuSettings menu = DefaultMenuSettings(family);
         menu.clock = now;
         profile.menu = read(SectionKind::Menu, menu);
     }
-    if (top.has("mms")) {
+    if (has(SectionKind::Mms)) {
         profile.mms = read(SectionKind::Mms, DefaultMmsSettings(family));
         profile.mmsManual = profile.mms->presetCountry == kManualCountry;
     }
-    if (top.has("smtp")) {
+    if (has(SectionKind::Smtp)) {
         if (!profile.model.hasEmail()) {
-            throw ProfileError(std::string("smtp: the e-mail set-up needs an MG camera, not ") +
+            throw ProfileError(std::string(SettingsFile(SectionKind::Smtp).section) +
+                               ": the e-mail set-up needs an MG camera, not " +
                                profile.model.displayName());
         }
         profile.smtp = read(SectionKind::Smtp, DefaultSmtpSettings(family));
@@ -570,11 +594,11 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
 std::optional<std::string> CheckProfile(const Profile& profile) {
     if (auto failure =
             profile.mms ? CheckMmsGenerate(*profile.mms, profile.mmsManual) : std::nullopt) {
-        return "mms: " + failure->english;
+        return SettingsFile(SectionKind::Mms).section + (": " + failure->english);
     }
     if (auto failure =
             profile.smtp ? CheckSmtpGenerate(*profile.smtp, profile.smtpManual) : std::nullopt) {
-        return "smtp: " + failure->english;
+        return SettingsFile(SectionKind::Smtp).section + (": " + failure->english);
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 // The JSON profile: what the CLI writes cards from and the dialogs save and
 // open. Free of Qt; below the desktop tool and the CLI, above the core.
 
+#include "core/format/settings_files.h"
 #include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
 #include "core/session/camera_model.h"
@@ -26,9 +27,9 @@ class ProfileError : public std::runtime_error {
     explicit ProfileError(const std::string& message);
 };
 
-// The key of each file's section: "camera_menu", "mms", "smtp".
-enum class SectionKind { Menu, Mms, Smtp };
-const char* SectionKey(SectionKind kind);
+// A profile's sections are the settings files: SettingsFile(kind).section
+// names each.
+using SectionKind = FileKind;
 
 // What a profile asks to be written, with every value resolved: presets looked
 // up, the clock read, defaults filled in.
@@ -79,10 +80,8 @@ void to_json(nlohmann::ordered_json& j, const MenuSection& section);
 void to_json(nlohmann::ordered_json& j, const MmsSection& section);
 void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
 
-// The file of a profile's `kind` section ("menu.dat", ...) and its bytes as
-// generate writes them, or why the builder refuses them, naming the key
-// ("mms.apn ...").
-const char* SectionFileName(SectionKind kind);
+// The file of a profile's `kind` section as generate writes it, or why the
+// builder refuses it, naming the key ("mms.apn ...").
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
 
 // The profile `text` read for one dialog of `family`: refused, naming the key,

@@ -1,6 +1,7 @@
 #include "profile/profile.h"
 
 #include "core/menu/menu_decode.h"
+#include "profile/profile_keys.h"
 
 namespace rosmossel::profile {
 
@@ -41,11 +42,6 @@ bool Profile::holds(SectionKind kind) const {
                : (kind == SectionKind::Mms ? mms.has_value() : smtp.has_value());
 }
 
-const char* SectionFileName(SectionKind kind) {
-    constexpr const char* names[] = {"menu.dat", "setup.dat", "smtp.dat"};
-    return names[static_cast<int>(kind)];
-}
-
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
     BuildResult built;
     if (kind == SectionKind::Menu) {
@@ -56,7 +52,7 @@ BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
             kind == SectionKind::Mms ? BuildSetupFile(*profile.mms) : BuildSmtpFile(*profile.smtp);
     }
     if (!built.ok()) {
-        built.error = SectionKey(kind) + ("." + built.error);
+        built.error = SettingsFile(kind).section + ("." + built.error);
     }
     return built;
 }
@@ -66,7 +62,7 @@ Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
     Profile profile = ParseProfile(text, now);
     refuseOtherFamily(profile.model, family);
     if (!profile.holds(kind)) {
-        throw ProfileError(std::string(SectionKey(kind)) +
+        throw ProfileError(std::string(SettingsFile(kind).section) +
                            ": missing; the profile holds no set-up for this dialog");
     }
     return profile;
@@ -93,24 +89,24 @@ std::string ProfileWithSection(std::string_view existing, CameraModel model, Sec
         : kind == SectionKind::Mms ? built(DecodeSetupFile(file, family).settings, codePage)
                                    : built(DecodeSmtpFile(file, family).settings, codePage);
     if (kind == SectionKind::Menu) {
-        b.section["clock"] = "now"; // a profile sets up many cards, each at its writing
+        b.section[ClockKey()] = "now"; // a profile sets up many cards, each at its writing
     }
-    profile["model"] = model.displayName(); // in its place in an existing profile
+    profile[kModelKey] = model.displayName(); // in its place in an existing profile
     if (existing.empty()) {
-        profile["language"] = LanguageName(b.language);
+        profile[LanguageKey()] = LanguageName(b.language);
         if (b.tvMode.value_or(0) != 0) {
-            profile["tv_mode"] = *b.tvMode;
+            profile[TvModeKey()] = *b.tvMode;
         }
-        profile["codePage"] = codePage;
+        profile[kCodePageKey] = codePage;
     } else {
         if (b.language != language) {
-            b.section["language"] = LanguageName(b.language);
+            b.section[LanguageKey()] = LanguageName(b.language);
         }
         if (b.tvMode && *b.tvMode != tvMode) {
-            b.section["tv_mode"] = *b.tvMode;
+            b.section[TvModeKey()] = *b.tvMode;
         }
     }
-    profile[SectionKey(kind)] = std::move(b.section);
+    profile[SettingsFile(kind).section] = std::move(b.section);
     return profile.dump(2) + "\n";
 }
 

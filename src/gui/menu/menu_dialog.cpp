@@ -309,7 +309,8 @@ void CameraMenuDialog::onDefault() {
     numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
     applyEditStates();
     exchange().show();
-    writeToFolder("menu.dat", BuildFactoryMenuRecord(), FactoryMenuGeneratedMessage(family()));
+    writeToFolder(SettingsFile(FileKind::Menu).fileName, BuildFactoryMenuRecord(),
+                  FactoryMenuGeneratedMessage(family()));
 }
 
 } // namespace rosmossel

@@ -655,30 +655,32 @@ class MenuDialogTest : public QObject {
             QJsonDocument::fromJson(*profile).object()["camera_menu"].toObject();
         QVERIFY(!read.isEmpty());
 
-        const std::pair<const char*, int> fields[] = {{"camera_mode", CameraMode},
-                                                      {"image_size", ImageSize},
-                                                      {"video_size", VideoSize},
-                                                      {"pictures_per_trigger", Pictures},
-                                                      {"video_length_seconds", VideoLength},
-                                                      {"time_stamp", TimeStamp},
-                                                      {"interval", Interval},
-                                                      {"interval_unit", IntervalUnit},
-                                                      {"sense_level", Sensitivity},
-                                                      {"side_pir", SidePir},
-                                                      {"timer", Timer},
-                                                      {"timer_start_hour", TimerStartHour},
-                                                      {"timer_start_minute", TimerStartMinute},
-                                                      {"timer_stop_hour", TimerStopHour},
-                                                      {"timer_stop_minute", TimerStopMinute},
-                                                      {"serial_number", SerialNumber},
-                                                      {"time_lapse", TimeLapse},
-                                                      {"time_lapse_hours", TimeLapseHours},
-                                                      {"time_lapse_minutes", TimeLapseMinutes},
-                                                      {"time_lapse_seconds", TimeLapseSeconds},
-                                                      {"beep_sound", BeepSound},
-                                                      {"sd_cycle", SdCycle}};
+        // The keys are the core's row names; each row's control shows what the profile holds.
+        const std::pair<MenuField, int> fields[] = {{MenuField::CameraMode, CameraMode},
+                                                    {MenuField::ImageSize, ImageSize},
+                                                    {MenuField::VideoSize, VideoSize},
+                                                    {MenuField::PicturesPerTrigger, Pictures},
+                                                    {MenuField::VideoLength, VideoLength},
+                                                    {MenuField::TimeStamp, TimeStamp},
+                                                    {MenuField::Interval, Interval},
+                                                    {MenuField::IntervalUnit, IntervalUnit},
+                                                    {MenuField::Sensitivity, Sensitivity},
+                                                    {MenuField::SidePir, SidePir},
+                                                    {MenuField::Timer, Timer},
+                                                    {MenuField::TimerStartHour, TimerStartHour},
+                                                    {MenuField::TimerStartMinute, TimerStartMinute},
+                                                    {MenuField::TimerStopHour, TimerStopHour},
+                                                    {MenuField::TimerStopMinute, TimerStopMinute},
+                                                    {MenuField::SerialNumber, SerialNumber},
+                                                    {MenuField::TimeLapse, TimeLapse},
+                                                    {MenuField::TimeLapseHours, TimeLapseHours},
+                                                    {MenuField::TimeLapseMinutes, TimeLapseMinutes},
+                                                    {MenuField::TimeLapseSeconds, TimeLapseSeconds},
+                                                    {MenuField::BeepSound, BeepSound},
+                                                    {MenuField::SdCycle, SdCycle}};
         int compared = 0;
-        for (const auto& [key, id] : fields) {
+        for (const auto& [field, id] : fields) {
+            const char* key = MenuFieldOf(field).name;
             QWidget* control = FindControl(d, id);
             if (control == nullptr) {
                 QVERIFY2(!read.contains(key), key);
@@ -694,8 +696,8 @@ class MenuDialogTest : public QObject {
         for (int i = 0; i < 4; ++i) {
             characters += list(d, SerialCharacter1 + i)->currentText();
         }
-        QCOMPARE(read["serial_characters"].toString(), characters);
-        QCOMPARE(read["clock"].toString(),
+        QCOMPARE(read[MenuFieldOf(MenuField::SerialCharacter1).name].toString(), characters);
+        QCOMPARE(read[MenuFieldOf(MenuField::ClockYear).name].toString(),
                  box(d, ClockText)->text().replace(QLatin1Char('/'), QLatin1Char('-')));
 #endif
     }
