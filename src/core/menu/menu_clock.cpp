@@ -1,5 +1,7 @@
 #include "core/menu/menu_clock.h"
 
+#include "core/menu/menu_fields.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -38,10 +40,11 @@ ClockValue ReadLocalClock() {
 }
 
 ClockValue LimitClockYear(ClockValue clock) {
-    if (clock.year > 2031) {
-        clock.year = 2031;
-    } else if (clock.year < 2010) {
-        clock.year = 2011;
+    const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    if (clock.year > year.max) {
+        clock.year = year.max;
+    } else if (clock.year < year.min) {
+        clock.year = year.opening;
     }
     return clock;
 }
