@@ -17,14 +17,8 @@
 
 namespace rosmossel::cli {
 
-using profile::ClockKey;
-using profile::kCodePageKey;
-using profile::kModelKey;
 using profile::LanguageKey;
 using profile::LanguageName;
-using profile::MenuSection;
-using profile::MmsSection;
-using profile::SmtpSection;
 using profile::TvModeKey;
 
 namespace {
@@ -80,17 +74,19 @@ std::string kindName(FileKind kind, bool staging) {
 
 // Decodes `bytes` as `kind` for `family` into the inspection.
 void decode(Inspection& in, const Bytes& bytes, const KnownFile& known, Family family) {
-    const FileKind kind = known.kind;
-    const bool staging = known.staging;
-    in.kind = kind;
-    in.staging = staging;
+    in.staging = known.staging;
     in.family = family;
-    if (kind == FileKind::Menu) {
-        in.menu = DecodeMenuFile(bytes, family);
-    } else if (kind == FileKind::Smtp) {
-        in.smtp = DecodeSmtpFile(bytes, family);
-    } else {
-        in.mms = staging ? DecodeMmsStagingFile(bytes, family) : DecodeSetupFile(bytes, family);
+    switch (known.kind) {
+    case FileKind::Menu:
+        in.content = DecodeMenuFile(bytes, family);
+        break;
+    case FileKind::Mms:
+        in.content =
+            known.staging ? DecodeMmsStagingFile(bytes, family) : DecodeSetupFile(bytes, family);
+        break;
+    case FileKind::Smtp:
+        in.content = DecodeSmtpFile(bytes, family);
+        break;
     }
 }
 
@@ -118,12 +114,12 @@ bool regenerates(const Inspection& in) {
     if (!in.valid()) {
         return false;
     }
-    if (in.kind == FileKind::Mms) {
-        const MmsSettings& s = *in.mms.settings;
+    if (const auto* mms = std::get_if<MmsDecoded>(&in.content)) {
+        const MmsSettings& s = *mms->settings;
         return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
     }
-    if (in.kind == FileKind::Smtp) {
-        const SmtpSettings& s = *in.smtp.settings;
+    if (const auto* smtp = std::get_if<SmtpDecoded>(&in.content)) {
+        const SmtpSettings& s = *smtp->settings;
         return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
     }
     return true;
@@ -138,8 +134,8 @@ Inspection inspectBytes(const Bytes& bytes, const std::string& path, const Known
         known = knownByContent(bytes);
     }
     if (known == nullptr) {
-        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
-                       " bytes, and no check value of a settings file fits";
+        in.content = NoSettingsFile{"not a settings file: " + std::to_string(bytes.size()) +
+                                    " bytes, and no check value of a settings file fits"};
         return in;
     }
     if (family) {
@@ -172,10 +168,7 @@ Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
     std::string error;
     const auto bytes = ReadSettingsFile(PathText(path), error);
     if (!bytes) {
-        Inspection in;
-        in.path = PathText(path);
-        in.readError = error;
-        return in;
+        return {PathText(path), Unreadable{error}};
     }
     return inspectBytes(*bytes, PathText(path), knownByName(path), family);
 }
@@ -203,6 +196,23 @@ void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section
     }
 }
 
+// Every field of `s` for people: the section's keys, then the values the
+// profile keeps at its top level.
+template <typename Settings>
+void appendSettings(std::ostringstream& out, const Settings& s, int codePage) {
+    nlohmann::ordered_json section = profile::Section<Settings>{s, codePage, true};
+    if constexpr (std::is_same_v<Settings, SmtpSettings>) {
+        const std::string_view user = SenderUserName(s.senderAddress);
+        section["sender_user_name"] = Utf8FromUtf16(DecodeFromFile(user, codePage).text);
+    }
+    section[LanguageKey()] =
+        nlohmann::ordered_json::array({LanguageName(s.languageCode), s.languageCode});
+    if constexpr (requires { s.tvMode; }) {
+        section[TvModeKey()] = s.tvMode;
+    }
+    appendFields(out, section);
+}
+
 } // namespace
 
 Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
@@ -210,24 +220,35 @@ Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::option
     return inspectBytes(bytes, path, kind ? &knownOf(*kind, false) : nullptr, family);
 }
 
+std::optional<FileKind> Inspection::kind() const {
+    return std::visit(
+        []<typename Content>(const Content&) -> std::optional<FileKind> {
+            if constexpr (std::is_same_v<Content, MenuDecoded>) {
+                return FileKind::Menu;
+            } else if constexpr (std::is_same_v<Content, MmsDecoded>) {
+                return FileKind::Mms;
+            } else if constexpr (std::is_same_v<Content, SmtpDecoded>) {
+                return FileKind::Smtp;
+            }
+            return std::nullopt;
+        },
+        content);
+}
+
 const Verdict* Inspection::verdict() const {
-    if (!kind) {
-        return nullptr;
-    }
-    switch (*kind) {
-    case FileKind::Menu:
-        return &menu.verdict;
-    case FileKind::Mms:
-        return &mms.verdict;
-    case FileKind::Smtp:
-        return &smtp.verdict;
-    }
-    return nullptr;
+    return std::visit(
+        [](const auto& c) -> const Verdict* {
+            if constexpr (requires { c.verdict; }) {
+                return &c.verdict;
+            }
+            return nullptr;
+        },
+        content);
 }
 
 bool Inspection::valid() const {
     const Verdict* v = verdict();
-    return readError.empty() && v != nullptr && v->valid();
+    return v != nullptr && v->valid();
 }
 
 std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
@@ -248,13 +269,12 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
         }
         std::sort(found.begin(), found.end());
         if (ec || found.empty()) {
-            Inspection none;
-            none.path = text;
+            Inspection none{text};
             std::string names;
             for (const KnownFile& known : knownFiles()) {
                 names += (names.empty() ? "" : ", ") + known.name;
             }
-            none.readError = ec ? ec.message() : "no settings file (" + names + ") here";
+            none.content = Unreadable{ec ? ec.message() : "no settings file (" + names + ") here"};
             result.push_back(none);
             continue;
         }
@@ -269,7 +289,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
     };
     if (!family && std::any_of(result.begin(), result.end(), quillOnly)) {
         for (Inspection& in : result) {
-            if (in.kind && !in.familyCertain) {
+            if (in.kind() && !in.familyCertain) {
                 in = inspectFile(Utf8Path(in.path), Family::Quill);
                 in.familyCertain = false;
             }
@@ -281,16 +301,16 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
 std::string FormatInspection(const Inspection& in, int codePage) {
     std::ostringstream out;
     out << in.path << ": ";
-    if (!in.readError.empty()) {
-        out << "UNREADABLE: " << in.readError << "\n";
+    if (const auto* unreadable = std::get_if<Unreadable>(&in.content)) {
+        out << "UNREADABLE: " << unreadable->reason << "\n";
         return out.str();
     }
-    if (!in.kind) {
-        out << "NOT A SETTINGS FILE: " << in.diagnosis << "\n";
+    if (const auto* none = std::get_if<NoSettingsFile>(&in.content)) {
+        out << "NOT A SETTINGS FILE: " << none->diagnosis << "\n";
         return out.str();
     }
     const Verdict& v = *in.verdict();
-    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind, in.staging) << "\n";
+    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind(), in.staging) << "\n";
     out << "  read as: " << FamilyName(in.family);
     if (!in.familyCertain) {
         out << (v.valid() ? " (the bytes fit both families; --model chooses)"
@@ -302,51 +322,43 @@ std::string FormatInspection(const Inspection& in, int codePage) {
         out << "  line ends: " << (v.lineEndsOk ? "ok" : "damaged") << "\n";
         out << "  check value: stored " << checkHex(v.storedCheck) << ", computed "
             << checkHex(v.computedCheck) << (v.checkOk ? " (match" : " (MISMATCH");
-        if (in.kind == FileKind::Mms && !in.staging && in.mms.numberKindByCheck) {
-            out << (*in.mms.numberKindByCheck == 1 ? ", checks as International, K = 18"
-                                                   : ", checks as Domestic, K = 0");
+        const auto* mms = std::get_if<MmsDecoded>(&in.content);
+        if (mms && !in.staging && mms->numberKindByCheck) {
+            out << (*mms->numberKindByCheck == 1 ? ", checks as International, K = 18"
+                                                 : ", checks as Domestic, K = 0");
         }
         out << ")\n";
     }
     for (const std::string& problem : v.problems) {
         out << "  problem: " << problem << "\n";
     }
-    if (in.kind == FileKind::Menu && in.menu.factory) {
-        out << "  content: the factory-settings record\n";
-    } else if (in.kind == FileKind::Menu && in.menu.settings) {
-        appendFields(out, MenuSection{*in.menu.settings, codePage, true});
-        out << "  language: " << LanguageName(in.menu.settings->languageCode) << " ["
-            << in.menu.settings->languageCode << "]\n";
-        out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
-    } else if (in.kind == FileKind::Mms && in.mms.settings) {
-        appendFields(out, MmsSection{*in.mms.settings, codePage, true});
-        out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
-            << in.mms.settings->languageCode << "]\n";
-        out << "  tv_mode: " << in.mms.settings->tvMode << "\n";
-    } else if (in.kind == FileKind::Smtp && in.smtp.settings) {
-        appendFields(out, SmtpSection{*in.smtp.settings, codePage, true});
-        const std::string_view user = SenderUserName(in.smtp.settings->senderAddress);
-        out << "  sender_user_name: "
-            << nlohmann::json(Utf8FromUtf16(DecodeFromFile(user, codePage).text)).dump() << "\n";
-        out << "  language: " << LanguageName(in.smtp.settings->languageCode) << " ["
-            << in.smtp.settings->languageCode << "]\n";
-    }
+    std::visit(
+        [&](const auto& decoded) {
+            if constexpr (requires { decoded.factory; }) {
+                if (decoded.factory) {
+                    out << "  content: the factory-settings record\n";
+                    return;
+                }
+            }
+            if constexpr (requires { decoded.settings; }) {
+                if (decoded.settings) {
+                    appendSettings(out, *decoded.settings, codePage);
+                }
+            }
+        },
+        in.content);
     return out.str();
 }
 
 nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
                                  std::optional<int> model, std::vector<std::string>& notes,
                                  int codePage) {
-    nlohmann::ordered_json profile;
-    nlohmann::ordered_json sections;
+    profile::ProfileWriter writer(codePage);
     std::optional<Family> family;
-    std::optional<int> language;
-    std::optional<int> tvMode;
-    const auto add = [&](const char* key, const Inspection& in, nlohmann::ordered_json section,
-                         int fileLanguage, std::optional<int> fileTvMode) {
-        if (sections.contains(key)) {
-            notes.push_back(in.path + ": left out, the profile already holds a \"" + key +
-                            "\" section");
+    const auto add = [&](const Inspection& in, FileKind kind, const auto& settings) {
+        if (writer.holds(kind)) {
+            notes.push_back(in.path + ": left out, the profile already holds a \"" +
+                            SettingsFile(kind).section + "\" section");
             return;
         }
         if (family && *family != in.family) {
@@ -355,61 +367,38 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
             return;
         }
         family = in.family;
-        if (!language) {
-            language = fileLanguage;
-        } else if (*language != fileLanguage) {
-            section[LanguageKey()] = LanguageName(fileLanguage);
-        }
-        if (fileTvMode) {
-            if (!tvMode) {
-                tvMode = fileTvMode;
-            } else if (*tvMode != *fileTvMode) {
-                section[TvModeKey()] = *fileTvMode;
-            }
-        }
-        sections[key] = std::move(section);
+        writer.add(settings);
     };
     for (const Inspection& in : inspections) {
         if (!in.valid()) {
             continue;
         }
-        if (in.kind == FileKind::Menu && in.menu.factory) {
-            notes.push_back(in.path + ": the factory-settings record; \"rosmossel-cli factory\" "
-                                      "writes it");
-        } else if (in.kind == FileKind::Menu) {
-            const MenuSettings& s = *in.menu.settings;
-            add(SettingsFile(FileKind::Menu).section, in, MenuSection{s}, s.languageCode, s.tvMode);
-        } else if (in.kind == FileKind::Mms && !in.staging) {
-            const MmsSettings& s = *in.mms.settings;
-            add(SettingsFile(FileKind::Mms).section, in, MmsSection{s, codePage}, s.languageCode,
-                s.tvMode);
-        } else if (in.kind == FileKind::Smtp) {
-            const SmtpSettings& s = *in.smtp.settings;
-            add(SettingsFile(FileKind::Smtp).section, in, SmtpSection{s, codePage}, s.languageCode,
-                std::nullopt);
+        if (const auto* menu = std::get_if<MenuDecoded>(&in.content)) {
+            if (menu->factory) {
+                notes.push_back(in.path + ": the factory-settings record; \"rosmossel-cli "
+                                          "factory\" writes it");
+            } else {
+                add(in, FileKind::Menu, *menu->settings);
+            }
+        } else if (const auto* mms = std::get_if<MmsDecoded>(&in.content); mms && !in.staging) {
+            add(in, FileKind::Mms, *mms->settings);
+        } else if (const auto* smtp = std::get_if<SmtpDecoded>(&in.content)) {
+            add(in, FileKind::Smtp, *smtp->settings);
         } else {
             notes.push_back(in.path + ": a staging image; generate writes " +
                             SettingsFile(FileKind::Mms).fileName + " instead");
         }
     }
-    if (sections.empty()) {
+    if (std::ranges::none_of(kSettingsFiles, [&](const SettingsFileInfo& file) {
+            return writer.holds(file.kind);
+        })) {
         return {};
     }
     CameraModel chosen(model.value_or(0));
     if (chosen.number() == 0) {
-        chosen = ModelOf(family.value_or(Family::Sedge),
-                         sections.contains(SettingsFile(FileKind::Smtp).section));
+        chosen = ModelOf(family.value_or(Family::Sedge), writer.holds(FileKind::Smtp));
     }
-    profile[kModelKey] = chosen.displayName();
-    profile[LanguageKey()] = LanguageName(language.value_or(2));
-    if (tvMode && *tvMode != 0) {
-        profile[TvModeKey()] = *tvMode;
-    }
-    profile[kCodePageKey] = codePage;
-    for (auto& item : sections.items()) {
-        profile[item.key()] = item.value();
-    }
-    return profile;
+    return writer.profile(chosen);
 }
 
 } // namespace rosmossel::cli

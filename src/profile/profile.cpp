@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <functional>
 #include <regex>
 #include <type_traits>
 #include <vector>
@@ -233,47 +234,79 @@ struct Connection {
     int country = 0, op = 0;
 };
 
-// What the MMS and e-mail sections share, read over `s` in the order the
-// dialogs check them: the mode, the lists, pictures per day, the Quill hours,
-// the country and operator of automatic mode, the language and the texts.
-template <typename Settings, typename Header, std::size_t N>
-Connection readConnection(const Node& o, Settings& s, const Header& f,
-                          const std::array<TextField<Settings>, N>& texts, int codePage,
-                          const Names& countries2, Names (*operators)(int country, int naming)) {
-    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
+// The small readers the MMS and e-mail sections share. The mode comes first:
+// in Manual mode the lists hold only "Other".
+Connection readMode(const Node& o, const HeaderField& country, const HeaderField& op) {
     Connection c{o.read(kModeKey, list({ApnModeList()}), 0) == 1};
-    for (const char* key : {f.country.name, f.op.name}) {
+    for (const char* key : {country.name, op.name}) {
         if (c.manual && o.has(key)) {
             fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
         }
     }
-    if constexpr (mms) {
-        s.mmsSendMode = o.read(f.mmsStatus, s.mmsSendMode);
-    }
+    return c;
+}
+
+int readPictures(const Node& o) {
     const HeaderField& pictures = PicturesPerDayField();
-    s.picturesPerDay = o.read(pictures.name, number(pictures.min, pictures.max), 0);
-    if (s.family == Family::Quill) {
-        if constexpr (!mms) {
-            s.mmsSendMode = o.read(f.mmsSendMode, s.mmsSendMode);
-        }
-        Spec hours = list({*f.smsRemoteControl.entries}, Ints::Value);
-        hours.max = kSmsRemoteControlOff - 1;
-        s.smsRemoteControl = o.read(f.smsRemoteControl.name, hours, s.smsRemoteControl);
-    }
-    if constexpr (mms) {
-        s.connectionKind = o.read(f.connectionKind, 0);
-        if (!c.manual && s.connectionKind == 1) {
-            fail(o.at / f.connectionKind.name, "\"CSD\" exists only in Manual mode");
-        }
-        s.internationalNumbers = o.read(f.numberKind, 0);
-    }
+    return o.read(pictures.name, number(pictures.min, pictures.max), 0);
+}
+
+// The Quill cameras' hours; "Off" is no hour a profile names.
+int readHours(const Node& o, const HeaderField& field, int fallback) {
+    Spec hours = list({*field.entries}, Ints::Value);
+    hours.max = kSmsRemoteControlOff - 1;
+    return o.read(field.name, hours, fallback);
+}
+
+// The country and operator of automatic mode, by name or index.
+void readPreset(const Node& o, Connection& c, const HeaderField& country, const HeaderField& op,
+                const Names& countries2, const std::function<Names(int, int)>& operators) {
     if (!c.manual) {
-        c.country = o.read(f.country.name, list({CountryList(), countries2}, Ints::Index), 0);
-        c.op = o.read(f.op.name,
+        c.country = o.read(country.name, list({CountryList(), countries2}, Ints::Index), 0);
+        c.op = o.read(op.name,
                       list({operators(c.country, 2), operators(c.country, 1)}, Ints::Index), 0);
     }
+}
+
+template <typename Settings, std::size_t N>
+void readLanguageAndTexts(const Node& o, Settings& s,
+                          const std::array<TextField<Settings>, N>& texts, int codePage) {
     s.languageCode = o.read(LanguageKey(), languageChoice(), s.languageCode);
     o.readTexts(texts, codePage, s);
+}
+
+// The connection of each section, read over `s` in the order the dialogs
+// check it.
+Connection readMmsConnection(const Node& o, MmsSettings& s, int codePage) {
+    const SetupHeaderFields& f = SetupHeader(s.family);
+    Connection c = readMode(o, f.country, f.op);
+    s.mmsSendMode = o.read(f.mmsStatus, s.mmsSendMode);
+    s.picturesPerDay = readPictures(o);
+    if (s.family == Family::Quill) {
+        s.smsRemoteControl = readHours(o, f.smsRemoteControl, s.smsRemoteControl);
+    }
+    s.connectionKind = o.read(f.connectionKind, 0);
+    if (!c.manual && s.connectionKind == 1) {
+        fail(o.at / f.connectionKind.name, "\"CSD\" exists only in Manual mode");
+    }
+    s.internationalNumbers = o.read(f.numberKind, 0);
+    readPreset(o, c, f.country, f.op, CountryListChinese(),
+               [](int country, int naming) { return OperatorNames(country, naming); });
+    readLanguageAndTexts(o, s, MmsTextFields(), codePage);
+    return c;
+}
+
+Connection readSmtpConnection(const Node& o, SmtpSettings& s, int codePage) {
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
+    Connection c = readMode(o, f.country, f.op);
+    s.picturesPerDay = readPictures(o);
+    if (s.family == Family::Quill) {
+        s.mmsSendMode = o.read(f.mmsSendMode, s.mmsSendMode);
+        s.smsRemoteControl = readHours(o, f.smsRemoteControl, s.smsRemoteControl);
+    }
+    readPreset(o, c, f.country, f.op, {},
+               [](int country, int) { return GprsOperatorNames(country); });
+    readLanguageAndTexts(o, s, SmtpTextFields(s.family), codePage);
     return c;
 }
 
@@ -299,58 +332,52 @@ ordered_json textValue(const std::string& bytes, int codePage) {
     return {{"hex", hex}};
 }
 
-// The connection part of an MMS or e-mail section; `preset` holds what
-// automatic mode writes, and texts equal to it are left to the preset. An
-// operator is written by name when the name says which one it is, else by
-// index.
-template <typename Settings, typename Header, typename Fields, typename PresetTexts>
-void writeConnection(ordered_json& o, const Section<Settings>& section, const Header& f,
-                     Connection c, const Names& operators, const Settings& preset,
-                     const Fields& texts, const PresetTexts& presetTexts) {
-    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
+// The small writers the MMS and e-mail sections share.
+void putEntry(ordered_json& o, const HeaderField& field, int value, bool withIndices) {
+    o[field.name] = entry(*field.entries, value, withIndices);
+}
+
+// An operator is written by name when the name says which one it is, else
+// by index.
+void writePreset(ordered_json& o, Connection c, const HeaderField& country, const HeaderField& op,
+                 const Names& operators, bool withIndices) {
+    if (c.manual) {
+        return;
+    }
+    o[country.name] = entry(CountryList(), c.country, withIndices);
+    const ordered_json named = entry(operators, c.op, withIndices);
+    const std::string name = withIndices ? "" : named.get<std::string>();
+    const auto same = [&](const std::string& n) { return SameName(n, name); };
+    o[op.name] = withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
+                     ? named
+                     : ordered_json(c.op);
+}
+
+void writeHours(ordered_json& o, const HeaderField& field, int hours, bool withIndices) {
+    const ordered_json shown =
+        hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
+    o[field.name] = withIndices ? ordered_json::array({shown, hours}) : shown;
+}
+
+// The texts; those automatic mode takes from `preset` are left to it when
+// equal. `after` runs after each text, for a value shown beside one.
+template <typename Settings, typename Fields, typename PresetTexts, typename After>
+void writeTexts(ordered_json& o, const Section<Settings>& section, Connection c,
+                const Settings& preset, const Fields& texts, const PresetTexts& presetTexts,
+                After after) {
     const Settings& s = section.settings;
-    const bool withIndices = section.withIndices;
-    const auto put = [&](const HeaderField& field, int value) {
-        o[field.name] = entry(*field.entries, value, withIndices);
-    };
-    o = ordered_json::object();
-    o[kModeKey] = entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
-    if constexpr (mms) {
-        put(f.mmsStatus, s.mmsSendMode);
-    }
-    o[PicturesPerDayField().name] = s.picturesPerDay;
-    if (!c.manual) {
-        o[f.country.name] = entry(CountryList(), c.country, withIndices);
-        const ordered_json named = entry(operators, c.op, withIndices);
-        const std::string name = withIndices ? "" : named.get<std::string>();
-        const auto same = [&](const std::string& n) { return SameName(n, name); };
-        o[f.op.name] = withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
-                           ? named
-                           : ordered_json(c.op);
-    }
-    if (s.family == Family::Quill) {
-        if constexpr (!mms) {
-            put(f.mmsSendMode, s.mmsSendMode);
-        }
-        const int hours = s.smsRemoteControl;
-        const ordered_json shown =
-            hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
-        o[f.smsRemoteControl.name] = withIndices ? ordered_json::array({shown, hours}) : shown;
-    }
-    if constexpr (mms) {
-        put(f.connectionKind, s.connectionKind);
-    }
     for (const auto& field : texts) {
         const bool fromPreset = std::ranges::find(presetTexts, field.member) != presetTexts.end();
-        if (withIndices || c.manual || !fromPreset || s.*field.member != preset.*field.member) {
+        if (section.withIndices || c.manual || !fromPreset ||
+            s.*field.member != preset.*field.member) {
             o[field.name] = textValue(s.*field.member, section.codePage);
         }
-        if constexpr (mms) {
-            if (field.member == &MmsSettings::phone) {
-                put(f.numberKind, s.internationalNumbers);
-            }
-        }
+        after(field.member);
     }
+}
+
+ordered_json modeValue(Connection c, bool withIndices) {
+    return entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
 }
 
 } // namespace
@@ -440,9 +467,7 @@ void from_json(const json& j, MmsSection& section) {
     const Node o(j, sectionAt(SectionKind::Mms), keys);
     o.refuse(s.family, {f.smsRemoteControl.name});
     MmsSettings t = s;
-    const Connection c =
-        readConnection(o, t, f, MmsTextFields(), section.codePage, CountryListChinese(),
-                       [](int country, int naming) { return OperatorNames(country, naming); });
+    const Connection c = readMmsConnection(o, t, section.codePage);
     t.tvMode = o.read(f.tvMode.name, number(f.tvMode.min, f.tvMode.max), t.tvMode);
     const MmsSelections lists{c.manual,          c.country,        c.op,
                               t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
@@ -462,9 +487,7 @@ void from_json(const json& j, SmtpSection& section) {
     const Node o(j, sectionAt(SectionKind::Smtp), keys);
     o.refuse(s.family, {quill.mmsSendMode.name, quill.smsRemoteControl.name});
     SmtpSettings t = s;
-    const Connection c =
-        readConnection(o, t, SmtpHeader(s.family), SmtpTextFields(s.family), section.codePage, {},
-                       [](int country, int) { return GprsOperatorNames(country); });
+    const Connection c = readSmtpConnection(o, t, section.codePage);
     const ApnMode mode = c.manual ? ApnMode::Manual : ApnMode::Automatic;
     s = SmtpSettingsToWrite(t, {mode, c.country, c.op, t.mmsSendMode, t.smsRemoteControl},
                             t.languageCode);
@@ -499,19 +522,44 @@ void to_json(ordered_json& o, const MenuSection& section) {
 
 void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
+    const SetupHeaderFields& f = SetupHeader(s.family);
+    const bool withIndices = section.withIndices;
     const Connection c{s.presetCountry == kManualCountry, s.presetCountry, s.presetOperator};
-    writeConnection(o, section, SetupHeader(s.family), c, OperatorNames(c.country, 2),
-                    WithOperatorPreset(s, c.country, c.op), MmsTextFields(), kMmsPresetTexts);
+    o = ordered_json::object();
+    o[kModeKey] = modeValue(c, withIndices);
+    putEntry(o, f.mmsStatus, s.mmsSendMode, withIndices);
+    o[PicturesPerDayField().name] = s.picturesPerDay;
+    writePreset(o, c, f.country, f.op, OperatorNames(c.country, 2), withIndices);
+    if (s.family == Family::Quill) {
+        writeHours(o, f.smsRemoteControl, s.smsRemoteControl, withIndices);
+    }
+    putEntry(o, f.connectionKind, s.connectionKind, withIndices);
+    writeTexts(o, section, c, WithOperatorPreset(s, c.country, c.op), MmsTextFields(),
+               kMmsPresetTexts, [&](std::string MmsSettings::*text) {
+                   if (text == &MmsSettings::phone) {
+                       putEntry(o, f.numberKind, s.internationalNumbers, withIndices);
+                   }
+               });
 }
 
 void to_json(ordered_json& o, const SmtpSection& section) {
     const SmtpSettings& s = section.settings;
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
+    const bool withIndices = section.withIndices;
     const Connection c{s.countryIndex == kManualCountry, s.countryIndex, s.operatorIndex};
+    o = ordered_json::object();
+    o[kModeKey] = modeValue(c, withIndices);
+    o[PicturesPerDayField().name] = s.picturesPerDay;
+    writePreset(o, c, f.country, f.op, GprsOperatorNames(c.country), withIndices);
+    if (s.family == Family::Quill) {
+        putEntry(o, f.mmsSendMode, s.mmsSendMode, withIndices);
+        writeHours(o, f.smsRemoteControl, s.smsRemoteControl, withIndices);
+    }
     const SmtpSettings preset = SmtpSettingsToWrite(
         s, {ApnMode::Automatic, c.country, c.op, s.mmsSendMode, s.smsRemoteControl},
         s.languageCode);
-    writeConnection(o, section, SmtpHeader(s.family), c, GprsOperatorNames(c.country), preset,
-                    SmtpTextFields(s.family), kSmtpPresetTexts);
+    writeTexts(o, section, c, preset, SmtpTextFields(s.family), kSmtpPresetTexts,
+               [](std::string SmtpSettings::*) {});
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {

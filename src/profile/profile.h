@@ -84,6 +84,34 @@ void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
 // builder refuses it, naming the key ("mms.apn ...").
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
 
+// A profile as Save profile and inspect --json write it: the model, the
+// language and TV mode of the first section (a later section that differs
+// keeps its own), the code page, then the sections in the order added.
+// Written over an existing profile, the existing keys keep their places and
+// the sections added replace or follow them.
+class ProfileWriter {
+  public:
+    explicit ProfileWriter(int codePage);
+    // Over `existing` (its text read as `old`): the top level stays as it is.
+    ProfileWriter(const Profile& old, nlohmann::ordered_json existing);
+
+    bool holds(SectionKind kind) const;
+    // Adds the section of `settings`; the result may still be changed.
+    nlohmann::ordered_json& add(const MenuSettings& settings);
+    nlohmann::ordered_json& add(const MmsSettings& settings);
+    nlohmann::ordered_json& add(const SmtpSettings& settings);
+    nlohmann::ordered_json profile(CameraModel model) const;
+
+  private:
+    template <typename Settings> nlohmann::ordered_json& put(SectionKind kind, const Settings& s);
+
+    nlohmann::ordered_json existing_;
+    int codePage_;
+    std::optional<int> language_;
+    std::optional<int> tvMode_;
+    nlohmann::ordered_json sections_ = nlohmann::ordered_json::object();
+};
+
 // The profile `text` read for one dialog of `family`: refused, naming the key,
 // when it is malformed, for the other family or without that section.
 Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,

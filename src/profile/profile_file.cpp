@@ -17,23 +17,6 @@ void refuseOtherFamily(CameraModel model, Family family) {
     }
 }
 
-// The section of a file the dialog built, its language and TV mode.
-struct BuiltSection {
-    ordered_json section;
-    int language;
-    std::optional<int> tvMode;
-};
-template <typename Settings> BuiltSection built(const std::optional<Settings>& s, int codePage) {
-    if (!s) {
-        throw ProfileError("profile: the set-up could not be read back");
-    }
-    BuiltSection b{Section<Settings>{*s, codePage}, s->languageCode, std::nullopt};
-    if constexpr (requires { s->tvMode; }) {
-        b.tvMode = s->tvMode;
-    }
-    return b;
-}
-
 } // namespace
 
 bool Profile::holds(SectionKind kind) const {
@@ -68,46 +51,86 @@ Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
     return profile;
 }
 
+ProfileWriter::ProfileWriter(int codePage) : codePage_(codePage) {}
+
+ProfileWriter::ProfileWriter(const Profile& old, ordered_json existing)
+    : existing_(std::move(existing)), codePage_(old.codePage), language_(old.language),
+      tvMode_(old.tvMode) {}
+
+bool ProfileWriter::holds(SectionKind kind) const {
+    return sections_.contains(SettingsFile(kind).section);
+}
+
+template <typename Settings> ordered_json& ProfileWriter::put(SectionKind kind, const Settings& s) {
+    ordered_json section = Section<Settings>{s, codePage_};
+    if (!language_) {
+        language_ = s.languageCode;
+    } else if (*language_ != s.languageCode) {
+        section[LanguageKey()] = LanguageName(s.languageCode);
+    }
+    if constexpr (requires { s.tvMode; }) {
+        if (!tvMode_) {
+            tvMode_ = s.tvMode;
+        } else if (*tvMode_ != s.tvMode) {
+            section[TvModeKey()] = s.tvMode;
+        }
+    }
+    return sections_[SettingsFile(kind).section] = std::move(section);
+}
+
+ordered_json& ProfileWriter::add(const MenuSettings& s) {
+    return put(SectionKind::Menu, s);
+}
+ordered_json& ProfileWriter::add(const MmsSettings& s) {
+    return put(SectionKind::Mms, s);
+}
+ordered_json& ProfileWriter::add(const SmtpSettings& s) {
+    return put(SectionKind::Smtp, s);
+}
+
+ordered_json ProfileWriter::profile(CameraModel model) const {
+    ordered_json profile = existing_.empty() ? ordered_json::object() : existing_;
+    profile[kModelKey] = model.displayName(); // in its place in an existing profile
+    if (existing_.empty()) {
+        profile[LanguageKey()] = LanguageName(language_.value_or(2));
+        if (tvMode_.value_or(0) != 0) {
+            profile[TvModeKey()] = *tvMode_;
+        }
+        profile[kCodePageKey] = codePage_;
+    }
+    for (const auto& item : sections_.items()) {
+        profile[item.key()] = item.value();
+    }
+    return profile;
+}
+
 std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
                                const Bytes& file) {
     const Family family = model.family();
-    ordered_json profile = ordered_json::object();
-    int codePage = SystemCodePage();
-    int language = 2;
-    int tvMode = 0;
-    if (!existing.empty()) {
+    std::optional<ProfileWriter> writer;
+    if (existing.empty()) {
+        writer.emplace(SystemCodePage());
+    } else {
         const Profile old = ParseProfile(existing, {}); // refuses a malformed one by its key
         refuseOtherFamily(old.model, family);
         model = ModelOf(family, model.hasEmail() || old.model.hasEmail());
-        codePage = old.codePage;
-        profile = ordered_json::parse(existing);
-        language = old.language;
-        tvMode = old.tvMode;
+        writer.emplace(old, ordered_json::parse(existing));
     }
-    BuiltSection b =
-        kind == SectionKind::Menu  ? built(DecodeMenuFile(file, family).settings, codePage)
-        : kind == SectionKind::Mms ? built(DecodeSetupFile(file, family).settings, codePage)
-                                   : built(DecodeSmtpFile(file, family).settings, codePage);
+    const auto add = [&](const auto& settings) -> ordered_json& {
+        if (!settings) {
+            throw ProfileError("profile: the set-up could not be read back");
+        }
+        return writer->add(*settings);
+    };
     if (kind == SectionKind::Menu) {
-        b.section[ClockKey()] = "now"; // a profile sets up many cards, each at its writing
-    }
-    profile[kModelKey] = model.displayName(); // in its place in an existing profile
-    if (existing.empty()) {
-        profile[LanguageKey()] = LanguageName(b.language);
-        if (b.tvMode.value_or(0) != 0) {
-            profile[TvModeKey()] = *b.tvMode;
-        }
-        profile[kCodePageKey] = codePage;
+        // A profile sets up many cards, each at its writing.
+        add(DecodeMenuFile(file, family).settings)[ClockKey()] = "now";
+    } else if (kind == SectionKind::Mms) {
+        add(DecodeSetupFile(file, family).settings);
     } else {
-        if (b.language != language) {
-            b.section[LanguageKey()] = LanguageName(b.language);
-        }
-        if (b.tvMode && *b.tvMode != tvMode) {
-            b.section[TvModeKey()] = *b.tvMode;
-        }
+        add(DecodeSmtpFile(file, family).settings);
     }
-    profile[SettingsFile(kind).section] = std::move(b.section);
-    return profile.dump(2) + "\n";
+    return writer->profile(model).dump(2) + "\n";
 }
 
 } // namespace rosmossel::profile
