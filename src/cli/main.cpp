@@ -14,6 +14,11 @@
 #ifdef _WIN32
 #include "core/format/windows_text.h"
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <vector>
 #endif
 

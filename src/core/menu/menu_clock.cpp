@@ -1,5 +1,6 @@
 #include "core/menu/menu_clock.h"
 
+#include "core/menu/local_time.h"
 #include "core/menu/menu_fields.h"
 
 #include <algorithm>
@@ -28,12 +29,7 @@ void SetClockSource(ClockSource source) {
 
 ClockValue ReadLocalClock() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTimeOf(now);
     // A leap second (60) is not a second the camera knows.
     return ClockValue{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                       local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};

@@ -7,6 +7,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "platform/ini_store.h"
+#include "platform/system_preference_store.h"
 
 #include <QAbstractButton>
 #include <QAction>
