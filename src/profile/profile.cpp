@@ -522,11 +522,10 @@ void to_json(ordered_json& o, const MenuSection& section) {
 
 void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
-    const SetupHeaderFields& f = SetupHeader(s.family);
-    const bool withIndices = section.withIndices;
     const Connection c{s.presetCountry == kManualCountry, s.presetCountry, s.presetOperator};
-    o = ordered_json::object();
-    o[kModeKey] = modeValue(c, withIndices);
+    const bool withIndices = section.withIndices;
+    o = {{kModeKey, modeValue(c, withIndices)}};
+    const SetupHeaderFields& f = SetupHeader(s.family);
     putEntry(o, f.mmsStatus, s.mmsSendMode, withIndices);
     o[PicturesPerDayField().name] = s.picturesPerDay;
     writePreset(o, c, f.country, f.op, OperatorNames(c.country, 2), withIndices);
@@ -544,12 +543,11 @@ void to_json(ordered_json& o, const MmsSection& section) {
 
 void to_json(ordered_json& o, const SmtpSection& section) {
     const SmtpSettings& s = section.settings;
+    const Connection c{s.countryIndex == kManualCountry, s.countryIndex, s.operatorIndex};
+    o = {{kModeKey, modeValue(c, section.withIndices)}};
+    o[PicturesPerDayField().name] = s.picturesPerDay;
     const SmtpHeaderFields& f = SmtpHeader(s.family);
     const bool withIndices = section.withIndices;
-    const Connection c{s.countryIndex == kManualCountry, s.countryIndex, s.operatorIndex};
-    o = ordered_json::object();
-    o[kModeKey] = modeValue(c, withIndices);
-    o[PicturesPerDayField().name] = s.picturesPerDay;
     writePreset(o, c, f.country, f.op, GprsOperatorNames(c.country), withIndices);
     if (s.family == Family::Quill) {
         putEntry(o, f.mmsSendMode, s.mmsSendMode, withIndices);

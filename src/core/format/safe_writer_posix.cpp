@@ -67,8 +67,7 @@ int createTemp(const std::string& path, std::string& temp, mode_t mode) {
 // 0, or the errno of a failed flush. A file system that cannot flush a
 // folder at all says so with EINVAL and the like: not a failure of the card.
 // A folder the user may write to but not read cannot be opened to flush it.
-int flushFolder(const std::string& folder) {
-    int error = writer_system::FolderFlushError();
+int flushFolder(const std::string& folder, int error) {
     if (error == 0) {
         const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir < 0) {
@@ -84,7 +83,8 @@ int flushFolder(const std::string& folder) {
 
 // Reads the renamed file back from the card: its pages are clean after the
 // flush, so dropping them from the cache makes the read go to the device.
-std::optional<WriteError> readBack(const std::string& path, std::span<const std::uint8_t> bytes) {
+std::optional<WriteError> readBack(const std::string& path, std::span<const std::uint8_t> bytes,
+                                   const WriteOptions& options) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         // A file its owner made write-only cannot be read back; the flush
@@ -113,7 +113,7 @@ std::optional<WriteError> readBack(const std::string& path, std::span<const std:
         return WriteError{path, reasonOf(error)};
     }
     content.resize(got);
-    if (!writer_system::SameAsWritten(std::move(content), bytes)) {
+    if (!writer_system::SameAsWritten(std::move(content), bytes, options)) {
         return WriteError{path, kCardDidNotKeepReason};
     }
     return std::nullopt;
@@ -122,11 +122,12 @@ std::optional<WriteError> readBack(const std::string& path, std::span<const std:
 } // namespace
 
 std::optional<WriteError> WriteFileSafely(const std::string& path,
-                                          std::span<const std::uint8_t> bytes, FileAccess access) {
+                                          std::span<const std::uint8_t> bytes,
+                                          const WriteOptions& options) {
     // The temporary file lives in the target's folder so that the final
     // rename never crosses a file system.
     std::string temp;
-    const bool ownerOnly = access == FileAccess::OwnerOnly;
+    const bool ownerOnly = options.access == FileAccess::OwnerOnly;
     const int fd = createTemp(path, temp, ownerOnly ? 0600 : 0666);
     if (fd < 0) {
         return WriteError{path, reasonOf(errno)};
@@ -152,10 +153,10 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     }
     // Make the rename itself durable; a card pulled right after the success
     // message must still hold the new file.
-    if (const int error = flushFolder(folderOf(path)); error != 0) {
+    if (const int error = flushFolder(folderOf(path), options.folderFlushError); error != 0) {
         return WriteError{path, reasonOf(error)};
     }
-    return writer_system::ReadBackOn() ? readBack(path, bytes) : std::nullopt;
+    return options.readBack ? readBack(path, bytes, options) : std::nullopt;
 }
 
 } // namespace rosmossel

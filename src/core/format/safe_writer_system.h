@@ -10,13 +10,9 @@ namespace rosmossel::writer_system {
 // The platform's separator between a folder and its files.
 extern const char kSeparator;
 
-// Whether the file read back is to be compared at all (the benchmark leaves
-// it out).
-bool ReadBackOn();
-// The errno the folder flush is made to fail with, or 0.
-int FolderFlushError();
-// Whether what was read back is what was written; the seam plays a card
-// that drops bits.
-bool SameAsWritten(std::vector<std::uint8_t> readBack, std::span<const std::uint8_t> bytes);
+// Whether what was read back is what was written, after the options'
+// stand-in for a card that drops bits.
+bool SameAsWritten(std::vector<std::uint8_t> readBack, std::span<const std::uint8_t> bytes,
+                   const WriteOptions& options);
 
 } // namespace rosmossel::writer_system

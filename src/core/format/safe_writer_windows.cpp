@@ -79,7 +79,8 @@ bool writeAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 // Reads the renamed file from the card itself: FILE_FLAG_NO_BUFFERING reads
 // whole sectors into a page-aligned buffer, past the system's cache.
 std::optional<WriteError> readBack(const std::wstring& target, const std::string& path,
-                                   std::span<const std::uint8_t> bytes) {
+                                   std::span<const std::uint8_t> bytes,
+                                   const WriteOptions& options) {
     HANDLE file = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_NO_BUFFERING, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -107,7 +108,7 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
     if (error != 0) {
         return WriteError{path, reasonOf(error)};
     }
-    if (!writer_system::SameAsWritten(std::move(content), bytes)) {
+    if (!writer_system::SameAsWritten(std::move(content), bytes, options)) {
         return WriteError{path, kCardDidNotKeepReason};
     }
     return std::nullopt;
@@ -118,7 +119,8 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
 // Windows: a new file takes its folder's access list (a user's documents folder
 // admits that user and the administrators).
 std::optional<WriteError> WriteFileSafely(const std::string& path,
-                                          std::span<const std::uint8_t> bytes, FileAccess) {
+                                          std::span<const std::uint8_t> bytes,
+                                          const WriteOptions& options) {
     // The temporary file lives in the target's folder so that the final
     // rename never crosses a volume; its name is unique to this process and
     // call, so two writers never share one.
@@ -167,7 +169,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return fail(GetLastError());
     }
-    return writer_system::ReadBackOn() ? readBack(target, path, bytes) : std::nullopt;
+    return options.readBack ? readBack(target, path, bytes, options) : std::nullopt;
 }
 
 } // namespace rosmossel

@@ -1,11 +1,11 @@
 #include "core/menu/menu_clock.h"
 
-#include "core/menu/local_time.h"
 #include "core/menu/menu_fields.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 
 namespace rosmossel {
 namespace {
@@ -29,7 +29,16 @@ void SetClockSource(ClockSource source) {
 
 ClockValue ReadLocalClock() {
     const std::time_t now = std::time(nullptr);
-    const std::tm local = LocalTimeOf(now);
+    // std::localtime shares one result between callers; the lock keeps the
+    // copy whole on every system.
+    static std::mutex shared;
+    std::tm local{};
+    {
+        const std::lock_guard lock(shared);
+        if (const std::tm* t = std::localtime(&now)) {
+            local = *t;
+        }
+    }
     // A leap second (60) is not a second the camera knows.
     return ClockValue{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                       local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};

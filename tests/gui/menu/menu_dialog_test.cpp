@@ -3,6 +3,7 @@
 #include "core/session/session.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/private_access.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
@@ -168,8 +169,8 @@ class MenuDialogTest : public QObject {
         QCOMPARE(dialog->focusWidget(), video);
         QCOMPARE(video->selectedText(), QStringLiteral("99"));
         // The take stopped before the edited field: it still holds its old value.
-        QCOMPARE(dialog->settings().timeLapseHours, 0);
-        QCOMPARE(dialog->settings().videoLengthSeconds, 99);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog).timeLapseHours, 0);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog).videoLengthSeconds, 99);
     }
 
     void emptyNumberBoxShowsTheToolkitPrompt() {
@@ -230,7 +231,7 @@ class MenuDialogTest : public QObject {
                      family)
                      .settings;
             expected.clock = kLater;
-            QCOMPARE(dialog->settings(), expected);
+            QCOMPARE(testing::PrivateAccess::settings(*dialog), expected);
             QCOMPARE(generate(dialog.get()).toHex(), BuildMenuRecordBytes(expected).toHex());
             useCard(dialog.get()); // asked once per folder
             QVERIFY(test_seam::TakeQuestions().empty());
@@ -264,13 +265,13 @@ class MenuDialogTest : public QObject {
         // No leaves the dialog as it was.
         writeCard(BuildMenuRecordBytes(quill));
         auto dialog = open(Family::Quill);
-        const MenuSettings before = dialog->settings();
+        const MenuSettings before = testing::PrivateAccess::settings(*dialog);
         messageTexts();
         type(dialog.get(), Folder, QDir::toNativeSeparators(card_.path()));
         QTest::keyClick(box(dialog.get(), Folder), Qt::Key_Return);
         QCOMPARE(test_seam::TakeQuestions().size(), std::size_t{1});
         QVERIFY(messageTexts().isEmpty());
-        QCOMPARE(dialog->settings(), before);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog), before);
         QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
     }
 
@@ -397,7 +398,7 @@ class MenuDialogTest : public QObject {
         QCOMPARE(written().toHex(), factoryFile().toHex());
         QCOMPARE(messageTexts(),
                  QStringList{"Ros Quill Camera menu factory settings file has been generated"});
-        const MenuSettings s = dialog->settings();
+        const MenuSettings s = testing::PrivateAccess::settings(*dialog);
         QCOMPARE(s.cameraMode, 0);
         QCOMPARE(s.videoSize, 0); // not the opening 1
         QCOMPARE(s.sidePir, 1);
