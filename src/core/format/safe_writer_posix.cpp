@@ -113,10 +113,7 @@ std::optional<WriteError> readBack(const std::string& path, std::span<const std:
         return WriteError{path, reasonOf(error)};
     }
     content.resize(got);
-    if (!writer_system::SameAsWritten(std::move(content), bytes, options)) {
-        return WriteError{path, kCardDidNotKeepReason};
-    }
-    return std::nullopt;
+    return writer_system::CompareReadBack(path, std::move(content), bytes, options);
 }
 
 } // namespace

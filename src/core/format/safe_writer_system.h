@@ -10,9 +10,11 @@ namespace rosmossel::writer_system {
 // The platform's separator between a folder and its files.
 extern const char kSeparator;
 
-// Whether what was read back is what was written, after the options'
-// stand-in for a card that drops bits.
-bool SameAsWritten(std::vector<std::uint8_t> readBack, std::span<const std::uint8_t> bytes,
-                   const WriteOptions& options);
+// Nothing when what was read back of `path` is what was written, else the
+// card's failure; the options may play a card that drops bits.
+std::optional<WriteError> CompareReadBack(const std::string& path,
+                                          std::vector<std::uint8_t> readBack,
+                                          std::span<const std::uint8_t> bytes,
+                                          const WriteOptions& options);
 
 } // namespace rosmossel::writer_system

@@ -108,10 +108,7 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
     if (error != 0) {
         return WriteError{path, reasonOf(error)};
     }
-    if (!writer_system::SameAsWritten(std::move(content), bytes, options)) {
-        return WriteError{path, kCardDidNotKeepReason};
-    }
-    return std::nullopt;
+    return writer_system::CompareReadBack(path, std::move(content), bytes, options);
 }
 
 } // namespace
