@@ -19,6 +19,14 @@ std::vector<MenuFieldInfo> rowsOf(Family family) {
     const bool quill = family == Family::Quill;
     constexpr ClockValue kStart{}; // the clock a dialog holds before it reads the time
     constexpr std::optional<int> kKept;
+    // The four serial characters differ only in their byte and member.
+    const auto serial = [&](F field, std::size_t offset, int& (*value)(MenuSettings&),
+                            int (*of)(const MenuSettings&)) {
+        // clang-format off
+        return MenuFieldInfo{field, offset, "serial_characters", "serial character", 0,
+                             list(l.serialCharacters), 0, 0, 0, 0, &l.serialCharacters, value, of};
+        // clang-format on
+    };
     std::vector<MenuFieldInfo> rows = {
         {F::CameraMode, 0, "camera_mode", "camera mode", 0, list(l.cameraMode), 0, 0, 0, 0,
          &l.cameraMode, MENU_VALUE(cameraMode)},
@@ -54,18 +62,10 @@ std::vector<MenuFieldInfo> rowsOf(Family family) {
          nullptr, MENU_VALUE(timerStopMinute)},
         {F::SerialNumber, 24, "serial_number", "serial number", 0, list(l.onOff), 0, 0, 0, 0,
          &l.onOff, MENU_VALUE(serialNumber)},
-        {F::SerialCharacter1, 25, "serial_characters", "serial character", 0,
-         list(l.serialCharacters), 0, 0, 0, 0, &l.serialCharacters,
-         MENU_VALUE(serialCharacters[0])},
-        {F::SerialCharacter2, 26, "serial_characters", "serial character", 0,
-         list(l.serialCharacters), 0, 0, 0, 0, &l.serialCharacters,
-         MENU_VALUE(serialCharacters[1])},
-        {F::SerialCharacter3, 27, "serial_characters", "serial character", 0,
-         list(l.serialCharacters), 0, 0, 0, 0, &l.serialCharacters,
-         MENU_VALUE(serialCharacters[2])},
-        {F::SerialCharacter4, 28, "serial_characters", "serial character", 0,
-         list(l.serialCharacters), 0, 0, 0, 0, &l.serialCharacters,
-         MENU_VALUE(serialCharacters[3])},
+        serial(F::SerialCharacter1, 25, MENU_VALUE(serialCharacters[0])),
+        serial(F::SerialCharacter2, 26, MENU_VALUE(serialCharacters[1])),
+        serial(F::SerialCharacter3, 27, MENU_VALUE(serialCharacters[2])),
+        serial(F::SerialCharacter4, 28, MENU_VALUE(serialCharacters[3])),
         {F::TimeLapse, 10, "time_lapse", "time lapse", 0, list(l.timeLapse), 0, 0, 1, 1,
          &l.timeLapse, MENU_VALUE(timeLapse)},
         {F::TimeLapseHours, 11, "time_lapse_hours", "time-lapse hours", 0, 23, 0, 0, 0, 0, nullptr,
