@@ -1,6 +1,7 @@
 // rosmossel-cli: writes the camera's settings files from a JSON profile, and
 // reads a card back.
 #include "cli/commands.h"
+#include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
 
 #include <CLI/CLI.hpp>
@@ -13,15 +14,30 @@
 #ifdef _WIN32
 #include "core/format/windows_text.h"
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <vector>
 #endif
 
 namespace {
 
+// One column of the settings-file table, as "a, b, c".
+std::string listed(const char* rosmossel::SettingsFileInfo::*column) {
+    std::string text;
+    for (const rosmossel::SettingsFileInfo& file : rosmossel::kSettingsFiles) {
+        text += (text.empty() ? "" : ", ") + std::string(file.*column);
+    }
+    return text;
+}
+
 int run(int argc, char** argv) {
     using namespace rosmossel::cli;
-    CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras "
-                 "(menu.dat, setup.dat, smtp.dat).",
+    using rosmossel::SettingsFileInfo;
+    CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras (" +
+                     listed(&SettingsFileInfo::fileName) + ").",
                  "rosmossel-cli"};
     app.set_version_flag("--version", std::string("rosmossel-cli ") + ROSMOSSEL_VERSION);
     app.require_subcommand(1);
@@ -31,8 +47,9 @@ int run(int argc, char** argv) {
 
     std::string profilePath;
     std::string outDir;
-    auto* generate = app.add_subcommand(
-        "generate", "Write the files for the sections of a profile (camera_menu, mms, smtp).");
+    auto* generate =
+        app.add_subcommand("generate", "Write the files for the sections of a profile (" +
+                                           listed(&SettingsFileInfo::section) + ").");
     generate->add_option("profile", profilePath, "JSON profile, or - for standard input")
         ->required();
     generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root")
@@ -42,7 +59,9 @@ int run(int argc, char** argv) {
                      "Windows.");
 
     auto* factory = app.add_subcommand(
-        "factory", "Write the menu.dat that returns a camera to its factory settings.");
+        "factory", std::string("Write the ") +
+                       rosmossel::SettingsFile(rosmossel::FileKind::Menu).fileName +
+                       " that returns a camera to its factory settings.");
     factory->add_option("--out", outDir, "Folder to write into")->required();
 
     std::vector<std::string> paths;

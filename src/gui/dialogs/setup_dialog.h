@@ -7,6 +7,7 @@
 
 #include "core/format/file_record.h"
 #include "core/format/multi_record.h"
+#include "core/format/settings_files.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
@@ -206,7 +207,7 @@ class SetupDialog : public QDialog {
     bool inputAccepted();
     void onSaveProfile();
     void onOpenProfile();
-    const char* fileName() const { return profile::SectionFileName(*profileKind_); }
+    const char* fileName() const { return SettingsFile(*profileKind_).fileName; }
 
     Session& session_;
     const DialogFamily& family_;
