@@ -361,8 +361,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     // A file the user restricted (or opened up) keeps its permissions.
     struct stat older {};
     const bool keepMode = !ownerOnly && ::stat(path.c_str(), &older) == 0 && S_ISREG(older.st_mode);
-    if ((keepMode && !copyMode(fd, older.st_mode)) || !writeAll(fd, bytes) ||
-        ::fsync(fd) != 0) {
+    if ((keepMode && !copyMode(fd, older.st_mode)) || !writeAll(fd, bytes) || ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         return fail(error);
