@@ -36,8 +36,8 @@ QDBusMessage call(const QDBusConnection& bus, const QString& path, const QString
 } // namespace
 
 EjectResult EjectThroughUDisks(const QDBusConnection& bus, const Card& card) {
-    if (!bus.isConnected()) {
-        return failure(bus.lastError());
+    if (!bus.isConnected()) { // no system bus at all
+        return {EjectOutcome::NoService, bus.lastError().message().toStdString()};
     }
     const QVariantMap noOptions;
     const QVariantMap spec{{QStringLiteral("path"), QString::fromStdString(card.device)}};
