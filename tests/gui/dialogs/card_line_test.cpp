@@ -140,6 +140,29 @@ class CardLineTest : public QObject {
         QCOMPARE(cardText(d.get()), QString("The card can be removed."));
         QVERIFY(!ejectButton(d.get())->isEnabled());
     }
+
+    // Pictures of the three dialogs with a write-protected card, in English,
+    // Chinese and German, for a person to look at:
+    // ROSMOSSEL_SCREENSHOT_DIR=/tmp card_line_tests screenshots
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
+        if (folder.isEmpty()) {
+            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
+        }
+        cards_.inserted = {TestCard(root("CAM").toStdString(), "CAM", true)};
+        for (int language : {2, 1, 3}) {
+            for (int i = 0; i < int(std::size(kDialogs)); ++i) {
+                session = Session{};
+                session.model = CameraModel::SedgeM;
+                session.language = Language(language);
+                std::unique_ptr<QDialog> d(kDialogs[i].make());
+                d->show();
+                QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+                QVERIFY(d->grab().save(
+                    QStringLiteral("%1/card-%2-%3.png").arg(folder).arg(i).arg(language)));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(CardLineTest)
