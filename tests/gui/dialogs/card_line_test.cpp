@@ -69,9 +69,13 @@ class CardLineTest : public QObject {
     void cleanup() { SetCardSource(nullptr); }
 
     // The folder starts at the one card inserted; with none or several, as
-    // before (the home folder here). Every dialog shows the card line whole.
+    // before (C:\ or the home folder). Every dialog shows the card line whole.
     void folderStartsAtTheOnlyCard() {
-        const QString home = QDir::toNativeSeparators(QDir::homePath());
+#ifdef Q_OS_WIN
+        const QString home = QStringLiteral("C:\\");
+#else
+        const QString home = QDir::homePath();
+#endif
         const Card cam = TestCard(root("CAM").toStdString(), "CAM");
         const Card other = TestCard(root("OTHER").toStdString(), "OTHER");
         const struct {
