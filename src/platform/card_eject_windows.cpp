@@ -7,20 +7,6 @@
 namespace rosmossel {
 namespace {
 
-std::string reasonOf(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring reason(text != nullptr ? text : L"", length);
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
-                               reason.back() == L' ' || reason.back() == L'.')) {
-        reason.pop_back();
-    }
-    return reason.empty() ? "system error " + std::to_string(error) : Utf8FromWide(reason);
-}
-
 bool isBusy(DWORD error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
            error == ERROR_LOCK_VIOLATION;
@@ -52,7 +38,7 @@ EjectResult EjectVolume(const std::wstring& device, const VolumeCalls& calls) {
     DWORD error = 0;
     HANDLE volume = calls.open(device, error);
     if (volume == INVALID_HANDLE_VALUE) {
-        return {isBusy(error) ? EjectOutcome::Busy : EjectOutcome::Failed, reasonOf(error)};
+        return {isBusy(error) ? EjectOutcome::Busy : EjectOutcome::Failed, WindowsErrorText(error)};
     }
     // A program that has just closed its files may need a moment to let go.
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -72,7 +58,7 @@ EjectResult EjectVolume(const std::wstring& device, const VolumeCalls& calls) {
     }
     calls.close(volume);
     if (error != 0) {
-        return {isBusy(error) ? EjectOutcome::Busy : EjectOutcome::Failed, reasonOf(error)};
+        return {isBusy(error) ? EjectOutcome::Busy : EjectOutcome::Failed, WindowsErrorText(error)};
     }
     return {EjectOutcome::Ejected, {}};
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace rosmossel::cli {
@@ -12,37 +13,44 @@ namespace {
 using rosmossel::testing::FakeCardSource;
 using rosmossel::testing::TestCard;
 
+using Command = std::function<int(const FakeCardSource&, std::ostream&, std::ostream&)>;
+
+Command cards(bool asJson) {
+    return [=](auto& source, auto& out, auto& err) { return RunCards(source, asJson, out, err); };
+}
+// generate --card [LABEL]: prints the folder chosen.
+Command cardFolder(std::optional<std::string> label) {
+    return [=](auto& source, auto& out, auto& err) {
+        std::string folder;
+        const int status = CardFolder(source, label, folder, err);
+        out << folder;
+        return status;
+    };
+}
+Command eject(std::optional<std::string> label) {
+    return [=](auto& source, auto& out, auto& err) { return RunEject(source, label, out, err); };
+}
+
 // cards, generate --card and eject: what each prints and its exit status.
 TEST(CardCommandsTest, ListChooseAndEject) {
     const Card cam = TestCard("/media/ann/CAM", "CAM");
     const Card locked = TestCard("/media/ann/LOCKED", "LOCKED", true);
+    const auto none = std::nullopt;
     const struct {
         const char* what;
         std::vector<Card> cards;
         EjectOutcome ejectOutcome;
-        std::function<int(const FakeCardSource&, std::ostream&, std::ostream&)> command;
+        Command command;
         int status;
         const char* out; // the whole output
         const char* err; // part of the error output
     } cases[] = {
-        {"no cards, as JSON",
-         {},
-         EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunCards(s, true, o, e); },
-         kExitOk,
-         "[]\n",
-         ""},
-        {"no cards, plain",
-         {},
-         EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunCards(s, false, o, e); },
-         kExitOk,
-         "",
-         ""},
+        {"no cards, as JSON", {}, EjectOutcome::Ejected, cards(true), kExitOk, "[]\n", ""},
+        {"no cards, plain", {}, EjectOutcome::Ejected, cards(false), kExitOk, "", ""},
         {"a card, as JSON",
          {cam},
          EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunCards(s, true, o, e); },
+         cards(true),
          kExitOk,
          "[\n  {\n    \"root\": \"/media/ann/CAM\",\n    \"label\": \"CAM\",\n    \"file_system\": "
          "\"FAT32\",\n    \"capacity\": 7948206080,\n    \"free\": 7400000000,\n    "
@@ -51,7 +59,7 @@ TEST(CardCommandsTest, ListChooseAndEject) {
         {"two cards, plain",
          {cam, locked},
          EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunCards(s, false, o, e); },
+         cards(false),
          kExitOk,
          "/media/ann/CAM  SD card CAM (FAT32), 7.4 GB free of 7.9 GB\n"
          "/media/ann/LOCKED  SD card LOCKED (FAT32), 7.4 GB free of 7.9 GB, write-protected\n",
@@ -59,70 +67,56 @@ TEST(CardCommandsTest, ListChooseAndEject) {
         {"--card without a card",
          {},
          EjectOutcome::Ejected,
-         [](auto& s, auto&, auto& e) {
-             std::string f;
-             return CardFolder(s, std::nullopt, f, e);
-         },
+         cardFolder(none),
          kExitNoCard,
          "",
          "no SD card is inserted"},
         {"--card among two",
          {cam, locked},
          EjectOutcome::Ejected,
-         [](auto& s, auto&, auto& e) {
-             std::string f;
-             return CardFolder(s, std::nullopt, f, e);
-         },
+         cardFolder(none),
          kExitNoCard,
          "",
          "CAM at /media/ann/CAM, LOCKED at /media/ann/LOCKED"},
         {"--card to a locked card",
          {cam, locked},
          EjectOutcome::Ejected,
-         [](auto& s, auto&, auto& e) {
-             std::string f;
-             return CardFolder(s, "locked", f, e);
-         },
+         cardFolder("locked"),
          kExitFileError,
          "",
          "lock switch"},
         {"--card CAM",
          {cam, locked},
          EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) {
-             std::string f;
-             const int status = CardFolder(s, "CAM", f, e);
-             o << f;
-             return status;
-         },
+         cardFolder("CAM"),
          kExitOk,
          "/media/ann/CAM",
          ""},
         {"eject",
          {cam},
          EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunEject(s, std::nullopt, o, e); },
+         eject(none),
          kExitOk,
          "/media/ann/CAM: The card can be removed.\n",
          ""},
         {"eject a busy card",
          {cam},
          EjectOutcome::Busy,
-         [](auto& s, auto& o, auto& e) { return RunEject(s, std::nullopt, o, e); },
+         eject(none),
          kExitEjectFailed,
          "",
          "a program is using it"},
         {"eject without UDisks2",
          {cam},
          EjectOutcome::NoService,
-         [](auto& s, auto& o, auto& e) { return RunEject(s, "CAM", o, e); },
+         eject("CAM"),
          kExitEjectFailed,
          "",
          "(UDisks2) is not running"},
         {"eject without a card",
          {},
          EjectOutcome::Ejected,
-         [](auto& s, auto& o, auto& e) { return RunEject(s, std::nullopt, o, e); },
+         eject(none),
          kExitNoCard,
          "",
          "no SD card is inserted"},

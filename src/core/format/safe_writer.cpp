@@ -76,23 +76,8 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 
 namespace {
 
-// The system's own text for an error, in the system's language, without the
-// line end and full stop, as strerror gives it elsewhere.
 std::string reasonOf(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring reason(text != nullptr ? text : L"", length);
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
-                               reason.back() == L' ' || reason.back() == L'.')) {
-        reason.pop_back();
-    }
-    if (reason.empty()) {
-        return "system error " + std::to_string(error);
-    }
-    return Utf8FromWide(reason);
+    return WindowsErrorText(error);
 }
 
 // Paths of MAX_PATH characters and more only work in the \\?\ form, which
