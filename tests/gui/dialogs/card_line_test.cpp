@@ -66,7 +66,6 @@ class CardLineTest : public QObject {
         cards_ = FakeCardSource{};
         SetCardSource(&cards_);
     }
-    void cleanup() { SetCardSource(nullptr); }
 
     // The folder starts at the one card inserted; with none or several, as
     // before (C:\ or the home folder). Every dialog shows the card line whole.

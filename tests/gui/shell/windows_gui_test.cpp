@@ -3,6 +3,7 @@
 // windows platform (under Wine without a display: Wine's null graphics driver).
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "gui/dialogs/card_line.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/modal_driver.h"
@@ -191,6 +192,7 @@ class WindowsGuiTest : public QObject {
             QSKIP("no removable drive mapped (removable_drive_test.sh maps one)");
         }
         test_seam::RecordMessages(true);
+        SetCardSource(nullptr); // the system's cards, not the tests' none
         Session session;
         session.model = CameraModel::SedgeM;
         const auto dialog = CreateSetupDialog(SetupJob::CameraMenu, session);
