@@ -384,14 +384,19 @@ TEST_F(CliTest, CardFileSystemsTakeTheFiles) {
                 GTEST_SKIP() << image.skipReason();
             }
             const std::string root = image.root().string();
-            for (const char* name : {"MENU.DAT", "SETUP.DAT", "SMTP.DAT"}) {
-                std::ofstream(image.root() / name, std::ios::binary) << "older settings";
-            }
-            for (int write = 1; write <= 2; ++write) {
+            // A fresh card, then the files there in upper case, then a second write.
+            for (const char* step : {"fresh card", "upper-case files", "second write"}) {
+                if (std::string(step) == "upper-case files") {
+                    for (const std::string& name : names) {
+                        fs::remove(image.root() / name);
+                        std::string upper = name;
+                        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+                        std::ofstream(image.root() / upper, std::ios::binary) << "older settings";
+                    }
+                }
                 const CliRun generated = run("generate " + profile.string() + " --out " + root);
-                EXPECT_EQ(generated.status, 0)
-                    << system << " write " << write << ": " << generated.err;
-                EXPECT_EQ(onCard(image.root()), expected) << system << " write " << write;
+                EXPECT_EQ(generated.status, 0) << system << ", " << step << ": " << generated.err;
+                EXPECT_EQ(onCard(image.root()), expected) << system << ", " << step;
             }
             EXPECT_EQ(image.checkAfterUnmount(), "") << system;
         }
