@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in a Linux build folder makes
 # rosmossel_<version>_<arch>.deb with both programs, the desktop entry, the icon,
-# the AppStream metainfo, the manual pages and the documents Debian asks for.
+# the AppStream metainfo, the manual pages, the documents Debian asks for, the
+# example profiles and the owners' guide (installed from src/gui).
 set(_rosmossel_maintainer "Ros Mossel developers <rosmossel@rosmossel.example>")
 set(_rosmossel_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/rosmossel)
 set(_rosmossel_pkg_dir ${PROJECT_SOURCE_DIR}/packaging/linux)
@@ -42,6 +43,9 @@ install(FILES ${_rosmossel_out}/rosmossel-cli.1.gz ${_rosmossel_out}/rosmossel.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_rosmossel_pkg_dir}/copyright ${_rosmossel_out}/changelog.gz
         DESTINATION ${_rosmossel_doc_dir})
+# The example profiles, for rosmossel-cli generate to start from.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${_rosmossel_doc_dir}/examples
+        FILES_MATCHING PATTERN "*.json")
 
 set(CPACK_PACKAGE_NAME rosmossel)
 set(CPACK_PACKAGE_VENDOR "Ros Mossel")

@@ -21,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         if (profile.mms) { // saving the section a dialog builds keeps the profile readable
-            const std::string saved = ProfileWithSection(text, profile.model, SectionKind::Mms,
-                                                         BuildSetupFile(*profile.mms).bytes);
+            const std::string saved =
+                ProfileWithSection(text, profile.model, SectionKind::Mms,
+                                   BuildSetupFile(*profile.mms).bytes, profile.codePage);
             (void)ParseProfile(saved, ClockValue{});
         }
     } catch (const ProfileError&) {

@@ -12,7 +12,9 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           # the Windows build: cross compiler, Wine to run its tests, GoogleTest's sources
           g++-mingw-w64-x86-64-posix wine64 googletest
           # a sans font standing in for Tahoma under Wine
-          fonts-dejavu-core)
+          fonts-dejavu-core
+          # the owners' guide: Markdown to HTML
+          python3-markdown)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

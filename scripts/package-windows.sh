@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# package-windows.sh [BUILD_DIR] [OUT_DIR]: makes the Windows release files from
-# a Windows build folder (default build-win) that holds src/gui/rosmossel.exe
-# and src/cli/rosmossel-cli.exe, into OUT_DIR (default dist):
-#   rosmossel-<version>-windows-x64.zip        the programs and documents in one folder
+# package-windows.sh [BUILD_DIR] [OUT_DIR] [GUIDE_DIR]: makes the Windows release
+# files from a Windows build folder (default build-win) that holds
+# src/gui/rosmossel.exe and src/cli/rosmossel-cli.exe, into OUT_DIR (default
+# dist), with the owners' guide of GUIDE_DIR (default build/src/gui/guide: a
+# cross build cannot take its own pictures, and the windows are the same):
+#   rosmossel-<version>-windows-x64.zip        the programs, documents, example
+#                                              profiles (examples\) and guide (guide\)
 #   rosmossel-<version>-windows-x64-setup.exe  the installer (Debian's makensis)
 # The version is the one the build folder was configured with.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build-win}")
 out=$(realpath -m "${2:-$root/dist}")
+guide=$(realpath -m "${3:-$root/build/src/gui/guide}")
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
 if [ -z "$version" ]; then
@@ -23,6 +27,12 @@ for exe in "${programs[@]}"; do
     fi
 done
 
+if [ ! -f "$guide/guide.html" ]; then
+    echo "package-windows.sh: $guide/guide.html is missing; build the target rosmossel_guide" \
+        "in a Linux build folder first" >&2
+    exit 2
+fi
+
 name=rosmossel-$version-windows-x64
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -30,11 +40,18 @@ mkdir -p "$stage/$name" "$out"
 for exe in "${programs[@]}"; do
     x86_64-w64-mingw32-strip -o "$stage/$name/$(basename "$exe")" "$exe"
 done
-# The documents as Windows text files.
+# The documents as Windows text files; README.txt is the owners' one.
 crlf() { sed 's/\r*$/\r/' "$1" >"$stage/$name/$2"; }
-crlf "$root/README.md" README.txt
+sed "s/@VERSION@/$version/" "$root/packaging/windows/README.txt" | sed 's/\r*$/\r/' \
+    >"$stage/$name/README.txt"
 crlf "$root/LICENSE" LICENSE.txt
 crlf "$root/THIRD-PARTY.md" THIRD-PARTY.txt
+mkdir -p "$stage/$name/examples"
+for example in "$root"/examples/*.json; do
+    crlf "$example" "examples/$(basename "$example")"
+done
+mkdir "$stage/$name/guide"
+cp "$guide"/*.html "$guide"/*.png "$stage/$name/guide/"
 
 rm -f "$out/$name.zip" "$out/$name-setup.exe"
 (cd "$stage" && zip -q -X -r -9 "$out/$name.zip" "$name")

@@ -38,6 +38,9 @@ int run(int argc, char** argv) {
         "generate", "Write the files for the sections of a profile (camera_menu, mms, smtp).");
     generate->add_option("profile", profilePath, "JSON profile, or - for standard input");
     generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root");
+    generate->footer("Example profiles to start from: /usr/share/doc/rosmossel/examples/ where the "
+                     "Debian package is installed; examples\\ beside rosmossel-cli.exe on "
+                     "Windows.");
 
     auto* factory = app.add_subcommand(
         "factory", "Write the menu.dat that returns a camera to its factory settings.");

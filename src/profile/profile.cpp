@@ -99,18 +99,21 @@ int pick(const json& j, const Spec& c) {
     throw Invalid("\"" + name + "\" is not one of " + listed);
 }
 
+// The bytes of `text` in the code page, or why it cannot be stored there.
+std::string encoded(std::u16string_view text, int codePage) {
+    Encoded encoded = EncodeForFile(text, codePage);
+    if (const auto at = encoded.unstorableAt) {
+        const bool pair = *at + 1 < text.size() && text[*at] >= 0xD800 && text[*at] <= 0xDBFF;
+        throw Invalid("the character \"" + Utf8FromUtf16(text.substr(*at, pair ? 2 : 1)) +
+                      "\" cannot be stored in code page " + std::to_string(codePage));
+    }
+    return std::move(encoded.bytes);
+}
+
 // A text: a JSON string stored in the code page, or {"hex": "..."} for any bytes.
 std::string textOf(const json& j, int codePage) {
     if (j.is_string()) {
-        const std::u16string typed = Utf16FromUtf8(j.get<std::string>()).value_or(u"");
-        Encoded encoded = EncodeForFile(typed, codePage);
-        if (const auto at = encoded.unstorableAt) {
-            const bool pair =
-                *at + 1 < typed.size() && typed[*at] >= 0xD800 && typed[*at] <= 0xDBFF;
-            throw Invalid("the character \"" + Utf8FromUtf16(typed.substr(*at, pair ? 2 : 1)) +
-                          "\" cannot be stored in code page " + std::to_string(codePage));
-        }
-        return std::move(encoded.bytes);
+        return encoded(Utf16FromUtf8(j.get<std::string>()).value_or(u""), codePage);
     }
     if (!j.is_object() || j.size() != 1 || !j.contains("hex") || !j.at("hex").is_string()) {
         throw Invalid("must be a text, or an object {\"hex\": \"...\"}");
@@ -348,7 +351,40 @@ void writeConnection(ordered_json& o, const Section<Settings>& section, const He
     }
 }
 
+template <typename Settings, std::size_t N, typename Fields>
+void storeTextsIn(Settings& s, SectionKind kind, const std::array<TextKey<Settings>, N>& keys,
+                  const Fields& fields, int from, int to) {
+    if (from == to) {
+        return;
+    }
+    const Pointer at = Pointer() / SectionKey(kind);
+    for (const auto& key : keys) {
+        std::string& text = s.*key.member;
+        const Decoded decoded = DecodeFromFile(text, from);
+        try {
+            if (!decoded.exact) {
+                throw Invalid("is no text in code page " + std::to_string(from));
+            }
+            text = encoded(decoded.text, to);
+        } catch (const Invalid& e) {
+            fail(at / key.key, e.what());
+        }
+    }
+    if (const std::string problem = CheckTextLimits(s, fields); !problem.empty()) {
+        throw ProfileError(dotted(at) + "." + problem);
+    }
+}
+
 } // namespace
+
+void StoreTextsIn(MmsSettings& settings, int from, int to) {
+    storeTextsIn(settings, SectionKind::Mms, kMmsTexts, MmsTextFields(), from, to);
+}
+
+void StoreTextsIn(SmtpSettings& settings, int from, int to) {
+    storeTextsIn(settings, SectionKind::Smtp, kSmtpTexts, SmtpTextFields(settings.family), from,
+                 to);
+}
 
 ProfileError::ProfileError(const std::string& message)
     : std::runtime_error([&] {
@@ -437,9 +473,7 @@ void from_json(const json& j, MmsSection& section) {
     const MmsSelections lists{c.manual,          c.country,        c.op,
                               t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
                               t.smsRemoteControl};
-    s = MmsSettingsToWrite(t, lists,
-                           c.manual ? ManualPresetSelection() : MmsPresetSelection{c.country, c.op},
-                           t.languageCode, t.tvMode);
+    s = MmsSettingsToWrite(t, lists, t.languageCode, t.tvMode);
     o.readTexts(kMmsTexts, section.codePage, s);
     o.checkLimits(s, MmsTextFields());
 }

@@ -79,26 +79,36 @@ void to_json(nlohmann::ordered_json& j, const MenuSection& section);
 void to_json(nlohmann::ordered_json& j, const MmsSection& section);
 void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
 
+// The same texts of `settings`, stored in code page `from`, stored in `to`
+// instead. Throws ProfileError naming the key ("mms.email: ...") of the first
+// text that is no text in `from`, holds a character `to` cannot store, or no
+// longer fits its field.
+void StoreTextsIn(MmsSettings& settings, int from, int to);
+void StoreTextsIn(SmtpSettings& settings, int from, int to);
+
 // The file of a profile's `kind` section ("menu.dat", ...) and its bytes as
 // generate writes them, or why the builder refuses them, naming the key
 // ("mms.apn ...").
 const char* SectionFileName(SectionKind kind);
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
 
-// The profile `text` read for one dialog of `family`: refused, naming the key,
-// when it is malformed, for the other family or without that section.
+// The profile `text` read for one dialog of `family`, the texts of its `kind`
+// section stored in `codePage` (the dialog's): refused, naming the key, when
+// it is malformed, for the other family, without that section, or with a
+// text that code page cannot store.
 Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
-                         const ClockValue& now);
+                         const ClockValue& now, int codePage = SystemCodePage());
 
 // `existing` (a profile, or empty for a new one) with its `kind` section
 // replaced by the settings in `file` (that section's file as the dialog
-// builds it) and every other section kept as it was: the model of the
-// dialog's family (with e-mail when either has it), the language and TV mode
-// where the profile does not already say them, the texts in the profile's
-// code page. The camera-menu clock is saved as "now". Throws ProfileError
-// when `existing` is no profile or is for the other family.
+// builds it, its texts stored in `codePage`) and every other section kept as
+// it was: the model of the dialog's family (with e-mail when either has it),
+// the language and TV mode where the profile does not already say them, the
+// same texts in the profile's code page. The camera-menu clock is saved as
+// "now". Throws ProfileError when `existing` is no profile or is for the other
+// family, or a text cannot be stored in the profile's code page.
 std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
-                               const Bytes& file);
+                               const Bytes& file, int codePage = SystemCodePage());
 
 // Letters compared without regard to case (ASCII), as profile names are.
 bool SameName(std::string_view a, std::string_view b);

@@ -2,6 +2,8 @@
 
 #include "core/menu/menu_decode.h"
 
+#include <type_traits>
+
 namespace rosmossel::profile {
 
 using ordered_json = nlohmann::ordered_json;
@@ -22,9 +24,13 @@ struct BuiltSection {
     int language;
     std::optional<int> tvMode;
 };
-template <typename Settings> BuiltSection built(const std::optional<Settings>& s, int codePage) {
+template <typename Settings>
+BuiltSection built(std::optional<Settings> s, int fileCodePage, int codePage) {
     if (!s) {
         throw ProfileError("profile: the set-up could not be read back");
+    }
+    if constexpr (!std::is_same_v<Settings, MenuSettings>) { // the menu holds no texts
+        StoreTextsIn(*s, fileCodePage, codePage);
     }
     BuiltSection b{Section<Settings>{*s, codePage}, s->languageCode, std::nullopt};
     if constexpr (requires { s->tvMode; }) {
@@ -62,21 +68,26 @@ BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
 }
 
 Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
-                         const ClockValue& now) {
+                         const ClockValue& now, int codePage) {
     Profile profile = ParseProfile(text, now);
     refuseOtherFamily(profile.model, family);
     if (!profile.holds(kind)) {
         throw ProfileError(std::string(SectionKey(kind)) +
                            ": missing; the profile holds no set-up for this dialog");
     }
+    if (kind == SectionKind::Mms) {
+        StoreTextsIn(*profile.mms, profile.codePage, codePage);
+    } else if (kind == SectionKind::Smtp) {
+        StoreTextsIn(*profile.smtp, profile.codePage, codePage);
+    }
     return profile;
 }
 
 std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
-                               const Bytes& file) {
+                               const Bytes& file, int fileCodePage) {
     const Family family = model.family();
     ordered_json profile = ordered_json::object();
-    int codePage = SystemCodePage();
+    int codePage = fileCodePage;
     int language = 2;
     int tvMode = 0;
     if (!existing.empty()) {
@@ -88,10 +99,11 @@ std::string ProfileWithSection(std::string_view existing, CameraModel model, Sec
         language = old.language;
         tvMode = old.tvMode;
     }
-    BuiltSection b =
-        kind == SectionKind::Menu  ? built(DecodeMenuFile(file, family).settings, codePage)
-        : kind == SectionKind::Mms ? built(DecodeSetupFile(file, family).settings, codePage)
-                                   : built(DecodeSmtpFile(file, family).settings, codePage);
+    BuiltSection b = kind == SectionKind::Menu
+                         ? built(DecodeMenuFile(file, family).settings, fileCodePage, codePage)
+                     : kind == SectionKind::Mms
+                         ? built(DecodeSetupFile(file, family).settings, fileCodePage, codePage)
+                         : built(DecodeSmtpFile(file, family).settings, fileCodePage, codePage);
     if (kind == SectionKind::Menu) {
         b.section["clock"] = "now"; // a profile sets up many cards, each at its writing
     }

@@ -78,18 +78,19 @@ class CliTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // `args` is UTF-8 text, as typed into a shell.
-    CliRun run(const std::string& args) const {
+    // `args` is UTF-8 text, as typed into a shell; standard input reads `input`.
+    CliRun run(const std::string& args, const fs::path& input = {}) const {
         const fs::path out = dir_ / "stdout";
         const fs::path err = dir_ / "stderr";
 #ifdef _WIN32
-        const std::string command =
-            kCli + " " + args + " >" + Utf8(out) + " 2>" + Utf8(err) + " <NUL";
+        const std::string command = kCli + " " + args + " >" + Utf8(out) + " 2>" + Utf8(err) +
+                                    " <" + (input.empty() ? std::string("NUL") : Utf8(input));
         const fs::path wide(std::u8string(command.begin(), command.end()));
         const int status = ::_wsystem(wide.c_str());
 #else
         const std::string command = "timeout 20 " + kCli + " " + args + " >" + out.string() +
-                                    " 2>" + err.string() + " </dev/null";
+                                    " 2>" + err.string() + " <" +
+                                    (input.empty() ? std::string("/dev/null") : input.string());
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
@@ -195,6 +196,31 @@ TEST_F(CliTest, WriteFailuresAreReported) {
 #endif
     EXPECT_EQ(run("factory --out " + profile.string()).status, 3);
     EXPECT_EQ(run("generate " + (dir_ / "absent.json").string() + " --out " + card()).status, 3);
+}
+
+// A later file that cannot be written fails the run; the output names the
+// file written before it.
+TEST_F(CliTest, AFailedLaterFileFailsTheRun) {
+    const fs::path profile = write("profile.json", kFullProfile);
+    fs::create_directories(dir_ / "card" / "setup.dat"); // no file can take its place
+    const CliRun r = run("generate " + profile.string() + " --out " + card());
+    EXPECT_EQ(r.status, 3);
+    const std::string menu = Utf8(dir_ / "card" / "menu.dat");
+    EXPECT_EQ(r.out, "wrote " + menu + " (60 bytes)\n");
+    const std::string setup = Utf8(dir_ / "card" / "setup.dat");
+    EXPECT_EQ(r.err.rfind("rosmossel-cli: Could not write " + setup + ": ", 0), 0u) << r.err;
+    EXPECT_EQ(fs::file_size(dir_ / "card" / "menu.dat"), 60u);
+    EXPECT_FALSE(fs::exists(dir_ / "card" / "smtp.dat"));
+}
+
+TEST_F(CliTest, GenerateReadsStandardInput) {
+    const fs::path profile = write("profile.json", kFullProfile);
+    const CliRun r = run("generate - --out " + card(), profile);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "card"), fs::directory_iterator()), 3);
+    const CliRun refused = run("generate - --out " + card(), write("bad.json", "not json"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.rfind("rosmossel-cli: -: profile: not valid JSON", 0), 0u) << refused.err;
 }
 
 TEST_F(CliTest, InspectDiagnosesDamagedAndForeignFiles) {
@@ -308,6 +334,8 @@ TEST_F(CliTest, UnicodeFolderNames) {
 
 TEST_F(CliTest, UsageAndPresets) {
     EXPECT_EQ(run("--help").status, 0);
+    EXPECT_NE(run("generate --help").out.find("/usr/share/doc/rosmossel/examples/"),
+              std::string::npos);
     EXPECT_NE(run("--version").out.find("rosmossel-cli " ROSMOSSEL_VERSION), std::string::npos);
     EXPECT_EQ(run("").status, 2);
     EXPECT_EQ(run("frobnicate").status, 2);

@@ -177,6 +177,62 @@ TEST(Profile, TextsAreStoredInTheProfilesCodePage) {
               R"({"hex":"D5"})");
 }
 
+// A dialog saves into and opens a profile of another code page: the same
+// text in the other code page's bytes, or a refusal naming the key.
+TEST(Profile, DialogsKeepTheTextAcrossCodePages) {
+    const struct {
+        bool save; // else open
+        int dialogCodePage, profileCodePage;
+        std::string email;    // the dialog's bytes (save) or the profile's text (open)
+        std::string expected; // the profile's text (save) or the dialog's bytes (open)
+    } cases[] = {
+        {true, 1252, 936, "M\xfcller@x.de", "M\u00fcller@x.de"},
+        {true, 936, 1252, "\xcd\xf5@x.cn",
+         "mms.email: the character \"\u738b\" cannot be stored "
+         "in code page 1252"},
+        {true, 1252, 936, "\xdf@x.de",
+         "mms.email: the character \"\u00df\" cannot be stored in "
+         "code page 936"},
+        {true, 1252, kUtf8CodePage, std::string(20, '\xfc') + "@x.de",
+         "mms.email is 45 bytes long; at most 40 fit"},
+        {true, 1252, 1252, "\x81@x.de", R"({"hex":"8140782E6465"})"},
+        {false, 1252, 936, "M\u00fcller@x.de", "M\xfcller@x.de"},
+        {false, 936, 1252, "M\u00fcller@x.de", "M\xa8\xb9ller@x.de"},
+        {false, 1252, 936, "\u738b@\u4f8b\u5b50.cn",
+         "mms.email: the character \"\u738b\" cannot "
+         "be stored in code page 1252"},
+        {false, 936, 1252, R"({"hex": "81"})", "mms.email: is no text in code page 1252"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.email);
+        std::string got;
+        try {
+            const std::string cp =
+                R"({"model": 2, "codePage": )" + std::to_string(c.profileCodePage);
+            if (c.save) {
+                MmsSettings s = DefaultMmsSettings(Family::Quill);
+                s.email = c.email;
+                const auto saved = nlohmann::json::parse(ProfileWithSection(
+                    cp + R"(, "camera_menu": {}})", CameraModel::QuillM, SectionKind::Mms,
+                    BuildSetupFile(s).bytes, c.dialogCodePage));
+                EXPECT_EQ(saved.at("codePage"), c.profileCodePage);
+                got = saved.at("mms").at("email").is_string()
+                          ? saved["mms"]["email"].get<std::string>()
+                          : saved["mms"]["email"].dump();
+            } else {
+                const std::string email =
+                    c.email.starts_with('{') ? c.email : "\"" + c.email + "\"";
+                got = ProfileForDialog(cp + R"(, "mms": {"email": )" + email + "}}", Family::Quill,
+                                       SectionKind::Mms, kNow, c.dialogCodePage)
+                          .mms->email;
+            }
+        } catch (const ProfileError& e) {
+            got = e.what();
+        }
+        EXPECT_EQ(got, c.expected);
+    }
+}
+
 // inspect reads a file as the family under which generate accepts it again;
 // where both families would, as Sedge.
 TEST(Profile, InspectChoosesAFamilyThatRegenerates) {

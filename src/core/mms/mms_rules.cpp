@@ -2,6 +2,9 @@
 
 #include "core/mms/operator_presets.h"
 
+#include <iterator>
+#include <utility>
+
 namespace rosmossel {
 namespace {
 
@@ -10,17 +13,69 @@ bool usable(std::string_view text) {
     return text.size() > 4;
 }
 
+void lockRecipients(MmsFieldStates& states, MmsSettings& texts) {
+    texts.recipient2.clear();
+    texts.recipient3.clear();
+    states.recipient2 = states.recipient3 = false;
+}
+
 } // namespace
 
-MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed) {
-    MmsFieldStates states{};
-    states.connection = manualMode && !smsOnly;
-    states.phone = true;
-    states.email = !smsOnly;
-    const bool emailAddress =
-        !smsOnly && usable(typed.email) && typed.email.find('@') != std::string_view::npos;
-    states.recipient2 = usable(typed.phone) || emailAddress;
-    states.recipient3 = states.recipient2 && usable(typed.recipient2);
+MmsFieldStates MmsReact(MmsEvent event, const MmsFieldStates& states, bool manualMode, bool smsOnly,
+                        MmsSettings& texts) {
+    MmsFieldStates next = states;
+    switch (event) {
+    case MmsEvent::ModeChanged:
+        ClearMmsTexts(texts);
+        next = {manualMode && !smsOnly, true, !smsOnly, false, false};
+        break;
+    case MmsEvent::StatusChanged:
+        // Locks without emptying: the texts come back with the next edit of
+        // the phone number or e-mail.
+        next = {manualMode && !smsOnly, true, !smsOnly, false, false};
+        break;
+    case MmsEvent::PhoneEdited:
+        if (usable(texts.phone)) {
+            next.recipient2 = true;
+        } else {
+            lockRecipients(next, texts);
+        }
+        break;
+    case MmsEvent::EmailEdited:
+        if (!usable(texts.email)) {
+            lockRecipients(next, texts);
+        } else if (texts.email.find('@') != std::string::npos) {
+            next.recipient2 = true;
+        }
+        break;
+    case MmsEvent::Recipient2Edited:
+        next.recipient3 = usable(texts.recipient2);
+        if (!next.recipient3) {
+            texts.recipient3.clear();
+        }
+        break;
+    }
+    return next;
+}
+
+MmsFieldStates MmsLoadedStates(bool manualMode, bool smsOnly, const MmsSettings& texts) {
+    MmsSettings typed = texts; // the rules' emptying is not applied to what was loaded
+    MmsFieldStates states = kMmsOpeningStates;
+    for (MmsEvent event : {MmsEvent::ModeChanged, MmsEvent::StatusChanged}) {
+        states = MmsReact(event, states, manualMode, smsOnly, typed);
+    }
+    typed = texts;
+    const std::pair<const std::string&, MmsEvent> typing[] = {
+        {texts.phone, MmsEvent::PhoneEdited},
+        {texts.email, MmsEvent::EmailEdited},
+        {texts.recipient2, MmsEvent::Recipient2Edited}};
+    const bool MmsFieldStates::*editable[] = {&MmsFieldStates::phone, &MmsFieldStates::email,
+                                              &MmsFieldStates::recipient2};
+    for (std::size_t i = 0; i < std::size(typing); ++i) {
+        if (!typing[i].first.empty() && states.*editable[i]) {
+            states = MmsReact(typing[i].second, states, manualMode, smsOnly, typed);
+        }
+    }
     return states;
 }
 
@@ -69,15 +124,16 @@ void ClearMmsTexts(MmsSettings& settings) {
 }
 
 MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& lists,
-                               const MmsPresetSelection& kept, int languageCode, int tvMode) {
+                               int languageCode, int tvMode) {
     MmsSettings s = typed;
     s.mmsSendMode = lists.mmsSendMode;
     s.connectionKind = lists.connectionKind;
     s.languageCode = languageCode;
     s.tvMode = tvMode;
     s.internationalNumbers = lists.internationalNumbers;
-    s.presetCountry = kept.country;
-    s.presetOperator = kept.operatorSlot;
+    const MmsPresetSelection manual = ManualPresetSelection();
+    s.presetCountry = manual.country;
+    s.presetOperator = manual.operatorSlot;
     s.smsRemoteControl = lists.smsRemoteControl;
     if (!lists.manualMode) {
         s = WithOperatorPreset(s, lists.country, lists.operatorSlot);

@@ -14,11 +14,9 @@
 
 namespace rosmossel {
 
-// The texts, as stored, that decide whether the recipients may be typed.
-struct MmsTypedTexts {
-    std::string_view phone, email, recipient2;
-};
-
+// Which fields may be typed into. They change only with what the user does
+// (MmsReact), never with what the texts hold at some moment: a recipient the
+// user typed stays as it is until a rule empties it.
 struct MmsFieldStates {
     bool connection; // URL, APN, Gateway, Port, Account, Password
     bool phone;
@@ -28,12 +26,26 @@ struct MmsFieldStates {
     bool operator==(const MmsFieldStates&) const = default;
 };
 
-// Editable fields for a mode, a status and what is typed. A recipient opens
-// once a usable first phone number (or, unless SMS only, an e-mail address)
-// is there, and recipient 3 only after recipient 2; a recipient that is not
-// editable must be empty, or Generate would write text the user cannot see
-// change.
-MmsFieldStates MmsEditableFields(bool manualMode, bool smsOnly, const MmsTypedTexts& typed);
+// As the dialog opens: Phone No and Email only.
+inline constexpr MmsFieldStates kMmsOpeningStates{false, true, true, false, false};
+
+enum class MmsEvent { ModeChanged, StatusChanged, PhoneEdited, EmailEdited, Recipient2Edited };
+
+// The field states after `event`, in the mode and status selected once it has
+// happened; `texts` holds the values as taken after it. Texts are emptied only
+// by a mode change (all ten), by a phone number or e-mail of 4 bytes or fewer
+// (recipients 2 and 3) and by a recipient 2 of 4 bytes or fewer (recipient
+// 3); a status change only locks. An e-mail of more than 4 bytes without "@"
+// changes nothing.
+MmsFieldStates MmsReact(MmsEvent event, const MmsFieldStates& states, bool manualMode, bool smsOnly,
+                        MmsSettings& texts);
+
+// The states of settings loaded from a card or a profile: those of choosing
+// their mode and status and then typing their phone number, e-mail and
+// recipient 2, in that order, each that is not empty and where it may be
+// typed. Loading empties nothing: a recipient the rules would lock keeps its
+// text, as after a status change.
+MmsFieldStates MmsLoadedStates(bool manualMode, bool smsOnly, const MmsSettings& texts);
 
 // The country list. Only the start-up fill of a Chinese dialog names China
 // in Chinese; a refill after manual mode uses the plain list in every language.
@@ -51,8 +63,7 @@ inline constexpr std::array<std::string MmsSettings::*, 6> kMmsPresetTexts = {
 // what the (empty, read-only) fields hold. An unknown slot leaves them empty.
 MmsSettings WithOperatorPreset(MmsSettings settings, int country, int op);
 
-// Manual mode uses no preset: header bytes 8 and 9 say so until the next
-// automatic Generate.
+// Manual mode uses no preset: header bytes 8 and 9 say so.
 MmsPresetSelection ManualPresetSelection();
 
 // A mode switch empties every text the file stores; the lists and the
@@ -67,12 +78,12 @@ struct MmsSelections {
 };
 
 // The settings Generate checks and writes: the typed texts and pictures per
-// day, the header from the selections, the file's language code and TV mode,
-// and the preset selection the session keeps (header bytes 8 and 9). In
-// automatic mode the connection is the chosen operator's preset, whatever the
-// locked fields hold.
+// day, the header from the selections, the file's language code and TV mode.
+// In automatic mode the connection is the chosen operator's preset, whatever
+// the locked fields hold, and header bytes 8 and 9 name it; in manual mode
+// they say that no preset is used.
 MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& lists,
-                               const MmsPresetSelection& kept, int languageCode, int tvMode);
+                               int languageCode, int tvMode);
 
 // Pictures per day after an edit: out of 0..99 (the range message has been
 // shown) it starts again from 0, unlimited.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/mms/mms_preset_selection.h"
 #include "core/session/camera_model.h"
 
 #include <cstdint>
@@ -40,7 +39,6 @@ struct Session {
     bool chineseChosen = false;
     // Copied into menu.dat and setup.dat; never changed by the user interface.
     std::uint32_t tvMode = 0;
-    MmsPresetSelection mmsPreset;
 
     int languageNumber() const { return Number(language); }
     int modelNumber() const { return model.number(); }

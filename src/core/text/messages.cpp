@@ -47,10 +47,41 @@ std::optional<Message> CheckPhoneDigits(std::string_view text, int international
                    format("最大允许手机号码位数 %d!", limit)};
 }
 
-Message CardConnectionNote(bool manualMode, bool presetDiffers) {
-    return presetDiffers ? kCardConnectionOffPreset
-           : manualMode  ? Message{}
-                         : kCardConnectionFromPreset;
+Message LoadNoteMessage(LoadNote note, LoadedFrom from) {
+    const bool card = from == LoadedFrom::Card;
+    switch (note) {
+    case LoadNote::None:
+        break;
+    case LoadNote::ClockKept:
+        return card ? Message{"The camera clock is not taken from the card; the dialog keeps the "
+                              "current time.",
+                              "相机时间不从卡上载入，仍使用当前时间。"}
+                    : Message{"The camera clock is not taken from the profile; the dialog keeps "
+                              "the current time.",
+                              "相机时间不从配置文件载入，仍使用当前时间。"};
+    case LoadNote::ConnectionFromPreset:
+        return card ? Message{"Its country and operator are selected; Generate writes their "
+                              "built-in connection settings.",
+                              "将选择卡上的国家和运营商，生成时写入其内置的连接设置。"}
+                    : Message{"The profile's country and operator are selected; Generate writes "
+                              "their built-in connection settings.",
+                              "已选择配置文件中的国家和运营商，生成时写入其内置的连接设置。"};
+    case LoadNote::ConnectionOffPreset:
+        return card ? Message{"Its connection settings differ from the built-in ones for its "
+                              "country and operator; they are loaded in manual mode.",
+                              "卡上的连接设置与该国家和运营商的内置设置不同，将以手动模式载入。"}
+                    : Message{
+                          "The profile's connection settings differ from the built-in ones "
+                          "for its country and operator; they are loaded in manual mode.",
+                          "配置文件中的连接设置与该国家和运营商的内置设置不同，已以手动模式载入。"};
+    }
+    return {};
+}
+
+LoadNote ConnectionLoadNote(bool manualMode, bool presetDiffers) {
+    return presetDiffers ? LoadNote::ConnectionOffPreset
+           : manualMode  ? LoadNote::None
+                         : LoadNote::ConnectionFromPreset;
 }
 
 Message FileGeneratedMessage(std::string_view fileName, Family family) {
@@ -80,6 +111,12 @@ Message LoadCardSettingsQuestion(std::string_view fileName) {
 Message WriteFailedMessage(const WriteError& error) {
     return Message{"Could not write " + error.path + ": " + error.reason,
                    "无法写入文件 " + error.path + "：" + error.reason};
+}
+
+Message GuideMissingMessage(std::string_view places) {
+    const std::string p(places);
+    return Message{"The guide (guide.html) is not installed. It was looked for in: " + p,
+                   "未安装使用指南(guide.html)。已查找的位置：" + p};
 }
 
 Message ProfileSavedMessage(std::string_view path) {

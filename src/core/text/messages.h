@@ -46,26 +46,19 @@ Message UnstorableCharacterMessage(std::string_view field, std::string_view char
 
 // Offered when the folder the user picked holds the dialog's file.
 Message LoadCardSettingsQuestion(std::string_view fileName);
-// Added to the question where the card's clock is not taken over.
-inline const Message kCardClockNotLoaded{
-    "The camera clock is not taken from the card; the dialog keeps the current time.",
-    "相机时间不从卡上载入，仍使用当前时间。"};
+// What loading settings does not take over as they stand: the clock (the
+// dialog keeps the current time), or the connection of automatic mode, which
+// is its country's and operator's preset (the texts are not loaded into the
+// fields; Generate writes the preset) or differs from it (loaded in manual
+// mode). A card's note is added to the question whether to load it; a
+// profile's is shown once it is loaded.
+enum class LoadNote { None, ClockKept, ConnectionFromPreset, ConnectionOffPreset };
+enum class LoadedFrom { Card, Profile };
+Message LoadNoteMessage(LoadNote note, LoadedFrom from);
 
-// Added where the card's connection is its country's and operator's preset:
-// the texts are not loaded into the fields; Generate writes the preset.
-inline const Message kCardConnectionFromPreset{
-    "Its country and operator are selected; Generate writes their built-in connection settings.",
-    "将选择卡上的国家和运营商，生成时写入其内置的连接设置。"};
-// Added where the card's connection texts are not today's preset for its
-// country and operator.
-inline const Message kCardConnectionOffPreset{
-    "Its connection settings differ from the built-in ones for its country and operator; "
-    "they are loaded in manual mode.",
-    "卡上的连接设置与该国家和运营商的内置设置不同，将以手动模式载入。"};
-
-// Where a card's connection was loaded: its preset's (nothing to add), off
-// the preset (loaded in manual mode), or typed in manual mode (nothing to add).
-Message CardConnectionNote(bool manualMode, bool presetDiffers);
+// Where a connection was loaded: its preset's, off the preset (loaded in
+// manual mode), or typed in manual mode (nothing to add).
+LoadNote ConnectionLoadNote(bool manualMode, bool presetDiffers);
 
 // The dialogs' success messages, starting with the family's camera name:
 // menu.dat, setup.dat, smtp.dat, and the factory-settings menu.dat.
@@ -76,6 +69,9 @@ Message FactoryMenuGeneratedMessage(Family family);
 inline const Message kInternationalNumbersNote{
     "Phone number will not be displayed in the camera setup menu",
     "手机号码将不能在相机设置菜单显示"};
+
+// F1 where the guide is not installed; `places` are the folders looked in.
+Message GuideMissingMessage(std::string_view places);
 
 // Names the file and the system's reason when a write failed.
 Message WriteFailedMessage(const WriteError& error);

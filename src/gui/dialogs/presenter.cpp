@@ -117,8 +117,14 @@ QString ChooseFolder() {
 
 QString ChooseProfile(Presenter::FileUse use, const QString& title) {
     static QString folder; // the folder of the last profile chosen in this run
-    if (folder.isEmpty()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A folder that is not there would be offered as the file's name.
+    for (const QString& candidate :
+         {folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+          QDir::homePath()}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
     }
     const QString chosen = CurrentPresenter().chooseProfile(use, title, folder);
     if (chosen.isEmpty()) {

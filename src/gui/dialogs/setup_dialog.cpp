@@ -5,6 +5,7 @@
 #include "core/menu/menu_clock.h"
 #include "core/text/card_texts.h"
 #include "gui/dialogs/card_line.h"
+#include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace rosmossel {
 
@@ -112,9 +114,9 @@ void SetupDialog::folderPicked() {
         return; // nothing to offer; the folder is still the one written to
     }
     Message question = LoadCardSettingsQuestion(fileName());
-    if (!card->note.english.empty()) {
-        question.english += "\n" + card->note.english;
-        question.chinese += "\n" + card->note.chinese;
+    if (const Message note = LoadNoteMessage(card->note, LoadedFrom::Card); !note.english.empty()) {
+        question.english += "\n" + note.english;
+        question.chinese += "\n" + note.chinese;
     }
     if (CurrentPresenter().question(QString::fromStdString(question.in(language())))) {
         card->load();
@@ -134,7 +136,7 @@ QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread
     }
     QPushButton* generateButton = make_.button(generateId, "generateButton");
     generateButton->setDefault(true);
-    connect(generateButton, &QPushButton::clicked, this, [this] { onGenerate(); });
+    connect(generateButton, &QPushButton::clicked, this, [this] { generate(); });
     row->addWidget(generateButton);
     QPushButton* saveProfile = make_.button(kSaveProfileId, "saveProfileButton");
     connect(saveProfile, &QPushButton::clicked, this, &SetupDialog::onSaveProfile);
@@ -179,16 +181,23 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     return true;
 }
 
-bool SetupDialog::generate(const GenerateCheck& check) {
+bool SetupDialog::inputAccepted() {
     if (!exchange_.take(DataExchange::Purpose::Generate)) {
         return false;
     }
-    if (auto problem = check ? check() : std::nullopt) {
+    if (auto problem = checkInput()) {
         report(problem->message);
         if (problem->field != nullptr) {
             problem->field->setFocus();
             problem->field->selectAll();
         }
+        return false;
+    }
+    return true;
+}
+
+bool SetupDialog::generate() {
+    if (!inputAccepted()) {
         return false;
     }
     const BuildResult file = buildFile();
@@ -218,6 +227,12 @@ void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
     exchange_.show();
     ApplyDialogColours(this);
     connectHandlers();
+    // F1 anywhere in the dialog: the guide at this job's section.
+    const char* section = profileKind == profile::SectionKind::Menu  ? kGuideCameraMenu
+                          : profileKind == profile::SectionKind::Mms ? kGuideMms
+                                                                     : kGuideEmail;
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this, section] { OpenGuide(section, language()); });
 }
 
 // The card line goes below everything else, in a line of its own, so the
@@ -269,7 +284,8 @@ std::optional<std::string> readProfile(const QString& path, int language) {
 } // namespace
 
 void SetupDialog::onSaveProfile() {
-    if (!exchange_.take(DataExchange::Purpose::Generate)) {
+    // A profile holds only what Generate would write.
+    if (!inputAccepted()) {
         return;
     }
     const QString path = ChooseProfile(Presenter::FileUse::Save,
@@ -324,8 +340,8 @@ void SetupDialog::onOpenProfile() {
     }
     if (card) { // the file of a profile this family reads is one the dialog could write
         card->load();
-        if (!card->note.english.empty()) {
-            report(card->note);
+        if (card->note != LoadNote::None) {
+            report(LoadNoteMessage(card->note, LoadedFrom::Profile));
         }
     }
 }

@@ -94,14 +94,13 @@ class SetupDialog : public QDialog {
     QString folder() const;
 
     // The row of Generate (the default button: Enter anywhere in the dialog
-    // runs onGenerate), the profile buttons, the `middle` buttons (identifier
+    // runs generate()), the profile buttons, the `middle` buttons (identifier
     // and name) and Exit (back to the main window, as Escape and the close
     // box), made in that order, which is the tab order, and centred or spread
     // to the row's ends.
     enum class ButtonSpread { Centred, Ends };
     QHBoxLayout* makeButtonRow(int generateId, int exitId, ButtonSpread spread,
                                std::initializer_list<std::pair<int, const char*>> middle = {});
-    virtual void onGenerate() {}
 
     // Shows a message the tool composes, in Chinese or English by the language.
     void report(const Message& message) const;
@@ -109,18 +108,18 @@ class SetupDialog : public QDialog {
     // failure names the file and the system's reason. True when written.
     bool writeToFolder(std::string_view fileName, std::span<const std::uint8_t> bytes,
                        const Message& success);
-    // Generate: what the fields show is what gets written. The fields are
-    // taken (the first that cannot be read stops it, with the focus in it),
-    // the core's `check` runs (its first problem is shown and stops it, with
-    // the focus in its field where it names one), buildFile() makes the bytes
-    // and they are written into the folder as the dialog's file with the
-    // family's success message. True when written.
+    // Generate: what the fields show is what gets written. The input is
+    // checked (checkInput) and buildFile() makes the bytes, written into the
+    // folder as the dialog's file with the family's success message. True
+    // when written.
+    bool generate();
     struct GenerateProblem {
         Message message;
         QLineEdit* field = nullptr;
     };
-    using GenerateCheck = std::function<std::optional<GenerateProblem>()>;
-    bool generate(const GenerateCheck& check);
+    // The core's checks of what Generate would write, in their order; the
+    // first problem, or none.
+    virtual std::optional<GenerateProblem> checkInput() { return std::nullopt; }
     // A core check's problem that names no field; none when `problem` is empty.
     static std::optional<GenerateProblem> fieldlessProblem(const std::string& problem) {
         if (problem.empty()) {
@@ -190,7 +189,7 @@ class SetupDialog : public QDialog {
     // that holds the card file in any letter case, and cardSettings() accepts
     // its bytes, the dialog asks once per folder whether to load them.
     struct CardSettings {
-        Message note;               // what is not taken over, and why; may be empty
+        LoadNote note;              // what is not taken over, and why
         std::function<void()> load; // fills the controls
     };
     // Nothing for a file that is damaged, of the other family or not one the
@@ -204,6 +203,11 @@ class SetupDialog : public QDialog {
     void showFolder(const QString& folder);
     void onSelectFolder();
     void folderPicked();
+    // What Generate and Save profile refuse alike: the fields are taken (the
+    // first that cannot be read stops it, with the focus in it) and
+    // checkInput() runs (its problem is shown and stops it, with the focus in
+    // its field where it names one). True when the input may be written.
+    bool inputAccepted();
     void onSaveProfile();
     void onOpenProfile();
     const char* fileName() const { return profile::SectionFileName(*profileKind_); }

@@ -266,7 +266,7 @@ std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const By
     if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;
     }
-    return CardSettings{kCardClockNotLoaded, [this, s = *decoded.settings] { showSettings(s); }};
+    return CardSettings{LoadNote::ClockKept, [this, s = *decoded.settings] { showSettings(s); }};
 }
 
 void CameraMenuDialog::showSettings(const MenuSettings& s) {
@@ -285,10 +285,10 @@ void CameraMenuDialog::showSettings(const MenuSettings& s) {
     exchange().show();
 }
 
-void CameraMenuDialog::onGenerate() {
+std::optional<SetupDialog::GenerateProblem> CameraMenuDialog::checkInput() {
     // The check `generate` and `inspect` run; a value the lists cannot hold
     // never fails it.
-    generate([this] { return fieldlessProblem(CheckMenuSettings(settings())); });
+    return fieldlessProblem(CheckMenuSettings(settings()));
 }
 
 void CameraMenuDialog::onDefault() {

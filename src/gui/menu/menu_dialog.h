@@ -34,7 +34,7 @@ class CameraMenuDialog : public SetupDialog {
 
     void onNumberEdited(MenuField field, int MenuSettings::*member);
     void refreshClock();
-    void onGenerate() override;
+    std::optional<GenerateProblem> checkInput() override;
     void onDefault();
 
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;

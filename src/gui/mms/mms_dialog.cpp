@@ -156,10 +156,11 @@ void MmsDialog::connectHandlers() {
         connect(box(id), &QLineEdit::textEdited, this, take);
     }
     connect(box(PhoneNo), &QLineEdit::textEdited, this, &MmsDialog::onPhoneEdited);
-    for (int id : {Email, Recipient2}) { // the recipients open or close
-        connect(box(id), &QLineEdit::textEdited, this,
-                [this] { retake([this] { applyFieldStates(); }); });
-    }
+    // The recipients open or close.
+    connect(box(Email), &QLineEdit::textEdited, this,
+            [this] { retake([this] { react(MmsEvent::EmailEdited); }); });
+    connect(box(Recipient2), &QLineEdit::textEdited, this,
+            [this] { retake([this] { react(MmsEvent::Recipient2Edited); }); });
     connect(box(PicturesPerDay), &QLineEdit::textEdited, this,
             [this] { repairAfterEdit(typed_.picturesPerDay, RepairPicturesPerDay); });
 }
@@ -178,22 +179,19 @@ void MmsDialog::fillPresetLists(bool startUp) {
     FillList(control<QComboBox>(Operator), MmsOperatorChoices(manual, 0, language()));
 }
 
+void MmsDialog::react(MmsEvent event) {
+    states_ = MmsReact(event, states_, manualMode(), smsOnly(), typed_);
+    applyFieldStates();
+}
+
 void MmsDialog::applyFieldStates() {
-    const MmsFieldStates states =
-        MmsEditableFields(manualMode(), smsOnly(), {typed_.phone, typed_.email, typed_.recipient2});
-    if (!states.recipient2) {
-        typed_.recipient2.clear();
-    }
-    if (!states.recipient3) {
-        typed_.recipient3.clear();
-    }
     for (int id : kConnectionIds) {
-        SetEditable(control<QLineEdit>(id), states.connection);
+        SetEditable(control<QLineEdit>(id), states_.connection);
     }
-    SetEditable(control<QLineEdit>(PhoneNo), states.phone);
-    SetEditable(control<QLineEdit>(Email), states.email);
-    SetEditable(control<QLineEdit>(Recipient2), states.recipient2);
-    SetEditable(control<QLineEdit>(Recipient3), states.recipient3);
+    SetEditable(control<QLineEdit>(PhoneNo), states_.phone);
+    SetEditable(control<QLineEdit>(Email), states_.email);
+    SetEditable(control<QLineEdit>(Recipient2), states_.recipient2);
+    SetEditable(control<QLineEdit>(Recipient3), states_.recipient3);
 }
 
 void MmsDialog::showModeLists(int mode) {
@@ -211,12 +209,8 @@ void MmsDialog::onModeChosen(int mode) {
     if (mode == shownMode_) {
         return;
     }
-    ClearMmsTexts(typed_);
     showModeLists(mode);
-    if (mode == 1) {
-        session().mmsPreset = ManualPresetSelection();
-    }
-    applyFieldStates();
+    react(MmsEvent::ModeChanged);
     exchange().show();
 }
 
@@ -224,7 +218,7 @@ void MmsDialog::onStatusChosen() {
     if (!smsOnly()) {
         exchange().take();
     }
-    applyFieldStates();
+    react(MmsEvent::StatusChanged);
     exchange().show();
 }
 
@@ -240,7 +234,7 @@ void MmsDialog::onPhoneEdited() {
         if (CheckPhoneDigits(typed_.phone, internationalNumbers_, session().model)) {
             typed_.phone.clear(); // the message has been shown
         }
-        applyFieldStates();
+        react(MmsEvent::PhoneEdited);
     });
 }
 
@@ -259,8 +253,7 @@ MmsSettings MmsDialog::settings() const {
                         selected(ConnectionKind),
                         internationalNumbers_,
                         quillControls() ? selected(RemoteControlHours) : 0};
-    return MmsSettingsToWrite(typed_, lists, session().mmsPreset, session().fileLanguageCode(),
-                              session().tvModeByte());
+    return MmsSettingsToWrite(typed_, lists, session().fileLanguageCode(), session().tvModeByte());
 }
 
 std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
@@ -269,7 +262,7 @@ std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& by
         return std::nullopt;
     }
     const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
-    return CardSettings{CardConnectionNote(load.manualMode, load.presetDiffers),
+    return CardSettings{ConnectionLoadNote(load.manualMode, load.presetDiffers),
                         [this, load] { showCard(load); }};
 }
 
@@ -284,7 +277,6 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
         showOperatorsOf(load.preset.country);
         select(Operator, load.preset.operatorSlot);
     }
-    session().mmsPreset = load.preset;
     const MmsSettings& s = load.typed;
     select(Status, s.mmsSendMode);
     select(ConnectionKind, s.connectionKind);
@@ -294,18 +286,13 @@ void MmsDialog::showCard(const MmsCardLoad& load) {
         select(RemoteControlHours, s.smsRemoteControl);
     }
     typed_ = s;
+    states_ = MmsLoadedStates(load.manualMode, smsOnly(), typed_);
     applyFieldStates();
     exchange().show();
 }
 
-void MmsDialog::onGenerate() {
-    generate([this] {
-        // Each automatic Generate is the selection the next MMS dialog starts from.
-        if (!manualMode()) {
-            session().mmsPreset = {selected(Country), selected(Operator)};
-        }
-        return inTextBox(CheckMmsGenerate(settings(), manualMode()));
-    });
+std::optional<SetupDialog::GenerateProblem> MmsDialog::checkInput() {
+    return inTextBox(CheckMmsGenerate(settings(), manualMode()));
 }
 
 } // namespace rosmossel

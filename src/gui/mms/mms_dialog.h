@@ -34,6 +34,8 @@ class MmsDialog : public SetupDialog {
     // The lists a mode offers (country, operator, connection kind).
     void showModeLists(int mode);
     void showOperatorsOf(int country);
+    // The user's `event` has happened: the fields take the states it gives.
+    void react(MmsEvent event);
     void applyFieldStates();
 
     void onModeChosen(int mode);
@@ -45,10 +47,11 @@ class MmsDialog : public SetupDialog {
     // What Generate would write now, before the checks: the values as last
     // taken, in automatic mode with the chosen operator's preset.
     MmsSettings settings() const;
-    void onGenerate() override;
+    std::optional<GenerateProblem> checkInput() override;
 
-    MmsSettings typed_;            // the texts and the pictures per day, as last taken
-    int shownMode_ = 0;            // the mode the fields and lists are set up for
+    MmsSettings typed_; // the texts and the pictures per day, as last taken
+    int shownMode_ = 0; // the mode the fields and lists are set up for
+    MmsFieldStates states_ = kMmsOpeningStates;
     int internationalNumbers_ = 0; // Domestic each time the dialog opens
 };
 

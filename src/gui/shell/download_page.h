@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QUrl>
-
-#include <functional>
+#include "gui/dialogs/guide.h" // SetUrlOpener, for the tests
 
 namespace rosmossel {
 
@@ -12,9 +10,5 @@ inline constexpr const char* kDownloadPage = "https://downloads.rosmossel.exampl
 // Hands the download page to the desktop's web browser and returns at once;
 // a failure (no browser, no network) is not reported.
 void OpenDownloadPage();
-
-// Tests replace the browser so that nothing is launched; an empty function
-// restores it.
-void SetUrlOpener(std::function<void(const QUrl&)> opener);
 
 } // namespace rosmossel

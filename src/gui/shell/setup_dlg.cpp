@@ -2,6 +2,7 @@
 
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "gui/dialogs/guide.h"
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/download_page.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #ifdef _WIN32
@@ -21,9 +23,11 @@
 namespace rosmossel {
 namespace {
 
-// System-menu command of the "CopyRight" entry.
+// System-menu commands of the "CopyRight" and "Guide" entries.
 constexpr unsigned kCopyRightCommand = 0x0010;
 const char* const kCopyRightText = "CopyRight";
+constexpr unsigned kGuideCommand = 0x0020;
+const char* const kGuideText = "Guide";
 
 } // namespace
 
@@ -41,7 +45,14 @@ CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
     addAction(copyRightAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copyRightAction_, &QAction::triggered, this, &CSetupDlg::OnCopyRight);
+    guideAction_ = new QAction(QString::fromLatin1(kGuideText), this);
+    guideAction_->setObjectName(QStringLiteral("guideAction"));
+    guideAction_->setProperty("controlId", kGuideCommand);
+    addAction(guideAction_);
+    connect(guideAction_, &QAction::triggered, this, &CSetupDlg::OnGuide);
 #endif
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &CSetupDlg::OnGuide);
 
     ApplyCaptions();
     FillLanguageCombo();
@@ -132,6 +143,10 @@ void CSetupDlg::OnCopyRight() {
     about.exec();
 }
 
+void CSetupDlg::OnGuide() {
+    OpenGuide(kGuideMainWindow, session_.languageNumber());
+}
+
 void CSetupDlg::keyPressEvent(QKeyEvent* event) {
     // A focused push button takes Enter itself; anywhere else Enter closes
     // the window, as Escape does.
@@ -153,6 +168,7 @@ void CSetupDlg::showEvent(QShowEvent* event) {
     if (menu != nullptr) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, kCopyRightCommand, L"CopyRight");
+        AppendMenuW(menu, MF_STRING, kGuideCommand, L"Guide");
     }
 }
 
@@ -160,6 +176,11 @@ bool CSetupDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
     const auto* msg = static_cast<const MSG*>(message);
     if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kCopyRightCommand) {
         OnCopyRight();
+        *result = 0;
+        return true;
+    }
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kGuideCommand) {
+        OnGuide();
         *result = 0;
         return true;
     }

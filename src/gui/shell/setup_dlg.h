@@ -34,6 +34,8 @@ class CSetupDlg : public QDialog {
 
     // The "CopyRight" entry: the About box, shown modally.
     void OnCopyRight();
+    // F1 and the "Guide" entry: the owners' guide at the main window.
+    void OnGuide();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,6 +59,7 @@ class CSetupDlg : public QDialog {
     bool systemMenuExtended_ = false;
 #else
     QAction* copyRightAction_ = nullptr;
+    QAction* guideAction_ = nullptr;
 #endif
 };
 

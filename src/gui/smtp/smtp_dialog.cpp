@@ -227,7 +227,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
         return std::nullopt;
     }
     const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
-    const Message note = CardConnectionNote(load.lists.mode == ApnMode::Manual, load.presetDiffers);
+    const LoadNote note =
+        ConnectionLoadNote(load.lists.mode == ApnMode::Manual, load.presetDiffers);
     return CardSettings{note, [this, load] {
                             select(Mode, static_cast<int>(load.lists.mode)); // refills the lists
                             select(Country, load.lists.country);
@@ -242,9 +243,8 @@ std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& b
                         }};
 }
 
-void SmtpDialog::onGenerate() {
-    generate(
-        [this] { return inTextBox(CheckSmtpGenerate(settings(), mode() == ApnMode::Manual)); });
+std::optional<SetupDialog::GenerateProblem> SmtpDialog::checkInput() {
+    return inTextBox(CheckSmtpGenerate(settings(), mode() == ApnMode::Manual));
 }
 
 } // namespace rosmossel

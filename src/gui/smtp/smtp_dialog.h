@@ -34,7 +34,7 @@ class SmtpDialog : public SetupDialog {
     // The file Generate would write now, before its checks: texts and count
     // as last taken, the lists as selected.
     SmtpSettings settings() const;
-    void onGenerate() override;
+    std::optional<GenerateProblem> checkInput() override;
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
 
     int picturesPerDay_ = 0;

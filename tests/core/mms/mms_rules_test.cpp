@@ -3,47 +3,146 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace rosmossel {
 namespace {
 
 constexpr bool kAuto = false, kManual = true;
 constexpr bool kSms = true, kPicture = false;
 
-MmsTypedTexts typed(std::string_view phone = {}, std::string_view email = {},
-                    std::string_view recipient2 = {}) {
-    return {phone, email, recipient2};
+// The editable fields as letters, "." where read-only: connection, phone,
+// e-mail, recipient 2, recipient 3.
+std::string shown(const MmsFieldStates& s) {
+    return std::string{s.connection ? 'C' : '.', s.phone ? 'P' : '.', s.email ? 'E' : '.',
+                       s.recipient2 ? '2' : '.', s.recipient3 ? '3' : '.'};
+}
+std::string textsOf(const MmsSettings& s) {
+    return s.url + "|" + s.phone + "|" + s.email + "|" + s.recipient2 + "|" + s.recipient3;
 }
 
-struct StateCase {
-    const char* what;
-    bool manual;
-    bool smsOnly;
-    MmsTypedTexts typed;
-    MmsFieldStates expected; // connection, phone, email, recipient 2, recipient 3
+// What the user does: choose a mode or a status, or type into a field (URL
+// and recipient 3 have no rule of their own; their text is only taken).
+enum class Do { Auto, Manual, Sms, Picture, Url, Phone, Email, R2, R3 };
+struct Step {
+    Do action;
+    const char* text; // what the field holds after typing
+    const char* states;
+    const char* texts; // URL|phone|e-mail|recipient 2|recipient 3 afterwards
 };
 
-TEST(MmsRules, EditableFieldsFollowModeStatusAndTexts) {
-    // clang-format off
-    const StateCase cases[] = {
-        {"opening",                        kAuto,   kPicture, typed(),                        {false, true, true,  false, false}},
-        {"manual opens the connection",    kManual, kPicture, typed(),                        {true,  true, true,  false, false}},
-        {"manual SMS locks it again",      kManual, kSms,     typed(),                        {false, true, false, false, false}},
-        {"auto SMS",                       kAuto,   kSms,     typed(),                        {false, true, false, false, false}},
-        {"4-digit phone: not yet",         kAuto,   kPicture, typed("1234"),                  {false, true, true,  false, false}},
-        {"5-digit phone opens 2",          kAuto,   kPicture, typed("12345"),                 {false, true, true,  true,  false}},
-        {"SMS: the phone opens 2",         kAuto,   kSms,     typed("12345"),                 {false, true, false, true,  false}},
-        {"e-mail address opens 2",         kManual, kPicture, typed("", "a@b.c"),             {true,  true, true,  true,  false}},
-        {"e-mail of 4: not yet",           kAuto,   kPicture, typed("", "a@bc"),              {false, true, true,  false, false}},
-        {"e-mail without @: no",           kAuto,   kPicture, typed("", "abcde"),             {false, true, true,  false, false}},
-        {"SMS ignores the e-mail",         kAuto,   kSms,     typed("", "a@b.c"),             {false, true, false, false, false}},
-        {"short e-mail keeps the phone's", kAuto,   kPicture, typed("12345", "a"),            {false, true, true,  true,  false}},
-        {"recipient 2 of 5 opens 3",       kAuto,   kPicture, typed("12345", "", "x@y.z"),    {false, true, true,  true,  true}},
-        {"recipient 2 of 4: not yet",      kAuto,   kPicture, typed("12345", "", "x@yz"),     {false, true, true,  true,  false}},
-        {"a locked 2 locks 3",             kAuto,   kPicture, typed("123", "", "12345"),      {false, true, true,  false, false}},
+TEST(MmsRules, FieldsReactToWhatTheUserDoes) {
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+    } sequences[] = {
+        {"an e-mail without @ changes nothing; a short one empties",
+         {{Do::Email, "a@b.cc", ".PE2.", "||a@b.cc||"},
+          {Do::R2, "12345", ".PE23", "||a@b.cc|12345|"},
+          {Do::R3, "x@y.z", ".PE23", "||a@b.cc|12345|x@y.z"},
+          {Do::Email, "ab.cde", ".PE23", "||ab.cde|12345|x@y.z"},
+          {Do::Email, "abcd", ".PE..", "||abcd||"}}},
+        {"a status change locks the recipients and keeps their texts",
+         {{Do::Phone, "0123456789", ".PE2.", "|0123456789|||"},
+          {Do::R2, "0987654321", ".PE23", "|0123456789||0987654321|"},
+          {Do::R3, "11111", ".PE23", "|0123456789||0987654321|11111"},
+          {Do::Sms, nullptr, ".P...", "|0123456789||0987654321|11111"},
+          {Do::Phone, "01234567890", ".P.2.", "|01234567890||0987654321|11111"},
+          {Do::Picture, nullptr, ".PE..", "|01234567890||0987654321|11111"},
+          {Do::Phone, "0123456789", ".PE2.", "|0123456789||0987654321|11111"},
+          {Do::R2, "0987654321", ".PE23", "|0123456789||0987654321|11111"}}},
+        {"a short phone number empties the recipients beside an e-mail address",
+         {{Do::Email, "me@x.org", ".PE2.", "||me@x.org||"},
+          {Do::R2, "54321", ".PE23", "||me@x.org|54321|"},
+          {Do::Phone, "123", ".PE..", "|123|me@x.org||"},
+          {Do::Phone, "12345", ".PE2.", "|12345|me@x.org||"}}},
+        {"a recipient 2 of four empties recipient 3",
+         {{Do::Phone, "12345", ".PE2.", "|12345|||"},
+          {Do::R2, "12345", ".PE23", "|12345||12345|"},
+          {Do::R3, "abcde", ".PE23", "|12345||12345|abcde"},
+          {Do::R2, "1234", ".PE2.", "|12345||1234|"}}},
+        {"a mode change empties every text",
+         {{Do::Phone, "0123456789", ".PE2.", "|0123456789|||"},
+          {Do::R2, "a@b.cd", ".PE23", "|0123456789||a@b.cd|"},
+          {Do::Manual, nullptr, "CPE..", "||||"},
+          {Do::Url, "http://m", "CPE..", "http://m||||"},
+          {Do::Sms, nullptr, ".P...", "http://m||||"},
+          {Do::Picture, nullptr, "CPE..", "http://m||||"},
+          {Do::Sms, nullptr, ".P...", "http://m||||"},
+          {Do::Auto, nullptr, ".P...", "||||"},
+          {Do::Picture, nullptr, ".PE..", "||||"}}},
     };
-    // clang-format on
-    for (const StateCase& c : cases) {
-        EXPECT_EQ(MmsEditableFields(c.manual, c.smsOnly, c.typed), c.expected) << c.what;
+    for (const auto& sequence : sequences) {
+        MmsSettings texts = DefaultMmsSettings(Family::Quill);
+        MmsFieldStates states = kMmsOpeningStates;
+        bool manual = false, sms = false;
+        for (std::size_t i = 0; i < sequence.steps.size(); ++i) {
+            const Step& step = sequence.steps[i];
+            SCOPED_TRACE(std::string(sequence.what) + ", step " + std::to_string(i + 1));
+            std::optional<MmsEvent> event;
+            switch (step.action) {
+            case Do::Auto:
+            case Do::Manual:
+                manual = step.action == Do::Manual;
+                event = MmsEvent::ModeChanged;
+                break;
+            case Do::Sms:
+            case Do::Picture:
+                sms = step.action == Do::Sms;
+                event = MmsEvent::StatusChanged;
+                break;
+            case Do::Url:
+                texts.url = step.text;
+                break;
+            case Do::Phone:
+                texts.phone = step.text;
+                event = MmsEvent::PhoneEdited;
+                break;
+            case Do::Email:
+                texts.email = step.text;
+                event = MmsEvent::EmailEdited;
+                break;
+            case Do::R2:
+                texts.recipient2 = step.text;
+                event = MmsEvent::Recipient2Edited;
+                break;
+            case Do::R3:
+                texts.recipient3 = step.text;
+                break;
+            }
+            if (event) {
+                states = MmsReact(*event, states, manual, sms, texts);
+            }
+            EXPECT_EQ(shown(states), step.states);
+            EXPECT_EQ(textsOf(texts), step.texts);
+        }
+    }
+}
+
+TEST(MmsRules, LoadedSettingsTakeTheStatesTheirTypingGives) {
+    const struct {
+        const char* what;
+        bool manual, sms;
+        const char *phone, *email, *recipient2;
+        const char* states;
+    } cases[] = {
+        {"nothing typed", kAuto, kPicture, "", "", "", ".PE.."},
+        {"a phone number and recipient 2", kAuto, kPicture, "0123456789", "", "a@b.cd", ".PE23"},
+        {"an e-mail address", kManual, kPicture, "", "me@x.org", "", "CPE2."},
+        {"a short e-mail after the phone number", kAuto, kPicture, "0123456789", "a@b", "12345",
+         ".PE.."},
+        {"SMS: the e-mail is not typed", kAuto, kSms, "", "me@x.org", "12345", ".P..."},
+        {"SMS with a phone number", kManual, kSms, "0123456789", "", "12345", ".P.23"},
+    };
+    for (const auto& c : cases) {
+        MmsSettings s = DefaultMmsSettings(Family::Sedge);
+        s.phone = c.phone;
+        s.email = c.email;
+        s.recipient2 = c.recipient2;
+        s.recipient3 = "kept";
+        EXPECT_EQ(shown(MmsLoadedStates(c.manual, c.sms, s)), c.states) << c.what;
     }
 }
 

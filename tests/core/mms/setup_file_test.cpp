@@ -41,6 +41,7 @@ TEST(SetupFile, LongestUrlFillsThePayload) {
     MmsSettings s = DefaultMmsSettings(Family::Sedge);
     s.url = std::string(50, 'w');
     const Bytes file = setupFile(s);
+    ASSERT_EQ(file.size(), 720u);
     EXPECT_TRUE(allBytes(file, 60, 110, ScrambleByte('w')));
     EXPECT_EQ(file[60 + 57], 50);
 }

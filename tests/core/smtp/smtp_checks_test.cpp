@@ -54,6 +54,21 @@ TEST(SmtpChecks, FirstFailureInOrder) {
          "Email Error(.)", "Email 错误(.)", SmtpText::Recipient},
         {"server before port", false, [](SmtpSettings& s) { s.server.clear(), s.port.clear(); },
          "Smtp Server", "请输入Smtp Server地址", SmtpText::Server},
+        // Neighbours broken together: each check comes before the next.
+        {"APN before server", true, [](SmtpSettings& s) { s.apn = "x", s.server = "s"; },
+         "GPRS APN", "请输入GPRS APN", SmtpText::Apn},
+        {"port before sender", false, [](SmtpSettings& s) { s.port = "2", s.senderAddress = "m"; },
+         "Port", "请设置端口", SmtpText::Port},
+        {"sender @ before its dot", false, [](SmtpSettings& s) { s.senderAddress = "meorg"; },
+         "Email Error(@)", "Email 错误(@)", SmtpText::SenderAddress},
+        {"sender before password", false,
+         [](SmtpSettings& s) { s.senderAddress = "me@org", s.senderPassword = "p"; },
+         "Email Error(.)", "Email 错误(.)", SmtpText::SenderAddress},
+        {"password before recipient", false,
+         [](SmtpSettings& s) { s.senderPassword = "p", s.recipient.clear(); },
+         "Sender Email Password", "请输入发送者邮箱密码", SmtpText::SenderPassword},
+        {"recipient @ before its dot", false, [](SmtpSettings& s) { s.recipient = "youorg"; },
+         "Email Error(@)", "Email 错误(@)", SmtpText::Recipient},
     };
     for (const auto& c : cases) {
         SmtpSettings s = complete();

@@ -9,6 +9,7 @@
 #include "support/dialog_driver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
@@ -154,8 +155,12 @@ class ProfileButtonsTest : public QObject {
                                                  QDir::toNativeSeparators(saved)});
             const auto chooser = test_seam::TakeProfileChoosers().at(0);
             QVERIFY(chooser.title.contains("passwords"));
+            // The documents folder where there is one, else home: never a
+            // folder that is not there, which the chooser would offer as the name.
+            const QString documents =
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             QCOMPARE(chooser.folder,
-                     first ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                     first ? (QFileInfo(documents).isDir() ? documents : QDir::homePath())
                            : dir_.path());
             first = false;
 #ifndef _WIN32
@@ -194,6 +199,42 @@ class ProfileButtonsTest : public QObject {
         QCOMPARE(saved["language"].toString(), "German");
         QCOMPARE(saved["mms"].toObject()["language"].toString(), "English"); // the dialog's
         QCOMPARE(saved["mms"].toObject()["phone"].toString(), "01701234567");
+    }
+
+    // Save profile refuses what Generate refuses, with the same message and
+    // focus, before the chooser opens; the profile stays as it was.
+    void saveRefusesWhatGenerateRefuses() {
+        const QByteArray kept = R"({"model": 4, "camera_menu": {}})";
+        writeText(path("kept.json"), kept);
+        for (const Job& job : kJobs) {
+            if (job.file == "menu.dat") {
+                continue; // its lists and number boxes hold nothing Generate refuses
+            }
+            auto d = open(job, path("card"));
+            press(d.get(), job.generate);
+            const QStringList refused = messageTexts();
+            QVERIFY2(refused.size() == 1 && !refused[0].contains("generated"), job.what);
+            QWidget* focus = d->focusWidget();
+            FindControl(d.get(), job.select)->setFocus();
+            test_seam::TakeProfileChoosers();
+            press(d.get(), kSaveProfileId);
+            QCOMPARE(messageTexts(), refused);
+            QCOMPARE(d->focusWidget(), focus);
+            QVERIFY(test_seam::TakeProfileChoosers().empty());
+            QCOMPARE(readAll(path("kept.json")), kept);
+        }
+    }
+
+    // Opened, a profile's notes speak of the profile.
+    void openingNotesNameTheProfile() {
+        writeText(path("auto.json"),
+                  R"({"model": 2, "mms": {"country": 3, "phone": "0170123456"}})");
+        auto d = open(kJobs[2], path("card"));
+        test_seam::PresetNextProfile(path("auto.json"));
+        press(d.get(), kOpenProfileId);
+        QCOMPARE(messageTexts(),
+                 QStringList{"The profile's country and operator are selected; "
+                             "Generate writes their built-in connection settings."});
     }
 
     // Refused profiles name the key, and the dialog keeps what it showed.

@@ -1,11 +1,14 @@
 #include "core/menu/menu_clock.h"
 #include "core/menu/menu_decode.h"
 #include "core/session/session.h"
+#include "gui/dialogs/guide.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
+#include "support/guide_beside_program.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -17,6 +20,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace rosmossel;
 using namespace rosmossel::testing;
@@ -464,6 +468,51 @@ class MenuDialogTest : public QObject {
         type(dialog.get(), VideoLength, QStringLiteral("0"));
         press(dialog.get(), Generate);
         QCOMPARE(messageTexts(), (QStringList{range, generated}));
+    }
+
+    // F1 hands the browser the guide's page of the camera menu, found beside
+    // the program; where no guide is installed it says where it looked.
+    void f1OpensTheGuideAtTheCameraMenu_data() {
+        QTest::addColumn<int>("editions"); // 0 none, 1 English, 2 English and Chinese
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("opens"); // the page's prefix, or the message's start
+        QTest::newRow("English") << 2 << 2 << "";
+        QTest::newRow("Chinese") << 2 << 1 << "zh-";
+        QTest::newRow("Chinese, no Chinese edition") << 1 << 1 << "";
+        QTest::newRow("missing, German") << 0 << 3 << "The guide (guide.html) is not installed";
+        QTest::newRow("missing, Chinese") << 0 << 1 << "未安装使用指南(guide.html)";
+    }
+    void f1OpensTheGuideAtTheCameraMenu() {
+        QFETCH(int, editions);
+        QFETCH(int, language);
+        QFETCH(QString, opens);
+        const QStringList folders = GuideFolders(QCoreApplication::applicationDirPath());
+        std::optional<testing::GuideBesideProgram> guide;
+        if (editions > 0) {
+            QVERIFY(guide.emplace(editions == 2).made());
+        } else if (QFile::exists(folders.constLast() + QStringLiteral("/guide.html"))) {
+            QSKIP("this system has the guide installed");
+        }
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        session.language = Language(language);
+        auto dialog = open(Family::Quill);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
+        SetUrlOpener({});
+        if (guide) {
+            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu, qPrintable(opens))});
+            QCOMPARE(messageTexts(), QStringList());
+        } else {
+            QCOMPARE(opened, QList<QUrl>());
+            const QStringList texts = messageTexts();
+            QCOMPARE(texts.size(), 1);
+            QVERIFY2(texts[0].startsWith(opens), qPrintable(texts[0]));
+            QVERIFY2(texts[0].contains(QDir::toNativeSeparators(folders.constFirst())),
+                     qPrintable(texts[0]));
+        }
+        QVERIFY(dialog->isVisible());
     }
 
     void enterGenerates() {

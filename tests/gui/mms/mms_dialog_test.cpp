@@ -140,12 +140,10 @@ class MmsDialogTest : public QObject {
         QCOMPARE((std::array{s.presetCountry, s.presetOperator, s.smsRemoteControl}),
                  (std::array{17, 2, 25}));
         QVERIFY(box(dialog.get(), Url)->text().isEmpty() && box(dialog.get(), Apn)->isReadOnly());
-        // Manual mode: what was typed, header bytes 8 and 9 (scrambled) 0x80 and 0;
-        // the selection outlives the dialog.
+        // Manual mode: what was typed, header bytes 8 and 9 (scrambled) 0x80 and 0.
         choose(dialog.get(), Mode, 1);
         QCOMPARE(items(list(dialog.get(), Country)), QStringList{"Other"});
         dialog = open(Family::Sedge);
-        QCOMPARE(session.mmsPreset, (MmsPresetSelection{0x80, 0}));
         useCard(dialog.get());
         // clang-format off
         perform(dialog.get(), {{Mode, nullptr, 1}, {ConnectionKind, nullptr, 1}, {Url, "http://m"},
@@ -193,12 +191,19 @@ class MmsDialogTest : public QObject {
         QVERIFY(!editable(Url) && editable(PhoneNo) && editable(Email) && !editable(Recipient2));
         type(dialog.get(), Email, "me@x.org");
         QVERIFY(editable(Recipient2));
-        choose(dialog.get(), Status, 3); // SMS
+        type(dialog.get(), Recipient2, "0170123456");
+        choose(dialog.get(), Status, 3); // SMS locks the recipients and keeps their texts
         QVERIFY(!editable(Email) && !editable(Recipient2) && editable(PhoneNo));
-        choose(dialog.get(), Status, 2); // QVGA
-        QVERIFY(editable(Email) && !editable(Url) && editable(Recipient2));
+        choose(dialog.get(), Status, 2); // QVGA: locked until the next edit
+        QVERIFY(editable(Email) && !editable(Url) && !editable(Recipient2));
+        QCOMPARE(box(dialog.get(), Recipient2)->text(), QStringLiteral("0170123456"));
+        box(dialog.get(), Email)->setFocus();
+        QTest::keyClick(box(dialog.get(), Email), Qt::Key_End);
+        QTest::keyClicks(box(dialog.get(), Email), ".uk"); // an address still: 2 opens again
+        QVERIFY(editable(Recipient2) && !editable(Recipient3));
+        QCOMPARE(box(dialog.get(), Recipient2)->text(), QStringLiteral("0170123456"));
         choose(dialog.get(), Mode, 0); // the same mode again keeps what was typed
-        QCOMPARE(box(dialog.get(), Email)->text(), QStringLiteral("me@x.org"));
+        QCOMPARE(box(dialog.get(), Email)->text(), QStringLiteral("me@x.org.uk"));
         choose(dialog.get(), Mode, 1);
         QVERIFY(editable(Url) && editable(Password) && !editable(Recipient2));
         QVERIFY(box(dialog.get(), Email)->text().isEmpty()); // a mode change empties the texts

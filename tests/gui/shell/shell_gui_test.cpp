@@ -7,6 +7,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "platform/ini_store.h"
+#include "support/guide_beside_program.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -342,6 +343,34 @@ class ShellGuiTest : public QObject {
         QCOMPARE(LanguageCombo(&dlg)->currentIndex(), 3);
         QCOMPARE(ModelCombo(&dlg)->currentIndex(), 2);
         QCOMPARE(TextOf(&dlg, 1076), QStringLiteral("paina tasta saadaksesi uusimmat paivitykset"));
+    }
+
+    // F1 and the "Guide" entry beside "CopyRight" open the guide's page of the
+    // main window (a guide beside the program, as the build and the Windows
+    // packages put it).
+    void guideEntryAndF1OpenTheMainWindowsSection() {
+        const testing::GuideBesideProgram guide;
+        QVERIFY(guide.made());
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        MemoryStore store = MemoryStore::Complete(2, 1);
+        startUp(store, 1033);
+        CSetupDlg dlg(session_, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTest::keyClick(&dlg, Qt::Key_F1);
+        QList<QUrl> expected{guide.page(kGuideMainWindow)};
+#ifndef Q_OS_WIN // the system menu carries the entry there: windows_gui_tests
+        QAction* entry = dlg.findChild<QAction*>("guideAction");
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->text(), QStringLiteral("Guide"));
+        QCOMPARE(dlg.actions().indexOf(entry),
+                 dlg.actions().indexOf(dlg.findChild<QAction*>("copyRightAction")) + 1);
+        entry->trigger();
+        expected << guide.page(kGuideMainWindow);
+#endif
+        QCOMPARE(opened, expected);
+        QVERIFY(dlg.isVisible());
     }
 
     void copyRightEntryOpensTheAboutBox() {

@@ -4,6 +4,7 @@
 #include "core/session/preferences.h"
 #include "core/session/session.h"
 #include "gui/dialogs/card_line.h"
+#include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/modal_driver.h"
@@ -11,6 +12,7 @@
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/system_language.h"
 #include "platform/registry_store.h"
+#include "support/guide_beside_program.h"
 #include "support/recording_presenter.h"
 
 #include <QApplication>
@@ -109,7 +111,12 @@ class WindowsGuiTest : public QObject {
         DeletePreferenceKeys();
     }
 
-    void systemMenuEntryOpensTheAboutBox() {
+    // "CopyRight" opens the About box, "Guide" the guide's page of the main window.
+    void systemMenuEntriesOpenTheAboutBoxAndTheGuide() {
+        const testing::GuideBesideProgram guide;
+        QVERIFY(guide.made());
+        QList<QUrl> opened;
+        SetUrlOpener([&](const QUrl& url) { opened << url; });
         Session session;
         DeletePreferenceKeys();
         RegistryPreferenceStore store;
@@ -117,9 +124,13 @@ class WindowsGuiTest : public QObject {
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         const auto hwnd = reinterpret_cast<HWND>(dlg.winId());
-        wchar_t entry[32] = {};
-        GetMenuStringW(GetSystemMenu(hwnd, FALSE), 0x0010, entry, 32, MF_BYCOMMAND);
-        QCOMPARE(QString::fromWCharArray(entry), QStringLiteral("CopyRight"));
+        const auto entry = [&](unsigned command) {
+            wchar_t text[32] = {};
+            GetMenuStringW(GetSystemMenu(hwnd, FALSE), command, text, 32, MF_BYCOMMAND);
+            return QString::fromWCharArray(text);
+        };
+        QCOMPARE(entry(0x0010), QStringLiteral("CopyRight"));
+        QCOMPARE(entry(0x0020), QStringLiteral("Guide"));
 
         QString title;
         ModalDriver driver({[&](QWidget* about) {
@@ -129,6 +140,9 @@ class WindowsGuiTest : public QObject {
         SendMessageW(hwnd, WM_SYSCOMMAND, 0x0010, 0);
         QVERIFY(driver.finished());
         QCOMPARE(title, QStringLiteral("About Setup"));
+        SendMessageW(hwnd, WM_SYSCOMMAND, 0x0020, 0);
+        SetUrlOpener({});
+        QCOMPARE(opened, QList<QUrl>{guide.page(kGuideMainWindow)});
         QVERIFY(dlg.isVisible());
         DeletePreferenceKeys();
     }

@@ -1,0 +1,217 @@
+// rosmossel-shots OUT_DIR: pictures of the main window, the six set-up dialogs
+// and the About box for the owners' guide, made offscreen from this build with
+// fixed example settings, so the guide always shows the windows as they are.
+
+#include "core/session/preferences.h"
+#include "core/text/language_table.h"
+#include "gui/dialogs/control_registry.h"
+#include "gui/dialogs/presenter.h"
+#include "gui/shell/about_dlg.h"
+#include "gui/shell/app_look.h"
+#include "gui/shell/setup_dialogs.h"
+#include "gui/shell/setup_dlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace rosmossel {
+namespace {
+
+// The main window's choices are kept nowhere.
+class NoStore final : public PreferenceStore {
+  public:
+    bool Open() override { return false; }
+    bool Create() override { return false; }
+    void Close() override {}
+    std::optional<std::uint32_t> ReadNumber(std::string_view) override { return std::nullopt; }
+    bool WriteNumber(std::string_view, std::uint32_t) override { return false; }
+    std::optional<std::string> ReadText(std::string_view) override { return std::nullopt; }
+    bool WriteText(std::string_view, std::string_view) override { return false; }
+};
+
+// Hands the example profile to Open profile and answers Yes; a message that
+// reports a failure is printed and fails the run.
+class ShotsPresenter final : public Presenter {
+  public:
+    void message(const QString& text) override { note(text); }
+    void toolkitPrompt(QWidget*, const QString& text) override { note(text); }
+    bool question(const QString& text) override {
+        note(text);
+        return true;
+    }
+    QString chooseFolder() override { return {}; }
+    QString chooseProfile(FileUse, const QString&, const QString&) override { return profile; }
+
+    QString profile;
+    bool failed = false;
+
+  private:
+    void note(const QString& text) {
+        if (text.startsWith(QStringLiteral("Could not"))) {
+            std::fprintf(stderr, "rosmossel-shots: %s\n", qPrintable(text));
+            failed = true;
+        }
+    }
+};
+
+struct Shot {
+    const char* file;
+    SetupJob job;
+    CameraModel model;
+    const char* profile; // the section the dialog opens, as rosmossel-cli takes it
+};
+
+// Realistic settings an owner might make; the clock is fixed so that the
+// pictures do not change with the day they are made.
+const Shot kShots[] = {
+    {"quill-camera-menu.png", SetupJob::CameraMenu, CameraModel::QuillMG,
+     R"({"model": "Ros QuillMG", "camera_menu": {
+        "camera_mode": "Camera+Video", "image_size": "12MP", "video_size": "1280x720",
+        "pictures_per_trigger": "02 Photo", "video_length_seconds": 15, "interval": 30,
+        "interval_unit": "Sec", "sense_level": "High", "side_pir": "On", "timer": "On",
+        "timer_start_hour": 18, "timer_stop_hour": 7, "timer_stop_minute": 30,
+        "serial_number": "On", "serial_characters": "CAM1", "beep_sound": "Off",
+        "sd_cycle": "On"}})"},
+    {"sedge-camera-menu.png", SetupJob::CameraMenu, CameraModel::SedgeM,
+     R"({"model": "Ros SedgeM", "camera_menu": {
+        "camera_mode": "Camera", "image_size": "5MP", "pictures_per_trigger": "03 Photo",
+        "interval": 5, "interval_unit": "Min", "time_lapse": "On", "time_lapse_hours": 1}})"},
+    {"quill-mms.png", SetupJob::Mms, CameraModel::QuillM,
+     R"({"model": "Ros QuillM", "mms": {
+        "mode": "Auto", "mms_status": "VGA", "pictures_per_day": 20,
+        "country": "United Kingdom", "operator": "O2", "sms_remote_control": 6,
+        "phone": "07700900123", "email": "owner@example.org",
+        "recipient2": "07700900456"}})"},
+    {"sedge-mms.png", SetupJob::Mms, CameraModel::SedgeM,
+     R"({"model": "Ros SedgeM", "mms": {
+        "mode": "Manual", "mms_status": "QVGA", "pictures_per_day": 0,
+        "url": "http://mms.example.net/servlets/mms", "apn": "mms.example.net",
+        "gateway": "10.0.0.10", "port": "8080", "phone": "07700900123",
+        "recipient2": "family@example.org"}})"},
+    {"quill-email.png", SetupJob::Smtp, CameraModel::QuillMG,
+     R"({"model": "Ros QuillMG", "smtp": {
+        "mode": "Manual", "pictures_per_day": 10, "mms_send_mode": "VGA",
+        "sms_remote_control": 12, "gprs_apn": "internet", "smtp_server": "smtp.example.org",
+        "smtp_port": "587", "sender_address": "camera@example.org",
+        "sender_password": "secret", "recipient": "owner@example.org"}})"},
+    {"sedge-email.png", SetupJob::Smtp, CameraModel::SedgeMG,
+     R"({"model": "Ros SedgeMG", "smtp": {
+        "mode": "Auto", "country": "United Kingdom", "operator": "Vodafone",
+        "pictures_per_day": 5, "smtp_server": "smtp.example.org", "smtp_port": "25",
+        "sender_address": "camera@example.org", "sender_password": "secret",
+        "recipient": "owner@example.org"}})"},
+};
+
+// The folder a Windows owner would pick: the card's drive.
+const QString kCardFolder = QStringLiteral("E:\\");
+const QString kClock = QStringLiteral("2026/04/18 09:30:00");
+
+bool save(QWidget& window, const QDir& out, const QString& file) {
+    // Shown and active, as the owner sees it (an inactive window has other
+    // colours), and settled: the layout takes its final sizes in posted events.
+    window.show();
+    window.activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    const QString path = out.filePath(file);
+    const bool saved = window.grab().save(path, "PNG");
+    window.hide();
+    if (!saved) {
+        std::fprintf(stderr, "rosmossel-shots: could not save %s\n", qPrintable(path));
+    }
+    return saved;
+}
+
+// The guide's editions: English, and Chinese as a Chinese system shows it.
+struct Edition {
+    const char* prefix;
+    Language language;
+};
+constexpr Edition kEditions[] = {{"", Language::English}, {"zh-", Language::Chinese}};
+
+Session sessionOf(const Edition& edition, CameraModel model) {
+    Session session;
+    session.language = edition.language;
+    session.chineseSystem = edition.language == Language::Chinese;
+    session.model = model;
+    return session;
+}
+
+QString fileOf(const Edition& edition, const char* file) {
+    return QString::fromLatin1(edition.prefix) + QString::fromLatin1(file);
+}
+
+bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& presenter,
+                 const QDir& out, const QTemporaryDir& scratch) {
+    const QString profilePath = scratch.filePath(QStringLiteral("profile.json"));
+    QFile profile(profilePath);
+    if (!profile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        profile.write(shot.profile) < 0) {
+        std::fprintf(stderr, "rosmossel-shots: could not write %s\n", qPrintable(profilePath));
+        return false;
+    }
+    profile.close();
+
+    Session session = sessionOf(edition, shot.model);
+    const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session);
+    presenter.profile = profilePath;
+    FindControlAs<QPushButton>(dialog.get(), kOpenProfileId)->click();
+    if (auto* folder = dialog->findChild<QLineEdit*>(QStringLiteral("folder"))) {
+        folder->setText(kCardFolder);
+    }
+    if (auto* clock = FindControlAs<QLineEdit>(dialog.get(), menu_id::ClockText);
+        clock != nullptr && shot.job == SetupJob::CameraMenu) {
+        clock->setText(kClock);
+    }
+    return save(*dialog, out, fileOf(edition, shot.file));
+}
+
+} // namespace
+} // namespace rosmossel
+
+int main(int argc, char* argv[]) {
+    using namespace rosmossel;
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: rosmossel-shots OUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QTemporaryDir scratch;
+    if (!QDir().mkpath(out.path()) || !scratch.isValid()) {
+        std::fprintf(stderr, "rosmossel-shots: no folder to work in\n");
+        return 1;
+    }
+    ApplyApplicationLook(app);
+    ShotsPresenter presenter;
+    SetPresenter(&presenter);
+
+    bool ok = true;
+    for (const Edition& edition : kEditions) {
+        {
+            Session session = sessionOf(edition, CameraModel::QuillMG);
+            NoStore store;
+            CSetupDlg mainWindow(session, store);
+            ok = save(mainWindow, out, fileOf(edition, "main-window.png")) && ok;
+        }
+        {
+            CAboutDlg about;
+            ok = save(about, out, fileOf(edition, "about.png")) && ok;
+        }
+        for (const Shot& shot : kShots) {
+            ok = shootDialog(shot, edition, presenter, out, scratch) && ok;
+        }
+    }
+    SetPresenter(nullptr);
+    return ok && !presenter.failed ? 0 : 1;
+}
