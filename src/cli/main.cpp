@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
+#include "platform/cards.h"
 
 #include <CLI/CLI.hpp>
 
@@ -10,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #ifdef _WIN32
 #include "core/format/windows_text.h"
@@ -43,17 +45,16 @@ int run(int argc, char** argv) {
     app.require_subcommand(1);
     app.footer("Exit status: 0 success; 1 bad profile or a failed check, nothing written; "
                "2 wrong command line; 3 a file could not be read or written; "
-               "4 inspect found a damaged, foreign or missing settings file.");
+               "4 inspect found a damaged, foreign or missing settings file; "
+               "5 no card, or which card to use is not clear; 6 the card could not be ejected.");
 
     std::string profilePath;
     std::string outDir;
     auto* generate =
         app.add_subcommand("generate", "Write the files for the sections of a profile (" +
                                            listed(&SettingsFileInfo::section) + ").");
-    generate->add_option("profile", profilePath, "JSON profile, or - for standard input")
-        ->required();
-    generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root")
-        ->required();
+    generate->add_option("profile", profilePath, "JSON profile, or - for standard input");
+    generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root");
     generate->footer("Example profiles to start from: /usr/share/doc/rosmossel/examples/ where the "
                      "Debian package is installed; examples\\ beside rosmossel-cli.exe on "
                      "Windows.");
@@ -62,7 +63,16 @@ int run(int argc, char** argv) {
         "factory", std::string("Write the ") +
                        rosmossel::SettingsFile(rosmossel::FileKind::Menu).fileName +
                        " that returns a camera to its factory settings.");
-    factory->add_option("--out", outDir, "Folder to write into")->required();
+    factory->add_option("--out", outDir, "Folder to write into");
+    std::string cardLabel;
+    for (auto* command : {generate, factory}) {
+        command
+            ->add_option("--card", cardLabel,
+                         "Write to the root of the only SD card inserted, or of the one with "
+                         "this label")
+            ->expected(0, 1)
+            ->excludes("--out");
+    }
 
     std::vector<std::string> paths;
     bool asJson = false;
@@ -81,6 +91,11 @@ int run(int argc, char** argv) {
         ->transform(CLI::CheckedTransformer(models, CLI::ignore_case));
 
     std::string which = "all";
+    auto* cards = app.add_subcommand("cards", "List the SD cards inserted (removable volumes).");
+    cards->add_flag("--json", asJson, "Print a JSON list (empty where there is no card)");
+    auto* eject = app.add_subcommand("eject", "Eject the SD card so that it can be taken out.");
+    eject->add_option("--card", cardLabel, "The label of the card, where several are inserted");
+
     auto* presets =
         app.add_subcommand("presets", "List the countries and operators of the presets.");
     presets->add_option("kind", which, "mms or gprs (both when left out)")
@@ -105,11 +120,37 @@ int run(int argc, char** argv) {
         const int status = app.exit(e);
         return status == 0 ? kExitOk : kExitUsage;
     }
-    if (generate->parsed()) {
-        return RunGenerate(profilePath, outDir, std::cout, std::cerr);
+    const rosmossel::SystemCardSource system;
+    const auto label = [&]() -> std::optional<std::string> {
+        return cardLabel.empty() ? std::nullopt : std::optional(cardLabel);
+    };
+    if (generate->parsed() || factory->parsed()) {
+        auto* command = generate->parsed() ? generate : factory;
+        // "generate --card profile.json": the value is the profile, not a label.
+        if (generate->parsed() && profilePath.empty() && !cardLabel.empty()) {
+            profilePath = std::exchange(cardLabel, std::string());
+        }
+        const bool toCard = command->count("--card") > 0;
+        if ((generate->parsed() && profilePath.empty()) || (!toCard && outDir.empty())) {
+            std::cerr << "rosmossel-cli: " << command->get_name() << ": give "
+                      << (generate->parsed() && profilePath.empty() ? "a profile"
+                                                                    : "--out FOLDER or --card")
+                      << "\nRun with --help for more information.\n";
+            return kExitUsage;
+        }
+        if (toCard) {
+            if (const int status = CardFolder(system, label(), outDir, std::cerr); status != 0) {
+                return status;
+            }
+        }
+        return generate->parsed() ? RunGenerate(profilePath, outDir, std::cout, std::cerr)
+                                  : RunFactory(outDir, std::cout, std::cerr);
     }
-    if (factory->parsed()) {
-        return RunFactory(outDir, std::cout, std::cerr);
+    if (cards->parsed()) {
+        return RunCards(system, asJson, std::cout, std::cerr);
+    }
+    if (eject->parsed()) {
+        return RunEject(system, label(), std::cout, std::cerr);
     }
     if (inspect->parsed()) {
         return RunInspect(paths, asJson, model, std::cout, std::cerr);

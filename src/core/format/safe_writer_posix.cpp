@@ -81,6 +81,16 @@ int flushFolder(const std::string& folder, int error) {
     return cannotFlushFolders ? 0 : error;
 }
 
+// Permission bits are not the owner's data: a file system that cannot keep
+// them (FAT through FUSE says ENOSYS, others ENOTSUP or EPERM) still takes
+// the file. False only for a real failure, errno set.
+bool copyMode(int fd, mode_t mode) {
+    if (::fchmod(fd, mode & 0777) == 0) {
+        return true;
+    }
+    return errno == ENOSYS || errno == ENOTSUP || errno == EOPNOTSUPP || errno == EPERM;
+}
+
 // Reads the renamed file back from the card: its pages are clean after the
 // flush, so dropping them from the cache makes the read go to the device.
 std::optional<WriteError> readBack(const std::string& path, std::span<const std::uint8_t> bytes,
@@ -136,8 +146,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     // A file the user restricted (or opened up) keeps its permissions.
     struct stat older {};
     const bool keepMode = !ownerOnly && ::stat(path.c_str(), &older) == 0 && S_ISREG(older.st_mode);
-    if ((keepMode && ::fchmod(fd, older.st_mode & 0777) != 0) || !writeAll(fd, bytes) ||
-        ::fsync(fd) != 0) {
+    if ((keepMode && !copyMode(fd, older.st_mode)) || !writeAll(fd, bytes) || ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         return fail(error);

@@ -19,25 +19,6 @@ const char writer_system::kSeparator = '\\';
 
 namespace {
 
-// The system's own text for an error, in the system's language, without the
-// line end and full stop, as strerror gives it elsewhere.
-std::string reasonOf(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring reason(text != nullptr ? text : L"", length);
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
-                               reason.back() == L' ' || reason.back() == L'.')) {
-        reason.pop_back();
-    }
-    if (reason.empty()) {
-        return "system error " + std::to_string(error);
-    }
-    return Utf8FromWide(reason);
-}
-
 // Paths of MAX_PATH characters and more only work in the \\?\ form, which
 // must be absolute and takes no "/", "." or doubled separators; shorter paths
 // keep the ordinary form. `room` is what the temporary name adds.
@@ -84,7 +65,7 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
     HANDLE file = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_NO_BUFFERING, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return WriteError{path, reasonOf(GetLastError())};
+        return WriteError{path, WindowsErrorText(GetLastError())};
     }
     constexpr DWORD kChunk = 64 * 1024; // a multiple of every sector size
     void* buffer = VirtualAlloc(nullptr, kChunk, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
@@ -106,7 +87,7 @@ std::optional<WriteError> readBack(const std::wstring& target, const std::string
     }
     CloseHandle(file);
     if (error != 0) {
-        return WriteError{path, reasonOf(error)};
+        return WriteError{path, WindowsErrorText(error)};
     }
     return writer_system::CompareReadBack(path, std::move(content), bytes, options);
 }
@@ -131,7 +112,7 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        return WriteError{path, reasonOf(ERROR_ACCESS_DENIED)};
+        return WriteError{path, WindowsErrorText(ERROR_ACCESS_DENIED)};
     }
 
     std::wstring temp;
@@ -147,11 +128,11 @@ std::optional<WriteError> WriteFileSafely(const std::string& path,
         }
     }
     if (file == INVALID_HANDLE_VALUE) {
-        return WriteError{path, reasonOf(GetLastError())};
+        return WriteError{path, WindowsErrorText(GetLastError())};
     }
     const auto fail = [&](DWORD error) {
         DeleteFileW(temp.c_str());
-        return WriteError{path, reasonOf(error)};
+        return WriteError{path, WindowsErrorText(error)};
     };
     // The bytes must be on the card before success is claimed.
     if (!writeAll(file, bytes) || !FlushFileBuffers(file)) {

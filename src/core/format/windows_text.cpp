@@ -30,4 +30,21 @@ std::string Utf8FromWide(std::wstring_view wide) {
     return utf8;
 }
 
+std::string WindowsErrorText(unsigned long error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason(text != nullptr ? text : L"", length);
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
+                               reason.back() == L' ' || reason.back() == L'.')) {
+        reason.pop_back();
+    }
+    if (reason.empty()) {
+        return "system error " + std::to_string(error);
+    }
+    return Utf8FromWide(reason);
+}
+
 } // namespace rosmossel

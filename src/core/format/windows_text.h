@@ -11,4 +11,9 @@ namespace rosmossel {
 std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
 
+// The system's own text for error `error` (a Windows error code), in the
+// system's language, without the line end and full stop, as strerror gives it
+// elsewhere.
+std::string WindowsErrorText(unsigned long error);
+
 } // namespace rosmossel

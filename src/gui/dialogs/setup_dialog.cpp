@@ -3,6 +3,8 @@
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
 #include "core/menu/menu_clock.h"
+#include "core/text/card_texts.h"
+#include "gui/dialogs/card_line.h"
 #include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
@@ -29,6 +32,14 @@ SetupDialog::SetupDialog(const DialogFamily& family, Session& session, QWidget* 
     setObjectName(QString::fromLatin1(family.className));
     setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+// A dialog deleted while shown hides in QDialog's destructor; the folder
+// field then loses the focus and must not call back into what is gone.
+SetupDialog::~SetupDialog() {
+    if (folderField_) {
+        folderField_->disconnect(this);
+    }
 }
 
 int SetupDialog::selected(int listId) const {
@@ -158,6 +169,9 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     // after a Generate (the message box takes the focus) asks nothing about
     // the file the dialog itself just wrote.
     offeredFolders_.insert(QDir::cleanPath(folder()));
+    if (cardLine_ != nullptr && cardLine_->refuseWriteProtected()) {
+        return false;
+    }
     const std::string path = FilePathInFolder(folder().toStdString(), fileName);
     if (auto error = WriteFileSafely(path, bytes)) {
         report(WriteFailedMessage(*error));
@@ -197,11 +211,13 @@ bool SetupDialog::generate() {
 void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
                         profile::SectionKind profileKind) {
     buildLayout();
+    addCardLine();
     bindValues();
     FillOptionLists(controls_, catalogue.optionLists, language());
     ApplyCaptions(controls_, catalogue.captions, language());
     ApplyCaptions(controls_, catalogue.familyCaptions, language());
     ApplyCaptions(controls_, kProfileCaptions, language());
+    ApplyCaptions(controls_, std::span(&kEjectCaption, 1), language());
     if (folderName == FolderName::Folder) {
         ControlFactory::name(folderField_, QStringLiteral("Folder"));
     }
@@ -217,6 +233,20 @@ void SetupDialog::setUp(const LanguageTable& catalogue, FolderName folderName,
                                                                      : kGuideEmail;
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this, section] { OpenGuide(section, language()); });
+}
+
+// The card line goes below everything else, in a line of its own, so the
+// dialog's own rows and tab order stay as they are.
+void SetupDialog::addCardLine() {
+    if (folderField_ == nullptr) {
+        return;
+    }
+    cardLine_ = new CardLine(folderField_, make_, language(), this);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->addWidget(cardLine_, grid->rowCount(), 0, 1, grid->columnCount());
+    } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->addWidget(cardLine_);
+    }
 }
 
 void SetupDialog::retake(const std::function<void()>& react) {

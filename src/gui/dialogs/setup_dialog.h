@@ -37,6 +37,8 @@ class QPushButton;
 
 namespace rosmossel {
 
+class CardLine;
+
 // Stops the tool where a dialog asks for a control it does not have, or one
 // of another kind: a mistake in the dialog's code, shown where it is made.
 [[noreturn]] void MissingControl(int id, const char* kind);
@@ -55,6 +57,7 @@ class SetupDialog : public QDialog {
     Q_OBJECT
 
   public:
+    ~SetupDialog() override;
     Session& session() const { return session_; }
 
   protected:
@@ -197,6 +200,7 @@ class SetupDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void addCardLine();
     void showFolder(const QString& folder);
     void onSelectFolder();
     void folderPicked();
@@ -215,6 +219,7 @@ class SetupDialog : public QDialog {
     ControlFactory make_;
     DataExchange exchange_;
     QPointer<QLineEdit> folderField_;
+    CardLine* cardLine_ = nullptr;
     int folderTypingLimit_ = 0;
     QSet<QString> offeredFolders_;
     std::optional<profile::SectionKind> profileKind_; // set once set up
