@@ -46,7 +46,7 @@ class ShotsPresenter final : public Presenter {
         note(text);
         return true;
     }
-    QString chooseFolder() override { return {}; }
+    QString chooseFolder(const QString&) override { return {}; }
     QString chooseProfile(FileUse, const QString&, const QString&) override { return profile; }
 
     QString profile;
