@@ -21,6 +21,7 @@ namespace rosmossel::cli {
 
 using profile::BuildSectionFile;
 using profile::CheckProfile;
+using profile::kLargestProfile;
 using profile::ParseProfile;
 using profile::Profile;
 using profile::ProfileError;
@@ -30,8 +31,6 @@ using profile::SectionKind;
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::size_t kLargestProfile = 1024 * 1024;
 
 struct PlannedFile {
     const char* name;
@@ -60,7 +59,7 @@ int readProfile(const std::string& path, std::string& text, std::ostream& err) {
         return kExitFileError;
     }
     if (text.size() > kLargestProfile) {
-        err << "rosmossel-cli: " << path << ": too large for a profile (over 1 MiB)\n";
+        err << "rosmossel-cli: " << path << ": " << profile::kProfileTooLarge << "\n";
         return kExitBadProfile;
     }
     return kExitOk;

@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,11 @@ class ProfileError : public std::runtime_error {
   public:
     explicit ProfileError(const std::string& message);
 };
+
+// The largest profile read (the CLI and the dialogs alike), and the reason
+// given for a larger file.
+inline constexpr std::size_t kLargestProfile = 1024 * 1024;
+inline constexpr const char* kProfileTooLarge = "too large for a profile (over 1 MiB)";
 
 // The key of each file's section: "camera_menu", "mms", "smtp".
 enum class SectionKind { Menu, Mms, Smtp };
