@@ -21,7 +21,6 @@ namespace rosmossel::cli {
 
 using profile::BuildSectionFile;
 using profile::CheckProfile;
-using profile::kLargestProfile;
 using profile::ParseProfile;
 using profile::Profile;
 using profile::ProfileError;
@@ -51,14 +50,14 @@ int readProfile(const std::string& path, std::string& text, std::ostream& err) {
     }
     std::istream& in = path == "-" ? std::cin : file;
     // Read one byte more than a profile may hold, to tell that it is too large.
-    text.assign(kLargestProfile + 1, '\0');
+    text.assign(profile::kLargestProfile + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad() || (path != "-" && !file.is_open())) {
         err << "rosmossel-cli: " << path << ": cannot be read\n";
         return kExitFileError;
     }
-    if (text.size() > kLargestProfile) {
+    if (text.size() > profile::kLargestProfile) {
         err << "rosmossel-cli: " << path << ": " << profile::kProfileTooLarge << "\n";
         return kExitBadProfile;
     }
