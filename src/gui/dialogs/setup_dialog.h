@@ -190,9 +190,9 @@ class SetupDialog : public QDialog {
     // Picking up what a card already holds. When the user picks a folder (the
     // browser, or a typed folder confirmed with Enter or by leaving the field)
     // that holds the card file in any letter case, and cardSettings() accepts
-    // its bytes, the dialog asks once per folder whether to load them.
-    // Nothing for a file that is damaged, of the other family or not one the
-    // dialog could have written.
+    // its bytes, the dialog asks once per folder whether to load them. The
+    // same settings are what Open profile loads. Nothing for a file that is
+    // damaged, of the other family or not one the dialog could have written.
     virtual std::optional<CardSettings> cardSettings(const Bytes& bytes);
 
   private:
