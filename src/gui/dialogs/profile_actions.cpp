@@ -4,6 +4,7 @@
 #include "core/menu/menu_clock.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/presenter.h"
+#include "profile/profile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,10 +14,16 @@
 #include <utility>
 
 namespace rosmossel {
+namespace {
+
+profile::SectionKind section(FileKind kind) {
+    return static_cast<profile::SectionKind>(kind);
+}
+
+} // namespace
 
 ProfileActions::ProfileActions(QWidget* dialog, const Session& session, Family family,
-                               profile::SectionKind kind, FileToSave fileToSave,
-                               SettingsFrom settingsFrom)
+                               FileKind kind, FileToSave fileToSave, SettingsFrom settingsFrom)
     : QObject(dialog), session_(session), family_(family), kind_(kind),
       language_(session.languageNumber()), fileToSave_(std::move(fileToSave)),
       settingsFrom_(std::move(settingsFrom)) {}
@@ -73,7 +80,7 @@ void ProfileActions::save() {
         if (!file->ok()) {
             throw profile::ProfileError(file->error);
         }
-        text = profile::ProfileWithSection(*existing, session_.model, kind_, file->bytes);
+        text = profile::ProfileWithSection(*existing, session_.model, section(kind_), file->bytes);
     } catch (const profile::ProfileError& e) {
         report(ProfileRefusedMessage(path.toStdString(), e.what()));
         return;
@@ -97,8 +104,8 @@ void ProfileActions::open() {
     std::optional<CardSettings> settings;
     try {
         const profile::Profile opened =
-            profile::ProfileForDialog(*text, family_, kind_, CaptureClock());
-        const BuildResult file = profile::BuildSectionFile(opened, kind_);
+            profile::ProfileForDialog(*text, family_, section(kind_), CaptureClock());
+        const BuildResult file = profile::BuildSectionFile(opened, section(kind_));
         if (!file.ok()) {
             throw profile::ProfileError(file.error);
         }

@@ -5,10 +5,10 @@
 // file. The only part of the windows that sees the profile format; the dialog
 // feeds it through two callbacks.
 
-#include "core/format/file_record.h"
+#include "core/format/multi_record.h"
+#include "core/format/settings_files.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
-#include "profile/profile.h"
 
 #include <QObject>
 
@@ -39,8 +39,8 @@ class ProfileActions : public QObject {
 
     // `kind` is the dialog's file. The session gives the model a saved
     // profile is for; `language` the messages' language.
-    ProfileActions(QWidget* dialog, const Session& session, Family family,
-                   profile::SectionKind kind, FileToSave fileToSave, SettingsFrom settingsFrom);
+    ProfileActions(QWidget* dialog, const Session& session, Family family, FileKind kind,
+                   FileToSave fileToSave, SettingsFrom settingsFrom);
 
     // The Save profile and Open profile buttons, added to `row` in that order.
     void addButtons(const ControlFactory& make, QHBoxLayout* row);
@@ -51,11 +51,11 @@ class ProfileActions : public QObject {
     void report(const Message& message) const;
     // A profile's text; nothing when it cannot be read (the reason is shown).
     std::optional<std::string> read(const QString& path) const;
-    const char* fileName() const { return profile::SectionFileName(kind_); }
+    const char* fileName() const { return SettingsFile(kind_).fileName; }
 
     const Session& session_;
     Family family_;
-    profile::SectionKind kind_;
+    FileKind kind_;
     int language_;
     FileToSave fileToSave_;
     SettingsFrom settingsFrom_;

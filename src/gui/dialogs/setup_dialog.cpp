@@ -176,9 +176,9 @@ void SetupDialog::setUp() {
     ApplyDialogColours(this);
     connectHandlers();
     // F1 anywhere in the dialog: the guide at this job's section.
-    const char* section = job_.file == profile::SectionKind::Menu  ? kGuideCameraMenu
-                          : job_.file == profile::SectionKind::Mms ? kGuideMms
-                                                                   : kGuideEmail;
+    const char* section = job_.file == FileKind::Menu  ? kGuideCameraMenu
+                          : job_.file == FileKind::Mms ? kGuideMms
+                                                       : kGuideEmail;
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this, section] { OpenGuide(section, language()); });
 }

@@ -7,6 +7,7 @@
 
 #include "core/format/file_record.h"
 #include "core/format/multi_record.h"
+#include "core/format/settings_files.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
@@ -65,7 +66,7 @@ class SetupDialog : public QDialog {
     struct Job {
         const LanguageTable& catalogue;
         FolderName folderName;
-        profile::SectionKind file;
+        FileKind file;
     };
 
     // The dialog reads the session's language once, here. The window title
@@ -202,7 +203,7 @@ class SetupDialog : public QDialog {
     // checkInput() runs (its problem is shown and stops it, with the focus in
     // its field where it names one). True when the input may be written.
     bool inputAccepted();
-    const char* fileName() const { return profile::SectionFileName(job_.file); }
+    const char* fileName() const { return SettingsFile(job_.file).fileName; }
 
     Session& session_;
     const DialogFamily& family_;

@@ -56,8 +56,7 @@ constexpr std::pair<int, int M::*> kLists[] = {
 CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
                                    QWidget* parent)
     : SetupDialog(descriptor,
-                  {MenuLanguageTable(descriptor.family), FolderName::ButtonCaption,
-                   profile::SectionKind::Menu},
+                  {MenuLanguageTable(descriptor.family), FolderName::ButtonCaption, FileKind::Menu},
                   session, parent),
       clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));

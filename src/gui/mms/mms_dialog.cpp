@@ -35,10 +35,9 @@ constexpr std::pair<int, MmsText> kTextFields[] = {
 } // namespace
 
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
-    : SetupDialog(
-          descriptor,
-          {MmsLanguageTable(descriptor.family), FolderName::Folder, profile::SectionKind::Mms},
-          session, parent) {
+    : SetupDialog(descriptor,
+                  {MmsLanguageTable(descriptor.family), FolderName::Folder, FileKind::Mms}, session,
+                  parent) {
     typed_.family = descriptor.family;
 }
 

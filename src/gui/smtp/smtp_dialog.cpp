@@ -53,10 +53,9 @@ QStringList allOperators(int countries) {
 } // namespace
 
 SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
-    : SetupDialog(
-          descriptor,
-          {SmtpLanguageTable(descriptor.family), FolderName::Folder, profile::SectionKind::Smtp},
-          session, parent),
+    : SetupDialog(descriptor,
+                  {SmtpLanguageTable(descriptor.family), FolderName::Folder, FileKind::Smtp},
+                  session, parent),
       typed_(DefaultSmtpSettings(descriptor.family)) {}
 
 void SmtpDialog::showFirstState() {
