@@ -54,9 +54,6 @@ struct DialogFamily {
 class SetupDialog : public QDialog {
     Q_OBJECT
 
-  public:
-    Session& session() const { return session_; }
-
   protected:
     // What the dialog's job fixes: its `catalogue`, the folder field named
     // "Folder" where `folderName` says so (else its button's caption names
@@ -74,6 +71,7 @@ class SetupDialog : public QDialog {
     // dialog's object ("CQuillMenuDlg").
     SetupDialog(const DialogFamily& family, const Job& job, Session& session, QWidget* parent);
 
+    Session& session() const { return session_; }
     Family family() const { return family_.family; }
     bool quillControls() const { return family_.quillControls; }
     int language() const { return session_.languageNumber(); }
