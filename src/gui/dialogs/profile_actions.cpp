@@ -6,10 +6,12 @@
 #include "gui/dialogs/presenter.h"
 #include "profile/profile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -18,6 +20,28 @@ namespace {
 
 profile::SectionKind section(FileKind kind) {
     return static_cast<profile::SectionKind>(kind);
+}
+
+// The profile chooser's answer in native form, or empty when cancelled. It
+// opens in the documents folder, then where the last profile of this run was,
+// in whichever dialog.
+QString chooseProfile(Presenter::FileUse use, const QString& title) {
+    static QString folder; // the folder of the last profile chosen in this run
+    // A folder that is not there would be offered as the file's name.
+    for (const QString& candidate :
+         {folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+          QDir::homePath()}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
+    }
+    const QString chosen = CurrentPresenter().chooseProfile(use, title, folder);
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    folder = QFileInfo(chosen).absolutePath();
+    return QDir::toNativeSeparators(chosen);
 }
 
 } // namespace
@@ -60,7 +84,7 @@ void ProfileActions::save() {
         return;
     }
     const QString path =
-        ChooseProfile(Presenter::FileUse::Save,
+        chooseProfile(Presenter::FileUse::Save,
                       QString::fromStdString(SaveProfileTitle(fileName()).in(language_)));
     if (path.isEmpty()) {
         return;
@@ -95,7 +119,7 @@ void ProfileActions::save() {
 }
 
 void ProfileActions::open() {
-    const QString path = ChooseProfile(Presenter::FileUse::Open,
+    const QString path = chooseProfile(Presenter::FileUse::Open,
                                        QString::fromStdString(kOpenProfileTitle.in(language_)));
     const std::optional<std::string> text = path.isEmpty() ? std::nullopt : read(path);
     if (!text) {

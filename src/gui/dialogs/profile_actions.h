@@ -1,7 +1,7 @@
 #pragma once
 
 // Save profile and Open profile of a set-up dialog: the two buttons, the
-// profile chooser, and the reading and writing of the section of the dialog's
+// profile chooser and its folder, and the reading and writing of the section of the dialog's
 // file. The only part of the windows that sees the profile format; the dialog
 // feeds it through two callbacks.
 
@@ -38,7 +38,7 @@ class ProfileActions : public QObject {
     using SettingsFrom = std::function<std::optional<CardSettings>(const Bytes& bytes)>;
 
     // `kind` is the dialog's file. The session gives the model a saved
-    // profile is for; `language` the messages' language.
+    // profile is for, and the messages' language (read once, here).
     ProfileActions(QWidget* dialog, const Session& session, Family family, FileKind kind,
                    FileToSave fileToSave, SettingsFrom settingsFrom);
 
