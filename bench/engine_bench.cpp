@@ -65,14 +65,14 @@ void BM_WriteFileSafely(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     const std::string path = FilePathInFolder(folder.string(), "setup.dat");
     const Bytes bytes = BuildSetupFile(DefaultMmsSettings(Family::Quill)).bytes;
-    writer_seam::SetReadBack(state.range(0) == 1);
+    WriteOptions options;
+    options.readBack = state.range(0) == 1;
     for (auto _ : state) {
-        if (WriteFileSafely(path, bytes)) {
+        if (WriteFileSafely(path, bytes, options)) {
             state.SkipWithError("the write failed");
             break;
         }
     }
-    writer_seam::SetReadBack(true);
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_WriteFileSafely)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

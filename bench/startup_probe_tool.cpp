@@ -2,7 +2,7 @@
 #include "first_window_exit.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/system_language.h"
-#include "platform/ini_store.h"
+#include "platform/system_preference_store.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

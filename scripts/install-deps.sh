@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           # the tests and benchmarks, the Chinese font and a virtual display for them
           libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
           fonts-wqy-microhei xvfb xauth
+          # real card file systems made and mounted by the tests, and a private D-Bus for eject
+          dosfstools fusefat exfatprogs exfat-fuse dbus-daemon
           # the Windows build: cross compiler, Wine to run its tests, GoogleTest's sources
           g++-mingw-w64-x86-64-posix wine64 googletest
           # a sans font standing in for Tahoma under Wine

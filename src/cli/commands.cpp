@@ -24,8 +24,6 @@ using profile::CheckProfile;
 using profile::ParseProfile;
 using profile::Profile;
 using profile::ProfileError;
-using profile::SectionFileName;
-using profile::SectionKind;
 
 namespace {
 
@@ -114,23 +112,24 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
     }
     // Everything is built before the first byte is written.
     std::vector<PlannedFile> files;
-    for (const auto kind : {SectionKind::Menu, SectionKind::Mms, SectionKind::Smtp}) {
-        if (!profile.holds(kind)) {
+    for (const SettingsFileInfo& file : kSettingsFiles) {
+        if (!profile.holds(file.kind)) {
             continue;
         }
-        BuildResult built = BuildSectionFile(profile, kind);
+        BuildResult built = BuildSectionFile(profile, file.kind);
         if (!built.ok()) {
             err << "rosmossel-cli: " << profilePath << ": " << built.error << "\n";
             return kExitBadProfile;
         }
-        files.push_back({SectionFileName(kind), std::move(built.bytes)});
+        files.push_back({file.fileName, std::move(built.bytes)});
     }
     return writeAll(files, outDir, out, err);
 }
 
 int RunFactory(const std::string& outDir, std::ostream& out, std::ostream& err) {
     const FileRecord record = BuildFactoryMenuRecord();
-    return writeAll({{"menu.dat", Bytes(record.begin(), record.end())}}, outDir, out, err);
+    return writeAll({{SettingsFile(FileKind::Menu).fileName, Bytes(record.begin(), record.end())}},
+                    outDir, out, err);
 }
 
 int RunInspect(const std::vector<std::string>& paths, bool asJson, const std::optional<int>& model,

@@ -7,6 +7,7 @@
 #include "core/mms/mms_checks.h"
 #include "core/smtp/smtp_checks.h"
 #include "profile/profile.h"
+#include "profile/profile_keys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,90 +17,160 @@
 
 namespace rosmossel::cli {
 
+using profile::LanguageKey;
 using profile::LanguageName;
-using profile::MenuSection;
-using profile::MmsSection;
-using profile::SmtpSection;
+using profile::TvModeKey;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct KnownName {
-    const char* name;
+// The files read by name: the settings files, then the plain staging image
+// of setup.dat that other tools leave beside it, in the order a folder's
+// files are shown.
+struct KnownFile {
     FileKind kind;
+    bool staging;
+    std::string name;
+    const char* what;
 };
-constexpr KnownName kKnownNames[] = {{"menu.dat", FileKind::Menu},
-                                     {"setup.dat", FileKind::Setup},
-                                     {"smtp.dat", FileKind::Smtp},
-                                     {"mms.dat", FileKind::Staging}};
-
-std::optional<FileKind> kindByName(const fs::path& path) {
-    const std::string name = PathText(path.filename());
-    for (const KnownName& known : kKnownNames) {
-        if (profile::SameName(name, known.name)) {
-            return known.kind;
+const std::vector<KnownFile>& knownFiles() {
+    static const std::vector<KnownFile> files = [] {
+        constexpr const char* whats[] = {"camera menu", "MMS set-up", "e-mail set-up"};
+        std::vector<KnownFile> known;
+        for (const SettingsFileInfo& file : kSettingsFiles) {
+            known.push_back(
+                {file.kind, false, file.fileName, whats[static_cast<std::size_t>(file.kind)]});
         }
-    }
-    return std::nullopt;
+        known.push_back({FileKind::Mms, true, "mms.dat", "plain MMS staging image"});
+        return known;
+    }();
+    return files;
 }
 
-const char* kindName(FileKind kind) {
-    switch (kind) {
-    case FileKind::Menu:
-        return "camera menu (menu.dat)";
-    case FileKind::Setup:
-        return "MMS set-up (setup.dat)";
-    case FileKind::Smtp:
-        return "e-mail set-up (smtp.dat)";
-    case FileKind::Staging:
-        return "plain MMS staging image (mms.dat)";
+const KnownFile* knownByName(const fs::path& path) {
+    const std::string name = PathText(path.filename());
+    for (const KnownFile& known : knownFiles()) {
+        if (profile::SameName(name, known.name)) {
+            return &known;
+        }
     }
-    return "";
+    return nullptr;
+}
+
+const KnownFile& knownOf(FileKind kind, bool staging) {
+    for (const KnownFile& known : knownFiles()) {
+        if (known.kind == kind && known.staging == staging) {
+            return known;
+        }
+    }
+    return knownFiles().front();
+}
+
+std::string kindName(FileKind kind, bool staging) {
+    const KnownFile& known = knownOf(kind, staging);
+    return std::string(known.what) + " (" + known.name + ")";
 }
 
 // Decodes `bytes` as `kind` for `family` into the inspection.
-void decode(Inspection& in, const Bytes& bytes, FileKind kind, Family family) {
-    in.kind = kind;
+void decode(Inspection& in, const Bytes& bytes, const KnownFile& known, Family family) {
+    in.staging = known.staging;
     in.family = family;
-    if (kind == FileKind::Menu) {
-        in.menu = DecodeMenuFile(bytes, family);
-    } else if (kind == FileKind::Smtp) {
-        in.smtp = DecodeSmtpFile(bytes, family);
-    } else {
-        in.mms = kind == FileKind::Staging ? DecodeMmsStagingFile(bytes, family)
-                                           : DecodeSetupFile(bytes, family);
+    switch (known.kind) {
+    case FileKind::Menu:
+        in.content = DecodeMenuFile(bytes, family);
+        break;
+    case FileKind::Mms:
+        in.content =
+            known.staging ? DecodeMmsStagingFile(bytes, family) : DecodeSetupFile(bytes, family);
+        break;
+    case FileKind::Smtp:
+        in.content = DecodeSmtpFile(bytes, family);
+        break;
     }
 }
 
 // A file under another name: told apart by its length and its check value.
-std::optional<FileKind> kindByContent(const Bytes& bytes) {
-    if (bytes.size() == kRecordSize) {
-        return FileKind::Menu;
+const KnownFile* knownByContent(const Bytes& bytes) {
+    if (bytes.size() == SettingsFile(FileKind::Menu).size) {
+        return &knownOf(FileKind::Menu, false);
     }
     if (bytes.size() != kMultiRecordFileSize) {
-        return std::nullopt;
+        return nullptr;
     }
-    for (const FileKind kind : {FileKind::Smtp, FileKind::Setup, FileKind::Staging}) {
+    for (const KnownFile* known : {&knownOf(FileKind::Smtp, false), &knownOf(FileKind::Mms, false),
+                                   &knownOf(FileKind::Mms, true)}) {
         Inspection probe;
-        decode(probe, bytes, kind, Family::Sedge);
+        decode(probe, bytes, *known, Family::Sedge);
         if (probe.verdict()->checkOk) {
-            return kind;
+            return known;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+// Valid, and a profile of it passes the checks generate runs.
+bool regenerates(const Inspection& in) {
+    if (!in.valid()) {
+        return false;
+    }
+    if (const auto* mms = std::get_if<MmsDecoded>(&in.content)) {
+        const MmsSettings& s = *mms->settings;
+        return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
+    }
+    if (const auto* smtp = std::get_if<SmtpDecoded>(&in.content)) {
+        const SmtpSettings& s = *smtp->settings;
+        return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
+    }
+    return true;
+}
+
+// The bytes judged as `known` (worked out from the bytes when null).
+Inspection inspectBytes(const Bytes& bytes, const std::string& path, const KnownFile* known,
+                        std::optional<Family> family) {
+    Inspection in;
+    in.path = path;
+    if (known == nullptr) {
+        known = knownByContent(bytes);
+    }
+    if (known == nullptr) {
+        in.content = NoSettingsFile{"not a settings file: " + std::to_string(bytes.size()) +
+                                    " bytes, and no check value of a settings file fits"};
+        return in;
+    }
+    if (family) {
+        decode(in, bytes, *known, *family);
+        in.familyCertain = true;
+        return in;
+    }
+    // The bytes alone may fit only one family (a Quill-only list entry, say),
+    // or fit both while only one family's dialog could have written them.
+    Inspection asQuill;
+    decode(asQuill, bytes, *known, Family::Quill);
+    decode(in, bytes, *known, Family::Sedge);
+    asQuill.path = path;
+    const bool quillRegenerates = regenerates(asQuill);
+    const bool sedgeRegenerates = regenerates(in);
+    if (quillRegenerates != sedgeRegenerates) {
+        Inspection& chosen = quillRegenerates ? asQuill : in;
+        chosen.familyCertain = true;
+        return chosen;
+    }
+    if (asQuill.valid() && !in.valid()) {
+        asQuill.familyCertain = true;
+        return asQuill;
+    }
+    in.familyCertain = in.valid() && !asQuill.valid();
+    return in;
 }
 
 Inspection inspectFile(const fs::path& path, std::optional<Family> family) {
     std::string error;
     const auto bytes = ReadSettingsFile(PathText(path), error);
     if (!bytes) {
-        Inspection in;
-        in.path = PathText(path);
-        in.readError = error;
-        return in;
+        return {PathText(path), Unreadable{error}};
     }
-    return InspectBytes(*bytes, PathText(path), kindByName(path), family);
+    return inspectBytes(*bytes, PathText(path), knownByName(path), family);
 }
 
 std::string checkHex(std::uint16_t value) {
@@ -125,81 +196,59 @@ void appendFields(std::ostringstream& out, const nlohmann::ordered_json& section
     }
 }
 
-// Valid, and a profile of it passes the checks generate runs.
-bool regenerates(const Inspection& in) {
-    if (!in.valid()) {
-        return false;
+// Every field of `s` for people: the section's keys, then the values the
+// profile keeps at its top level.
+template <typename Settings>
+void appendSettings(std::ostringstream& out, const Settings& s, int codePage) {
+    nlohmann::ordered_json section = profile::Section<Settings>{s, codePage, true};
+    if constexpr (std::is_same_v<Settings, SmtpSettings>) {
+        const std::string_view user = SenderUserName(s.senderAddress);
+        section["sender_user_name"] = Utf8FromUtf16(DecodeFromFile(user, codePage).text);
     }
-    if (in.kind == FileKind::Setup || in.kind == FileKind::Staging) {
-        const MmsSettings& s = *in.mms.settings;
-        return !CheckMmsGenerate(s, s.presetCountry == kManualCountry);
+    section[LanguageKey()] =
+        nlohmann::ordered_json::array({LanguageName(s.languageCode), s.languageCode});
+    if constexpr (requires { s.tvMode; }) {
+        section[TvModeKey()] = s.tvMode;
     }
-    if (in.kind == FileKind::Smtp) {
-        const SmtpSettings& s = *in.smtp.settings;
-        return !CheckSmtpGenerate(s, s.countryIndex == kManualCountry);
-    }
-    return true;
+    appendFields(out, section);
 }
 
 } // namespace
 
 Inspection InspectBytes(const Bytes& bytes, const std::string& path, std::optional<FileKind> kind,
                         std::optional<Family> family) {
-    Inspection in;
-    in.path = path;
-    if (!kind) {
-        kind = kindByContent(bytes);
-    }
-    if (!kind) {
-        in.diagnosis = "not a settings file: " + std::to_string(bytes.size()) +
-                       " bytes, and no check value of a settings file fits";
-        return in;
-    }
-    if (family) {
-        decode(in, bytes, *kind, *family);
-        in.familyCertain = true;
-        return in;
-    }
-    // The bytes alone may fit only one family (a Quill-only list entry, say),
-    // or fit both while only one family's dialog could have written them.
-    Inspection asQuill;
-    decode(asQuill, bytes, *kind, Family::Quill);
-    decode(in, bytes, *kind, Family::Sedge);
-    asQuill.path = path;
-    const bool quillRegenerates = regenerates(asQuill);
-    const bool sedgeRegenerates = regenerates(in);
-    if (quillRegenerates != sedgeRegenerates) {
-        Inspection& chosen = quillRegenerates ? asQuill : in;
-        chosen.familyCertain = true;
-        return chosen;
-    }
-    if (asQuill.valid() && !in.valid()) {
-        asQuill.familyCertain = true;
-        return asQuill;
-    }
-    in.familyCertain = in.valid() && !asQuill.valid();
-    return in;
+    return inspectBytes(bytes, path, kind ? &knownOf(*kind, false) : nullptr, family);
+}
+
+std::optional<FileKind> Inspection::kind() const {
+    return std::visit(
+        []<typename Content>(const Content&) -> std::optional<FileKind> {
+            if constexpr (std::is_same_v<Content, MenuDecoded>) {
+                return FileKind::Menu;
+            } else if constexpr (std::is_same_v<Content, MmsDecoded>) {
+                return FileKind::Mms;
+            } else if constexpr (std::is_same_v<Content, SmtpDecoded>) {
+                return FileKind::Smtp;
+            }
+            return std::nullopt;
+        },
+        content);
 }
 
 const Verdict* Inspection::verdict() const {
-    if (!kind) {
-        return nullptr;
-    }
-    switch (*kind) {
-    case FileKind::Menu:
-        return &menu.verdict;
-    case FileKind::Setup:
-    case FileKind::Staging:
-        return &mms.verdict;
-    case FileKind::Smtp:
-        return &smtp.verdict;
-    }
-    return nullptr;
+    return std::visit(
+        [](const auto& c) -> const Verdict* {
+            if constexpr (requires { c.verdict; }) {
+                return &c.verdict;
+            }
+            return nullptr;
+        },
+        content);
 }
 
 bool Inspection::valid() const {
     const Verdict* v = verdict();
-    return readError.empty() && v != nullptr && v->valid();
+    return v != nullptr && v->valid();
 }
 
 std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
@@ -212,18 +261,20 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
             result.push_back(inspectFile(path, family));
             continue;
         }
-        std::vector<std::pair<FileKind, fs::path>> found;
+        std::vector<std::pair<const KnownFile*, fs::path>> found; // in the order of knownFiles
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            if (const auto kind = kindByName(it->path())) {
-                found.emplace_back(*kind, it->path());
+            if (const KnownFile* known = knownByName(it->path())) {
+                found.emplace_back(known, it->path());
             }
         }
         std::sort(found.begin(), found.end());
         if (ec || found.empty()) {
-            Inspection none;
-            none.path = text;
-            none.readError = ec ? ec.message()
-                                : "no settings file (menu.dat, setup.dat, smtp.dat, mms.dat) here";
+            Inspection none{text};
+            std::string names;
+            for (const KnownFile& known : knownFiles()) {
+                names += (names.empty() ? "" : ", ") + known.name;
+            }
+            none.content = Unreadable{ec ? ec.message() : "no settings file (" + names + ") here"};
             result.push_back(none);
             continue;
         }
@@ -238,7 +289,7 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
     };
     if (!family && std::any_of(result.begin(), result.end(), quillOnly)) {
         for (Inspection& in : result) {
-            if (in.kind && !in.familyCertain) {
+            if (in.kind() && !in.familyCertain) {
                 in = inspectFile(Utf8Path(in.path), Family::Quill);
                 in.familyCertain = false;
             }
@@ -250,16 +301,16 @@ std::vector<Inspection> InspectPaths(const std::vector<std::string>& paths,
 std::string FormatInspection(const Inspection& in, int codePage) {
     std::ostringstream out;
     out << in.path << ": ";
-    if (!in.readError.empty()) {
-        out << "UNREADABLE: " << in.readError << "\n";
+    if (const auto* unreadable = std::get_if<Unreadable>(&in.content)) {
+        out << "UNREADABLE: " << unreadable->reason << "\n";
         return out.str();
     }
-    if (!in.kind) {
-        out << "NOT A SETTINGS FILE: " << in.diagnosis << "\n";
+    if (const auto* none = std::get_if<NoSettingsFile>(&in.content)) {
+        out << "NOT A SETTINGS FILE: " << none->diagnosis << "\n";
         return out.str();
     }
     const Verdict& v = *in.verdict();
-    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind) << "\n";
+    out << (v.valid() ? "valid" : "INVALID") << " " << kindName(*in.kind(), in.staging) << "\n";
     out << "  read as: " << FamilyName(in.family);
     if (!in.familyCertain) {
         out << (v.valid() ? " (the bytes fit both families; --model chooses)"
@@ -271,51 +322,43 @@ std::string FormatInspection(const Inspection& in, int codePage) {
         out << "  line ends: " << (v.lineEndsOk ? "ok" : "damaged") << "\n";
         out << "  check value: stored " << checkHex(v.storedCheck) << ", computed "
             << checkHex(v.computedCheck) << (v.checkOk ? " (match" : " (MISMATCH");
-        if (in.kind == FileKind::Setup && in.mms.numberKindByCheck) {
-            out << (*in.mms.numberKindByCheck == 1 ? ", checks as International, K = 18"
-                                                   : ", checks as Domestic, K = 0");
+        const auto* mms = std::get_if<MmsDecoded>(&in.content);
+        if (mms && !in.staging && mms->numberKindByCheck) {
+            out << (*mms->numberKindByCheck == 1 ? ", checks as International, K = 18"
+                                                 : ", checks as Domestic, K = 0");
         }
         out << ")\n";
     }
     for (const std::string& problem : v.problems) {
         out << "  problem: " << problem << "\n";
     }
-    if (in.kind == FileKind::Menu && in.menu.factory) {
-        out << "  content: the factory-settings record\n";
-    } else if (in.kind == FileKind::Menu && in.menu.settings) {
-        appendFields(out, MenuSection{*in.menu.settings, codePage, true});
-        out << "  language: " << LanguageName(in.menu.settings->languageCode) << " ["
-            << in.menu.settings->languageCode << "]\n";
-        out << "  tv_mode: " << in.menu.settings->tvMode << "\n";
-    } else if ((in.kind == FileKind::Setup || in.kind == FileKind::Staging) && in.mms.settings) {
-        appendFields(out, MmsSection{*in.mms.settings, codePage, true});
-        out << "  language: " << LanguageName(in.mms.settings->languageCode) << " ["
-            << in.mms.settings->languageCode << "]\n";
-        out << "  tv_mode: " << in.mms.settings->tvMode << "\n";
-    } else if (in.kind == FileKind::Smtp && in.smtp.settings) {
-        appendFields(out, SmtpSection{*in.smtp.settings, codePage, true});
-        const std::string_view user = SenderUserName(in.smtp.settings->senderAddress);
-        out << "  sender_user_name: "
-            << nlohmann::json(Utf8FromUtf16(DecodeFromFile(user, codePage).text)).dump() << "\n";
-        out << "  language: " << LanguageName(in.smtp.settings->languageCode) << " ["
-            << in.smtp.settings->languageCode << "]\n";
-    }
+    std::visit(
+        [&](const auto& decoded) {
+            if constexpr (requires { decoded.factory; }) {
+                if (decoded.factory) {
+                    out << "  content: the factory-settings record\n";
+                    return;
+                }
+            }
+            if constexpr (requires { decoded.settings; }) {
+                if (decoded.settings) {
+                    appendSettings(out, *decoded.settings, codePage);
+                }
+            }
+        },
+        in.content);
     return out.str();
 }
 
 nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
                                  std::optional<int> model, std::vector<std::string>& notes,
                                  int codePage) {
-    nlohmann::ordered_json profile;
-    nlohmann::ordered_json sections;
+    profile::ProfileWriter writer(codePage);
     std::optional<Family> family;
-    std::optional<int> language;
-    std::optional<int> tvMode;
-    const auto add = [&](const char* key, const Inspection& in, nlohmann::ordered_json section,
-                         int fileLanguage, std::optional<int> fileTvMode) {
-        if (sections.contains(key)) {
-            notes.push_back(in.path + ": left out, the profile already holds a \"" + key +
-                            "\" section");
+    const auto add = [&](const Inspection& in, FileKind kind, const auto& settings) {
+        if (writer.holds(kind)) {
+            notes.push_back(in.path + ": left out, the profile already holds a \"" +
+                            SettingsFile(kind).section + "\" section");
             return;
         }
         if (family && *family != in.family) {
@@ -324,57 +367,38 @@ nlohmann::ordered_json ProfileOf(const std::vector<Inspection>& inspections,
             return;
         }
         family = in.family;
-        if (!language) {
-            language = fileLanguage;
-        } else if (*language != fileLanguage) {
-            section["language"] = LanguageName(fileLanguage);
-        }
-        if (fileTvMode) {
-            if (!tvMode) {
-                tvMode = fileTvMode;
-            } else if (*tvMode != *fileTvMode) {
-                section["tv_mode"] = *fileTvMode;
-            }
-        }
-        sections[key] = std::move(section);
+        writer.add(settings);
     };
     for (const Inspection& in : inspections) {
         if (!in.valid()) {
             continue;
         }
-        if (in.kind == FileKind::Menu && in.menu.factory) {
-            notes.push_back(in.path + ": the factory-settings record; \"rosmossel-cli factory\" "
-                                      "writes it");
-        } else if (in.kind == FileKind::Menu) {
-            const MenuSettings& s = *in.menu.settings;
-            add("camera_menu", in, MenuSection{s}, s.languageCode, s.tvMode);
-        } else if (in.kind == FileKind::Setup) {
-            const MmsSettings& s = *in.mms.settings;
-            add("mms", in, MmsSection{s, codePage}, s.languageCode, s.tvMode);
-        } else if (in.kind == FileKind::Smtp) {
-            const SmtpSettings& s = *in.smtp.settings;
-            add("smtp", in, SmtpSection{s, codePage}, s.languageCode, std::nullopt);
+        if (const auto* menu = std::get_if<MenuDecoded>(&in.content)) {
+            if (menu->factory) {
+                notes.push_back(in.path + ": the factory-settings record; \"rosmossel-cli "
+                                          "factory\" writes it");
+            } else {
+                add(in, FileKind::Menu, *menu->settings);
+            }
+        } else if (const auto* mms = std::get_if<MmsDecoded>(&in.content); mms && !in.staging) {
+            add(in, FileKind::Mms, *mms->settings);
+        } else if (const auto* smtp = std::get_if<SmtpDecoded>(&in.content)) {
+            add(in, FileKind::Smtp, *smtp->settings);
         } else {
-            notes.push_back(in.path + ": a staging image; generate writes setup.dat instead");
+            notes.push_back(in.path + ": a staging image; generate writes " +
+                            SettingsFile(FileKind::Mms).fileName + " instead");
         }
     }
-    if (sections.empty()) {
+    if (std::ranges::none_of(kSettingsFiles, [&](const SettingsFileInfo& file) {
+            return writer.holds(file.kind);
+        })) {
         return {};
     }
     CameraModel chosen(model.value_or(0));
     if (chosen.number() == 0) {
-        chosen = ModelOf(family.value_or(Family::Sedge), sections.contains("smtp"));
+        chosen = ModelOf(family.value_or(Family::Sedge), writer.holds(FileKind::Smtp));
     }
-    profile["model"] = chosen.displayName();
-    profile["language"] = LanguageName(language.value_or(2));
-    if (tvMode && *tvMode != 0) {
-        profile["tv_mode"] = *tvMode;
-    }
-    profile["codePage"] = codePage;
-    for (auto& item : sections.items()) {
-        profile[item.key()] = item.value();
-    }
-    return profile;
+    return writer.profile(chosen);
 }
 
 } // namespace rosmossel::cli

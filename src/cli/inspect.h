@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/format/settings_files.h"
 #include "core/menu/menu_decode.h"
 #include "core/mms/setup_file.h"
 #include "core/session/family.h"
@@ -10,24 +11,30 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace rosmossel::cli {
 
-enum class FileKind { Menu, Setup, Smtp, Staging };
+// What a file turned out to be: unreadable, no settings file, or a settings
+// file decoded.
+struct Unreadable {
+    std::string reason;
+};
+struct NoSettingsFile {
+    std::string diagnosis;
+};
+using FileContent = std::variant<Unreadable, NoSettingsFile, MenuDecoded, MmsDecoded, SmtpDecoded>;
 
 // One file read back and judged.
 struct Inspection {
     std::string path;
-    std::optional<FileKind> kind; // unknown when the file is no settings file
-    std::string readError;        // the file could not be read at all
-    std::string diagnosis;        // why it is no settings file
+    FileContent content = NoSettingsFile{};
+    bool staging = false; // an MMS file that is setup.dat's plain staging image (mms.dat)
     Family family = Family::Sedge;
     bool familyCertain = false; // only one family could have written it
-    MenuDecoded menu;
-    MmsDecoded mms;
-    SmtpDecoded smtp;
 
+    std::optional<FileKind> kind() const; // none when no settings file was read
     const Verdict* verdict() const;
     bool valid() const;
 };

@@ -1,7 +1,9 @@
 // rosmossel-cli: writes the camera's settings files from a JSON profile, and
 // reads a card back.
 #include "cli/commands.h"
+#include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
+#include "platform/cards.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,41 +11,68 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #ifdef _WIN32
 #include "core/format/windows_text.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 
 #include <vector>
 #endif
 
 namespace {
 
+// One column of the settings-file table, as "a, b, c".
+std::string listed(const char* rosmossel::SettingsFileInfo::*column) {
+    std::string text;
+    for (const rosmossel::SettingsFileInfo& file : rosmossel::kSettingsFiles) {
+        text += (text.empty() ? "" : ", ") + std::string(file.*column);
+    }
+    return text;
+}
+
 int run(int argc, char** argv) {
     using namespace rosmossel::cli;
-    CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras "
-                 "(menu.dat, setup.dat, smtp.dat).",
+    using rosmossel::SettingsFileInfo;
+    CLI::App app{"Writes and checks the settings files of Quill and Sedge trail cameras (" +
+                     listed(&SettingsFileInfo::fileName) + ").",
                  "rosmossel-cli"};
     app.set_version_flag("--version", std::string("rosmossel-cli ") + ROSMOSSEL_VERSION);
     app.require_subcommand(1);
     app.footer("Exit status: 0 success; 1 bad profile or a failed check, nothing written; "
                "2 wrong command line; 3 a file could not be read or written; "
-               "4 inspect found a damaged, foreign or missing settings file.");
+               "4 inspect found a damaged, foreign or missing settings file; "
+               "5 no card, or which card to use is not clear; 6 the card could not be ejected.");
 
     std::string profilePath;
     std::string outDir;
-    auto* generate = app.add_subcommand(
-        "generate", "Write the files for the sections of a profile (camera_menu, mms, smtp).");
-    generate->add_option("profile", profilePath, "JSON profile, or - for standard input")
-        ->required();
-    generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root")
-        ->required();
+    auto* generate =
+        app.add_subcommand("generate", "Write the files for the sections of a profile (" +
+                                           listed(&SettingsFileInfo::section) + ").");
+    generate->add_option("profile", profilePath, "JSON profile, or - for standard input");
+    generate->add_option("--out", outDir, "Folder to write into, normally the SD card's root");
     generate->footer("Example profiles to start from: /usr/share/doc/rosmossel/examples/ where the "
                      "Debian package is installed; examples\\ beside rosmossel-cli.exe on "
                      "Windows.");
 
     auto* factory = app.add_subcommand(
-        "factory", "Write the menu.dat that returns a camera to its factory settings.");
-    factory->add_option("--out", outDir, "Folder to write into")->required();
+        "factory", std::string("Write the ") +
+                       rosmossel::SettingsFile(rosmossel::FileKind::Menu).fileName +
+                       " that returns a camera to its factory settings.");
+    factory->add_option("--out", outDir, "Folder to write into");
+    std::string cardLabel;
+    for (auto* command : {generate, factory}) {
+        command
+            ->add_option("--card", cardLabel,
+                         "Write to the root of the only SD card inserted, or of the one with "
+                         "this label")
+            ->expected(0, 1)
+            ->excludes("--out");
+    }
 
     std::vector<std::string> paths;
     bool asJson = false;
@@ -62,6 +91,11 @@ int run(int argc, char** argv) {
         ->transform(CLI::CheckedTransformer(models, CLI::ignore_case));
 
     std::string which = "all";
+    auto* cards = app.add_subcommand("cards", "List the SD cards inserted (removable volumes).");
+    cards->add_flag("--json", asJson, "Print a JSON list (empty where there is no card)");
+    auto* eject = app.add_subcommand("eject", "Eject the SD card so that it can be taken out.");
+    eject->add_option("--card", cardLabel, "The label of the card, where several are inserted");
+
     auto* presets =
         app.add_subcommand("presets", "List the countries and operators of the presets.");
     presets->add_option("kind", which, "mms or gprs (both when left out)")
@@ -86,11 +120,37 @@ int run(int argc, char** argv) {
         const int status = app.exit(e);
         return status == 0 ? kExitOk : kExitUsage;
     }
-    if (generate->parsed()) {
-        return RunGenerate(profilePath, outDir, std::cout, std::cerr);
+    const rosmossel::SystemCardSource system;
+    const auto label = [&]() -> std::optional<std::string> {
+        return cardLabel.empty() ? std::nullopt : std::optional(cardLabel);
+    };
+    if (generate->parsed() || factory->parsed()) {
+        auto* command = generate->parsed() ? generate : factory;
+        // "generate --card profile.json": the value is the profile, not a label.
+        if (generate->parsed() && profilePath.empty() && !cardLabel.empty()) {
+            profilePath = std::exchange(cardLabel, std::string());
+        }
+        const bool toCard = command->count("--card") > 0;
+        if ((generate->parsed() && profilePath.empty()) || (!toCard && outDir.empty())) {
+            std::cerr << "rosmossel-cli: " << command->get_name() << ": give "
+                      << (generate->parsed() && profilePath.empty() ? "a profile"
+                                                                    : "--out FOLDER or --card")
+                      << "\nRun with --help for more information.\n";
+            return kExitUsage;
+        }
+        if (toCard) {
+            if (const int status = CardFolder(system, label(), outDir, std::cerr); status != 0) {
+                return status;
+            }
+        }
+        return generate->parsed() ? RunGenerate(profilePath, outDir, std::cout, std::cerr)
+                                  : RunFactory(outDir, std::cout, std::cerr);
     }
-    if (factory->parsed()) {
-        return RunFactory(outDir, std::cout, std::cerr);
+    if (cards->parsed()) {
+        return RunCards(system, asJson, std::cout, std::cerr);
+    }
+    if (eject->parsed()) {
+        return RunEject(system, label(), std::cout, std::cerr);
     }
     if (inspect->parsed()) {
         return RunInspect(paths, asJson, model, std::cout, std::cerr);

@@ -8,10 +8,6 @@
 
 #include <limits>
 
-#ifdef _WIN32
-#include "platform/registry_store.h"
-#endif
-
 namespace rosmossel {
 namespace {
 
@@ -106,14 +102,6 @@ QString UserPreferencesPath() {
         return {};
     }
     return folder + QStringLiteral("/rosmossel/preferences.ini");
-}
-
-std::unique_ptr<PreferenceStore> MakeSystemPreferenceStore() {
-#ifdef _WIN32
-    return std::make_unique<RegistryPreferenceStore>();
-#else
-    return std::make_unique<IniPreferenceStore>(UserPreferencesPath());
-#endif
 }
 
 } // namespace rosmossel

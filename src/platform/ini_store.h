@@ -39,8 +39,4 @@ class IniPreferenceStore final : public PreferenceStore {
 // empty when the platform names no such folder.
 QString UserPreferencesPath();
 
-// The store of this platform: the machine-wide registry key on Windows, the
-// user's INI file elsewhere.
-std::unique_ptr<PreferenceStore> MakeSystemPreferenceStore();
-
 } // namespace rosmossel

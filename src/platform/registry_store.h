@@ -5,6 +5,11 @@
 #include "core/format/windows_text.h"
 #include "core/session/preferences.h"
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <string>
 
 namespace rosmossel {

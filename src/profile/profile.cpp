@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <functional>
 #include <regex>
 #include <type_traits>
 #include <vector>
@@ -40,6 +41,10 @@ struct Invalid : std::runtime_error {
 std::string dotted(const Pointer& at) {
     const Pointer up = at.empty() ? at : at.parent_pointer();
     return at.empty() ? "profile" : (up.empty() ? "" : dotted(up) + ".") + at.back();
+}
+
+Pointer sectionAt(SectionKind kind) {
+    return Pointer() / SettingsFile(kind).section;
 }
 
 [[noreturn]] void fail(const Pointer& at, const std::string& why) {
@@ -185,8 +190,8 @@ struct Node {
         read(key, [&](const json& j) { fallback = pick(j, spec); });
         return fallback;
     }
-    int read(const std::string& key, const HeaderField& field, int fallback) const {
-        return read(key, list({*field.entries}), fallback);
+    int read(const HeaderField& field, int fallback) const {
+        return read(field.name, list({*field.entries}), fallback);
     }
     void refuse(Family family, std::initializer_list<const char*> quillOnly) const {
         for (const char* key : quillOnly) {
@@ -197,10 +202,10 @@ struct Node {
     }
     // The texts of `fields` the object holds, stored in the code page, over `s`.
     template <typename Settings, std::size_t N>
-    void readTexts(const std::array<TextKey<Settings>, N>& fields, int codePage,
+    void readTexts(const std::array<TextField<Settings>, N>& fields, int codePage,
                    Settings& s) const {
         for (const auto& field : fields) {
-            read(field.key, [&](const json& j) { s.*field.member = textOf(j, codePage); });
+            read(field.name, [&](const json& j) { s.*field.member = textOf(j, codePage); });
         }
     }
     template <typename Settings, typename Fields>
@@ -217,10 +222,12 @@ struct Node {
 // The keys a section may hold: the Quill family's, so that a Sedge profile
 // naming a Quill-only one is told why it does not apply.
 template <typename Settings, std::size_t N>
-Names sectionKeys(Names keys, const std::array<TextKey<Settings>, N>& texts) {
-    keys.insert(keys.end(), {"mode", kPictures, "language", "country", "operator", kHours});
+Names sectionKeys(Names keys, const HeaderField& country, const HeaderField& op,
+                  const HeaderField& hours, const std::array<TextField<Settings>, N>& texts) {
+    keys.insert(keys.end(), {kModeKey, PicturesPerDayField().name, LanguageKey(), country.name,
+                             op.name, hours.name});
     for (const auto& text : texts) {
-        keys.emplace_back(text.key);
+        keys.emplace_back(text.name);
     }
     return keys;
 }
@@ -230,47 +237,79 @@ struct Connection {
     int country = 0, op = 0;
 };
 
-// What the MMS and e-mail sections share, read over `s` in the order the
-// dialogs check them: the mode, the lists, pictures per day, the Quill hours,
-// the country and operator of automatic mode, the language and the texts.
-template <typename Settings, typename Header, std::size_t N>
-Connection readConnection(const Node& o, Settings& s, const Header& f,
-                          const std::array<TextKey<Settings>, N>& texts, int codePage,
-                          const Names& countries2, Names (*operators)(int country, int naming)) {
-    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
-    Connection c{o.read("mode", list({ApnModeList()}), 0) == 1};
-    for (const char* key : {"country", "operator"}) {
+// The small readers the MMS and e-mail sections share. The mode comes first:
+// in Manual mode the lists hold only "Other".
+Connection readMode(const Node& o, const HeaderField& country, const HeaderField& op) {
+    Connection c{o.read(kModeKey, list({ApnModeList()}), 0) == 1};
+    for (const char* key : {country.name, op.name}) {
         if (c.manual && o.has(key)) {
             fail(o.at / key, "the lists hold only \"Other\" in Manual mode");
         }
     }
-    if constexpr (mms) {
-        s.mmsSendMode = o.read("mms_status", f.mmsStatus, s.mmsSendMode);
-    }
+    return c;
+}
+
+int readPictures(const Node& o) {
     const HeaderField& pictures = PicturesPerDayField();
-    s.picturesPerDay = o.read(kPictures, number(pictures.min, pictures.max), 0);
-    if (s.family == Family::Quill) {
-        if constexpr (!mms) {
-            s.mmsSendMode = o.read("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
-        }
-        Spec hours = list({*f.smsRemoteControl.entries}, Ints::Value);
-        hours.max = kSmsRemoteControlOff - 1;
-        s.smsRemoteControl = o.read(kHours, hours, s.smsRemoteControl);
-    }
-    if constexpr (mms) {
-        s.connectionKind = o.read("connection_kind", f.connectionKind, 0);
-        if (!c.manual && s.connectionKind == 1) {
-            fail(o.at / "connection_kind", "\"CSD\" exists only in Manual mode");
-        }
-        s.internationalNumbers = o.read("number_kind", f.numberKind, 0);
-    }
+    return o.read(pictures.name, number(pictures.min, pictures.max), 0);
+}
+
+// The Quill cameras' hours; "Off" is no hour a profile names.
+int readHours(const Node& o, const HeaderField& field, int fallback) {
+    Spec hours = list({*field.entries}, Ints::Value);
+    hours.max = kSmsRemoteControlOff - 1;
+    return o.read(field.name, hours, fallback);
+}
+
+// The country and operator of automatic mode, by name or index.
+void readPreset(const Node& o, Connection& c, const HeaderField& country, const HeaderField& op,
+                const Names& countries2, const std::function<Names(int, int)>& operators) {
     if (!c.manual) {
-        c.country = o.read("country", list({CountryList(), countries2}, Ints::Index), 0);
-        c.op = o.read("operator",
+        c.country = o.read(country.name, list({CountryList(), countries2}, Ints::Index), 0);
+        c.op = o.read(op.name,
                       list({operators(c.country, 2), operators(c.country, 1)}, Ints::Index), 0);
     }
-    s.languageCode = o.read("language", languageChoice(), s.languageCode);
+}
+
+template <typename Settings, std::size_t N>
+void readLanguageAndTexts(const Node& o, Settings& s,
+                          const std::array<TextField<Settings>, N>& texts, int codePage) {
+    s.languageCode = o.read(LanguageKey(), languageChoice(), s.languageCode);
     o.readTexts(texts, codePage, s);
+}
+
+// The connection of each section, read over `s` in the order the dialogs
+// check it.
+Connection readMmsConnection(const Node& o, MmsSettings& s, int codePage) {
+    const SetupHeaderFields& f = SetupHeader(s.family);
+    Connection c = readMode(o, f.country, f.op);
+    s.mmsSendMode = o.read(f.mmsStatus, s.mmsSendMode);
+    s.picturesPerDay = readPictures(o);
+    if (s.family == Family::Quill) {
+        s.smsRemoteControl = readHours(o, f.smsRemoteControl, s.smsRemoteControl);
+    }
+    s.connectionKind = o.read(f.connectionKind, 0);
+    if (!c.manual && s.connectionKind == 1) {
+        fail(o.at / f.connectionKind.name, "\"CSD\" exists only in Manual mode");
+    }
+    s.internationalNumbers = o.read(f.numberKind, 0);
+    readPreset(o, c, f.country, f.op, CountryListChinese(),
+               [](int country, int naming) { return OperatorNames(country, naming); });
+    readLanguageAndTexts(o, s, MmsTextFields(), codePage);
+    return c;
+}
+
+Connection readSmtpConnection(const Node& o, SmtpSettings& s, int codePage) {
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
+    Connection c = readMode(o, f.country, f.op);
+    s.picturesPerDay = readPictures(o);
+    if (s.family == Family::Quill) {
+        s.mmsSendMode = o.read(f.mmsSendMode, s.mmsSendMode);
+        s.smsRemoteControl = readHours(o, f.smsRemoteControl, s.smsRemoteControl);
+    }
+    readPreset(o, c, f.country, f.op, {},
+               [](int country, int) { return GprsOperatorNames(country); });
+    readLanguageAndTexts(o, s, SmtpTextFields(s.family), codePage);
     return c;
 }
 
@@ -296,70 +335,62 @@ ordered_json textValue(const std::string& bytes, int codePage) {
     return {{"hex", hex}};
 }
 
-// The connection part of an MMS or e-mail section; `preset` holds what
-// automatic mode writes, and texts equal to it are left to the preset. An
-// operator is written by name when the name says which one it is, else by
-// index.
-template <typename Settings, typename Header, typename Fields, typename PresetTexts>
-void writeConnection(ordered_json& o, const Section<Settings>& section, const Header& f,
-                     Connection c, const Names& operators, const Settings& preset,
-                     const Fields& texts, const PresetTexts& presetTexts) {
-    constexpr bool mms = std::is_same_v<Settings, MmsSettings>;
+// The small writers the MMS and e-mail sections share.
+void putEntry(ordered_json& o, const HeaderField& field, int value, bool withIndices) {
+    o[field.name] = entry(*field.entries, value, withIndices);
+}
+
+// An operator is written by name when the name says which one it is, else
+// by index.
+void writePreset(ordered_json& o, Connection c, const HeaderField& country, const HeaderField& op,
+                 const Names& operators, bool withIndices) {
+    if (c.manual) {
+        return;
+    }
+    o[country.name] = entry(CountryList(), c.country, withIndices);
+    const ordered_json named = entry(operators, c.op, withIndices);
+    const std::string name = withIndices ? "" : named.get<std::string>();
+    const auto same = [&](const std::string& n) { return SameName(n, name); };
+    o[op.name] = withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
+                     ? named
+                     : ordered_json(c.op);
+}
+
+void writeHours(ordered_json& o, const HeaderField& field, int hours, bool withIndices) {
+    const ordered_json shown =
+        hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
+    o[field.name] = withIndices ? ordered_json::array({shown, hours}) : shown;
+}
+
+// The texts; those automatic mode takes from `preset` are left to it when
+// equal. `after` runs after each text, for a value shown beside one.
+template <typename Settings, typename Fields, typename PresetTexts, typename After>
+void writeTexts(ordered_json& o, const Section<Settings>& section, Connection c,
+                const Settings& preset, const Fields& texts, const PresetTexts& presetTexts,
+                After after) {
     const Settings& s = section.settings;
-    const bool withIndices = section.withIndices;
-    const auto put = [&](const char* key, const HeaderField& field, int value) {
-        o[key] = entry(*field.entries, value, withIndices);
-    };
-    o = ordered_json::object();
-    o["mode"] = entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
-    if constexpr (mms) {
-        put("mms_status", f.mmsStatus, s.mmsSendMode);
-    }
-    o[kPictures] = s.picturesPerDay;
-    if (!c.manual) {
-        o["country"] = entry(CountryList(), c.country, withIndices);
-        const ordered_json named = entry(operators, c.op, withIndices);
-        const std::string name = withIndices ? "" : named.get<std::string>();
-        const auto same = [&](const std::string& n) { return SameName(n, name); };
-        o["operator"] =
-            withIndices || (!name.empty() && std::ranges::count_if(operators, same) == 1)
-                ? named
-                : ordered_json(c.op);
-    }
-    if (s.family == Family::Quill) {
-        if constexpr (!mms) {
-            put("mms_send_mode", f.mmsSendMode, s.mmsSendMode);
-        }
-        const int hours = s.smsRemoteControl;
-        const ordered_json shown =
-            hours == kSmsRemoteControlOff ? ordered_json("Off") : ordered_json(hours);
-        o[kHours] = withIndices ? ordered_json::array({shown, hours}) : shown;
-    }
-    if constexpr (mms) {
-        put("connection_kind", f.connectionKind, s.connectionKind);
-    }
     for (const auto& field : texts) {
         const bool fromPreset = std::ranges::find(presetTexts, field.member) != presetTexts.end();
-        if (withIndices || c.manual || !fromPreset || s.*field.member != preset.*field.member) {
-            o[field.key] = textValue(s.*field.member, section.codePage);
+        if (section.withIndices || c.manual || !fromPreset ||
+            s.*field.member != preset.*field.member) {
+            o[field.name] = textValue(s.*field.member, section.codePage);
         }
-        if constexpr (mms) {
-            if (field.member == &MmsSettings::phone) {
-                put("number_kind", f.numberKind, s.internationalNumbers);
-            }
-        }
+        after(field.member);
     }
 }
 
-template <typename Settings, std::size_t N, typename Fields>
-void storeTextsIn(Settings& s, SectionKind kind, const std::array<TextKey<Settings>, N>& keys,
-                  const Fields& fields, int from, int to) {
+ordered_json modeValue(Connection c, bool withIndices) {
+    return entry(ApnModeList(), c.manual ? 1 : 0, withIndices);
+}
+
+template <typename Settings, typename Fields>
+void storeTextsIn(Settings& s, SectionKind kind, const Fields& fields, int from, int to) {
     if (from == to) {
         return;
     }
-    const Pointer at = Pointer() / SectionKey(kind);
-    for (const auto& key : keys) {
-        std::string& text = s.*key.member;
+    const Pointer at = Pointer() / SettingsFile(kind).section;
+    for (const auto& field : fields) {
+        std::string& text = s.*field.member;
         const Decoded decoded = DecodeFromFile(text, from);
         try {
             if (!decoded.exact) {
@@ -367,7 +398,7 @@ void storeTextsIn(Settings& s, SectionKind kind, const std::array<TextKey<Settin
             }
             text = encoded(decoded.text, to);
         } catch (const Invalid& e) {
-            fail(at / key.key, e.what());
+            fail(at / field.name, e.what());
         }
     }
     if (const std::string problem = CheckTextLimits(s, fields); !problem.empty()) {
@@ -378,12 +409,11 @@ void storeTextsIn(Settings& s, SectionKind kind, const std::array<TextKey<Settin
 } // namespace
 
 void StoreTextsIn(MmsSettings& settings, int from, int to) {
-    storeTextsIn(settings, SectionKind::Mms, kMmsTexts, MmsTextFields(), from, to);
+    storeTextsIn(settings, SectionKind::Mms, MmsTextFields(), from, to);
 }
 
 void StoreTextsIn(SmtpSettings& settings, int from, int to) {
-    storeTextsIn(settings, SectionKind::Smtp, kSmtpTexts, SmtpTextFields(settings.family), from,
-                 to);
+    storeTextsIn(settings, SectionKind::Smtp, SmtpTextFields(settings.family), from, to);
 }
 
 ProfileError::ProfileError(const std::string& message)
@@ -421,23 +451,26 @@ const char* LanguageName(int language) {
                                           : "unknown";
 }
 
-const char* SectionKey(SectionKind kind) {
-    constexpr const char* keys[] = {"camera_menu", "mms", "smtp"};
-    return keys[static_cast<int>(kind)];
-}
-
 // The menu rows one by one: the interval after its unit (the minimum depends
 // on it), the four serial characters as one text, the clock as one.
 void from_json(const json& j, MenuSection& section) {
     MenuSettings& s = section.settings;
-    const Node o(j, Pointer("/camera_menu"), Names(kMenuKeys.begin(), kMenuKeys.end()));
-    o.refuse(s.family, {"beep_sound", "sd_cycle"});
+    static const Names keys = [] {
+        Names names;
+        for (const MenuFieldInfo& row : MenuFields(Family::Quill)) {
+            names.emplace_back(row.name);
+        }
+        return names;
+    }();
+    const Node o(j, sectionAt(SectionKind::Menu), keys);
+    o.refuse(s.family,
+             {MenuFieldOf(MenuField::BeepSound).name, MenuFieldOf(MenuField::SdCycle).name});
     const auto read = [&](const MenuFieldInfo& row, int& target) {
-        target = o.read(KeyOf(row.field),
-                        row.isList() ? list({*row.entries}) : number(row.min, row.max), target);
+        target = o.read(row.name, row.isList() ? list({*row.entries}) : number(row.min, row.max),
+                        target);
     };
     for (const MenuFieldInfo& row : MenuFields(s.family)) {
-        const char* key = KeyOf(row.field);
+        const char* key = row.name;
         if (row.field == MenuField::Interval) {
             read(MenuFieldOf(MenuField::IntervalUnit, s.family), s.intervalUnit);
             read(row, s.intervalValue);
@@ -472,37 +505,37 @@ void from_json(const json& j, MenuSection& section) {
 // card written with other operator settings is reproduced as it is.
 void from_json(const json& j, MmsSection& section) {
     MmsSettings& s = section.settings;
-    static const Names keys =
-        sectionKeys({"mms_status", "connection_kind", "number_kind", "tv_mode"}, kMmsTexts);
-    const Node o(j, Pointer("/mms"), keys);
-    o.refuse(s.family, {kHours});
     const SetupHeaderFields& f = SetupHeader(s.family);
+    const SetupHeaderFields& quill = SetupHeader(Family::Quill);
+    static const Names keys = sectionKeys(
+        {quill.mmsStatus.name, quill.connectionKind.name, quill.numberKind.name, quill.tvMode.name},
+        quill.country, quill.op, quill.smsRemoteControl, MmsTextFields());
+    const Node o(j, sectionAt(SectionKind::Mms), keys);
+    o.refuse(s.family, {f.smsRemoteControl.name});
     MmsSettings t = s;
-    const Connection c =
-        readConnection(o, t, f, kMmsTexts, section.codePage, CountryListChinese(),
-                       [](int country, int naming) { return OperatorNames(country, naming); });
-    t.tvMode = o.read("tv_mode", number(f.tvMode.min, f.tvMode.max), t.tvMode);
+    const Connection c = readMmsConnection(o, t, section.codePage);
+    t.tvMode = o.read(f.tvMode.name, number(f.tvMode.min, f.tvMode.max), t.tvMode);
     const MmsSelections lists{c.manual,          c.country,        c.op,
                               t.mmsSendMode,     t.connectionKind, t.internationalNumbers,
                               t.smsRemoteControl};
     s = MmsSettingsToWrite(t, lists, t.languageCode, t.tvMode);
-    o.readTexts(kMmsTexts, section.codePage, s);
+    o.readTexts(MmsTextFields(), section.codePage, s);
     o.checkLimits(s, MmsTextFields());
 }
 
 void from_json(const json& j, SmtpSection& section) {
     SmtpSettings& s = section.settings;
-    static const Names keys = sectionKeys({"mms_send_mode"}, kSmtpTexts);
-    const Node o(j, Pointer("/smtp"), keys);
-    o.refuse(s.family, {"mms_send_mode", kHours});
+    const SmtpHeaderFields& quill = SmtpHeader(Family::Quill);
+    static const Names keys = sectionKeys({quill.mmsSendMode.name}, quill.country, quill.op,
+                                          quill.smsRemoteControl, SmtpTextFields(Family::Quill));
+    const Node o(j, sectionAt(SectionKind::Smtp), keys);
+    o.refuse(s.family, {quill.mmsSendMode.name, quill.smsRemoteControl.name});
     SmtpSettings t = s;
-    const Connection c =
-        readConnection(o, t, SmtpHeader(s.family), kSmtpTexts, section.codePage, {},
-                       [](int country, int) { return GprsOperatorNames(country); });
+    const Connection c = readSmtpConnection(o, t, section.codePage);
     const ApnMode mode = c.manual ? ApnMode::Manual : ApnMode::Automatic;
     s = SmtpSettingsToWrite(t, {mode, c.country, c.op, t.mmsSendMode, t.smsRemoteControl},
                             t.languageCode);
-    o.readTexts(kSmtpTexts, section.codePage, s);
+    o.readTexts(SmtpTextFields(s.family), section.codePage, s);
     o.checkLimits(s, SmtpTextFields(s.family));
 }
 
@@ -510,7 +543,7 @@ void to_json(ordered_json& o, const MenuSection& section) {
     const MenuSettings& s = section.settings;
     o = ordered_json::object();
     for (const MenuFieldInfo& row : MenuFields(s.family)) {
-        const char* key = KeyOf(row.field);
+        const char* key = row.name;
         if (row.field == MenuField::SerialCharacter1) {
             std::string chars;
             for (const int c : s.serialCharacters) {
@@ -534,18 +567,41 @@ void to_json(ordered_json& o, const MenuSection& section) {
 void to_json(ordered_json& o, const MmsSection& section) {
     const MmsSettings& s = section.settings;
     const Connection c{s.presetCountry == kManualCountry, s.presetCountry, s.presetOperator};
-    writeConnection(o, section, SetupHeader(s.family), c, OperatorNames(c.country, 2),
-                    WithOperatorPreset(s, c.country, c.op), kMmsTexts, kMmsPresetTexts);
+    const bool withIndices = section.withIndices;
+    o = {{kModeKey, modeValue(c, withIndices)}};
+    const SetupHeaderFields& f = SetupHeader(s.family);
+    putEntry(o, f.mmsStatus, s.mmsSendMode, withIndices);
+    o[PicturesPerDayField().name] = s.picturesPerDay;
+    writePreset(o, c, f.country, f.op, OperatorNames(c.country, 2), withIndices);
+    if (s.family == Family::Quill) {
+        writeHours(o, f.smsRemoteControl, s.smsRemoteControl, withIndices);
+    }
+    putEntry(o, f.connectionKind, s.connectionKind, withIndices);
+    writeTexts(o, section, c, WithOperatorPreset(s, c.country, c.op), MmsTextFields(),
+               kMmsPresetTexts, [&](std::string MmsSettings::*text) {
+                   if (text == &MmsSettings::phone) {
+                       putEntry(o, f.numberKind, s.internationalNumbers, withIndices);
+                   }
+               });
 }
 
 void to_json(ordered_json& o, const SmtpSection& section) {
     const SmtpSettings& s = section.settings;
     const Connection c{s.countryIndex == kManualCountry, s.countryIndex, s.operatorIndex};
+    o = {{kModeKey, modeValue(c, section.withIndices)}};
+    o[PicturesPerDayField().name] = s.picturesPerDay;
+    const SmtpHeaderFields& f = SmtpHeader(s.family);
+    const bool withIndices = section.withIndices;
+    writePreset(o, c, f.country, f.op, GprsOperatorNames(c.country), withIndices);
+    if (s.family == Family::Quill) {
+        putEntry(o, f.mmsSendMode, s.mmsSendMode, withIndices);
+        writeHours(o, f.smsRemoteControl, s.smsRemoteControl, withIndices);
+    }
     const SmtpSettings preset = SmtpSettingsToWrite(
         s, {ApnMode::Automatic, c.country, c.op, s.mmsSendMode, s.smsRemoteControl},
         s.languageCode);
-    writeConnection(o, section, SmtpHeader(s.family), c, GprsOperatorNames(c.country), preset,
-                    kSmtpTexts, kSmtpPresetTexts);
+    writeTexts(o, section, c, preset, SmtpTextFields(s.family), kSmtpPresetTexts,
+               [](std::string SmtpSettings::*) {});
 }
 
 Profile ParseProfile(std::string_view text, const ClockValue& now) {
@@ -558,53 +614,65 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
     if (!root.is_object()) {
         throw ProfileError("profile: must be a JSON object");
     }
-    if (!root.contains("model")) {
+    if (!root.contains(kModelKey)) {
         throw ProfileError("model: missing; give one of \"Ros SedgeM\", \"Ros QuillM\", "
                            "\"Ros SedgeMG\", \"Ros QuillMG\" or 1 to 4");
     }
-    const Node top(root, Pointer(),
-                   {"model", "language", "tv_mode", "codePage", "camera_menu", "mms", "smtp"});
+    Names topKeys{kModelKey, LanguageKey(), TvModeKey(), kCodePageKey};
+    std::string sectionsListed; // "\"camera_menu\", \"mms\" and \"smtp\""
+    for (const SettingsFileInfo& file : kSettingsFiles) {
+        topKeys.emplace_back(file.section);
+        sectionsListed += std::string(sectionsListed.empty()        ? ""
+                                      : file.kind == FileKind::Smtp ? " and "
+                                                                    : ", ") +
+                          "\"" + file.section + "\"";
+    }
+    const Node top(root, Pointer(), topKeys);
     Names models;
     for (const CameraModel model : kCameraModels) {
         models.emplace_back(model.displayName());
     }
     Profile profile;
-    profile.model = CameraModel(top.read("model", {{models}, Ints::Value, 1, 1, 4}, 1));
-    profile.language = top.read("language", languageChoice(), 2);
-    profile.tvMode = top.read("tv_mode", number(0, 255), 0);
-    profile.codePage = top.read("codePage", number(0, 65535), SystemCodePage());
+    profile.model = CameraModel(top.read(kModelKey, {{models}, Ints::Value, 1, 1, 4}, 1));
+    profile.language = top.read(LanguageKey(), languageChoice(), 2);
+    const MenuFieldInfo& tvMode = MenuFieldOf(MenuField::TvMode);
+    profile.tvMode = top.read(tvMode.name, number(tvMode.min, tvMode.max), 0);
+    profile.codePage = top.read(kCodePageKey, number(0, 65535), SystemCodePage());
     if (!IsSupportedCodePage(profile.codePage)) {
-        fail(Pointer("/codePage"),
+        fail(Pointer() / kCodePageKey,
              std::to_string(profile.codePage) +
                  " is not a Windows ANSI code page texts can be stored in here");
     }
-    if (!top.has("camera_menu") && !top.has("mms") && !top.has("smtp")) {
-        throw ProfileError("profile: holds none of \"camera_menu\", \"mms\" and \"smtp\"");
+    if (std::ranges::none_of(kSettingsFiles,
+                             [&](const SettingsFileInfo& file) { return top.has(file.section); })) {
+        throw ProfileError("profile: holds none of " + sectionsListed);
     }
     // Each section is read over the dialog's defaults with the profile's
     // language and TV mode.
+    const auto has = [&](SectionKind kind) { return top.has(SettingsFile(kind).section); };
     const auto read = [&](SectionKind kind, auto defaults) {
         defaults.languageCode = profile.language;
         if constexpr (requires { defaults.tvMode; }) {
             defaults.tvMode = profile.tvMode;
         }
         Section<decltype(defaults)> section{defaults, profile.codePage};
-        root.at(SectionKey(kind)).get_to(section);
+        root.at(SettingsFile(kind).section).get_to(section);
         return std::optional(section.settings);
     };
     const Family family = profile.model.family();
-    if (top.has("camera_menu")) {
+    if (has(SectionKind::Menu)) {
         MenuSettings menu = DefaultMenuSettings(family);
         menu.clock = now;
         profile.menu = read(SectionKind::Menu, menu);
     }
-    if (top.has("mms")) {
+    if (has(SectionKind::Mms)) {
         profile.mms = read(SectionKind::Mms, DefaultMmsSettings(family));
         profile.mmsManual = profile.mms->presetCountry == kManualCountry;
     }
-    if (top.has("smtp")) {
+    if (has(SectionKind::Smtp)) {
         if (!profile.model.hasEmail()) {
-            throw ProfileError(std::string("smtp: the e-mail set-up needs an MG camera, not ") +
+            throw ProfileError(std::string(SettingsFile(SectionKind::Smtp).section) +
+                               ": the e-mail set-up needs an MG camera, not " +
                                profile.model.displayName());
         }
         profile.smtp = read(SectionKind::Smtp, DefaultSmtpSettings(family));
@@ -616,11 +684,11 @@ Profile ParseProfile(std::string_view text, const ClockValue& now) {
 std::optional<std::string> CheckProfile(const Profile& profile) {
     if (auto failure =
             profile.mms ? CheckMmsGenerate(*profile.mms, profile.mmsManual) : std::nullopt) {
-        return "mms: " + failure->english;
+        return SettingsFile(SectionKind::Mms).section + (": " + failure->english);
     }
     if (auto failure =
             profile.smtp ? CheckSmtpGenerate(*profile.smtp, profile.smtpManual) : std::nullopt) {
-        return "smtp: " + failure->english;
+        return SettingsFile(SectionKind::Smtp).section + (": " + failure->english);
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 // The JSON profile: what the CLI writes cards from and the dialogs save and
 // open. Free of Qt; below the desktop tool and the CLI, above the core.
 
+#include "core/format/settings_files.h"
 #include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
 #include "core/session/camera_model.h"
@@ -34,9 +35,9 @@ class ProfileError : public std::runtime_error {
 inline constexpr std::size_t kLargestProfile = 1024 * 1024;
 inline constexpr const char* kProfileTooLarge = "too large for a profile (over 1 MiB)";
 
-// The key of each file's section: "camera_menu", "mms", "smtp".
-enum class SectionKind { Menu, Mms, Smtp };
-const char* SectionKey(SectionKind kind);
+// A profile's sections are the settings files: SettingsFile(kind).section
+// names each.
+using SectionKind = FileKind;
 
 // What a profile asks to be written, with every value resolved: presets looked
 // up, the clock read, defaults filled in.
@@ -94,11 +95,37 @@ void to_json(nlohmann::ordered_json& j, const SmtpSection& section);
 void StoreTextsIn(MmsSettings& settings, int from, int to);
 void StoreTextsIn(SmtpSettings& settings, int from, int to);
 
-// The file of a profile's `kind` section ("menu.dat", ...) and its bytes as
-// generate writes them, or why the builder refuses them, naming the key
-// ("mms.apn ...").
-const char* SectionFileName(SectionKind kind);
+// The file of a profile's `kind` section as generate writes it, or why the
+// builder refuses it, naming the key ("mms.apn ...").
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind);
+
+// A profile as Save profile and inspect --json write it: the model, the
+// language and TV mode of the first section (a later section that differs
+// keeps its own), the code page, then the sections in the order added.
+// Written over an existing profile, the existing keys keep their places and
+// the sections added replace or follow them.
+class ProfileWriter {
+  public:
+    explicit ProfileWriter(int codePage);
+    // Over `existing` (its text read as `old`): the top level stays as it is.
+    ProfileWriter(const Profile& old, nlohmann::ordered_json existing);
+
+    bool holds(SectionKind kind) const;
+    // Adds the section of `settings`; the result may still be changed.
+    nlohmann::ordered_json& add(const MenuSettings& settings);
+    nlohmann::ordered_json& add(const MmsSettings& settings);
+    nlohmann::ordered_json& add(const SmtpSettings& settings);
+    nlohmann::ordered_json profile(CameraModel model) const;
+
+  private:
+    template <typename Settings> nlohmann::ordered_json& put(SectionKind kind, const Settings& s);
+
+    nlohmann::ordered_json existing_;
+    int codePage_;
+    std::optional<int> language_;
+    std::optional<int> tvMode_;
+    nlohmann::ordered_json sections_ = nlohmann::ordered_json::object();
+};
 
 // The profile `text` read for one dialog of `family`, the texts of its `kind`
 // section stored in `codePage` (the dialog's): refused, naming the key, when

@@ -1,6 +1,7 @@
 #include "profile/profile.h"
 
 #include "core/menu/menu_decode.h"
+#include "profile/profile_keys.h"
 
 #include <type_traits>
 
@@ -18,38 +19,12 @@ void refuseOtherFamily(CameraModel model, Family family) {
     }
 }
 
-// The section of a file the dialog built, its language and TV mode.
-struct BuiltSection {
-    ordered_json section;
-    int language;
-    std::optional<int> tvMode;
-};
-template <typename Settings>
-BuiltSection built(std::optional<Settings> s, int fileCodePage, int codePage) {
-    if (!s) {
-        throw ProfileError("profile: the set-up could not be read back");
-    }
-    if constexpr (!std::is_same_v<Settings, MenuSettings>) { // the menu holds no texts
-        StoreTextsIn(*s, fileCodePage, codePage);
-    }
-    BuiltSection b{Section<Settings>{*s, codePage}, s->languageCode, std::nullopt};
-    if constexpr (requires { s->tvMode; }) {
-        b.tvMode = s->tvMode;
-    }
-    return b;
-}
-
 } // namespace
 
 bool Profile::holds(SectionKind kind) const {
     return kind == SectionKind::Menu
                ? menu.has_value()
                : (kind == SectionKind::Mms ? mms.has_value() : smtp.has_value());
-}
-
-const char* SectionFileName(SectionKind kind) {
-    constexpr const char* names[] = {"menu.dat", "setup.dat", "smtp.dat"};
-    return names[static_cast<int>(kind)];
 }
 
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
@@ -62,7 +37,7 @@ BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
             kind == SectionKind::Mms ? BuildSetupFile(*profile.mms) : BuildSmtpFile(*profile.smtp);
     }
     if (!built.ok()) {
-        built.error = SectionKey(kind) + ("." + built.error);
+        built.error = SettingsFile(kind).section + ("." + built.error);
     }
     return built;
 }
@@ -72,7 +47,7 @@ Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
     Profile profile = ParseProfile(text, now);
     refuseOtherFamily(profile.model, family);
     if (!profile.holds(kind)) {
-        throw ProfileError(std::string(SectionKey(kind)) +
+        throw ProfileError(std::string(SettingsFile(kind).section) +
                            ": missing; the profile holds no set-up for this dialog");
     }
     if (kind == SectionKind::Mms) {
@@ -83,47 +58,92 @@ Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
     return profile;
 }
 
+ProfileWriter::ProfileWriter(int codePage) : codePage_(codePage) {}
+
+ProfileWriter::ProfileWriter(const Profile& old, ordered_json existing)
+    : existing_(std::move(existing)), codePage_(old.codePage), language_(old.language),
+      tvMode_(old.tvMode) {}
+
+bool ProfileWriter::holds(SectionKind kind) const {
+    return sections_.contains(SettingsFile(kind).section);
+}
+
+template <typename Settings> ordered_json& ProfileWriter::put(SectionKind kind, const Settings& s) {
+    ordered_json section = Section<Settings>{s, codePage_};
+    if (!language_) {
+        language_ = s.languageCode;
+    } else if (*language_ != s.languageCode) {
+        section[LanguageKey()] = LanguageName(s.languageCode);
+    }
+    if constexpr (requires { s.tvMode; }) {
+        if (!tvMode_) {
+            tvMode_ = s.tvMode;
+        } else if (*tvMode_ != s.tvMode) {
+            section[TvModeKey()] = s.tvMode;
+        }
+    }
+    return sections_[SettingsFile(kind).section] = std::move(section);
+}
+
+ordered_json& ProfileWriter::add(const MenuSettings& s) {
+    return put(SectionKind::Menu, s);
+}
+ordered_json& ProfileWriter::add(const MmsSettings& s) {
+    return put(SectionKind::Mms, s);
+}
+ordered_json& ProfileWriter::add(const SmtpSettings& s) {
+    return put(SectionKind::Smtp, s);
+}
+
+ordered_json ProfileWriter::profile(CameraModel model) const {
+    ordered_json profile = existing_.empty() ? ordered_json::object() : existing_;
+    profile[kModelKey] = model.displayName(); // in its place in an existing profile
+    if (existing_.empty()) {
+        profile[LanguageKey()] = LanguageName(language_.value_or(2));
+        if (tvMode_.value_or(0) != 0) {
+            profile[TvModeKey()] = *tvMode_;
+        }
+        profile[kCodePageKey] = codePage_;
+    }
+    for (const auto& item : sections_.items()) {
+        profile[item.key()] = item.value();
+    }
+    return profile;
+}
+
 std::string ProfileWithSection(std::string_view existing, CameraModel model, SectionKind kind,
                                const Bytes& file, int fileCodePage) {
     const Family family = model.family();
-    ordered_json profile = ordered_json::object();
+    std::optional<ProfileWriter> writer;
     int codePage = fileCodePage;
-    int language = 2;
-    int tvMode = 0;
-    if (!existing.empty()) {
+    if (existing.empty()) {
+        writer.emplace(codePage);
+    } else {
         const Profile old = ParseProfile(existing, {}); // refuses a malformed one by its key
         refuseOtherFamily(old.model, family);
         model = ModelOf(family, model.hasEmail() || old.model.hasEmail());
         codePage = old.codePage;
-        profile = ordered_json::parse(existing);
-        language = old.language;
-        tvMode = old.tvMode;
+        writer.emplace(old, ordered_json::parse(existing));
     }
-    BuiltSection b = kind == SectionKind::Menu
-                         ? built(DecodeMenuFile(file, family).settings, fileCodePage, codePage)
-                     : kind == SectionKind::Mms
-                         ? built(DecodeSetupFile(file, family).settings, fileCodePage, codePage)
-                         : built(DecodeSmtpFile(file, family).settings, fileCodePage, codePage);
+    const auto add = [&](auto settings) -> ordered_json& {
+        if (!settings) {
+            throw ProfileError("profile: the set-up could not be read back");
+        }
+        // The dialog's texts, not its bytes, go into the profile's code page.
+        if constexpr (!std::is_same_v<std::decay_t<decltype(*settings)>, MenuSettings>) {
+            StoreTextsIn(*settings, fileCodePage, codePage);
+        }
+        return writer->add(*settings);
+    };
     if (kind == SectionKind::Menu) {
-        b.section["clock"] = "now"; // a profile sets up many cards, each at its writing
-    }
-    profile["model"] = model.displayName(); // in its place in an existing profile
-    if (existing.empty()) {
-        profile["language"] = LanguageName(b.language);
-        if (b.tvMode.value_or(0) != 0) {
-            profile["tv_mode"] = *b.tvMode;
-        }
-        profile["codePage"] = codePage;
+        // A profile sets up many cards, each at its writing.
+        add(DecodeMenuFile(file, family).settings)[ClockKey()] = "now";
+    } else if (kind == SectionKind::Mms) {
+        add(DecodeSetupFile(file, family).settings);
     } else {
-        if (b.language != language) {
-            b.section["language"] = LanguageName(b.language);
-        }
-        if (b.tvMode && *b.tvMode != tvMode) {
-            b.section["tv_mode"] = *b.tvMode;
-        }
+        add(DecodeSmtpFile(file, family).settings);
     }
-    profile[SectionKey(kind)] = std::move(b.section);
-    return profile.dump(2) + "\n";
+    return writer->profile(model).dump(2) + "\n";
 }
 
 } // namespace rosmossel::profile

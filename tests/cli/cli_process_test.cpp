@@ -1,4 +1,5 @@
 // Runs the built rosmossel-cli as a user would, on temporary folders.
+#include "support/card_image.h"
 #include "support/platform.h"
 
 #include <gtest/gtest.h>
@@ -354,3 +355,108 @@ TEST_F(CliTest, UsageAndPresets) {
 }
 
 } // namespace
+
+// Without a card (as on the machines the tests run on), the list is empty and
+// --card refuses with a status of its own.
+TEST_F(CliTest, CardsAndCardChoice) {
+    const CliRun cards = run("cards --json");
+    EXPECT_EQ(cards.status, 0);
+    if (cards.out != "[]\n") {
+        GTEST_SKIP() << "a card is inserted here: " << cards.out;
+    }
+    const fs::path profile = write("profile.json", kFullProfile);
+    for (const std::string& args :
+         {"generate " + profile.string() + " --card", "generate --card " + profile.string(),
+          std::string("factory --card CAM"), std::string("eject")}) {
+        const CliRun refused = run(args);
+        EXPECT_EQ(refused.status, 5) << args;
+        EXPECT_EQ(refused.err, "rosmossel-cli: no SD card is inserted\n") << args;
+    }
+    EXPECT_EQ(run("generate " + profile.string() + " --card --out " + card()).status, 2);
+    EXPECT_EQ(run("generate " + profile.string()).status, 2);
+}
+
+#ifndef _WIN32
+// The files written onto real card file systems: FAT32 through fusefat, whose
+// files keep no permission bits, and exFAT through exfat-fuse. Each case
+// leaves one entry per file (what was there in upper case is replaced), and
+// a clean file system.
+TEST_F(CliTest, CardFileSystemsTakeTheFiles) {
+    using rosmossel::testing::CardImage;
+    const fs::path profile = write("profile.json", kFullProfile);
+    ASSERT_EQ(run("generate " + profile.string() + " --out " + card()).status, 0);
+    const std::string names[] = {"menu.dat", "setup.dat", "smtp.dat"};
+    // What is on the card: its files by lower-case name (fusefat shows the
+    // volume label as an empty file of its own, which is left out).
+    const auto onCard = [](const fs::path& root) {
+        std::vector<std::pair<std::string, std::string>> files;
+        for (const auto& entry : fs::directory_iterator(root)) {
+            std::string name = entry.path().filename().string();
+            std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+            if (name != "cam") {
+                files.emplace_back(name, readText(entry.path()));
+            }
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const std::string& name : names) {
+        expected.emplace_back(name, readText(dir_ / "card" / name));
+    }
+    for (const auto kind : {CardImage::Kind::Fat32, CardImage::Kind::ExFat}) {
+        const char* system = kind == CardImage::Kind::Fat32 ? "FAT32" : "exFAT";
+        {
+            CardImage image(kind, "CAM");
+            if (!image.skipReason().empty()) {
+                GTEST_SKIP() << image.skipReason();
+            }
+            const std::string root = image.root().string();
+            // A fresh card, then the files there in upper case, then a second write.
+            for (const char* step : {"fresh card", "upper-case files", "second write"}) {
+                if (std::string(step) == "upper-case files") {
+                    for (const std::string& name : names) {
+                        fs::remove(image.root() / name);
+                        std::string upper = name;
+                        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+                        std::ofstream(image.root() / upper, std::ios::binary) << "older settings";
+                    }
+                }
+                const CliRun generated = run("generate " + profile.string() + " --out " + root);
+                EXPECT_EQ(generated.status, 0) << system << ", " << step << ": " << generated.err;
+                EXPECT_EQ(onCard(image.root()), expected) << system << ", " << step;
+            }
+            EXPECT_EQ(image.checkAfterUnmount(), "") << system;
+        }
+        {
+            // Full: the older menu.dat stays as it was, no temporary file is left.
+            CardImage image(kind, "CAM", CardImage::Lock::Off,
+                            kind == CardImage::Kind::Fat32 ? 2 : 8);
+            const std::string root = image.root().string();
+            ASSERT_EQ(run("factory --out " + root).status, 0) << system;
+            const auto older = onCard(image.root());
+            ASSERT_FALSE(CardImage::run("dd if=/dev/zero bs=4k of=" + root + "/filler"));
+            const CliRun generated = run("generate " + profile.string() + " --out " + root);
+            EXPECT_EQ(generated.status, 3) << system;
+            EXPECT_NE(generated.err.find("Could not write " + root + "/menu.dat: "),
+                      std::string::npos)
+                << system << ": " << generated.err;
+            auto now = onCard(image.root());
+            std::erase_if(now, [](const auto& file) { return file.first == "filler"; });
+            EXPECT_EQ(now, older) << system;
+            EXPECT_EQ(image.checkAfterUnmount(), "") << system;
+        }
+        {
+            // Write-protected: refused, nothing changed.
+            CardImage image(kind, "CAM", CardImage::Lock::On);
+            const auto before = onCard(image.root());
+            const CliRun generated =
+                run("generate " + profile.string() + " --out " + image.root().string());
+            EXPECT_EQ(generated.status, 3) << system;
+            EXPECT_NE(generated.err.find("Could not write"), std::string::npos) << generated.err;
+            EXPECT_EQ(onCard(image.root()), before) << system;
+            EXPECT_EQ(image.checkAfterUnmount(), "") << system;
+        }
+    }
+}
+#endif

@@ -1,7 +1,7 @@
 #pragma once
 
-// The camera's own option lists that setup.dat and smtp.dat both index, in
-// English and in the order the camera reads them; the catalogue translates
+// The camera's own option lists that menu.dat, setup.dat and smtp.dat index,
+// in English and in the order the camera reads them; the catalogue translates
 // them entry for entry.
 
 #include "core/format/header_fields.h"
@@ -39,6 +39,32 @@ inline constexpr std::array<std::string_view, 2> kConnectionKinds = {"APN", "CSD
 inline constexpr std::array<std::string_view, 2> kNumberKinds = {"Domestic", "International"};
 // The single entry of the country and operator lists in manual mode.
 inline constexpr std::string_view kManualListEntry = "Other";
+
+// The camera menu's lists (menu.dat). Where the families differ, each has its own.
+inline constexpr std::array<std::string_view, 3> kCaptureModes = {"Camera", "Video",
+                                                                  "Camera+Video"};
+inline constexpr std::array<std::string_view, 3> kQuillImageSizes = {"12MP", "5MP", "2MP"};
+inline constexpr std::array<std::string_view, 3> kSedgeImageSizes = {"5MP", "12MP", "1.3MP"};
+inline constexpr std::array<std::string_view, 3> kQuillVideoSizes = {"1440x1080", "1280x720",
+                                                                     "640x480"};
+inline constexpr std::array<std::string_view, 2> kSedgeVideoSizes = {"640x480", "320x240"};
+inline constexpr std::array<std::string_view, 3> kPicturesPerTrigger = {"01 Photo", "02 Photo",
+                                                                        "03 Photo"};
+inline constexpr std::array<std::string_view, 3> kSensitivities = {"Normal", "High", "Low"};
+inline constexpr std::array<std::string_view, 2> kIntervalUnits = {"Sec", "Min"};
+// The switches: side PIR, timer, serial number, beep sound and SD cycle
+// list Off first; the time stamp and time lapse list On first.
+inline constexpr std::array<std::string_view, 2> kOffOnEntries = {kOffEntry, "On"};
+inline constexpr std::array<std::string_view, 2> kOnOffEntries = {kOffOnEntries[1], kOffEntry};
+// The serial number's characters: 0 to 9, then A to Z.
+inline constexpr auto kSerialCharacterEntries = [] {
+    constexpr std::string_view alphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::array<std::string_view, alphabet.size()> entries{};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries[i] = alphabet.substr(i, 1);
+    }
+    return entries;
+}();
 
 // A list above as the texts a header field or a list control takes.
 std::vector<std::string> EntriesOf(std::span<const std::string_view> entries);

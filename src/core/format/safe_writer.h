@@ -25,6 +25,22 @@ std::string FilePathInFolder(std::string_view folder, std::string_view fileName)
 // holds passwords).
 enum class FileAccess { AsFolder, OwnerOnly };
 
+// How a file is written. The read-back may be left out (the benchmark
+// measures what it costs); the last two play a failing card in tests.
+struct WriteOptions {
+    // Not explicit: a FileAccess alone is a whole set of options.
+    WriteOptions(FileAccess fileAccess = FileAccess::AsFolder) : access(fileAccess) {}
+
+    FileAccess access;
+    bool readBack = true;
+    // Changes the bytes read back before they are compared, as a card that
+    // drops bits would.
+    std::function<void(std::vector<std::uint8_t>&)> alterReadBack;
+    // The errno the folder flush fails with instead of flushing (0: the real
+    // flush); Windows flushes the rename with MOVEFILE_WRITE_THROUGH instead.
+    int folderFlushError = 0;
+};
+
 // Writes `bytes` to a new temporary file beside `path`, flushes it to the
 // device, renames it over `path` and flushes the folder. On failure before
 // the rename the temporary file is removed, an older file at `path` is left
@@ -33,20 +49,9 @@ enum class FileAccess { AsFolder, OwnerOnly };
 // silently, and a difference is a failure, never a success.
 std::optional<WriteError> WriteFileSafely(const std::string& path,
                                           std::span<const std::uint8_t> bytes,
-                                          FileAccess access = FileAccess::AsFolder);
+                                          const WriteOptions& options = {});
 
 // The reason given when the file read back differs from what was written.
 extern const char* const kCardDidNotKeepReason;
-
-namespace writer_seam {
-// Changes the bytes read back before they are compared, as a failing card
-// would; an empty function reads the card as it is.
-void SetReadBackHook(std::function<void(std::vector<std::uint8_t>&)> hook);
-// Leaves the read-back out, for the benchmark that measures what it costs.
-void SetReadBack(bool on);
-// Makes the folder flush fail with this errno value (0: the real flush);
-// not used on Windows, which flushes the rename with MOVEFILE_WRITE_THROUGH.
-void SetFolderFlushError(int error);
-} // namespace writer_seam
 
 } // namespace rosmossel

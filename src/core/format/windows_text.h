@@ -1,41 +1,19 @@
 #pragma once
 
-// Windows speaks UTF-16; the core and its callers speak UTF-8.
-#ifdef _WIN32
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+// Windows speaks UTF-16; the core and its callers speak UTF-8. Built on
+// Windows only (windows_text.cpp).
 
 #include <string>
 #include <string_view>
 
 namespace rosmossel {
 
-inline std::wstring WideFromUtf8(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
-}
+std::wstring WideFromUtf8(std::string_view utf8);
+std::string Utf8FromWide(std::wstring_view wide);
 
-inline std::string Utf8FromWide(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
+// The system's own text for error `error` (a Windows error code), in the
+// system's language, without the line end and full stop, as strerror gives it
+// elsewhere.
+std::string WindowsErrorText(unsigned long error);
 
 } // namespace rosmossel
-
-#endif

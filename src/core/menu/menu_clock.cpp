@@ -1,8 +1,11 @@
 #include "core/menu/menu_clock.h"
 
+#include "core/menu/menu_fields.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 
 namespace rosmossel {
 namespace {
@@ -26,22 +29,27 @@ void SetClockSource(ClockSource source) {
 
 ClockValue ReadLocalClock() {
     const std::time_t now = std::time(nullptr);
+    // std::localtime shares one result between callers; the lock keeps the
+    // copy whole on every system.
+    static std::mutex shared;
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    {
+        const std::lock_guard lock(shared);
+        if (const std::tm* t = std::localtime(&now)) {
+            local = *t;
+        }
+    }
     // A leap second (60) is not a second the camera knows.
     return ClockValue{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                       local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59)};
 }
 
 ClockValue LimitClockYear(ClockValue clock) {
-    if (clock.year > 2031) {
-        clock.year = 2031;
-    } else if (clock.year < 2010) {
-        clock.year = 2011;
+    const MenuFieldInfo& year = MenuFieldOf(MenuField::ClockYear);
+    if (clock.year > year.max) {
+        clock.year = year.max;
+    } else if (clock.year < year.min) {
+        clock.year = year.opening;
     }
     return clock;
 }

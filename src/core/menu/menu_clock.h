@@ -14,8 +14,9 @@ using ClockSource = std::function<ClockValue()>;
 void SetClockSource(ClockSource source);
 ClockValue ReadLocalClock();
 
-// The camera counts years 2010..2031 only. A clock set before 2010 is taken to
-// be a machine that lost its clock, and lands in 2011.
+// The camera counts only the years of its clock-year row (menu_fields.h). A
+// clock set before them is taken to be a machine that lost its clock, and
+// lands in the row's opening year.
 ClockValue LimitClockYear(ClockValue clock);
 
 // The clock a camera-menu dialog writes: read from the source, the year

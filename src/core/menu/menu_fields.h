@@ -3,6 +3,7 @@
 #include "core/menu/menu_record.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,6 +59,8 @@ struct MenuFieldInfo {
     int max;
     int resetTo; // number boxes: what the dialog puts back for an entry out of range
     int bias;    // the byte stored is the value plus bias
+    int opening; // what the dialog shows when it opens
+    std::optional<int> afterDefault; // what Default puts back; none: Default keeps the value
     const std::vector<std::string>* entries; // a list's English entries; null for numbers
     int& (*value)(MenuSettings&);
     int (*of)(const MenuSettings&);
@@ -83,6 +86,9 @@ struct NumberBoxRange {
     int resetTo;
 };
 NumberBoxRange MenuNumberBox(MenuField field);
+
+// `s` as Default leaves it: each value Default resets put back.
+MenuSettings MenuSettingsAfterDefault(MenuSettings s);
 
 // The smallest interval for a unit: the camera has no interval of 0 minutes.
 int MinimumInterval(int unit);

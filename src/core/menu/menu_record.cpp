@@ -1,39 +1,28 @@
 #include "core/menu/menu_record.h"
 
+#include "core/camera/camera_lists.h"
 #include "core/format/multi_record.h"
 #include "core/menu/menu_fields.h"
-#include "core/text/language_table.h"
 
 #include <algorithm>
 
 namespace rosmossel {
 namespace {
 
-// The lists in English, in the order the camera reads their indices: the
-// catalogue's English column, so the two cannot drift apart.
+// The lists in English, in the order the camera reads their indices.
 MenuOptionLists listsOf(Family family) {
-    const LanguageTable& table = MenuLanguageTable(family);
-    const auto english = [&](int id) {
-        for (const OptionListEntry& list : table.optionLists) {
-            if (list.controlId == id) {
-                const std::vector<std::string_view> texts = list.textsIn(kEnglish);
-                return std::vector<std::string>(texts.begin(), texts.end());
-            }
-        }
-        return std::vector<std::string>{};
-    };
-    using namespace menu_id;
+    const bool quill = family == Family::Quill;
     MenuOptionLists lists;
-    lists.cameraMode = english(CameraMode);
-    lists.imageSize = english(ImageSize);
-    lists.videoSize = english(VideoSize);
-    lists.picturesPerTrigger = english(Pictures);
-    lists.timeStamp = english(TimeStamp);
-    lists.intervalUnit = english(IntervalUnit);
-    lists.sensitivity = english(Sensitivity);
-    lists.onOff = english(SidePir);
-    lists.timeLapse = english(TimeLapse);
-    lists.serialCharacters = english(SerialCharacter1);
+    lists.cameraMode = EntriesOf(kCaptureModes);
+    lists.imageSize = quill ? EntriesOf(kQuillImageSizes) : EntriesOf(kSedgeImageSizes);
+    lists.videoSize = quill ? EntriesOf(kQuillVideoSizes) : EntriesOf(kSedgeVideoSizes);
+    lists.picturesPerTrigger = EntriesOf(kPicturesPerTrigger);
+    lists.timeStamp = EntriesOf(kOnOffEntries);
+    lists.intervalUnit = EntriesOf(kIntervalUnits);
+    lists.sensitivity = EntriesOf(kSensitivities);
+    lists.onOff = EntriesOf(kOffOnEntries);
+    lists.timeLapse = EntriesOf(kOnOffEntries);
+    lists.serialCharacters = EntriesOf(kSerialCharacterEntries);
     return lists;
 }
 
@@ -54,8 +43,9 @@ const MenuOptionLists& MenuOptions(Family family) {
 MenuSettings DefaultMenuSettings(Family family) {
     MenuSettings settings;
     settings.family = family;
-    settings.videoSize = family == Family::Quill ? 1 : 0;
-    settings.beepSound = family == Family::Quill ? 1 : 0;
+    for (const MenuFieldInfo& row : MenuFields(family)) {
+        row.value(settings) = row.opening;
+    }
     return settings;
 }
 

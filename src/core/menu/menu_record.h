@@ -23,20 +23,21 @@ struct ClockValue {
 
 // The values of a camera-menu dialog. Option values are list positions
 // (model dependent where the lists differ); numbers are as the user typed them.
+// What a dialog opens with is DefaultMenuSettings, from the field rows.
 struct MenuSettings {
     Family family = Family::Sedge;
     int cameraMode = 0;
     int imageSize = 0;
     int videoSize = 0;
     int picturesPerTrigger = 0;
-    int videoLengthSeconds = 10; // 1..60, stored minus one
+    int videoLengthSeconds = 0; // 1..60, stored minus one
     int timeStamp = 0;
-    int intervalValue = 1; // 0..60
-    int intervalUnit = 1;  // 0 seconds, 1 minutes
+    int intervalValue = 0; // 0..60
+    int intervalUnit = 0;  // 0 seconds, 1 minutes
     int sensitivity = 0;
     int timer = 0;
-    int sidePir = 1;
-    int timeLapse = 1; // 0 On, 1 Off
+    int sidePir = 0;
+    int timeLapse = 0; // 0 On, 1 Off
     int timeLapseHours = 0;
     int timeLapseMinutes = 0;
     int timeLapseSeconds = 0;
@@ -47,7 +48,7 @@ struct MenuSettings {
     int timerStopMinute = 0;
     int serialNumber = 0;
     std::array<int, 4> serialCharacters{};
-    int languageCode = 2; // FileLanguageCode
+    int languageCode = 0; // FileLanguageCode
     int tvMode = 0;       // only the low byte is stored
     int beepSound = 0;    // Quill only
     int sdCycle = 0;      // Quill only
@@ -63,7 +64,7 @@ struct MenuOptionLists {
 };
 const MenuOptionLists& MenuOptions(Family family);
 
-// What the dialog shows when it opens.
+// What the dialog shows when it opens: each field row's opening value.
 MenuSettings DefaultMenuSettings(Family family);
 
 // Settings record: 60 bytes, framed with the CRC of bytes 0..49.

@@ -142,7 +142,8 @@ MmsSettings MmsSettingsToWrite(const MmsSettings& typed, const MmsSelections& li
 }
 
 int RepairPicturesPerDay(int value) {
-    return value < 0 || value > 99 ? 0 : value;
+    const HeaderField& field = PicturesPerDayField();
+    return value < field.min || value > field.max ? 0 : value;
 }
 
 MmsCardLoad MmsLoadFromCard(const MmsSettings& card) {

@@ -4,8 +4,8 @@
 // typed into, what the country, operator and connection lists offer, and
 // what automatic mode writes.
 
-#include "core/mms/mms_preset_selection.h"
 #include "core/mms/setup_file.h"
+#include "core/session/mms_preset_selection.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/camera_model.h"
+#include "core/session/mms_preset_selection.h"
 
 #include <cstdint>
 

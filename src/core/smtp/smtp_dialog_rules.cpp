@@ -10,7 +10,7 @@ const std::vector<std::string> kOther{std::string(kManualListEntry)};
 } // namespace
 
 int PictureCountAfterEdit(int count) {
-    return count > kMaxPicturesPerDay ? 0 : count;
+    return count > PicturesPerDayField().max ? 0 : count;
 }
 
 SmtpModeView SmtpModeViewOf(ApnMode mode) {

@@ -15,10 +15,8 @@ namespace rosmossel {
 // The mode list's positions.
 enum class ApnMode { Automatic = 0, Manual = 1 };
 
-inline constexpr int kMaxPicturesPerDay = 99;
-
-// The picture count after the user edited it: a count beyond 99 (the range
-// check has just refused it) starts again from 0.
+// The picture count after the user edited it: a count beyond the field's
+// range (the range check has just refused it) starts again from 0.
 int PictureCountAfterEdit(int count);
 
 // What a mode shows: in automatic mode the 39 preset countries and the

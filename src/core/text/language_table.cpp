@@ -1,5 +1,7 @@
 #include "core/text/language_table.h"
 
+#include "core/menu/menu_fields.h"
+
 #include <cstddef>
 
 namespace rosmossel {
@@ -9,8 +11,6 @@ namespace {
 // Slovenian, Czech. The non-Chinese texts carry no accents on purpose: the
 // camera's own menu font has none.
 constexpr std::size_t kSlovenianColumn = 7;
-
-constexpr auto same = SameInEveryLanguage;
 
 // The Sedge camera's Slovenian menu differs from the Quill camera's in some
 // lists; everything else is shared.
@@ -93,60 +93,85 @@ constexpr CaptionEntry kSedgeFolderButton[] = {
       "Vybrat"}},
 };
 
-constexpr LanguageTexts kOff = {"关",    "Off", "Aus",    "pois",   "OFF",
-                                "Arret", "Ki",  "Izklop", "Vypnuto"};
-constexpr LanguageTexts kOn = {"开",     "On", "Ein",   "paalla", "ON",
-                               "Marche", "Be", "Vklop", "Zapnuto"};
+// The English cells are left empty: Translated fills them from the camera's
+// lists (core/camera).
+constexpr LanguageTexts kOff = {"关", {}, "Aus", "pois", "OFF", "Arret", "Ki", "Izklop", "Vypnuto"};
+constexpr LanguageTexts kOn = {"开", {}, "Ein", "paalla", "ON", "Marche", "Be", "Vklop", "Zapnuto"};
 // The Hungarian time-stamp list says "Off" where every other Hungarian switch says "Ki".
-constexpr LanguageTexts kTimeStampOff = {"关",    "Off", "Aus",    "pois",   "OFF",
+constexpr LanguageTexts kTimeStampOff = {"关",    {},    "Aus",    "pois",   "OFF",
                                          "Arret", "Off", "Izklop", "Vypnuto"};
 
-constexpr std::array<LanguageTexts, 3> kCaptureMode = {{
-    {"Camera", "Camera", "Foto-Kamera", "Kamera", "Foto", "Photo", "Camera", "Slika", "Foto"},
-    {"Video", "Video", "Video-Kamera", "Video", "Video", "Video", "Video", "Video", "Video"},
-    {"Camera+Video", "Camera+Video", "Foto+Video", "kam+Video", "Foto e video", "Photo+Video",
-     "Camera+Video", "Camera+Video", "Foto+Video"},
-}};
-constexpr std::array<LanguageTexts, 3> kPictures = {{
-    {"01 张", "01 Photo", "01 Foto", "01 kuvaa", "01 Foto", "01 Photo", "01 Fenykep", "01 Slika",
-     "01 Foto"},
-    {"02 张", "02 Photo", "02 Foto", "02 kuvaa", "02 Foto", "02 Photo", "02 Fenykep", "02 Slika",
-     "02 Foto"},
-    {"03 张", "03 Photo", "03 Foto", "03 kuvaa", "03 Foto", "03 Photo", "03 Fenykep", "03 Slika",
-     "03 Foto"},
-}};
-constexpr std::array<LanguageTexts, 2> kTimeStamp = {kOn, kTimeStampOff};
-constexpr std::array<LanguageTexts, 3> kSensitivity = {{
-    {"正常", "Normal", "Normal", "normaali", "Normale", "Normal", "Normul", "Normalno", "Normalni"},
-    {"高", "High", "Hoch", "korkea", "Alta", "Eleve", "Magas", "Visoko", "Vsoka"},
-    {"低", "Low", "Niedring", "matala", "Bassa", "Bas", "Alacsony", "Nizko", "Nizka"},
-}};
-constexpr std::array<LanguageTexts, 2> kOffOn = {kOff, kOn};
-constexpr std::array<LanguageTexts, 2> kOnOff = {kOn, kOff};
-constexpr std::array<LanguageTexts, 2> kIntervalUnit = {{
-    {"秒", "Sec", "Sek", "s", "sec.", "Sec", "mp", "Sek", "Sec"},
-    {"分", "Min", "Min", "min.", "min.", "Min", "prec", "Min", "Min"},
-}};
+constexpr auto kCaptureMode = Translated(
+    kCaptureModes,
+    {{
+        {"Camera", {}, "Foto-Kamera", "Kamera", "Foto", "Photo", "Camera", "Slika", "Foto"},
+        {"Video", {}, "Video-Kamera", "Video", "Video", "Video", "Video", "Video", "Video"},
+        {"Camera+Video",
+         {},
+         "Foto+Video",
+         "kam+Video",
+         "Foto e video",
+         "Photo+Video",
+         "Camera+Video",
+         "Camera+Video",
+         "Foto+Video"},
+    }});
+constexpr auto kPictures = Translated(kPicturesPerTrigger, {{
+                                                               {"01 张",
+                                                                {},
+                                                                "01 Foto",
+                                                                "01 kuvaa",
+                                                                "01 Foto",
+                                                                "01 Photo",
+                                                                "01 Fenykep",
+                                                                "01 Slika",
+                                                                "01 Foto"},
+                                                               {"02 张",
+                                                                {},
+                                                                "02 Foto",
+                                                                "02 kuvaa",
+                                                                "02 Foto",
+                                                                "02 Photo",
+                                                                "02 Fenykep",
+                                                                "02 Slika",
+                                                                "02 Foto"},
+                                                               {"03 张",
+                                                                {},
+                                                                "03 Foto",
+                                                                "03 kuvaa",
+                                                                "03 Foto",
+                                                                "03 Photo",
+                                                                "03 Fenykep",
+                                                                "03 Slika",
+                                                                "03 Foto"},
+                                                           }});
+constexpr auto kTimeStamp = Translated(kOnOffEntries, {kOn, kTimeStampOff});
+constexpr auto kSensitivity = Translated(
+    kSensitivities,
+    {{
+        {"正常", {}, "Normal", "normaali", "Normale", "Normal", "Normul", "Normalno", "Normalni"},
+        {"高", {}, "Hoch", "korkea", "Alta", "Eleve", "Magas", "Visoko", "Vsoka"},
+        {"低", {}, "Niedring", "matala", "Bassa", "Bas", "Alacsony", "Nizko", "Nizka"},
+    }});
+constexpr auto kOffOn = Translated(kOffOnEntries, {kOff, kOn});
+constexpr auto kOnOff = Translated(kOnOffEntries, {kOn, kOff});
+constexpr auto kIntervalUnit =
+    Translated(kIntervalUnits, {{
+                                   {"秒", {}, "Sek", "s", "sec.", "Sec", "mp", "Sek", "Sec"},
+                                   {"分", {}, "Min", "min.", "min.", "Min", "prec", "Min", "Min"},
+                               }});
 constexpr std::array<LanguageTexts, 3> kDateFormat = {{
     {"年月日", "YYMMDD", "YYMMDD", "VVKKPP", "YYMMDD", "YYMMDD", "YYMMDD", "YYMMDD", "RRMMDD"},
     {"月日年", "MMDDYY", "MMDDYY", "KKPPVV", "MMDDYY", "MMDDYY", "MMDDYY", "MMDDYY", "MMDDRR"},
     {"日月年", "DDMMYY", "DDMMYY", "PPKKVV", "DDMMYY", "DDMMYY", "DDMMYY", "DDMMYY", "DDMMRR"},
 }};
 
-constexpr std::array<LanguageTexts, 3> kQuillImageSize = {same("12MP"), same("5MP"), same("2MP")};
-constexpr std::array<LanguageTexts, 3> kSedgeImageSize = {same("5MP"), same("12MP"), same("1.3MP")};
-constexpr std::array<LanguageTexts, 3> kQuillVideoSize = {same("1440x1080"), same("1280x720"),
-                                                          same("640x480")};
-constexpr std::array<LanguageTexts, 2> kSedgeVideoSize = {same("640x480"), same("320x240")};
-
-constexpr std::string_view kSerialAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr auto kSerialCharacters = [] {
-    std::array<LanguageTexts, 36> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = same(kSerialAlphabet.substr(i, 1));
-    }
-    return rows;
-}();
+// Sizes and serial characters read the same in every language.
+constexpr auto kQuillImageSize = Translated(kQuillImageSizes, {});
+constexpr auto kSedgeImageSize = Translated(kSedgeImageSizes, {});
+constexpr auto kQuillVideoSize = Translated(kQuillVideoSizes, {});
+constexpr auto kSedgeVideoSize = Translated(kSedgeVideoSizes, {});
+constexpr auto kSerialCharacters = Translated(kSerialCharacterEntries, {});
 
 constexpr auto kSedgeCaptureMode = withSlovenian(kCaptureMode, {"Slika", "Video", "Slika+Video"});
 constexpr auto kSedgePictures = withSlovenian(kPictures, {"01 kuvaa", "02 kuvaa", "03 kuvaa"});
@@ -156,49 +181,40 @@ constexpr auto kSedgeOffOn = withSlovenian(kOffOn, {"pois", "paalla"});
 constexpr auto kSedgeOnOff = withSlovenian(kOnOff, {"paalla", "pois"});
 constexpr auto kSedgeIntervalUnit = withSlovenian(kIntervalUnit, {"Sek.", "Min."});
 
-// Fill order follows the dialog's tab order; the indices are the file values.
-constexpr OptionListEntry kQuillLists[] = {
-    {menu_id::CameraMode, kCaptureMode, 0},
-    {menu_id::ImageSize, kQuillImageSize, 0},
-    {menu_id::VideoSize, kQuillVideoSize, 1},
-    {menu_id::Pictures, kPictures, 0},
-    {menu_id::TimeStamp, kTimeStamp, 0},
-    {menu_id::Sensitivity, kSensitivity, 0},
-    {menu_id::SidePir, kOffOn, 1},
-    {menu_id::IntervalUnit, kIntervalUnit, 1},
-    {menu_id::Timer, kOffOn, 0},
-    {menu_id::SerialNumber, kOffOn, 0},
-    {menu_id::SerialCharacter1, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 1, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 2, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 3, kSerialCharacters, 0},
-    {menu_id::TimeLapse, kOnOff, 1},
-    {menu_id::DateFormat, kDateFormat, 0},
-    {menu_id::BeepSound, kOffOn, 1},
-    {menu_id::SdCycle, kOffOn, 0},
-};
-
-constexpr OptionListEntry kSedgeLists[] = {
-    {menu_id::CameraMode, kSedgeCaptureMode, 0},
-    {menu_id::ImageSize, kSedgeImageSize, 0},
-    {menu_id::VideoSize, kSedgeVideoSize, 0},
-    {menu_id::Pictures, kSedgePictures, 0},
-    {menu_id::TimeStamp, kSedgeTimeStamp, 0},
-    {menu_id::Sensitivity, kSedgeSensitivity, 0},
-    {menu_id::SidePir, kSedgeOffOn, 1},
-    {menu_id::IntervalUnit, kSedgeIntervalUnit, 1},
-    {menu_id::Timer, kSedgeOffOn, 0},
-    {menu_id::SerialNumber, kSedgeOffOn, 0},
-    {menu_id::SerialCharacter1, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 1, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 2, kSerialCharacters, 0},
-    {menu_id::SerialCharacter1 + 3, kSerialCharacters, 0},
-    {menu_id::TimeLapse, kSedgeOnOff, 1},
-    {menu_id::DateFormat, kDateFormat, 0},
-};
-
-constexpr LanguageTable kQuillMenuTable{kMenuCaptions, kQuillFolderButton, kQuillLists};
-constexpr LanguageTable kSedgeMenuTable{kMenuCaptions, kSedgeFolderButton, kSedgeLists};
+// Fill order follows the dialog's tab order; the indices are the file values,
+// and each list opens on its field's opening value.
+std::vector<OptionListEntry> menuLists(Family family) {
+    const bool quill = family == Family::Quill;
+    using Texts = std::span<const LanguageTexts>;
+    const auto of = [quill](Texts quillTexts, Texts sedgeTexts) {
+        return quill ? quillTexts : sedgeTexts;
+    };
+    const auto at = [family](MenuField field) { return MenuFieldOf(field, family).opening; };
+    using F = MenuField;
+    std::vector<OptionListEntry> lists = {
+        {menu_id::CameraMode, of(kCaptureMode, kSedgeCaptureMode), at(F::CameraMode)},
+        {menu_id::ImageSize, of(kQuillImageSize, kSedgeImageSize), at(F::ImageSize)},
+        {menu_id::VideoSize, of(kQuillVideoSize, kSedgeVideoSize), at(F::VideoSize)},
+        {menu_id::Pictures, of(kPictures, kSedgePictures), at(F::PicturesPerTrigger)},
+        {menu_id::TimeStamp, of(kTimeStamp, kSedgeTimeStamp), at(F::TimeStamp)},
+        {menu_id::Sensitivity, of(kSensitivity, kSedgeSensitivity), at(F::Sensitivity)},
+        {menu_id::SidePir, of(kOffOn, kSedgeOffOn), at(F::SidePir)},
+        {menu_id::IntervalUnit, of(kIntervalUnit, kSedgeIntervalUnit), at(F::IntervalUnit)},
+        {menu_id::Timer, of(kOffOn, kSedgeOffOn), at(F::Timer)},
+        {menu_id::SerialNumber, of(kOffOn, kSedgeOffOn), at(F::SerialNumber)},
+        {menu_id::SerialCharacter1, kSerialCharacters, at(F::SerialCharacter1)},
+        {menu_id::SerialCharacter1 + 1, kSerialCharacters, at(F::SerialCharacter2)},
+        {menu_id::SerialCharacter1 + 2, kSerialCharacters, at(F::SerialCharacter3)},
+        {menu_id::SerialCharacter1 + 3, kSerialCharacters, at(F::SerialCharacter4)},
+        {menu_id::TimeLapse, of(kOnOff, kSedgeOnOff), at(F::TimeLapse)},
+        {menu_id::DateFormat, kDateFormat, 0}, // the dialog's own list, not in the file
+    };
+    if (quill) {
+        lists.push_back({menu_id::BeepSound, kOffOn, at(F::BeepSound)});
+        lists.push_back({menu_id::SdCycle, kOffOn, at(F::SdCycle)});
+    }
+    return lists;
+}
 
 } // namespace
 
@@ -221,7 +237,11 @@ std::vector<std::string_view> OptionListEntry::textsIn(int language) const {
 }
 
 const LanguageTable& MenuLanguageTable(Family family) {
-    return family == Family::Quill ? kQuillMenuTable : kSedgeMenuTable;
+    static const std::vector<OptionListEntry> quillLists = menuLists(Family::Quill);
+    static const std::vector<OptionListEntry> sedgeLists = menuLists(Family::Sedge);
+    static const LanguageTable quill{kMenuCaptions, kQuillFolderButton, quillLists};
+    static const LanguageTable sedge{kMenuCaptions, kSedgeFolderButton, sedgeLists};
+    return family == Family::Quill ? quill : sedge;
 }
 
 } // namespace rosmossel

@@ -1,5 +1,7 @@
 #include "core/text/messages.h"
 
+#include "core/format/settings_files.h"
+
 #include <cstdio>
 
 namespace rosmossel {
@@ -86,11 +88,11 @@ LoadNote ConnectionLoadNote(bool manualMode, bool presetDiffers) {
 
 Message FileGeneratedMessage(std::string_view fileName, Family family) {
     const std::string name = FamilyCameraName(family);
-    if (fileName == "setup.dat") {
+    if (fileName == SettingsFile(FileKind::Mms).fileName) {
         return {name + " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
                 name + " MMS配置文件已生成"};
     }
-    if (fileName == "smtp.dat") {
+    if (fileName == SettingsFile(FileKind::Smtp).fileName) {
         return {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"};
     }
     return {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"};

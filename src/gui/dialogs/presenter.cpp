@@ -1,5 +1,7 @@
 #include "gui/dialogs/presenter.h"
 
+#include "gui/dialogs/card_line.h"
+
 #include "core/session/session.h"
 
 #include <QApplication>
@@ -98,6 +100,9 @@ void ShowToolkitPrompt(QWidget* owner, const QString& text) {
 }
 
 QString DefaultFolder() {
+    if (const auto root = OnlyCardRoot()) {
+        return *root;
+    }
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\");
 #else

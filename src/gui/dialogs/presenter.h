@@ -40,7 +40,8 @@ void SetPresenter(Presenter* presenter);
 void ShowMessage(const QString& text);
 void ShowToolkitPrompt(QWidget* owner, const QString& text);
 
-// "C:\" on Windows, the user's home folder elsewhere.
+// The root of the one SD card inserted; with none or several, "C:\" on
+// Windows and the user's home folder elsewhere.
 QString DefaultFolder();
 // The folder browser's answer in native form, the browser opening at `start`
 // (the folder the dialog shows); a cancelled browser gives DefaultFolder().

@@ -18,10 +18,6 @@
 namespace rosmossel {
 namespace {
 
-profile::SectionKind section(FileKind kind) {
-    return static_cast<profile::SectionKind>(kind);
-}
-
 // The profile chooser's answer in native form, or empty when cancelled. It
 // opens in the documents folder, then where the last profile of this run was,
 // in whichever dialog.
@@ -104,7 +100,7 @@ void ProfileActions::save() {
         if (!file->ok()) {
             throw profile::ProfileError(file->error);
         }
-        text = profile::ProfileWithSection(*existing, session_.model, section(kind_), file->bytes);
+        text = profile::ProfileWithSection(*existing, session_.model, kind_, file->bytes);
     } catch (const profile::ProfileError& e) {
         report(ProfileRefusedMessage(path.toStdString(), e.what()));
         return;
@@ -128,8 +124,8 @@ void ProfileActions::open() {
     std::optional<CardSettings> settings;
     try {
         const profile::Profile opened =
-            profile::ProfileForDialog(*text, family_, section(kind_), CaptureClock());
-        const BuildResult file = profile::BuildSectionFile(opened, section(kind_));
+            profile::ProfileForDialog(*text, family_, kind_, CaptureClock());
+        const BuildResult file = profile::BuildSectionFile(opened, kind_);
         if (!file.ok()) {
             throw profile::ProfileError(file.error);
         }

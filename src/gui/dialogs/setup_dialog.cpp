@@ -2,12 +2,15 @@
 
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
+#include "core/text/card_texts.h"
+#include "gui/dialogs/card_line.h"
 #include "gui/dialogs/folder_picker.h"
 #include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
@@ -36,6 +39,12 @@ SetupDialog::SetupDialog(const DialogFamily& family, const Job& job, Session& se
     setObjectName(QString::fromLatin1(family.className));
     setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+// A dialog deleted while shown hides in QDialog's destructor; the folder
+// field then loses the focus and must not call back into what is gone.
+SetupDialog::~SetupDialog() {
+    delete folder_;
 }
 
 int SetupDialog::selected(int listId) const {
@@ -122,6 +131,9 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     if (folder_ != nullptr) {
         folder_->markOffered();
     }
+    if (cardLine_ != nullptr && cardLine_->refuseWriteProtected()) {
+        return false;
+    }
     const std::string path = FilePathInFolder(folder().toStdString(), fileName);
     if (auto error = WriteFileSafely(path, bytes)) {
         report(WriteFailedMessage(*error));
@@ -161,11 +173,13 @@ bool SetupDialog::generate() {
 void SetupDialog::setUp() {
     const LanguageTable& catalogue = job_.catalogue;
     buildLayout();
+    addCardLine();
     bindValues();
     FillOptionLists(controls_, catalogue.optionLists, language());
     ApplyCaptions(controls_, catalogue.captions, language());
     ApplyCaptions(controls_, catalogue.familyCaptions, language());
     ApplyCaptions(controls_, kProfileCaptions, language());
+    ApplyCaptions(controls_, std::span(&kEjectCaption, 1), language());
     if (job_.folderName == FolderName::Folder) {
         ControlFactory::name(folder_->field(), QStringLiteral("Folder"));
     }
@@ -181,6 +195,20 @@ void SetupDialog::setUp() {
                                                        : kGuideEmail;
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this, section] { OpenGuide(section, language()); });
+}
+
+// The card line goes below everything else, in a line of its own, so the
+// dialog's own rows and tab order stay as they are.
+void SetupDialog::addCardLine() {
+    if (folder_ == nullptr) {
+        return;
+    }
+    cardLine_ = new CardLine(folder_->field(), make_, language(), this);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->addWidget(cardLine_, grid->rowCount(), 0, 1, grid->columnCount());
+    } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->addWidget(cardLine_);
+    }
 }
 
 void SetupDialog::retake(const std::function<void()>& react) {

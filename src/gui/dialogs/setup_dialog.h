@@ -35,6 +35,7 @@ class QPushButton;
 
 namespace rosmossel {
 
+class CardLine;
 class FolderPicker;
 
 // Stops the tool where a dialog asks for a control it does not have, or one
@@ -53,6 +54,9 @@ struct DialogFamily {
 
 class SetupDialog : public QDialog {
     Q_OBJECT
+
+  public:
+    ~SetupDialog() override;
 
   protected:
     // What the dialog's job fixes: its `catalogue`, the folder field named
@@ -195,6 +199,7 @@ class SetupDialog : public QDialog {
     virtual std::optional<CardSettings> cardSettings(const Bytes& bytes);
 
   private:
+    void addCardLine();
     void folderPicked();
     // What Generate and Save profile refuse alike: the fields are taken (the
     // first that cannot be read stops it, with the focus in it) and
@@ -211,6 +216,7 @@ class SetupDialog : public QDialog {
     DataExchange exchange_;
     ProfileActions profileActions_;
     FolderPicker* folder_ = nullptr;
+    CardLine* cardLine_ = nullptr;
     bool setUp_ = false;
     std::vector<QLineEdit*> textBoxes_; // by the file's text enum
 };

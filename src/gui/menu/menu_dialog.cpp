@@ -58,7 +58,7 @@ CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& sess
     : SetupDialog(descriptor,
                   {MenuLanguageTable(descriptor.family), FolderName::ButtonCaption, FileKind::Menu},
                   session, parent),
-      clock_(CaptureClock()) {
+      numbers_(DefaultMenuSettings(descriptor.family)), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
 }
 
@@ -295,23 +295,9 @@ std::optional<SetupDialog::GenerateProblem> CameraMenuDialog::checkInput() {
 
 void CameraMenuDialog::onDefault() {
     exchange().take(); // a range message may appear; the reset goes on regardless
-    for (int id : {CameraMode, ImageSize, VideoSize, Pictures, TimeStamp, Sensitivity, Timer,
-                   SerialNumber, kSerialCharacterIds[0], kSerialCharacterIds[1],
-                   kSerialCharacterIds[2], kSerialCharacterIds[3]}) {
-        select(id, 0);
-    }
-    for (int id : {SidePir, IntervalUnit, TimeLapse}) {
-        select(id, 1);
-    }
-    for (const NumberBox& b : kNumberBoxes) {
-        if (b.field != MenuField::Interval) {
-            numbers_.*b.member = 0;
-        }
-    }
-    numbers_.videoLengthSeconds = MenuNumberBox(MenuField::VideoLength).resetTo;
-    applyEditStates();
-    exchange().show();
-    writeToFolder("menu.dat", BuildFactoryMenuRecord(), FactoryMenuGeneratedMessage(family()));
+    showSettings(MenuSettingsAfterDefault(settings()));
+    writeToFolder(SettingsFile(FileKind::Menu).fileName, BuildFactoryMenuRecord(),
+                  FactoryMenuGeneratedMessage(family()));
 }
 
 } // namespace rosmossel

@@ -137,7 +137,7 @@ void MmsDialog::bindValues() {
     };
     bindFileTexts(typed_, kTextFields, MmsTextFields(), PhoneNo, phoneDigits);
     exchange().bindInteger(control<QLineEdit>(PicturesPerDay), &typed_.picturesPerDay,
-                           RangeCheck(0, 99));
+                           RangeCheck(PicturesPerDayField().min, PicturesPerDayField().max));
 }
 
 void MmsDialog::connectHandlers() {

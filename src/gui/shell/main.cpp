@@ -1,6 +1,6 @@
 #include "gui/shell/setup_app.h"
 #include "gui/shell/system_language.h"
-#include "platform/ini_store.h"
+#include "platform/system_preference_store.h"
 
 #include <QApplication>
 

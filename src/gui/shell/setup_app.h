@@ -7,6 +7,9 @@
 namespace rosmossel {
 
 class PreferenceStore;
+namespace testing {
+struct PrivateAccess;
+}
 
 // The application object: settles language, model and TV mode from the
 // stored preferences, then lets the main window and the set-up dialogs take
@@ -17,16 +20,16 @@ class CSetupApp {
     // language identifier (SystemDefaultLanguageId() outside tests).
     CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId);
 
-    // Start-up only: the session, colours and icon, Qt's texts in the
-    // session's language. Needs a QApplication.
-    void InitInstance();
-
-    const Session& session() const { return session_; }
-
     // InitInstance, then the windows; returns the process's exit code.
     int Run();
 
   private:
+    friend struct testing::PrivateAccess;
+
+    // Start-up only: the session, colours and icon, Qt's texts in the
+    // session's language. Needs a QApplication.
+    void InitInstance();
+
     PreferenceStore& store_;
     std::uint16_t systemLanguageId_;
     Session session_;

@@ -4,6 +4,7 @@
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
+#include "gui/dialogs/card_line.h"
 #include "gui/dialogs/control_registry.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/about_dlg.h"
@@ -34,6 +35,15 @@ class NoStore final : public PreferenceStore {
     bool WriteNumber(std::string_view, std::uint32_t) override { return false; }
     std::optional<std::string> ReadText(std::string_view) override { return std::nullopt; }
     bool WriteText(std::string_view, std::string_view) override { return false; }
+};
+
+// One card in the reader, at the card's drive the pictures show as the folder.
+class ShotsCards final : public CardSource {
+  public:
+    std::vector<Card> cards() const override {
+        return {{"E:\\", "CAMERA", "FAT32", 7'948'206'080, 7'401'000'000, false, "E:"}};
+    }
+    EjectResult eject(const Card&) const override { return {EjectOutcome::Ejected, {}}; }
 };
 
 // Hands the example profile to Open profile and answers Yes; a message that
@@ -195,6 +205,8 @@ int main(int argc, char* argv[]) {
     ApplyApplicationLook(app);
     ShotsPresenter presenter;
     SetPresenter(&presenter);
+    ShotsCards cards;
+    SetCardSource(&cards);
 
     bool ok = true;
     for (const Edition& edition : kEditions) {
@@ -213,5 +225,6 @@ int main(int argc, char* argv[]) {
         }
     }
     SetPresenter(nullptr);
+    SetCardSource(nullptr);
     return ok && !presenter.failed ? 0 : 1;
 }

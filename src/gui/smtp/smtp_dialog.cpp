@@ -148,7 +148,7 @@ void SmtpDialog::buildLayout() {
 
 void SmtpDialog::bindValues() {
     exchange().bindInteger(control<QLineEdit>(PictureCount), &picturesPerDay_,
-                           ToolkitRangeCheck(0, kMaxPicturesPerDay));
+                           ToolkitRangeCheck(PicturesPerDayField().min, PicturesPerDayField().max));
     bindFileTexts(typed_, kTextFields, SmtpTextFields(family()));
 }
 

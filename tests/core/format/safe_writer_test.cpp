@@ -115,12 +115,12 @@ TEST_F(SafeWriterTest, FolderFlushAndReadBackFailuresAreReported) {
     };
     const std::string path = (dir_ / "setup.dat").string();
     for (const auto& c : cases) {
-        writer_seam::SetFolderFlushError(c.flushError);
-        writer_seam::SetReadBackHook(c.dropBit ? [](std::vector<std::uint8_t>& b) { b[5] ^= 0x10; }
-                                               : std::function<void(std::vector<std::uint8_t>&)>());
-        const auto error = WriteFileSafely(path, std::vector<std::uint8_t>(720, 0x5A));
-        writer_seam::SetFolderFlushError(0);
-        writer_seam::SetReadBackHook({});
+        WriteOptions options;
+        options.folderFlushError = c.flushError;
+        if (c.dropBit) {
+            options.alterReadBack = [](std::vector<std::uint8_t>& b) { b[5] ^= 0x10; };
+        }
+        const auto error = WriteFileSafely(path, std::vector<std::uint8_t>(720, 0x5A), options);
         EXPECT_EQ(error ? error->reason : "", c.reason) << c.what;
         if (error) {
             EXPECT_EQ(error->path, path);

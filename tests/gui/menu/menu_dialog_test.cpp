@@ -5,6 +5,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 #include "support/guide_beside_program.h"
+#include "support/private_access.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
@@ -172,8 +173,8 @@ class MenuDialogTest : public QObject {
         QCOMPARE(dialog->focusWidget(), video);
         QCOMPARE(video->selectedText(), QStringLiteral("99"));
         // The take stopped before the edited field: it still holds its old value.
-        QCOMPARE(dialog->settings().timeLapseHours, 0);
-        QCOMPARE(dialog->settings().videoLengthSeconds, 99);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog).timeLapseHours, 0);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog).videoLengthSeconds, 99);
     }
 
     void emptyNumberBoxShowsTheToolkitPrompt() {
@@ -234,7 +235,7 @@ class MenuDialogTest : public QObject {
                      family)
                      .settings;
             expected.clock = kLater;
-            QCOMPARE(dialog->settings(), expected);
+            QCOMPARE(testing::PrivateAccess::settings(*dialog), expected);
             QCOMPARE(generate(dialog.get()).toHex(), BuildMenuRecordBytes(expected).toHex());
             useCard(dialog.get()); // asked once per folder
             QVERIFY(test_seam::TakeQuestions().empty());
@@ -268,13 +269,13 @@ class MenuDialogTest : public QObject {
         // No leaves the dialog as it was.
         writeCard(BuildMenuRecordBytes(quill));
         auto dialog = open(Family::Quill);
-        const MenuSettings before = dialog->settings();
+        const MenuSettings before = testing::PrivateAccess::settings(*dialog);
         messageTexts();
         type(dialog.get(), Folder, QDir::toNativeSeparators(card_.path()));
         QTest::keyClick(box(dialog.get(), Folder), Qt::Key_Return);
         QCOMPARE(test_seam::TakeQuestions().size(), std::size_t{1});
         QVERIFY(messageTexts().isEmpty());
-        QCOMPARE(dialog->settings(), before);
+        QCOMPARE(testing::PrivateAccess::settings(*dialog), before);
         QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
     }
 
@@ -401,7 +402,7 @@ class MenuDialogTest : public QObject {
         QCOMPARE(written().toHex(), factoryFile().toHex());
         QCOMPARE(messageTexts(),
                  QStringList{"Ros Quill Camera menu factory settings file has been generated"});
-        const MenuSettings s = dialog->settings();
+        const MenuSettings s = testing::PrivateAccess::settings(*dialog);
         QCOMPARE(s.cameraMode, 0);
         QCOMPARE(s.videoSize, 0); // not the opening 1
         QCOMPARE(s.sidePir, 1);
@@ -711,30 +712,32 @@ class MenuDialogTest : public QObject {
             QJsonDocument::fromJson(*profile).object()["camera_menu"].toObject();
         QVERIFY(!read.isEmpty());
 
-        const std::pair<const char*, int> fields[] = {{"camera_mode", CameraMode},
-                                                      {"image_size", ImageSize},
-                                                      {"video_size", VideoSize},
-                                                      {"pictures_per_trigger", Pictures},
-                                                      {"video_length_seconds", VideoLength},
-                                                      {"time_stamp", TimeStamp},
-                                                      {"interval", Interval},
-                                                      {"interval_unit", IntervalUnit},
-                                                      {"sense_level", Sensitivity},
-                                                      {"side_pir", SidePir},
-                                                      {"timer", Timer},
-                                                      {"timer_start_hour", TimerStartHour},
-                                                      {"timer_start_minute", TimerStartMinute},
-                                                      {"timer_stop_hour", TimerStopHour},
-                                                      {"timer_stop_minute", TimerStopMinute},
-                                                      {"serial_number", SerialNumber},
-                                                      {"time_lapse", TimeLapse},
-                                                      {"time_lapse_hours", TimeLapseHours},
-                                                      {"time_lapse_minutes", TimeLapseMinutes},
-                                                      {"time_lapse_seconds", TimeLapseSeconds},
-                                                      {"beep_sound", BeepSound},
-                                                      {"sd_cycle", SdCycle}};
+        // The keys are the core's row names; each row's control shows what the profile holds.
+        const std::pair<MenuField, int> fields[] = {{MenuField::CameraMode, CameraMode},
+                                                    {MenuField::ImageSize, ImageSize},
+                                                    {MenuField::VideoSize, VideoSize},
+                                                    {MenuField::PicturesPerTrigger, Pictures},
+                                                    {MenuField::VideoLength, VideoLength},
+                                                    {MenuField::TimeStamp, TimeStamp},
+                                                    {MenuField::Interval, Interval},
+                                                    {MenuField::IntervalUnit, IntervalUnit},
+                                                    {MenuField::Sensitivity, Sensitivity},
+                                                    {MenuField::SidePir, SidePir},
+                                                    {MenuField::Timer, Timer},
+                                                    {MenuField::TimerStartHour, TimerStartHour},
+                                                    {MenuField::TimerStartMinute, TimerStartMinute},
+                                                    {MenuField::TimerStopHour, TimerStopHour},
+                                                    {MenuField::TimerStopMinute, TimerStopMinute},
+                                                    {MenuField::SerialNumber, SerialNumber},
+                                                    {MenuField::TimeLapse, TimeLapse},
+                                                    {MenuField::TimeLapseHours, TimeLapseHours},
+                                                    {MenuField::TimeLapseMinutes, TimeLapseMinutes},
+                                                    {MenuField::TimeLapseSeconds, TimeLapseSeconds},
+                                                    {MenuField::BeepSound, BeepSound},
+                                                    {MenuField::SdCycle, SdCycle}};
         int compared = 0;
-        for (const auto& [key, id] : fields) {
+        for (const auto& [field, id] : fields) {
+            const char* key = MenuFieldOf(field).name;
             QWidget* control = FindControl(d, id);
             if (control == nullptr) {
                 QVERIFY2(!read.contains(key), key);
@@ -750,8 +753,8 @@ class MenuDialogTest : public QObject {
         for (int i = 0; i < 4; ++i) {
             characters += list(d, SerialCharacter1 + i)->currentText();
         }
-        QCOMPARE(read["serial_characters"].toString(), characters);
-        QCOMPARE(read["clock"].toString(),
+        QCOMPARE(read[MenuFieldOf(MenuField::SerialCharacter1).name].toString(), characters);
+        QCOMPARE(read[MenuFieldOf(MenuField::ClockYear).name].toString(),
                  box(d, ClockText)->text().replace(QLatin1Char('/'), QLatin1Char('-')));
 #endif
     }

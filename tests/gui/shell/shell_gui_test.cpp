@@ -8,6 +8,8 @@
 #include "gui/shell/setup_dlg.h"
 #include "platform/ini_store.h"
 #include "support/guide_beside_program.h"
+#include "platform/system_preference_store.h"
+#include "support/private_access.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -75,8 +77,7 @@ class ShellGuiTest : public QObject {
     // Start-up as the application does it; the main window then works on its session.
     void startUp(PreferenceStore& store, std::uint16_t systemLanguageId) {
         CSetupApp app(store, systemLanguageId);
-        app.InitInstance();
-        session_ = app.session();
+        session_ = testing::PrivateAccess::startUp(app);
     }
 
   private slots:

@@ -3,6 +3,7 @@
 // windows platform (under Wine without a display: Wine's null graphics driver).
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "gui/dialogs/card_line.h"
 #include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
@@ -223,6 +224,32 @@ class WindowsGuiTest : public QObject {
         QVERIFY(driver.finished());
         QVERIFY2(background * 2 > pixels, "the message is not on the window blue");
         QVERIFY2(ink >= 5, "the message shows no text");
+    }
+
+    // With a folder mapped as a removable drive (removable_drive_test.sh
+    // names it in ROSMOSSEL_REMOVABLE_DRIVE), the camera-menu dialog starts
+    // on it, and Enter writes menu.dat there, not into C:\.
+    void dialogStartsOnTheRemovableDrive() {
+        const QString drive = qEnvironmentVariable("ROSMOSSEL_REMOVABLE_DRIVE");
+        if (drive.isEmpty()) {
+            QSKIP("no removable drive mapped (removable_drive_test.sh maps one)");
+        }
+        test_seam::RecordMessages(true);
+        SetCardSource(nullptr); // the system's cards, not the tests' none
+        Session session;
+        session.model = CameraModel::SedgeM;
+        const auto dialog = CreateSetupDialog(SetupJob::CameraMenu, session);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("folder"))->text(), drive);
+        QVERIFY(
+            dialog->findChild<QLabel*>(QStringLiteral("cardText"))->text().startsWith("SD card"));
+        DeleteFileW(L"C:\\menu.dat");
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        QCOMPARE(GetFileAttributesW(reinterpret_cast<const wchar_t*>(
+                     (drive + "menu.dat").utf16())) != INVALID_FILE_ATTRIBUTES,
+                 true);
+        QCOMPARE(GetFileAttributesW(L"C:\\menu.dat"), INVALID_FILE_ATTRIBUTES);
     }
 };
 

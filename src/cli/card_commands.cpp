@@ -1,0 +1,67 @@
+// rosmossel-cli cards, eject, and the card that generate --card writes to.
+#include "cli/commands.h"
+#include "core/card/card.h"
+#include "core/text/card_texts.h"
+
+#include <nlohmann/json.hpp>
+
+#include <ostream>
+
+namespace rosmossel::cli {
+
+int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostream&) {
+    const std::vector<Card> cards = source.cards();
+    if (asJson) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Card& card : cards) {
+            list.push_back({{"root", card.root},
+                            {"label", card.label},
+                            {"file_system", card.fileSystem},
+                            {"capacity", card.capacity},
+                            {"free", card.freeSpace},
+                            {"write_protected", card.writeProtected}});
+        }
+        out << list.dump(2) << "\n";
+        return kExitOk;
+    }
+    for (const Card& card : cards) {
+        out << card.root << "  " << CardLineText(card, kEnglish) << "\n";
+    }
+    return kExitOk;
+}
+
+int CardFolder(const CardSource& source, const std::optional<std::string>& label,
+               std::string& folder, std::ostream& err) {
+    const std::vector<Card> cards = source.cards();
+    const CardChoice choice = ChooseCard(cards, label);
+    if (!choice.card) {
+        err << "rosmossel-cli: " << choice.problem << "\n";
+        return kExitNoCard;
+    }
+    if (choice.card->writeProtected) {
+        err << "rosmossel-cli: " << WriteProtectedText(*choice.card, kEnglish) << "\n";
+        return kExitFileError;
+    }
+    folder = choice.card->root;
+    return kExitOk;
+}
+
+int RunEject(const CardSource& source, const std::optional<std::string>& label, std::ostream& out,
+             std::ostream& err) {
+    const std::vector<Card> cards = source.cards();
+    const CardChoice choice = ChooseCard(cards, label);
+    if (!choice.card) {
+        err << "rosmossel-cli: " << choice.problem << "\n";
+        return kExitNoCard;
+    }
+    const EjectResult result = source.eject(*choice.card);
+    const std::string text = EjectResultText(result, kEnglish);
+    if (result.outcome != EjectOutcome::Ejected) {
+        err << "rosmossel-cli: " << text << "\n";
+        return kExitEjectFailed;
+    }
+    out << choice.card->root << ": " << text << "\n";
+    return kExitOk;
+}
+
+} // namespace rosmossel::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+// What the dialogs and rosmossel-cli say about the SD card, in the nine
+// languages (the CLI speaks English).
+
+#include "core/card/card.h"
+#include "core/text/language_table.h"
+
+#include <optional>
+#include <string>
+
+namespace rosmossel {
+
+// The Eject button beside the card line of every set-up dialog.
+inline constexpr int kEjectCardId = 1952;
+inline constexpr CaptionEntry kEjectCaption = {
+    kEjectCardId,
+    {"弹出卡", "Eject card", "Karte auswerfen", "Poista kortti", "Espelli scheda",
+     "Ejecter la carte", "Kartya kiadasa", "Izvrzi kartico", "Vysunout kartu"}};
+
+// The card line: the card the folder is on (label, file system, free space,
+// write protection), or that the folder is on none.
+std::string CardLineText(const std::optional<Card>& card, int language);
+// Why Generate does not try a write-protected card.
+std::string WriteProtectedText(const Card& card, int language);
+// How an eject ended; "the card can be removed" on success.
+std::string EjectResultText(const EjectResult& result, int language);
+
+} // namespace rosmossel

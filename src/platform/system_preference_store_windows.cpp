@@ -1,0 +1,11 @@
+#include "platform/system_preference_store.h"
+
+#include "platform/registry_store.h"
+
+namespace rosmossel {
+
+std::unique_ptr<PreferenceStore> MakeSystemPreferenceStore() {
+    return std::make_unique<RegistryPreferenceStore>();
+}
+
+} // namespace rosmossel
