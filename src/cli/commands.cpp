@@ -29,8 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kLargestProfile = 1024 * 1024;
-
 struct PlannedFile {
     const char* name;
     Bytes bytes;
@@ -50,15 +48,15 @@ int readProfile(const std::string& path, std::string& text, std::ostream& err) {
     }
     std::istream& in = path == "-" ? std::cin : file;
     // Read one byte more than a profile may hold, to tell that it is too large.
-    text.assign(kLargestProfile + 1, '\0');
+    text.assign(profile::kLargestProfile + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad() || (path != "-" && !file.is_open())) {
         err << "rosmossel-cli: " << path << ": cannot be read\n";
         return kExitFileError;
     }
-    if (text.size() > kLargestProfile) {
-        err << "rosmossel-cli: " << path << ": too large for a profile (over 1 MiB)\n";
+    if (text.size() > profile::kLargestProfile) {
+        err << "rosmossel-cli: " << path << ": " << profile::kProfileTooLarge << "\n";
         return kExitBadProfile;
     }
     return kExitOk;

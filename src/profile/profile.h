@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,11 @@ class ProfileError : public std::runtime_error {
   public:
     explicit ProfileError(const std::string& message);
 };
+
+// The largest profile read (the CLI and the dialogs alike), and the reason
+// given for a larger file.
+inline constexpr std::size_t kLargestProfile = 1024 * 1024;
+inline constexpr const char* kProfileTooLarge = "too large for a profile (over 1 MiB)";
 
 // A profile's sections are the settings files: SettingsFile(kind).section
 // names each.

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace rosmossel {
 namespace {
@@ -114,25 +113,6 @@ QString DefaultFolder() {
 QString ChooseFolder(const QString& start) {
     const QString folder = CurrentPresenter().chooseFolder(start);
     return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
-}
-
-QString ChooseProfile(Presenter::FileUse use, const QString& title) {
-    static QString folder; // the folder of the last profile chosen in this run
-    // A folder that is not there would be offered as the file's name.
-    for (const QString& candidate :
-         {folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-          QDir::homePath()}) {
-        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
-            folder = candidate;
-            break;
-        }
-    }
-    const QString chosen = CurrentPresenter().chooseProfile(use, title, folder);
-    if (chosen.isEmpty()) {
-        return {};
-    }
-    folder = QFileInfo(chosen).absolutePath();
-    return QDir::toNativeSeparators(chosen);
 }
 
 } // namespace rosmossel

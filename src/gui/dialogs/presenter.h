@@ -48,8 +48,4 @@ QString DefaultFolder();
 // Any length of path is returned whole.
 QString ChooseFolder(const QString& start);
 
-// The profile chooser's answer in native form, or empty when cancelled. It
-// opens in the documents folder, then where the last profile of this run was.
-QString ChooseProfile(Presenter::FileUse use, const QString& title);
-
 } // namespace rosmossel

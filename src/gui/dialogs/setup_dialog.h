@@ -2,8 +2,8 @@
 
 // What every set-up dialog repeats: the session, its controls by identifier,
 // the data exchange, the folder row, the Generate sequence and the loading of
-// what a card holds, the button row, and Exit (Escape, the close box) back to
-// the main window.
+// what a card holds, the button row with the profile actions, and Exit
+// (Escape, the close box) back to the main window.
 
 #include "core/format/file_record.h"
 #include "core/format/multi_record.h"
@@ -12,12 +12,10 @@
 #include "core/text/messages.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/data_exchange.h"
-#include "profile/profile.h"
+#include "gui/dialogs/profile_actions.h"
 
 #include <QDialog>
 #include <QLineEdit>
-#include <QPointer>
-#include <QSet>
 
 #include <array>
 #include <cstdint>
@@ -38,6 +36,7 @@ class QPushButton;
 namespace rosmossel {
 
 class CardLine;
+class FolderPicker;
 
 // Stops the tool where a dialog asks for a control it does not have, or one
 // of another kind: a mistake in the dialog's code, shown where it is made.
@@ -58,14 +57,25 @@ class SetupDialog : public QDialog {
 
   public:
     ~SetupDialog() override;
-    Session& session() const { return session_; }
 
   protected:
+    // What the dialog's job fixes: its `catalogue`, the folder field named
+    // "Folder" where `folderName` says so (else its button's caption names
+    // it), and `file`, the file Generate writes, the profile buttons keep and
+    // a folder is offered for loading by (see cardSettings).
+    enum class FolderName { ButtonCaption, Folder };
+    struct Job {
+        const LanguageTable& catalogue;
+        FolderName folderName;
+        FileKind file;
+    };
+
     // The dialog reads the session's language once, here. The window title
     // is the family's, the same in every language; the class name names the
     // dialog's object ("CQuillMenuDlg").
-    SetupDialog(const DialogFamily& family, Session& session, QWidget* parent);
+    SetupDialog(const DialogFamily& family, const Job& job, Session& session, QWidget* parent);
 
+    Session& session() const { return session_; }
     Family family() const { return family_.family; }
     bool quillControls() const { return family_.quillControls; }
     int language() const { return session_.languageNumber(); }
@@ -158,19 +168,14 @@ class SetupDialog : public QDialog {
         }
     }
 
-    // What each dialog's constructor ends with: its layout and its bindings
-    // made, `catalogue` applied in the dialog's language (captions, and the
-    // option lists filled with their defaults selected), the folder field
-    // named "Folder" where `folderName` says so (else its button's caption
-    // names it), the dialog's first state shown, the window's size fixed, the
-    // colours, the values shown in their fields, and only then the handlers
-    // connected, so that setting the dialog up runs none of its rules.
-    // `profileKind` is the section the profile buttons keep; its file is the
-    // one Generate writes and a folder is offered for loading by (see
-    // cardSettings).
-    enum class FolderName { ButtonCaption, Folder };
-    void setUp(const LanguageTable& catalogue, FolderName folderName,
-               profile::SectionKind profileKind);
+    // What the named class runs once the whole dialog exists (see
+    // NamedDialog): its layout and its bindings made, the catalogue applied
+    // in the dialog's language (captions, and the option lists filled with
+    // their defaults selected), the dialog's first state shown, the window's
+    // size fixed, the colours, the values shown in their fields, and only then
+    // the handlers connected, so that setting the dialog up runs none of its
+    // rules.
+    void setUp();
     virtual void buildLayout() = 0;
     virtual void bindValues() = 0;
     virtual void showFirstState() {}
@@ -188,50 +193,44 @@ class SetupDialog : public QDialog {
     // Picking up what a card already holds. When the user picks a folder (the
     // browser, or a typed folder confirmed with Enter or by leaving the field)
     // that holds the card file in any letter case, and cardSettings() accepts
-    // its bytes, the dialog asks once per folder whether to load them.
-    struct CardSettings {
-        LoadNote note;              // what is not taken over, and why
-        std::function<void()> load; // fills the controls
-    };
-    // Nothing for a file that is damaged, of the other family or not one the
-    // dialog could have written.
+    // its bytes, the dialog asks once per folder whether to load them. The
+    // same settings are what Open profile loads. Nothing for a file that is
+    // damaged, of the other family or not one the dialog could have written.
     virtual std::optional<CardSettings> cardSettings(const Bytes& bytes);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void addCardLine();
-    void showFolder(const QString& folder);
-    void onSelectFolder();
     void folderPicked();
     // What Generate and Save profile refuse alike: the fields are taken (the
     // first that cannot be read stops it, with the focus in it) and
     // checkInput() runs (its problem is shown and stops it, with the focus in
     // its field where it names one). True when the input may be written.
     bool inputAccepted();
-    void onSaveProfile();
-    void onOpenProfile();
-    const char* fileName() const { return SettingsFile(*profileKind_).fileName; }
+    const char* fileName() const { return SettingsFile(job_.file).fileName; }
 
     Session& session_;
     const DialogFamily& family_;
+    Job job_;
     ControlMap controls_;
     ControlFactory make_;
     DataExchange exchange_;
-    QPointer<QLineEdit> folderField_;
+    ProfileActions profileActions_;
+    FolderPicker* folder_ = nullptr;
     CardLine* cardLine_ = nullptr;
-    int folderTypingLimit_ = 0;
-    QSet<QString> offeredFolders_;
-    std::optional<profile::SectionKind> profileKind_; // set once set up
-    std::vector<QLineEdit*> textBoxes_;               // by the file's text enum
+    bool setUp_ = false;
+    std::vector<QLineEdit*> textBoxes_; // by the file's text enum
 };
 
 // The named Quill and Sedge classes (CQuillMenuDlg, ...): one dialog
-// implementation over the family descriptor `kFamily`.
+// implementation over the family descriptor `kFamily`. The dialog is set up
+// here, once it is whole, so that its overrides run and no dialog's own
+// constructor has to remember to end with it.
 template <typename Dialog, const DialogFamily& kFamily> class NamedDialog final : public Dialog {
   public:
     explicit NamedDialog(Session& session, QWidget* parent = nullptr)
-        : Dialog(kFamily, session, parent) {}
+        : Dialog(kFamily, session, parent) {
+        this->setUp();
+    }
 };
 
 } // namespace rosmossel

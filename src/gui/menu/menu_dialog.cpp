@@ -55,10 +55,11 @@ constexpr std::pair<int, int M::*> kLists[] = {
 
 CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
                                    QWidget* parent)
-    : SetupDialog(descriptor, session, parent), numbers_(DefaultMenuSettings(descriptor.family)),
-      clock_(CaptureClock()) {
+    : SetupDialog(descriptor,
+                  {MenuLanguageTable(descriptor.family), FolderName::ButtonCaption, FileKind::Menu},
+                  session, parent),
+      numbers_(DefaultMenuSettings(descriptor.family)), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
-    setUp(MenuLanguageTable(family()), FolderName::ButtonCaption, profile::SectionKind::Menu);
 }
 
 void CameraMenuDialog::showFirstState() {
@@ -262,7 +263,7 @@ MenuSettings CameraMenuDialog::settings() const {
     return s;
 }
 
-std::optional<SetupDialog::CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
+std::optional<CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
     const MenuDecoded decoded = DecodeMenuFile(bytes, family());
     if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;

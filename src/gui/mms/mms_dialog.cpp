@@ -35,9 +35,10 @@ constexpr std::pair<int, MmsText> kTextFields[] = {
 } // namespace
 
 MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
-    : SetupDialog(descriptor, session, parent) {
+    : SetupDialog(descriptor,
+                  {MmsLanguageTable(descriptor.family), FolderName::Folder, FileKind::Mms}, session,
+                  parent) {
     typed_.family = descriptor.family;
-    setUp(MmsLanguageTable(family()), FolderName::Folder, profile::SectionKind::Mms);
 }
 
 void MmsDialog::showFirstState() {
@@ -258,7 +259,7 @@ MmsSettings MmsDialog::settings() const {
     return MmsSettingsToWrite(typed_, lists, session().fileLanguageCode(), session().tvModeByte());
 }
 
-std::optional<SetupDialog::CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
+std::optional<CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
     const MmsDecoded decoded = DecodeSetupFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;

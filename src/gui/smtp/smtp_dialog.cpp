@@ -53,9 +53,10 @@ QStringList allOperators(int countries) {
 } // namespace
 
 SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
-    : SetupDialog(descriptor, session, parent), typed_(DefaultSmtpSettings(descriptor.family)) {
-    setUp(SmtpLanguageTable(family()), FolderName::Folder, profile::SectionKind::Smtp);
-}
+    : SetupDialog(descriptor,
+                  {SmtpLanguageTable(descriptor.family), FolderName::Folder, FileKind::Smtp},
+                  session, parent),
+      typed_(DefaultSmtpSettings(descriptor.family)) {}
 
 void SmtpDialog::showFirstState() {
     showMode(ApnMode::Automatic);
@@ -221,7 +222,7 @@ SmtpSettings SmtpDialog::settings() const {
     return SmtpSettingsToWrite(typed, lists, session().fileLanguageCode());
 }
 
-std::optional<SetupDialog::CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
+std::optional<CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
     const SmtpDecoded decoded = DecodeSmtpFile(bytes, family());
     if (!decoded.settings || !decoded.verdict.valid()) {
         return std::nullopt;

@@ -246,7 +246,7 @@ class ProfileButtonsTest : public QObject {
     // Refused profiles name the key, and the dialog keeps what it showed.
     void refusedProfilesLeaveTheDialogAsItWas() {
         const struct {
-            const char* profile;
+            QByteArray profile;
             const char* says;
         } cases[] = {
             {R"({"model": 2, "camera_menu": {"interval": 5)", "profile: not valid JSON"},
@@ -255,6 +255,9 @@ class ProfileButtonsTest : public QObject {
             {R"({"model": 2, "mms": {"phone": "1"}})", "camera_menu: missing"},
             {R"({"model": 2, "camera_menu": {"side_pir": "Maybe"}})",
              "camera_menu.side_pir: \"Maybe\" is not one of"},
+            // Not read at all, however well formed.
+            {R"({"model": 2, "camera_menu": {}})" + QByteArray(1024 * 1024, ' '),
+             "too large for a profile (over 1 MiB)"},
         };
         const Job& menu = kJobs[0];
         for (const auto& c : cases) {
@@ -266,7 +269,7 @@ class ProfileButtonsTest : public QObject {
             press(d.get(), kOpenProfileId);
             const QStringList shown = messageTexts();
             QVERIFY2(shown.size() == 1 && shown[0].contains(c.says),
-                     qPrintable(c.profile + (" gave " + shown.join('|'))));
+                     qPrintable(c.profile.left(80) + (" gave " + shown.join('|'))));
             QCOMPARE(generate(menu, d.get(), path("card")), before);
         }
     }

@@ -318,6 +318,25 @@ class SmtpDialogTest : public QObject {
         }
     }
 
+    // Deleted while shown, the focus in a typed folder that holds a file it
+    // could load: the focus leaving the field on the way out asks nothing.
+    void deletedWhileTypingAFolderAsksNothing() {
+        {
+            auto d = openOnCard(Family::Sedge);
+            fillSender(d.get());
+            QCOMPARE(generate(d.get()).size(), 720);
+        }
+        messageTexts();
+        test_seam::TakeQuestions();
+        test_seam::AnswerQuestions(true);
+        auto d = open(Family::Sedge);
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        type(d.get(), Folder, QDir::toNativeSeparators(card_.path()));
+        QVERIFY(box(d.get(), Folder)->hasFocus());
+        d.reset();
+        QVERIFY(test_seam::TakeQuestions().empty());
+    }
+
     void aCardOffItsPresetLoadsInManualMode() {
 #ifndef ROSMOSSEL_CLI
         QSKIP("rosmossel-cli is not built");
