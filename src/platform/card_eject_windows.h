@@ -8,6 +8,11 @@
 #include <functional>
 #include <string>
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 namespace rosmossel {
 
 // The system calls an eject makes; tests play a card that is busy or gone.

@@ -2,6 +2,11 @@
 
 #include "core/format/windows_text.h"
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 namespace rosmossel {
 
 std::vector<Card> FindCards() {
