@@ -8,10 +8,7 @@
 #include <functional>
 #include <string>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 
 namespace rosmossel {
 

@@ -2,10 +2,7 @@
 
 #include "core/format/windows_text.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 
 namespace rosmossel {
 

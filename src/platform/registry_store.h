@@ -5,10 +5,7 @@
 #include "core/format/windows_text.h"
 #include "core/session/preferences.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 
 #include <string>
 

@@ -48,8 +48,6 @@ const Message kRecheckPhone{"Please re-check the phone number is entered correct
 const Message kRecheckPhoneOrEmail{
     "Please re-check the phone number or email address is entered correctly",
     "请重新检查手机号码或者email地址是否输入正确"};
-const Message kEmailAt{"Email Error(@)", "Email 错误(@)"};
-const Message kEmailDot{"Email Error(.)", "Email 错误(.)"};
 const Message kUrl{"URL Error(0)", "彩信网址错误(0)"};
 const Message kApn{"APN Error(0)", "APN 错误(0)"};
 const Message kGateway{"GateWay Error(0)", "彩信网关错误(0)"};
@@ -97,11 +95,8 @@ std::optional<MmsProblem> CheckMmsGenerate(const MmsSettings& s, bool manualMode
             return MmsProblem{kRecheckPhoneOrEmail, recipient};
         }
     }
-    if (!s.email.empty() && !contains(s.email, '@')) {
-        return MmsProblem{kEmailAt, MmsText::Email};
-    }
-    if (!s.email.empty() && !contains(s.email, '.')) {
-        return MmsProblem{kEmailDot, MmsText::Email};
+    if (const auto address = s.email.empty() ? std::nullopt : CheckEmailAddress(s.email)) {
+        return MmsProblem{*address, MmsText::Email};
     }
     if (!manualMode) {
         return std::nullopt;

@@ -9,27 +9,18 @@ bool tooShort(std::string_view text) {
     return text.size() < 2;
 }
 
-bool lacks(std::string_view text, char c) {
-    return text.find(c) == std::string_view::npos;
-}
-
 const Message kApn{"GPRS APN", "请输入GPRS APN"};
 const Message kServer{"Smtp Server", "请输入Smtp Server地址"};
 const Message kPort{"Port", "请设置端口"};
 const Message kEmail{"Please Input Email", "请输入Email"};
-const Message kEmailAt{"Email Error(@)", "Email 错误(@)"};
-const Message kEmailDot{"Email Error(.)", "Email 错误(.)"};
 const Message kSenderPassword{"Sender Email Password", "请输入发送者邮箱密码"};
 
 std::optional<SmtpProblem> checkAddress(std::string_view address, SmtpText text) {
     if (tooShort(address)) {
         return SmtpProblem{kEmail, text};
     }
-    if (lacks(address, '@')) {
-        return SmtpProblem{kEmailAt, text};
-    }
-    if (lacks(address, '.')) {
-        return SmtpProblem{kEmailDot, text};
+    if (const auto problem = CheckEmailAddress(address)) {
+        return SmtpProblem{*problem, text};
     }
     return std::nullopt;
 }

@@ -121,12 +121,12 @@ Message GuideMissingMessage(std::string_view places) {
                    "未安装使用指南(guide.html)。已查找的位置：" + p};
 }
 
-Message SaveProfileTitle(std::string_view fileName) {
-    if (fileName == "setup.dat") {
+Message SaveProfileTitle(FileKind kind) {
+    if (kind == FileKind::Mms) {
         return {"Save profile - it holds the connection password; keep it private",
                 "保存配置 - 文件含有连接密码，请妥善保管"};
     }
-    if (fileName == "smtp.dat") {
+    if (kind == FileKind::Smtp) {
         return {"Save profile - it holds the connection and sender passwords; keep it private",
                 "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
     }
@@ -151,6 +151,16 @@ Message ProfileRefusedMessage(std::string_view path, std::string_view reason) {
     const std::string p(path);
     const std::string r(reason);
     return Message{"Could not use the profile " + p + ": " + r, "无法使用配置文件 " + p + "：" + r};
+}
+
+std::optional<Message> CheckEmailAddress(std::string_view address) {
+    if (address.find('@') == std::string_view::npos) {
+        return Message{"Email Error(@)", "Email 错误(@)"};
+    }
+    if (address.find('.') == std::string_view::npos) {
+        return Message{"Email Error(.)", "Email 错误(.)"};
+    }
+    return std::nullopt;
 }
 
 Message UnstorableCharacterMessage(std::string_view field, std::string_view character) {

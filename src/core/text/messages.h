@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/format/safe_writer.h"
+#include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
 
 #include <optional>
@@ -42,6 +43,10 @@ std::optional<Message> CheckPhoneDigits(std::string_view text, int international
 
 // Refuses a typed character that the system's code page cannot hold,
 // naming the field by its caption.
+// An e-mail address needs an "@" and a "." somewhere: the message of the
+// first that is missing.
+std::optional<Message> CheckEmailAddress(std::string_view address);
+
 Message UnstorableCharacterMessage(std::string_view field, std::string_view character);
 
 // Offered when the folder the user picked holds the dialog's file.
@@ -79,7 +84,7 @@ Message WriteFailedMessage(const WriteError& error);
 // The profile chooser's titles. Saving the settings of `fileName` warns
 // where they hold passwords, as the card does: the MMS connection's, the
 // e-mail connection's and sender's.
-Message SaveProfileTitle(std::string_view fileName);
+Message SaveProfileTitle(FileKind kind);
 inline const Message kOpenProfileTitle{"Open profile", "打开配置"};
 // Asked before saving into a profile that exists: only the settings of
 // `fileName` in it are replaced; the rest of the profile stays.

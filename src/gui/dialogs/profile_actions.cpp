@@ -79,9 +79,8 @@ void ProfileActions::save() {
     if (!file) {
         return;
     }
-    const QString path =
-        chooseProfile(Presenter::FileUse::Save,
-                      QString::fromStdString(SaveProfileTitle(fileName()).in(language_)));
+    const QString path = chooseProfile(
+        Presenter::FileUse::Save, QString::fromStdString(SaveProfileTitle(kind_).in(language_)));
     if (path.isEmpty()) {
         return;
     }
