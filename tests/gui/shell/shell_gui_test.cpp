@@ -7,8 +7,8 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "platform/ini_store.h"
-#include "support/guide_beside_program.h"
 #include "platform/system_preference_store.h"
+#include "support/guide_beside_program.h"
 #include "support/private_access.h"
 
 #include <QAbstractButton>
