@@ -8,6 +8,20 @@
 #include <ostream>
 
 namespace rosmossel::cli {
+namespace {
+
+// The card `label` names, or the only one; none, and why on `err`, where
+// that is not clear.
+std::optional<Card> chosenCard(const CardSource& source, const std::optional<std::string>& label,
+                               std::ostream& err) {
+    const CardChoice choice = ChooseCard(source.cards(), label);
+    if (!choice.card) {
+        err << "rosmossel-cli: " << choice.problem << "\n";
+    }
+    return choice.card;
+}
+
+} // namespace
 
 int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostream&) {
     const std::vector<Card> cards = source.cards();
@@ -32,35 +46,31 @@ int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostr
 
 int CardFolder(const CardSource& source, const std::optional<std::string>& label,
                std::string& folder, std::ostream& err) {
-    const std::vector<Card> cards = source.cards();
-    const CardChoice choice = ChooseCard(cards, label);
-    if (!choice.card) {
-        err << "rosmossel-cli: " << choice.problem << "\n";
+    const std::optional<Card> card = chosenCard(source, label, err);
+    if (!card) {
         return kExitNoCard;
     }
-    if (choice.card->writeProtected) {
-        err << "rosmossel-cli: " << WriteProtectedText(*choice.card, kEnglish) << "\n";
+    if (card->writeProtected) {
+        err << "rosmossel-cli: " << WriteProtectedText(*card, kEnglish) << "\n";
         return kExitFileError;
     }
-    folder = choice.card->root;
+    folder = card->root;
     return kExitOk;
 }
 
 int RunEject(const CardSource& source, const std::optional<std::string>& label, std::ostream& out,
              std::ostream& err) {
-    const std::vector<Card> cards = source.cards();
-    const CardChoice choice = ChooseCard(cards, label);
-    if (!choice.card) {
-        err << "rosmossel-cli: " << choice.problem << "\n";
+    const std::optional<Card> card = chosenCard(source, label, err);
+    if (!card) {
         return kExitNoCard;
     }
-    const EjectResult result = source.eject(*choice.card);
+    const EjectResult result = source.eject(*card);
     const std::string text = EjectResultText(result, kEnglish);
     if (result.outcome != EjectOutcome::Ejected) {
         err << "rosmossel-cli: " << text << "\n";
         return kExitEjectFailed;
     }
-    out << choice.card->root << ": " << text << "\n";
+    out << card->root << ": " << text << "\n";
     return kExitOk;
 }
 

@@ -16,10 +16,7 @@
 #ifdef _WIN32
 #include "core/format/windows_text.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 
 #include <vector>
 #endif

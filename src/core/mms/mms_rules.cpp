@@ -2,9 +2,6 @@
 
 #include "core/mms/operator_presets.h"
 
-#include <iterator>
-#include <utility>
-
 namespace rosmossel {
 namespace {
 
@@ -27,11 +24,10 @@ MmsFieldStates MmsReact(MmsEvent event, const MmsFieldStates& states, bool manua
     switch (event) {
     case MmsEvent::ModeChanged:
         ClearMmsTexts(texts);
-        next = {manualMode && !smsOnly, true, !smsOnly, false, false};
-        break;
+        [[fallthrough]];
     case MmsEvent::StatusChanged:
-        // Locks without emptying: the texts come back with the next edit of
-        // the phone number or e-mail.
+        // A status change locks without emptying: the texts come back with
+        // the next edit of the phone number or e-mail.
         next = {manualMode && !smsOnly, true, !smsOnly, false, false};
         break;
     case MmsEvent::PhoneEdited:
@@ -60,20 +56,19 @@ MmsFieldStates MmsReact(MmsEvent event, const MmsFieldStates& states, bool manua
 
 MmsFieldStates MmsLoadedStates(bool manualMode, bool smsOnly, const MmsSettings& texts) {
     MmsSettings typed = texts; // the rules' emptying is not applied to what was loaded
-    MmsFieldStates states = kMmsOpeningStates;
-    for (MmsEvent event : {MmsEvent::ModeChanged, MmsEvent::StatusChanged}) {
-        states = MmsReact(event, states, manualMode, smsOnly, typed);
-    }
-    typed = texts;
-    const std::pair<const std::string&, MmsEvent> typing[] = {
-        {texts.phone, MmsEvent::PhoneEdited},
-        {texts.email, MmsEvent::EmailEdited},
-        {texts.recipient2, MmsEvent::Recipient2Edited}};
-    const bool MmsFieldStates::*editable[] = {&MmsFieldStates::phone, &MmsFieldStates::email,
-                                              &MmsFieldStates::recipient2};
-    for (std::size_t i = 0; i < std::size(typing); ++i) {
-        if (!typing[i].first.empty() && states.*editable[i]) {
-            states = MmsReact(typing[i].second, states, manualMode, smsOnly, typed);
+    // Choosing the mode and then the status leaves the states a status change gives.
+    MmsFieldStates states =
+        MmsReact(MmsEvent::StatusChanged, kMmsOpeningStates, manualMode, smsOnly, typed);
+    const struct {
+        const std::string& text;
+        bool MmsFieldStates::*editable;
+        MmsEvent event;
+    } typing[] = {{texts.phone, &MmsFieldStates::phone, MmsEvent::PhoneEdited},
+                  {texts.email, &MmsFieldStates::email, MmsEvent::EmailEdited},
+                  {texts.recipient2, &MmsFieldStates::recipient2, MmsEvent::Recipient2Edited}};
+    for (const auto& [text, editable, event] : typing) {
+        if (!text.empty() && states.*editable) {
+            states = MmsReact(event, states, manualMode, smsOnly, typed);
         }
     }
     return states;

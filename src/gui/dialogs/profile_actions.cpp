@@ -19,8 +19,8 @@ namespace rosmossel {
 namespace {
 
 // The profile chooser's answer in native form, or empty when cancelled. It
-// opens in the documents folder, then where the last profile of this run was,
-// in whichever dialog.
+// opens where the last profile of this run was, in whichever dialog, else in
+// the documents folder, else at home.
 QString chooseProfile(Presenter::FileUse use, const QString& title) {
     static QString folder; // the folder of the last profile chosen in this run
     // A folder that is not there would be offered as the file's name.

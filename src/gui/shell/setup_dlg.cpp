@@ -15,10 +15,7 @@
 #include <QSignalBlocker>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 #endif
 
 namespace rosmossel {
