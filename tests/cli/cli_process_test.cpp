@@ -1,4 +1,5 @@
 // Runs the built rosmossel-cli as a user would, on temporary folders.
+#include "cli/exit_status.h"
 #include "support/card_image.h"
 #include "support/platform.h"
 
@@ -333,7 +334,13 @@ TEST_F(CliTest, UnicodeFolderNames) {
 }
 
 TEST_F(CliTest, UsageAndPresets) {
-    EXPECT_EQ(run("--help").status, 0);
+    const CliRun help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const auto& status : rosmossel::cli::kExitStatuses) {
+        EXPECT_NE(help.out.find("  " + std::to_string(status.code) + "  " + status.meaning + "\n"),
+                  std::string::npos)
+            << help.out;
+    }
     EXPECT_NE(run("generate --help").out.find("/usr/share/doc/rosmossel/examples/"),
               std::string::npos);
     EXPECT_NE(run("--version").out.find("rosmossel-cli " ROSMOSSEL_VERSION), std::string::npos);

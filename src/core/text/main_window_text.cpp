@@ -1,5 +1,7 @@
 #include "core/text/main_window_text.h"
 
+#include <algorithm>
+
 namespace rosmossel {
 namespace {
 
@@ -38,8 +40,23 @@ const MainCaptions& MainWindowCaptions(int language) {
     return kCaptions[static_cast<std::size_t>(language - 1)];
 }
 
+const char* ProjectVersion() {
+    return ROSMOSSEL_VERSION;
+}
+
+std::string ShownVersion(std::string_view version) {
+    const std::size_t lastDot = version.rfind('.');
+    const std::size_t lastStart = lastDot == std::string_view::npos ? 0 : lastDot + 1;
+    std::string shown(version.substr(0, lastStart));
+    shown.append(3 - std::min<std::size_t>(3, version.size() - lastStart), '0');
+    shown.append(version.substr(lastStart));
+    return shown;
+}
+
 const char* VersionLine(int language) {
-    return language == 1 ? "程序版本:1.2.013" : "Version:1.2.013";
+    static const std::string chinese = "程序版本:" + ShownVersion(ProjectVersion());
+    static const std::string other = "Version:" + ShownVersion(ProjectVersion());
+    return language == 1 ? chinese.c_str() : other.c_str();
 }
 
 const char* FirstLanguageEntry(int currentLanguage) {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace rosmossel {
 
@@ -20,6 +22,11 @@ struct MainCaptions {
 // Languages without texts of their own, and numbers outside 1..9, use English.
 const MainCaptions& MainWindowCaptions(int language);
 const char* VersionLine(int language);
+
+// The version the build gives ("1.2.5"), and as the windows show it: the
+// last part in three digits ("1.2.005").
+const char* ProjectVersion();
+std::string ShownVersion(std::string_view version);
 
 // Entries 1..8 of the language combo; entry 0 comes from FirstLanguageEntry.
 inline constexpr std::array<const char*, 9> kLanguageComboEntries = {

@@ -248,8 +248,23 @@ TEST(MainWindowRulesTest, LanguagesWithoutTheirOwnTextsShowEnglish) {
     // German has its own button texts but English labels.
     EXPECT_STREQ(MainWindowCaptions(3).cameraSetup, "Kamera Installation");
     EXPECT_STREQ(MainWindowCaptions(3).selectLanguage, english.selectLanguage);
-    EXPECT_STREQ(VersionLine(1), "程序版本:1.2.013");
-    EXPECT_STREQ(VersionLine(12), "Version:1.2.013");
+    EXPECT_EQ(VersionLine(1), "程序版本:" + ShownVersion(ProjectVersion()));
+    EXPECT_EQ(VersionLine(12), "Version:" + ShownVersion(ProjectVersion()));
+}
+
+// The windows show the last part of the version in three digits.
+TEST(MainWindowRulesTest, ShownVersion) {
+    const struct {
+        const char* version;
+        const char* shown;
+    } cases[] = {
+        {"1.2.13", "1.2.013"},    {"1.2.5", "1.2.005"},     {"1.2.0", "1.2.000"},
+        {"2.10.123", "2.10.123"}, {"1.2.1234", "1.2.1234"}, {"7", "007"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShownVersion(c.version), c.shown) << c.version;
+    }
+    EXPECT_STREQ(ProjectVersion(), ROSMOSSEL_VERSION);
 }
 
 } // namespace
