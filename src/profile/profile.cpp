@@ -9,7 +9,7 @@
 #include "core/smtp/gprs_presets.h"
 #include "core/smtp/smtp_checks.h"
 #include "core/smtp/smtp_dialog_rules.h"
-#include "core/text/main_window_text.h"
+#include "core/text/languages.h"
 #include "core/text/messages.h"
 
 #include <algorithm>
@@ -27,10 +27,6 @@ using json = nlohmann::json;
 using ordered_json = nlohmann::ordered_json;
 using Pointer = json::json_pointer;
 using Names = std::vector<std::string>;
-
-constexpr std::array<const char*, 9> kLanguageNames{"Chinese",   "English",   "German",
-                                                    "Finnish",   "Italian",   "French",
-                                                    "Hungarian", "Slovenian", "Czech"};
 
 // Why a value cannot be read; the reader of its key adds where it is.
 struct Invalid : std::runtime_error {
@@ -67,9 +63,13 @@ Spec list(std::vector<Names> namings, Ints ints = Ints::Refused) {
     return {std::move(namings), ints, 0, 0, last};
 }
 Spec languageChoice() {
-    Names entries(kLanguageComboEntries.begin(), kLanguageComboEntries.end());
-    entries.front() = FirstLanguageEntry(1);
-    return {{Names(kLanguageNames.begin(), kLanguageNames.end()), entries}, Ints::Value, 1, 1, 9};
+    // By the English name or the native one.
+    Names english, native;
+    for (const LanguageInfo& language : kLanguages) {
+        english.emplace_back(language.englishName);
+        native.emplace_back(language.nativeName);
+    }
+    return {{english, native}, Ints::Value, 1, 1, static_cast<int>(kLanguages.size())};
 }
 
 int pick(const json& j, const Spec& c) {
@@ -447,8 +447,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 const char* LanguageName(int language) {
-    return language >= 1 && language <= 9 ? kLanguageNames[static_cast<std::size_t>(language - 1)]
-                                          : "unknown";
+    const LanguageInfo* row = FindLanguage(language);
+    return row != nullptr ? row->englishName : "unknown";
 }
 
 // The menu rows one by one: the interval after its unit (the minimum depends

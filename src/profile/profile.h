@@ -9,6 +9,7 @@
 #include "core/session/camera_model.h"
 #include "core/smtp/smtp_file.h"
 #include "core/text/code_page.h"
+#include "core/text/languages.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,8 +44,8 @@ using SectionKind = FileKind;
 // up, the clock read, defaults filled in.
 struct Profile {
     CameraModel model = CameraModel::SedgeM;
-    int codePage = 1252; // what the texts were stored in
-    int language = 2;    // the top level's, which sections fall back to
+    int codePage = LanguageRow(kEnglish).codePage; // what the texts were stored in
+    int language = kEnglish;                       // the top level's, which sections fall back to
     int tvMode = 0;
     std::optional<MenuSettings> menu;
     std::optional<MmsSettings> mms;

@@ -99,7 +99,7 @@ ordered_json ProfileWriter::profile(CameraModel model) const {
     ordered_json profile = existing_.empty() ? ordered_json::object() : existing_;
     profile[kModelKey] = model.displayName(); // in its place in an existing profile
     if (existing_.empty()) {
-        profile[LanguageKey()] = LanguageName(language_.value_or(2));
+        profile[LanguageKey()] = LanguageName(language_.value_or(kEnglish));
         if (tvMode_.value_or(0) != 0) {
             profile[TvModeKey()] = *tvMode_;
         }

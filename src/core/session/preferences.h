@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/session.h"
+#include "core/text/languages.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,7 +38,7 @@ inline constexpr std::string_view kCompanyValue = "Company";
 inline constexpr std::string_view kCompanyName = "Ros Mossel Outdoor Cameras";
 
 // Windows language identifiers that decide the default language.
-inline constexpr std::uint16_t kLangChinesePrc = 2052;
+inline constexpr std::uint16_t kLangChinesePrc = LanguageRow(kChinese).windowsId;
 inline constexpr std::uint16_t kLangGermanLiechtenstein = 5127;
 
 // The default language for a system language id: Chinese on a Chinese (PRC)

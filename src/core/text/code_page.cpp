@@ -1,6 +1,7 @@
 #include "core/text/code_page.h"
 
 #include "core/text/code_page_system.h"
+#include "core/text/languages.h"
 #include "core/text/locale_table.h"
 
 #include <algorithm>
@@ -31,7 +32,8 @@ constexpr std::array kCodePages = std::to_array<CodePageName>({
     {kUtf8CodePage, "UTF-8"},
 });
 
-constexpr int kWesternCodePage = 1252; // C locale and every other language
+// The C locale and every language not listed: as for English.
+constexpr int kWesternCodePage = LanguageRow(kEnglish).codePage;
 
 const CodePageName* findCodePage(int codePage) {
     const auto it =

@@ -2,6 +2,7 @@
 
 #include "core/camera/camera_lists.h"
 #include "core/session/family.h"
+#include "core/text/languages.h"
 
 #include <array>
 #include <span>
@@ -11,10 +12,7 @@
 
 namespace rosmossel {
 
-// Nine languages: 1 Chinese, 2 English, 3 German, 4 Finnish, 5 Italian,
-// 6 French, 7 Hungarian, 8 Slovenian, 9 Czech.
-inline constexpr int kLanguageCount = 9;
-inline constexpr int kEnglish = 2;
+inline constexpr int kLanguageCount = static_cast<int>(kLanguages.size());
 
 // One text per language, in language-number order (column 0 is Chinese).
 using LanguageTexts = std::array<std::string_view, kLanguageCount>;

@@ -5,7 +5,7 @@
 namespace rosmossel {
 namespace {
 
-constexpr int kLanguageCount = static_cast<int>(kLanguageComboEntries.size());
+constexpr int kLanguageCount = static_cast<int>(kLanguages.size());
 
 constexpr MainCaptions kEnglishCaptions = {"Camera Setup", "MMS Setup",
                                            "Smtp Setup",   "Select Language",
@@ -60,14 +60,15 @@ const char* VersionLine(int language) {
 }
 
 const char* FirstLanguageEntry(int currentLanguage) {
-    return currentLanguage == 1 ? "中文" : "Chinese";
+    const LanguageInfo& chinese = LanguageRow(kChinese);
+    return currentLanguage == chinese.number ? chinese.nativeName : chinese.englishName;
 }
 
 int LanguageComboIndex(int currentLanguage, int chineseChosen) {
     if (currentLanguage == 1) {
         return 0;
     }
-    if (currentLanguage == 2) {
+    if (currentLanguage == kEnglish) {
         return chineseChosen == 1 ? 0 : 1;
     }
     if (currentLanguage < 1 || currentLanguage > kLanguageCount) {

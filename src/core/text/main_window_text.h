@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/camera_model.h"
+#include "core/text/languages.h"
 
 #include <array>
 #include <cstdint>
@@ -28,12 +29,9 @@ const char* VersionLine(int language);
 const char* ProjectVersion();
 std::string ShownVersion(std::string_view version);
 
-// Entries 1..8 of the language combo; entry 0 comes from FirstLanguageEntry.
-inline constexpr std::array<const char*, 9> kLanguageComboEntries = {
-    "Chinese",  "English", "Deutsch",   "Suomi", "Italiano",
-    "Francais", "Magyar",  "Slovensko", "Cesky"};
-
-// "中文" only while Chinese is shown (which needs a Chinese system).
+// The language combo lists the languages by their native names, but entry 0
+// (Chinese) by its native name only while Chinese is shown (which needs a
+// Chinese system).
 const char* FirstLanguageEntry(int currentLanguage);
 
 // Index the language combo selects for the state; -1 (no selection) for a

@@ -98,8 +98,8 @@ void CSetupDlg::FillLanguageCombo() {
     const QSignalBlocker blocker(ui_->languageCombo);
     ui_->languageCombo->clear();
     ui_->languageCombo->addItem(QString::fromUtf8(FirstLanguageEntry(session_.languageNumber())));
-    for (std::size_t i = 1; i < kLanguageComboEntries.size(); ++i) {
-        ui_->languageCombo->addItem(QString::fromLatin1(kLanguageComboEntries[i]));
+    for (std::size_t i = 1; i < kLanguages.size(); ++i) {
+        ui_->languageCombo->addItem(QString::fromUtf8(kLanguages[i].nativeName));
     }
     ui_->languageCombo->setCurrentIndex(
         LanguageComboIndex(session_.languageNumber(), session_.chineseChosen ? 1 : 0));

@@ -1,5 +1,7 @@
 #include "gui/shell/toolkit_language.h"
 
+#include "core/text/languages.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -9,8 +11,8 @@ namespace {
 
 // Qt's name for each interface language; English needs no catalogue.
 const char* ToolkitLocale(int language) {
-    constexpr const char* locales[] = {"zh_CN", nullptr, "de", "fi", "it", "fr", "hu", "sl", "cs"};
-    return language >= 1 && language <= 9 ? locales[language - 1] : nullptr;
+    const LanguageInfo* row = FindLanguage(language);
+    return row != nullptr && *row->qtLocale != '\0' ? row->qtLocale : nullptr;
 }
 
 // Qt's Slovenian catalogue predates Qt 6, which moved the standard buttons'

@@ -1,5 +1,7 @@
 #include "core/menu/menu_record.h"
 #include "core/text/language_table.h"
+#include "core/text/languages.h"
+#include "core/text/locale_table.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,35 @@ std::string caption(Family family, int id, int language) {
 }
 
 constexpr Family kFamilies[] = {Family::Quill, Family::Sedge};
+
+// Each language's Windows id and code page are those Windows gives its main
+// territory, and names and numbers are each used once.
+TEST(Languages, RowsAgreeWithWindows) {
+    const struct {
+        int number;
+        const char* locale; // the main territory
+    } cases[] = {{1, "zh_CN"}, {2, "en_US"}, {3, "de_DE"}, {4, "fi_FI"}, {5, "it_IT"},
+                 {6, "fr_FR"}, {7, "hu_HU"}, {8, "sl_SI"}, {9, "cs_CZ"}};
+    ASSERT_EQ(std::size(cases), kLanguages.size());
+    std::set<std::string> names;
+    for (const auto& c : cases) {
+        const LanguageInfo* language = FindLanguage(c.number);
+        ASSERT_NE(language, nullptr) << c.number;
+        const LocaleInfo* locale = FindLocale(c.locale);
+        ASSERT_NE(locale, nullptr) << c.locale;
+        EXPECT_EQ(language->windowsId, locale->languageId) << c.locale;
+        EXPECT_EQ(language->codePage, locale->codePage) << c.locale;
+        // Qt's catalogue is the territory's or the language's.
+        const std::string qt = language->qtLocale;
+        EXPECT_TRUE(qt.empty() ? c.number == kEnglish : std::string(c.locale).starts_with(qt))
+            << c.locale;
+        EXPECT_TRUE(names.insert(language->englishName).second) << language->englishName;
+        EXPECT_TRUE(names.insert(std::string("native ") + language->nativeName).second)
+            << language->nativeName;
+    }
+    EXPECT_EQ(FindLanguage(0), nullptr);
+    EXPECT_EQ(FindLanguage(static_cast<int>(kLanguages.size()) + 1), nullptr);
+}
 
 TEST(LanguageTable, LanguagesOutsideTheCatalogueFallBackToEnglish) {
     for (int language : {0, 2, 10, -1, 100, 0x7FFFFFFF}) {
