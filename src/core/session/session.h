@@ -4,6 +4,8 @@
 #include "core/session/mms_preset_selection.h"
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace rosmossel {
 
@@ -40,6 +42,9 @@ struct Session {
     bool chineseChosen = false;
     // Copied into menu.dat and setup.dat; never changed by the user interface.
     std::uint32_t tvMode = 0;
+    // Where the guide and the download page are opened: the desktop's browser
+    // when empty, which is how the application starts.
+    std::function<void(const std::string& url)> openInBrowser;
 
     int languageNumber() const { return Number(language); }
     int modelNumber() const { return model.number(); }

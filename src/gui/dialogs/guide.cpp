@@ -1,5 +1,6 @@
 #include "gui/dialogs/guide.h"
 
+#include "core/session/session.h"
 #include "core/text/messages.h"
 #include "gui/dialogs/presenter.h"
 
@@ -10,11 +11,6 @@
 
 namespace rosmossel {
 namespace {
-
-std::function<void(const QUrl&)>& UrlOpener() {
-    static std::function<void(const QUrl&)> opener;
-    return opener;
-}
 
 const QString kGuideFile = QStringLiteral("guide.html");
 const QString kChineseGuideFile = QStringLiteral("guide.zh.html");
@@ -52,7 +48,7 @@ QUrl GuidePage(const QString& programDir, const char* section, int language) {
     return {};
 }
 
-void OpenGuide(const char* section, int language) {
+void OpenGuide(const Session& session, const char* section, int language) {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QUrl page = GuidePage(programDir, section, language);
     if (page.isEmpty()) {
@@ -64,19 +60,15 @@ void OpenGuide(const char* section, int language) {
             GuideMissingMessage(places.join(QStringLiteral("; ")).toStdString()).in(language)));
         return;
     }
-    OpenInBrowser(page);
+    OpenInBrowser(session, page);
 }
 
-void OpenInBrowser(const QUrl& url) {
-    if (UrlOpener()) {
-        UrlOpener()(url);
+void OpenInBrowser(const Session& session, const QUrl& url) {
+    if (session.openInBrowser) {
+        session.openInBrowser(url.toString(QUrl::FullyEncoded).toStdString());
         return;
     }
     QDesktopServices::openUrl(url);
-}
-
-void SetUrlOpener(std::function<void(const QUrl&)> opener) {
-    UrlOpener() = std::move(opener);
 }
 
 } // namespace rosmossel

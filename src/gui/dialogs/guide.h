@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <functional>
-
 namespace rosmossel {
+
+struct Session;
 
 // The windows' sections; the guide has a page of each name that leads there.
 inline constexpr const char* kGuideMainWindow = "main-window";
@@ -26,15 +26,12 @@ QStringList GuideFolders(const QString& programDir);
 // in its Chinese edition where the tool shows Chinese (`language` 1) and the
 // folder holds that edition; empty when no folder holds the guide.
 QUrl GuidePage(const QString& programDir, const char* section, int language);
-// F1: hands the guide's page of `section` to the browser, or says in the
-// tool's language where the guide was looked for.
-void OpenGuide(const char* section, int language);
+// F1: hands the guide's page of `section` to the session's browser, or says
+// in the tool's language where the guide was looked for.
+void OpenGuide(const Session& session, const char* section, int language);
 
-// Hands `url` to the desktop's browser and returns at once; a failure (no
+// Hands `url` to the session's browser and returns at once; a failure (no
 // browser) is not reported.
-void OpenInBrowser(const QUrl& url);
-// Tests replace the browser so that nothing is launched; an empty function
-// restores it.
-void SetUrlOpener(std::function<void(const QUrl&)> opener);
+void OpenInBrowser(const Session& session, const QUrl& url);
 
 } // namespace rosmossel

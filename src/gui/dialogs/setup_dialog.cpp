@@ -194,7 +194,7 @@ void SetupDialog::setUp() {
                           : job_.file == FileKind::Mms ? kGuideMms
                                                        : kGuideEmail;
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [this, section] { OpenGuide(section, language()); });
+            [this, section] { OpenGuide(session_, section, language()); });
 }
 
 // The card line goes below everything else, in a line of its own, so the

@@ -7,9 +7,6 @@
 #include <QString>
 
 namespace rosmossel {
-namespace testing {
-struct PrivateAccess;
-}
 
 // The camera-menu dialog of either family. The user picks the menu settings
 // and a folder; Generate writes menu.dat, Default the factory-settings
@@ -17,16 +14,16 @@ struct PrivateAccess;
 // rejects it, and the caller shows the main window again.
 class CameraMenuDialog : public SetupDialog {
     Q_OBJECT
-    friend struct testing::PrivateAccess;
+
+  public:
+    // The record Generate would write now: lists as selected, numbers as last
+    // taken, the captured clock, the session's language and TV mode.
+    MenuSettings settings() const;
 
   protected:
     CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
 
   private:
-    // The record Generate would write now: lists as selected, numbers as last
-    // taken, the captured clock, the session's language and TV mode.
-    MenuSettings settings() const;
-
     void buildLayout() override;
     void bindValues() override;
     void showFirstState() override;

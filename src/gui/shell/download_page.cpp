@@ -4,8 +4,8 @@
 
 namespace rosmossel {
 
-void OpenDownloadPage() {
-    OpenInBrowser(QUrl(QString::fromLatin1(kDownloadPage)));
+void OpenDownloadPage(const Session& session) {
+    OpenInBrowser(session, QUrl(QString::fromLatin1(kDownloadPage)));
 }
 
 } // namespace rosmossel

@@ -13,20 +13,22 @@ namespace rosmossel {
 CSetupApp::CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId)
     : store_(store), systemLanguageId_(systemLanguageId) {}
 
-void CSetupApp::InitInstance() {
-    session_ = SessionFromStartup(SettleStartup(store_, systemLanguageId_));
+Session StartUp(PreferenceStore& store, std::uint16_t systemLanguageId) {
+    Session session = SessionFromStartup(SettleStartup(store, systemLanguageId));
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (app != nullptr) {
         ApplyApplicationLook(*app);
     }
-    UseToolkitLanguage(session_.languageNumber());
+    UseToolkitLanguage(session.languageNumber());
     // Between a main window and the set-up dialog no window is visible; the
-    // loop below, not the last closed window, decides when the tool ends.
+    // application's loop, not the last closed window, decides when the tool
+    // ends.
     QApplication::setQuitOnLastWindowClosed(false);
+    return session;
 }
 
 int CSetupApp::Run() {
-    InitInstance();
+    session_ = StartUp(store_, systemLanguageId_);
     for (;;) {
         std::optional<SetupJob> job;
         {

@@ -7,9 +7,11 @@
 namespace rosmossel {
 
 class PreferenceStore;
-namespace testing {
-struct PrivateAccess;
-}
+
+// Start-up: the session settled from the stored preferences for a system of
+// `systemLanguageId`, with the application's colours and icon and Qt's texts
+// in the session's language. Needs a QApplication.
+Session StartUp(PreferenceStore& store, std::uint16_t systemLanguageId);
 
 // The application object: settles language, model and TV mode from the
 // stored preferences, then lets the main window and the set-up dialogs take
@@ -20,16 +22,10 @@ class CSetupApp {
     // language identifier (SystemDefaultLanguageId() outside tests).
     CSetupApp(PreferenceStore& store, std::uint16_t systemLanguageId);
 
-    // InitInstance, then the windows; returns the process's exit code.
+    // StartUp, then the windows; returns the process's exit code.
     int Run();
 
   private:
-    friend struct testing::PrivateAccess;
-
-    // Start-up only: the session, colours and icon, Qt's texts in the
-    // session's language. Needs a QApplication.
-    void InitInstance();
-
     PreferenceStore& store_;
     std::uint16_t systemLanguageId_;
     Session session_;

@@ -69,7 +69,7 @@ CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
             [this] { OnSetupButton(SetupJob::Mms); });
     connect(ui_->smtpSetupButton, &QPushButton::clicked, this,
             [this] { OnSetupButton(SetupJob::Smtp); });
-    connect(ui_->updateButton, &QPushButton::clicked, this, [] { OpenDownloadPage(); });
+    connect(ui_->updateButton, &QPushButton::clicked, this, [this] { OpenDownloadPage(session_); });
 }
 
 CSetupDlg::~CSetupDlg() = default;
@@ -143,7 +143,7 @@ void CSetupDlg::OnCopyRight() {
 }
 
 void CSetupDlg::OnGuide() {
-    OpenGuide(kGuideMainWindow, session_.languageNumber());
+    OpenGuide(session_, kGuideMainWindow, session_.languageNumber());
 }
 
 void CSetupDlg::keyPressEvent(QKeyEvent* event) {

@@ -5,7 +5,6 @@
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 #include "support/guide_beside_program.h"
-#include "support/private_access.h"
 #include "support/recording_presenter.h"
 
 #include <QComboBox>
@@ -173,8 +172,8 @@ class MenuDialogTest : public QObject {
         QCOMPARE(dialog->focusWidget(), video);
         QCOMPARE(video->selectedText(), QStringLiteral("99"));
         // The take stopped before the edited field: it still holds its old value.
-        QCOMPARE(testing::PrivateAccess::settings(*dialog).timeLapseHours, 0);
-        QCOMPARE(testing::PrivateAccess::settings(*dialog).videoLengthSeconds, 99);
+        QCOMPARE(dialog->settings().timeLapseHours, 0);
+        QCOMPARE(dialog->settings().videoLengthSeconds, 99);
     }
 
     void emptyNumberBoxShowsTheToolkitPrompt() {
@@ -235,7 +234,7 @@ class MenuDialogTest : public QObject {
                      family)
                      .settings;
             expected.clock = kLater;
-            QCOMPARE(testing::PrivateAccess::settings(*dialog), expected);
+            QCOMPARE(dialog->settings(), expected);
             QCOMPARE(generate(dialog.get()).toHex(), BuildMenuRecordBytes(expected).toHex());
             useCard(dialog.get()); // asked once per folder
             QVERIFY(test_seam::TakeQuestions().empty());
@@ -269,13 +268,13 @@ class MenuDialogTest : public QObject {
         // No leaves the dialog as it was.
         writeCard(BuildMenuRecordBytes(quill));
         auto dialog = open(Family::Quill);
-        const MenuSettings before = testing::PrivateAccess::settings(*dialog);
+        const MenuSettings before = dialog->settings();
         messageTexts();
         type(dialog.get(), Folder, QDir::toNativeSeparators(card_.path()));
         QTest::keyClick(box(dialog.get(), Folder), Qt::Key_Return);
         QCOMPARE(test_seam::TakeQuestions().size(), std::size_t{1});
         QVERIFY(messageTexts().isEmpty());
-        QCOMPARE(testing::PrivateAccess::settings(*dialog), before);
+        QCOMPARE(dialog->settings(), before);
         QFile::remove(card_.filePath(QStringLiteral("MENU.DAT")));
     }
 
@@ -402,7 +401,7 @@ class MenuDialogTest : public QObject {
         QCOMPARE(written().toHex(), factoryFile().toHex());
         QCOMPARE(messageTexts(),
                  QStringList{"Ros Quill Camera menu factory settings file has been generated"});
-        const MenuSettings s = testing::PrivateAccess::settings(*dialog);
+        const MenuSettings s = dialog->settings();
         QCOMPARE(s.cameraMode, 0);
         QCOMPARE(s.videoSize, 0); // not the opening 1
         QCOMPARE(s.sidePir, 1);
@@ -495,15 +494,18 @@ class MenuDialogTest : public QObject {
             QSKIP("this system has the guide installed");
         }
         QList<QUrl> opened;
-        SetUrlOpener([&](const QUrl& url) { opened << url; });
+        session.openInBrowser = [&](const std::string& url) {
+            opened << QUrl(QString::fromStdString(url));
+        };
         session.language = Language(language);
         auto dialog = open(Family::Quill);
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
-        SetUrlOpener({});
+        session.openInBrowser = nullptr;
         if (guide) {
-            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu, qPrintable(opens))});
+            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu,
+                                                     qPrintable(opens))});
             QCOMPARE(messageTexts(), QStringList());
         } else {
             QCOMPARE(opened, QList<QUrl>());
@@ -757,26 +759,6 @@ class MenuDialogTest : public QObject {
         QCOMPARE(read[MenuFieldOf(MenuField::ClockYear).name].toString(),
                  box(d, ClockText)->text().replace(QLatin1Char('/'), QLatin1Char('-')));
 #endif
-    }
-
-    // Pictures of both dialogs for a person to look at:
-    // ROSMOSSEL_SCREENSHOT_DIR=/tmp menu_dialog_tests screenshots
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
-        }
-        for (Family family : {Family::Quill, Family::Sedge}) {
-            for (int language : {2, 3, 4, 7, 1, 8}) {
-                session.language = Language(language);
-                auto dialog = open(family);
-                QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-                const QString name = QStringLiteral("%1/menu-%2-%3.png")
-                                         .arg(folder, QString::fromLatin1(FamilyName(family)))
-                                         .arg(language);
-                QVERIFY(dialog->grab().save(name));
-            }
-        }
     }
 
     // Every caption fits its control and the two halves line up, in every

@@ -440,31 +440,6 @@ class MmsDialogTest : public QObject {
 #endif
     }
 
-    // Pictures of both dialogs, automatic and manual, for a person to look at:
-    // ROSMOSSEL_SCREENSHOT_DIR=/tmp mms_dialog_tests screenshots
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
-        }
-        for (Family family : {Family::Quill, Family::Sedge}) {
-            for (int language : {2, 3, 1, 9, 7}) {
-                for (int mode : {0, 1}) {
-                    session.language = Language(language);
-                    auto dialog = open(family);
-                    if (mode == 1) {
-                        choose(dialog.get(), Mode, mode);
-                    }
-                    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-                    QVERIFY(dialog->grab().save(QStringLiteral("%1/mms-%2-%3-%4.png")
-                                                    .arg(folder, FamilyName(family))
-                                                    .arg(language)
-                                                    .arg(mode ? "manual" : "auto")));
-                }
-            }
-        }
-    }
-
     // Every control is named, every caption fits and the columns line up, in
     // every language.
     void layoutFitsEveryLanguage() {

@@ -1,6 +1,7 @@
 #include "core/session/memory_store.h"
 #include "core/session/session.h"
 #include "core/text/main_window_text.h"
+#include "gui/dialogs/guide.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/download_page.h"
 #include "gui/shell/modal_driver.h"
@@ -10,7 +11,6 @@
 #include "platform/ini_store.h"
 #include "platform/system_preference_store.h"
 #include "support/guide_beside_program.h"
-#include "support/private_access.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -81,8 +81,7 @@ class ShellGuiTest : public QObject {
     Session session_;
     // Start-up as the application does it; the main window then works on its session.
     void startUp(PreferenceStore& store, std::uint16_t systemLanguageId) {
-        CSetupApp app(store, systemLanguageId);
-        session_ = testing::PrivateAccess::startUp(app);
+        session_ = StartUp(store, systemLanguageId);
     }
 
   private slots:
@@ -92,7 +91,6 @@ class ShellGuiTest : public QObject {
     }
     void init() {
         session_ = Session{};
-        SetUrlOpener({});
         QFile::remove(UserPreferencesPath());
     }
 
@@ -335,9 +333,11 @@ class ShellGuiTest : public QObject {
 
     void updateButtonOpensTheDownloadPageAndKeepsTheWindow() {
         QList<QUrl> opened;
-        SetUrlOpener([&](const QUrl& url) { opened << url; });
         MemoryStore store = MemoryStore::Complete(4, 3);
         startUp(store, 1033);
+        session_.openInBrowser = [&](const std::string& url) {
+            opened << QUrl(QString::fromStdString(url));
+        };
         CSetupDlg dlg(session_, store);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -357,9 +357,11 @@ class ShellGuiTest : public QObject {
         const testing::GuideBesideProgram guide;
         QVERIFY(guide.made());
         QList<QUrl> opened;
-        SetUrlOpener([&](const QUrl& url) { opened << url; });
         MemoryStore store = MemoryStore::Complete(2, 1);
         startUp(store, 1033);
+        session_.openInBrowser = [&](const std::string& url) {
+            opened << QUrl(QString::fromStdString(url));
+        };
         CSetupDlg dlg(session_, store);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));

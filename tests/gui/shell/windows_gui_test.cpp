@@ -145,8 +145,10 @@ class WindowsGuiTest : public QObject {
         const testing::GuideBesideProgram guide;
         QVERIFY(guide.made());
         QList<QUrl> opened;
-        SetUrlOpener([&](const QUrl& url) { opened << url; });
         Session session;
+        session.openInBrowser = [&](const std::string& url) {
+            opened << QUrl(QString::fromStdString(url));
+        };
         DeletePreferenceKeys();
         RegistryPreferenceStore store;
         CSetupDlg dlg(session, store);
@@ -170,7 +172,6 @@ class WindowsGuiTest : public QObject {
         QVERIFY(driver.finished());
         QCOMPARE(title, QStringLiteral("About Setup"));
         SendMessageW(hwnd, WM_SYSCOMMAND, 0x0020, 0);
-        SetUrlOpener({});
         QCOMPARE(opened, QList<QUrl>{guide.page(kGuideMainWindow)});
         QVERIFY(dlg.isVisible());
         DeletePreferenceKeys();
