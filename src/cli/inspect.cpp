@@ -36,11 +36,9 @@ struct KnownFile {
 };
 const std::vector<KnownFile>& knownFiles() {
     static const std::vector<KnownFile> files = [] {
-        constexpr const char* whats[] = {"camera menu", "MMS set-up", "e-mail set-up"};
         std::vector<KnownFile> known;
         for (const SettingsFileInfo& file : kSettingsFiles) {
-            known.push_back(
-                {file.kind, false, file.fileName, whats[static_cast<std::size_t>(file.kind)]});
+            known.push_back({file.kind, false, file.fileName, file.what});
         }
         known.push_back({FileKind::Mms, true, "mms.dat", "plain MMS staging image"});
         return known;

@@ -86,16 +86,10 @@ LoadNote ConnectionLoadNote(bool manualMode, bool presetDiffers) {
                          : LoadNote::ConnectionFromPreset;
 }
 
-Message FileGeneratedMessage(std::string_view fileName, Family family) {
+Message FileGeneratedMessage(FileKind kind, Family family) {
     const std::string name = FamilyCameraName(family);
-    if (fileName == SettingsFile(FileKind::Mms).fileName) {
-        return {name + " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
-                name + " MMS配置文件已生成"};
-    }
-    if (fileName == SettingsFile(FileKind::Smtp).fileName) {
-        return {name + " SMTP configuration file has been generated", name + " SMTP配置文件已生成"};
-    }
-    return {name + " Configuration file is generated", name + " 相机菜单设置文件已经生成"};
+    const FileWording& wording = SettingsFile(kind).generated;
+    return {name + wording.english, name + wording.chinese};
 }
 
 Message FactoryMenuGeneratedMessage(Family family) {
@@ -122,15 +116,8 @@ Message GuideMissingMessage(std::string_view places) {
 }
 
 Message SaveProfileTitle(FileKind kind) {
-    if (kind == FileKind::Mms) {
-        return {"Save profile - it holds the connection password; keep it private",
-                "保存配置 - 文件含有连接密码，请妥善保管"};
-    }
-    if (kind == FileKind::Smtp) {
-        return {"Save profile - it holds the connection and sender passwords; keep it private",
-                "保存配置 - 文件含有连接和发件人密码，请妥善保管"};
-    }
-    return {"Save profile", "保存配置"};
+    const FileWording& title = SettingsFile(kind).saveTitle;
+    return {title.english, title.chinese};
 }
 
 Message SaveIntoProfileQuestion(std::string_view path, std::string_view fileName) {

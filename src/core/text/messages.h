@@ -67,7 +67,7 @@ LoadNote ConnectionLoadNote(bool manualMode, bool presetDiffers);
 
 // The dialogs' success messages, starting with the family's camera name:
 // menu.dat, setup.dat, smtp.dat, and the factory-settings menu.dat.
-Message FileGeneratedMessage(std::string_view fileName, Family family);
+Message FileGeneratedMessage(FileKind kind, Family family);
 Message FactoryMenuGeneratedMessage(Family family);
 
 // Shown when the MMS dialog's numbers are switched to international ones.

@@ -13,11 +13,9 @@ namespace rosmossel {
 
 struct Session;
 
-// The windows' sections; the guide has a page of each name that leads there.
+// The windows' sections; the guide has a page of each name that leads there
+// (the set-up dialogs' in the settings-file table).
 inline constexpr const char* kGuideMainWindow = "main-window";
-inline constexpr const char* kGuideCameraMenu = "camera-menu";
-inline constexpr const char* kGuideMms = "mms-setup";
-inline constexpr const char* kGuideEmail = "email-setup";
 
 // The folders the guide is looked for in, first first, for a program in
 // `programDir`.

@@ -167,7 +167,7 @@ bool SetupDialog::generate() {
         report({file.error, file.error});
         return false;
     }
-    return writeToFolder(fileName(), file.bytes, FileGeneratedMessage(fileName(), family_.family));
+    return writeToFolder(fileName(), file.bytes, FileGeneratedMessage(job_.file, family_.family));
 }
 
 void SetupDialog::setUp() {
@@ -190,9 +190,7 @@ void SetupDialog::setUp() {
     ApplyDialogColours(this);
     connectHandlers();
     // F1 anywhere in the dialog: the guide at this job's section.
-    const char* section = job_.file == FileKind::Menu  ? kGuideCameraMenu
-                          : job_.file == FileKind::Mms ? kGuideMms
-                                                       : kGuideEmail;
+    const char* section = SettingsFile(job_.file).guideSection;
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this, section] { OpenGuide(session_, section, language()); });
 }

@@ -504,7 +504,7 @@ class MenuDialogTest : public QObject {
         QTest::keyClick(box(dialog.get(), VideoLength), Qt::Key_F1);
         session.openInBrowser = nullptr;
         if (guide) {
-            QCOMPARE(opened, QList<QUrl>{guide->page(kGuideCameraMenu,
+            QCOMPARE(opened, QList<QUrl>{guide->page(SettingsFile(FileKind::Menu).guideSection,
                                                      qPrintable(opens))});
             QCOMPARE(messageTexts(), QStringList());
         } else {
