@@ -1,5 +1,7 @@
 #include "core/mms/mms_checks.h"
 
+#include "core/mms/mms_rules.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -10,9 +12,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// 1 to 4 characters: too short to be a number, but not empty.
+// Too short to be a number, but not empty.
 bool tooShort(std::string_view text) {
-    return !text.empty() && text.size() <= 4;
+    return !text.empty() && text.size() <= kLongestUnfinishedText;
 }
 
 bool hasNonDigit(std::string_view text) {
@@ -30,7 +32,7 @@ bool contains(std::string_view text, char c) {
 // The first phone number holds digits only; an international number may start
 // with anything (normally "+").
 bool phoneHasForeignCharacter(const MmsSettings& s) {
-    if (s.phone.size() < 5) {
+    if (s.phone.size() <= kLongestUnfinishedText) {
         return false;
     }
     const std::string_view examined =
@@ -82,7 +84,7 @@ std::optional<MmsProblem> CheckMmsGenerate(const MmsSettings& s, bool manualMode
     if (smsOnly) {
         for (const MmsText recipient : kRecipients) {
             if (const std::string& text = s.*member(recipient);
-                text.size() >= 5 && hasNeitherDigitNorPlus(text)) {
+                text.size() > kLongestUnfinishedText && hasNeitherDigitNorPlus(text)) {
                 return MmsProblem{kRecheckPhone, recipient};
             }
         }
@@ -90,8 +92,9 @@ std::optional<MmsProblem> CheckMmsGenerate(const MmsSettings& s, bool manualMode
     }
     // A recipient with an "@" is an e-mail address and passes as it is.
     for (const MmsText recipient : kRecipients) {
-        if (const std::string& text = s.*member(recipient);
-            text.size() >= 5 && !contains(text, '@') && hasNeitherDigitNorPlus(text)) {
+        if (const std::string& text = s.*member(recipient); text.size() > kLongestUnfinishedText &&
+                                                            !contains(text, '@') &&
+                                                            hasNeitherDigitNorPlus(text)) {
             return MmsProblem{kRecheckPhoneOrEmail, recipient};
         }
     }

@@ -5,9 +5,8 @@
 namespace rosmossel {
 namespace {
 
-// 1 to 4 bytes are not yet a number or an address.
 bool usable(std::string_view text) {
-    return text.size() > 4;
+    return text.size() > kLongestUnfinishedText;
 }
 
 void lockRecipients(MmsFieldStates& states, MmsSettings& texts) {

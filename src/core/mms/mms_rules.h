@@ -29,14 +29,18 @@ struct MmsFieldStates {
 // As the dialog opens: Phone No and Email only.
 inline constexpr MmsFieldStates kMmsOpeningStates{false, true, true, false, false};
 
+// A phone number, e-mail or recipient of up to this many bytes is not yet a
+// number or an address: it locks the recipients after it, and the checks
+// refuse it unless it is empty.
+inline constexpr std::size_t kLongestUnfinishedText = 4;
+
 enum class MmsEvent { ModeChanged, StatusChanged, PhoneEdited, EmailEdited, Recipient2Edited };
 
 // The field states after `event`, in the mode and status selected once it has
 // happened; `texts` holds the values as taken after it. Texts are emptied only
-// by a mode change (all ten), by a phone number or e-mail of 4 bytes or fewer
-// (recipients 2 and 3) and by a recipient 2 of 4 bytes or fewer (recipient
-// 3); a status change only locks. An e-mail of more than 4 bytes without "@"
-// changes nothing.
+// by a mode change (all ten), by an unfinished phone number or e-mail
+// (recipients 2 and 3) and by an unfinished recipient 2 (recipient 3); a
+// status change only locks. A longer e-mail without "@" changes nothing.
 MmsFieldStates MmsReact(MmsEvent event, const MmsFieldStates& states, bool manualMode, bool smsOnly,
                         MmsSettings& texts);
 
