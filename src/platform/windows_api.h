@@ -1,8 +1,4 @@
 #pragma once
 
-// The Windows API, without the min and max macros that would hide the
-// standard library's.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
+// The Windows API (NOMINMAX comes from the build).
 #include <windows.h>

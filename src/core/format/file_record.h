@@ -18,9 +18,8 @@ constexpr std::uint8_t LowByte(int value) {
 }
 
 // One 60-byte record: payload 0..49, zero 50..55, check or length 56..57, CR LF 58..59.
-using FileRecord = std::array<std::uint8_t, 60>;
-
 inline constexpr std::size_t kRecordSize = 60;
+using FileRecord = std::array<std::uint8_t, kRecordSize>;
 inline constexpr std::size_t kPayloadSize = 50;
 inline constexpr std::size_t kTextLengthOffset = 57;
 inline constexpr std::size_t kMaxTextLength = 50;

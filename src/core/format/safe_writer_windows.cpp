@@ -8,9 +8,6 @@
 #include <atomic>
 #include <string>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace rosmossel {

@@ -1,8 +1,5 @@
 #include "core/format/windows_text.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace rosmossel {

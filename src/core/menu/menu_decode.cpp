@@ -38,7 +38,7 @@ MenuDecoded DecodeMenuFile(std::span<const std::uint8_t> bytes, Family family) {
     v.expectedLength = kRecordSize;
     if (bytes.size() != kRecordSize) {
         v.problems.push_back("the file is " + std::to_string(bytes.size()) +
-                             " bytes long, a camera-menu file is 60");
+                             " bytes long, a camera-menu file is " + std::to_string(kRecordSize));
         return out;
     }
     const FileRecord record = RecordAt(bytes, 0);

@@ -1,8 +1,5 @@
 #include "core/session/system_language_id.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace rosmossel {

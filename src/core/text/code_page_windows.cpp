@@ -1,9 +1,6 @@
 // Windows converts with its own tables: the system's code page is GetACP().
 #include "core/text/code_page_system.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace rosmossel {
