@@ -3,8 +3,6 @@
 #include "core/menu/menu_decode.h"
 #include "profile/profile_keys.h"
 
-#include <type_traits>
-
 namespace rosmossel::profile {
 
 using ordered_json = nlohmann::ordered_json;
@@ -19,23 +17,62 @@ void refuseOtherFamily(CameraModel model, Family family) {
     }
 }
 
+// What each kind of file is to a profile: where its settings are, how its
+// file is built and read back, and whether it holds texts in a code page.
+struct MenuSection {
+    static constexpr auto member = &Profile::menu;
+    static constexpr bool holdsTexts = false;
+    static BuildResult build(const MenuSettings& s) {
+        const FileRecord record = BuildMenuRecord(s);
+        return {Bytes(record.begin(), record.end()), CheckMenuSettings(s)};
+    }
+    static std::optional<MenuSettings> decode(const Bytes& file, Family family) {
+        return DecodeMenuFile(file, family).settings;
+    }
+    // A profile sets up many cards, each at its writing.
+    static void readBack(ordered_json& section) { section[ClockKey()] = "now"; }
+};
+struct MmsSection {
+    static constexpr auto member = &Profile::mms;
+    static constexpr bool holdsTexts = true;
+    static BuildResult build(const MmsSettings& s) { return BuildSetupFile(s); }
+    static std::optional<MmsSettings> decode(const Bytes& file, Family family) {
+        return DecodeSetupFile(file, family).settings;
+    }
+    static void readBack(ordered_json&) {}
+};
+struct SmtpSection {
+    static constexpr auto member = &Profile::smtp;
+    static constexpr bool holdsTexts = true;
+    static BuildResult build(const SmtpSettings& s) { return BuildSmtpFile(s); }
+    static std::optional<SmtpSettings> decode(const Bytes& file, Family family) {
+        return DecodeSmtpFile(file, family).settings;
+    }
+    static void readBack(ordered_json&) {}
+};
+
+// `use` called with the section of `kind`: the one place that tells them apart.
+template <typename Use> decltype(auto) withSection(SectionKind kind, Use&& use) {
+    switch (kind) {
+    case SectionKind::Menu:
+        return use(MenuSection{});
+    case SectionKind::Mms:
+        return use(MmsSection{});
+    case SectionKind::Smtp:
+        break;
+    }
+    return use(SmtpSection{});
+}
+
 } // namespace
 
 bool Profile::holds(SectionKind kind) const {
-    return kind == SectionKind::Menu
-               ? menu.has_value()
-               : (kind == SectionKind::Mms ? mms.has_value() : smtp.has_value());
+    return withSection(kind, [this](auto section) { return (this->*section.member).has_value(); });
 }
 
 BuildResult BuildSectionFile(const Profile& profile, SectionKind kind) {
-    BuildResult built;
-    if (kind == SectionKind::Menu) {
-        const FileRecord record = BuildMenuRecord(*profile.menu);
-        built = {Bytes(record.begin(), record.end()), CheckMenuSettings(*profile.menu)};
-    } else {
-        built =
-            kind == SectionKind::Mms ? BuildSetupFile(*profile.mms) : BuildSmtpFile(*profile.smtp);
-    }
+    BuildResult built =
+        withSection(kind, [&](auto section) { return section.build(*(profile.*section.member)); });
     if (!built.ok()) {
         built.error = SettingsFile(kind).section + ("." + built.error);
     }
@@ -50,11 +87,11 @@ Profile ProfileForDialog(std::string_view text, Family family, SectionKind kind,
         throw ProfileError(std::string(SettingsFile(kind).section) +
                            ": missing; the profile holds no set-up for this dialog");
     }
-    if (kind == SectionKind::Mms) {
-        StoreTextsIn(*profile.mms, profile.codePage, codePage);
-    } else if (kind == SectionKind::Smtp) {
-        StoreTextsIn(*profile.smtp, profile.codePage, codePage);
-    }
+    withSection(kind, [&](auto section) {
+        if constexpr (decltype(section)::holdsTexts) {
+            StoreTextsIn(*(profile.*section.member), profile.codePage, codePage);
+        }
+    });
     return profile;
 }
 
@@ -125,24 +162,17 @@ std::string ProfileWithSection(std::string_view existing, CameraModel model, Sec
         codePage = old.codePage;
         writer.emplace(old, ordered_json::parse(existing));
     }
-    const auto add = [&](auto settings) -> ordered_json& {
+    withSection(kind, [&](auto section) {
+        auto settings = section.decode(file, family);
         if (!settings) {
             throw ProfileError("profile: the set-up could not be read back");
         }
         // The dialog's texts, not its bytes, go into the profile's code page.
-        if constexpr (!std::is_same_v<std::decay_t<decltype(*settings)>, MenuSettings>) {
+        if constexpr (decltype(section)::holdsTexts) {
             StoreTextsIn(*settings, fileCodePage, codePage);
         }
-        return writer->add(*settings);
-    };
-    if (kind == SectionKind::Menu) {
-        // A profile sets up many cards, each at its writing.
-        add(DecodeMenuFile(file, family).settings)[ClockKey()] = "now";
-    } else if (kind == SectionKind::Mms) {
-        add(DecodeSetupFile(file, family).settings);
-    } else {
-        add(DecodeSmtpFile(file, family).settings);
-    }
+        section.readBack(writer->add(*settings));
+    });
     return writer->profile(model).dump(2) + "\n";
 }
 
