@@ -1,6 +1,7 @@
 // rosmossel-cli: writes the camera's settings files from a JSON profile, and
 // reads a card back.
 #include "cli/commands.h"
+#include "cli/operators_command.h"
 #include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
 #include "platform/cards.h"
@@ -100,6 +101,9 @@ int run(int argc, char** argv) {
             std::map<std::string, std::string>{{"mms", "mms"}, {"gprs", "gprs"}},
             CLI::ignore_case));
 
+    rosmossel::cli::OperatorsOptions operatorsOptions;
+    auto* operators = AddOperatorsCommand(app, operatorsOptions);
+
     // An empty folder would put the files into the file system's root.
     const CLI::Validator notEmpty(
         [](const std::string& folder) {
@@ -148,6 +152,9 @@ int run(int argc, char** argv) {
     }
     if (eject->parsed()) {
         return RunEject(system, label(), std::cout, std::cerr);
+    }
+    if (operators->parsed()) {
+        return RunOperators(operatorsOptions, std::cout, std::cerr);
     }
     if (inspect->parsed()) {
         return RunInspect(paths, asJson, model, std::cout, std::cerr);
