@@ -1,5 +1,7 @@
 #include "core/operators/operator_database.h"
+#include "core/operators/operator_fill.h"
 #include "core/operators/operator_sources.h"
+#include "core/operators/preset_comparison.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +206,94 @@ TEST(OperatorDatabase, FirstReadableFileWins) {
             EXPECT_EQ(load.problems[i].rfind(c.problems[i], 0), 0u) << load.problems[i];
         }
     }
+}
+
+// All six values or none: a value cut short would connect nowhere.
+TEST(OperatorDatabase, FillTakesEveryValueOrNone) {
+    const std::string url50 = "http://" + std::string(43, 'u');
+    OperatorConnection fits;
+    fits.url = url50;
+    fits.apn = std::string(30, 'a');
+    fits.gateway = "10.0.0.1";
+    fits.port = "8080";
+    fits.account = "acc";
+    fits.password = "pw";
+    const auto with = [&](std::string OperatorConnection::*member, std::string value) {
+        OperatorConnection c = fits;
+        c.*member = std::move(value);
+        return c;
+    };
+    const struct {
+        const char* what;
+        OperatorConnection connection;
+        int codePage;
+        std::optional<MmsText> refused;
+    } cases[] = {
+        {"every value at its limit", fits, 1252, std::nullopt},
+        {"URL one byte over", with(&OperatorConnection::url, url50 + "x"), 1252, MmsText::Url},
+        {"password over", with(&OperatorConnection::password, std::string(31, 'p')), 1252,
+         MmsText::Password},
+        {"not in the code page", with(&OperatorConnection::account, "\xe4\xb8\xad"), 1252,
+         MmsText::Account},
+        {"the same in GBK", with(&OperatorConnection::account, "\xe4\xb8\xad"), 936, std::nullopt},
+        {"not UTF-8", with(&OperatorConnection::apn, "\xff"), 1252, MmsText::Apn},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MmsSettings settings;
+        settings.url = "typed";
+        const auto refused = FillMmsConnection(settings, c.connection, c.codePage);
+        EXPECT_EQ(refused, c.refused);
+        EXPECT_EQ(settings.url, c.refused ? "typed" : c.connection.url);
+        EXPECT_EQ(settings.port, c.refused ? "" : "8080");
+    }
+    SmtpSettings smtp;
+    EXPECT_EQ(FillGprsConnection(smtp, with(&OperatorConnection::apn, std::string(33, 'a')), 1252),
+              SmtpText::Apn);
+    EXPECT_EQ(FillGprsConnection(smtp, fits, 1252), std::nullopt);
+    EXPECT_EQ(smtp.apn, fits.apn);
+    EXPECT_EQ(smtp.gprsPassword, "pw");
+}
+
+// A slot is reported where its network has no entry of its use, or where
+// the closest entry differs; never for an entry that matches.
+TEST(OperatorDatabase, PresetSlotsComparedByNetwork) {
+    // China's slots: China Mobile 460-00 (MMS cmwap via 10.0.0.172; GPRS
+    // cmnet), China Unicom 460-01 (MMS 3gwap).
+    const auto parsed = ParseOperatorDatabase(R"(<serviceproviders><country code="cn">
+      <provider><name>Mobile A</name><gsm><network-id mcc="460" mnc="00"/>
+        <apn value="cmwap"><usage type="mms"/><mmsc>http://mmsc.monternet.com</mmsc>
+          <mmsproxy>10.0.0.172:80</mmsproxy></apn>
+        <apn value="cmnet"><usage type="internet"/></apn></gsm></provider>
+      <provider><name>Unicom B</name><gsm><network-id mcc="460" mnc="01"/>
+        <apn value="other"><usage type="mms"/><mmsc>http://mmsc.myuni.com.cn</mmsc>
+          <mmsproxy>10.0.0.172</mmsproxy></apn>
+        <apn value="wrong"><usage type="mms"/><mmsc>http://elsewhere</mmsc></apn></gsm></provider>
+    </country></serviceproviders>)");
+    ASSERT_TRUE(std::holds_alternative<OperatorDatabase>(parsed));
+    const auto differences = ComparePresets(std::get<OperatorDatabase>(parsed));
+    const auto find = [&](ApnUse use, const std::string& network) -> const PresetDifference* {
+        for (const auto& d : differences) {
+            if (d.use == use && d.network == network) {
+                return &d;
+            }
+        }
+        return nullptr;
+    };
+    EXPECT_EQ(find(ApnUse::Mms, "460-00"), nullptr);
+    EXPECT_EQ(find(ApnUse::Internet, "460-00"), nullptr);
+    const PresetDifference* unicom = find(ApnUse::Mms, "460-01");
+    ASSERT_NE(unicom, nullptr);
+    EXPECT_EQ(unicom->operatorName, "China Unicom");
+    EXPECT_EQ(unicom->databaseProvider, "Unicom B");
+    EXPECT_EQ(unicom->values,
+              std::vector<std::string>{"apn: preset \"3gwap\", database \"other\""});
+    const PresetDifference* missing = find(ApnUse::Internet, "460-01");
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->databaseProvider.empty());
+    // Every slot whose source names a network is compared.
+    EXPECT_GT(MmsPresetNetworks().size(), 90u);
+    EXPECT_GT(GprsPresetNetworks().size(), 90u);
 }
 
 } // namespace
