@@ -1,7 +1,9 @@
 # rosmossel_pugixml: the XML reader of the carrier database. Natively Debian's
-# libpugixml-dev; a Windows cross build compiles Debian's own source package
-# of it, which scripts/fetch-pugixml-source.sh keeps under
-# ~/.cache/rosmossel/ (pugixml is three files, compiled here with the rest).
+# libpugixml-dev, its static library: the programs need no further shared
+# library (rosmossel-cli's start-up stays short). A Windows cross build
+# compiles Debian's own source package of it, which
+# scripts/fetch-pugixml-source.sh keeps under ~/.cache/rosmossel/ (pugixml is
+# one source file, compiled here with the rest).
 if(TARGET rosmossel_pugixml)
     return()
 endif()
@@ -18,5 +20,5 @@ if(CMAKE_CROSSCOMPILING)
 else()
     find_package(pugixml CONFIG REQUIRED)
     add_library(rosmossel_pugixml INTERFACE)
-    target_link_libraries(rosmossel_pugixml INTERFACE pugixml::pugixml)
+    target_link_libraries(rosmossel_pugixml INTERFACE pugixml::static)
 endif()
