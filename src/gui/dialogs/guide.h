@@ -18,6 +18,7 @@ inline constexpr const char* kGuideMainWindow = "main-window";
 inline constexpr const char* kGuideCameraMenu = "camera-menu";
 inline constexpr const char* kGuideMms = "mms-setup";
 inline constexpr const char* kGuideEmail = "email-setup";
+inline constexpr const char* kGuideFindOperator = "find-operator";
 
 // The folders the guide is looked for in, first first, for a program in
 // `programDir`.

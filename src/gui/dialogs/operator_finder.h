@@ -19,8 +19,6 @@ class QTreeWidget;
 
 namespace rosmossel {
 
-inline constexpr const char* kGuideFindOperator = "find-operator";
-
 // The database of this run: read the first time it is asked for, from the
 // owner's folder, beside the program or the system's, and kept.
 const OperatorDatabaseLoad& OperatorDatabaseOfRun();
