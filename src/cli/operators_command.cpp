@@ -179,16 +179,19 @@ CLI::App* AddOperatorsCommand(CLI::App& app, OperatorsOptions& options) {
 }
 
 int RunOperators(const OperatorsOptions& options, std::ostream& out, std::ostream& err) {
-    const OperatorDatabaseLoad load =
-        LoadOperatorDatabase(options.databases.empty() ? OperatorDatabaseCandidates(ProgramFolder())
-                                                       : options.databases);
+    const std::vector<std::string> places =
+        options.databases.empty() ? OperatorDatabaseCandidates(ProgramFolder()) : options.databases;
+    const OperatorDatabaseLoad load = LoadOperatorDatabase(places);
     for (const std::string& problem : load.problems) {
         err << "rosmossel-cli: operators: " << problem << " (passed over)\n";
     }
     if (!load.database) {
-        err << "rosmossel-cli: operators: no carrier database (serviceproviders.xml) found; "
-               "install mobile-broadband-provider-info or put the file into the configuration "
-               "folder\n";
+        err << "rosmossel-cli: operators: no carrier database (serviceproviders.xml) could be "
+               "read; put one into the configuration folder (or, on Linux, install "
+               "mobile-broadband-provider-info). Looked for:\n";
+        for (const std::string& place : places) {
+            err << "  " << place << "\n";
+        }
         return kExitFileError;
     }
     if (options.comparePresets) {

@@ -2,6 +2,7 @@
 
 #include "core/format/utf8_path.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,13 +26,19 @@ std::optional<std::variant<std::string, DatabaseProblem>> readFile(const std::st
     if (fs::is_directory(status)) {
         return DatabaseProblem{0, "a folder, not a file"};
     }
+    // A device or a pipe could be read without end.
+    if (!fs::is_regular_file(status)) {
+        return DatabaseProblem{0, "not a regular file"};
+    }
     const auto size = fs::file_size(file, error);
     if (!error && size > kLargestOperatorDatabase) {
         return DatabaseProblem{0, "too large for a carrier database (over 16 MiB)"};
     }
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        return DatabaseProblem{0, "cannot be opened"};
+        return DatabaseProblem{0, errno != 0 ? std::generic_category().message(errno)
+                                             : std::string("cannot be opened")};
     }
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {

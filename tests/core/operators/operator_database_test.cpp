@@ -2,10 +2,10 @@
 #include "core/operators/operator_fill.h"
 #include "core/operators/operator_sources.h"
 #include "core/operators/preset_comparison.h"
+#include "support/platform.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -171,9 +171,11 @@ TEST(OperatorDatabase, QueryMatchesCountryOperatorOrNetwork) {
 // The first readable file wins; a broken one is named with its line and
 // passed over; a missing one is no problem.
 TEST(OperatorDatabase, FirstReadableFileWins) {
-    char pattern[] = "/tmp/rosmossel-operators-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::filesystem::path folder = pattern;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("rosmossel-operators-" + std::to_string(testing::ProcessId()));
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(std::filesystem::create_directories(folder));
     struct Cleanup {
         std::filesystem::path folder;
         ~Cleanup() { std::filesystem::remove_all(folder); }
@@ -197,6 +199,9 @@ TEST(OperatorDatabase, FirstReadableFileWins) {
         {{broken, good}, good, {broken + ": line 3: "}},
         {{directory, broken}, "", {directory + ": a folder", broken + ": line 3: "}},
         {{missing}, "", {}},
+#ifndef _WIN32
+        {{"/dev/zero", good}, good, {"/dev/zero: not a regular file"}},
+#endif
     };
     for (const auto& c : cases) {
         const OperatorDatabaseLoad load = LoadOperatorDatabase(c.paths);

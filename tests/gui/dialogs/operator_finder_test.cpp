@@ -45,6 +45,15 @@ constexpr const char* kOwnersFile = R"(<?xml version="1.0" encoding="utf-8"?>
 </serviceproviders>
 )";
 
+// The tool's configuration folder, under a variable the test points.
+#ifdef _WIN32
+constexpr const char* kConfigVariable = "APPDATA";
+const QString kToolFolder = QStringLiteral("Ros Mossel");
+#else
+constexpr const char* kConfigVariable = "XDG_CONFIG_HOME";
+const QString kToolFolder = QStringLiteral("rosmossel");
+#endif
+
 Session session;
 
 QStringList visibleRows(QWidget* finder) {
@@ -88,6 +97,22 @@ std::vector<Job> jobs() {
     };
 }
 
+// The job's dialog in manual mode, after Find operator... with `query` typed
+// and Use pressed.
+std::unique_ptr<QDialog> findAndUse(const Job& job, const QString& query,
+                                    const QString& typedFirst = {}) {
+    auto dialog = job.open();
+    dialog->show();
+    choose(dialog.get(), job.modeList, 1);
+    if (!typedFirst.isEmpty()) {
+        type(dialog.get(), job.boxes[1], typedFirst);
+    }
+    messageTexts();
+    ModalDriver driver({searchAndUse(query)});
+    press(dialog.get(), kFindOperatorId);
+    return driver.finished() ? std::move(dialog) : nullptr;
+}
+
 QStringList shown(const QWidget* dialog, const std::vector<int>& ids) {
     QStringList texts;
     for (int id : ids) {
@@ -108,12 +133,12 @@ class OperatorFinderTest : public QObject {
     void initTestCase() {
         QVERIFY(config_.isValid() && card_.isValid());
         // The owner's file comes first: read once, at the first Find operator.
-        QVERIFY(QDir(config_.path()).mkpath(QStringLiteral("rosmossel")));
-        QFile file(config_.filePath(QStringLiteral("rosmossel/serviceproviders.xml")));
+        QVERIFY(QDir(config_.path()).mkpath(kToolFolder));
+        QFile file(config_.filePath(kToolFolder + QStringLiteral("/serviceproviders.xml")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(kOwnersFile);
         file.close();
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        qputenv(kConfigVariable, QDir::toNativeSeparators(config_.path()).toUtf8());
     }
 
     void init() {
@@ -177,23 +202,15 @@ class OperatorFinderTest : public QObject {
         };
         const std::vector<Job> all = jobs();
         for (std::size_t i = 0; i < all.size(); ++i) {
-            const Job& job = all[i];
-            auto dialog = job.open();
-            dialog->show();
-            choose(dialog.get(), job.modeList, 1);
-            ModalDriver driver({searchAndUse(QStringLiteral("acme"))});
-            press(dialog.get(), kFindOperatorId);
-            QVERIFY2(driver.finished(), job.what);
-            QCOMPARE(shown(dialog.get(), job.boxes), expected[i]);
+            const auto dialog = findAndUse(all[i], QStringLiteral("acme"));
+            QVERIFY2(dialog, all[i].what);
+            QCOMPARE(shown(dialog.get(), all[i].boxes), expected[i]);
             QCOMPARE(messageTexts(), QStringList());
         }
 
         // The bytes that land: the MMS dialog's setup.dat holds them.
-        auto dialog = all[0].open();
-        dialog->show();
-        choose(dialog.get(), mms_id::Mode, 1);
-        ModalDriver driver({searchAndUse(QStringLiteral("999-01"))});
-        press(dialog.get(), kFindOperatorId);
+        const auto dialog = findAndUse(all[0], QStringLiteral("999-01"));
+        QVERIFY(dialog);
         type(dialog.get(), mms_id::PhoneNo, QStringLiteral("0123456789"));
         type(dialog.get(), mms_id::Email, QStringLiteral("me@example.org"));
         test_seam::PresetNextFolder(card_.path());
@@ -217,14 +234,9 @@ class OperatorFinderTest : public QObject {
         const std::vector<Job> all = jobs();
         for (std::size_t i = 0; i < all.size(); ++i) {
             const Job& job = all[i];
-            auto dialog = job.open();
-            dialog->show();
-            choose(dialog.get(), job.modeList, 1);
-            type(dialog.get(), job.boxes[1], QStringLiteral("typed"));
-            messageTexts();
-            ModalDriver driver({searchAndUse(QStringLiteral("longline"))});
-            press(dialog.get(), kFindOperatorId);
-            QVERIFY2(driver.finished(), job.what);
+            const auto dialog =
+                findAndUse(job, QStringLiteral("longline"), QStringLiteral("typed"));
+            QVERIFY2(dialog, job.what);
             const QStringList messages = messageTexts();
             QCOMPARE(messages.size(), 1);
             QVERIFY2(messages[0].contains(QStringLiteral("value for ") + refused[i] +
