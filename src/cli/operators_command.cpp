@@ -197,10 +197,14 @@ int RunOperators(const OperatorsOptions& options, std::ostream& out, std::ostrea
     if (options.comparePresets) {
         return printComparison(*load.database, out);
     }
+    std::string query;
+    for (const std::string& word : options.query) {
+        query += word + " ";
+    }
     const auto matching = [&](ApnUse use) {
         std::vector<OperatorConnection> rows = OperatorConnections(*load.database, use);
         std::erase_if(rows, [&](const OperatorConnection& c) {
-            return !MatchesQuery(c, options.query, options.country);
+            return !MatchesQuery(c, query, options.country);
         });
         return rows;
     };

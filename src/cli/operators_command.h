@@ -15,7 +15,9 @@ class App;
 namespace rosmossel::cli {
 
 struct OperatorsOptions {
-    std::string query;   // words of a country, an operator's name or an MCC-MNC
+    // Words of a country, an operator's name, an APN or an MCC-MNC, quoted
+    // together or not.
+    std::vector<std::string> query;
     std::string country; // an ISO country code ("gb")
     bool json = false;
     bool profile = false;

@@ -139,6 +139,7 @@ TEST_F(OperatorsCommandTest, OwnersFileComesFirst) {
         std::string err;
     } cases[] = {
         {"owner's file only", kOwnersFile, "operators Acme", 0, "Acme Mobile [999-01]", ""},
+        {"words not quoted", kOwnersFile, "operators acmeland 999-01", 0, "Acme Mobile", ""},
         {"installed file not asked", kOwnersFile, "operators giffgaff", 1, "",
          "no operator matches"},
         {"no owner's file", "", "operators Acme", 1, "", "no operator matches"},
