@@ -125,7 +125,8 @@ int printProfile(const std::vector<OperatorConnection>& mms, std::ostream& out, 
     if (const auto tooLong = FillMmsConnection(checked, mms.front(), kUtf8CodePage)) {
         err << "rosmossel-cli: operators: the database's "
             << MmsTextFields()[static_cast<std::size_t>(*tooLong)].name
-            << " does not fit the camera's field; nothing printed\n";
+            << " does not fit the camera's field or holds what it cannot store; nothing "
+               "printed\n";
         return kExitBadProfile;
     }
     Json section{{"mode", std::string(kApnModes[1])}};
