@@ -62,3 +62,38 @@ ${body}}};
     file(COPY_FILE "${ARG_OUTPUT}.tmp" "${ARG_OUTPUT}" ONLY_IF_DIFFERENT)
     file(REMOVE "${ARG_OUTPUT}.tmp")
 endfunction()
+
+# rosmossel_generate_preset_networks(TSV file OUTPUT file FUNCTION name)
+# The network ("mcc N mnc M" in the source column) each preset slot was taken
+# from, as a function returning {country, slot, "mcc", "mnc"} rows; slots
+# whose source names no network are left out.
+function(rosmossel_generate_preset_networks)
+    cmake_policy(SET CMP0007 NEW)
+    cmake_parse_arguments(ARG "" "TSV;OUTPUT;FUNCTION" "" ${ARGN})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${ARG_TSV}")
+    file(STRINGS "${ARG_TSV}" lines)
+    list(POP_FRONT lines)
+    set(body "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^([0-9]+)\t[^\t]*\t([0-9]+)\t.*mcc ([0-9]+) mnc ([0-9]+)[^\t]*$")
+            string(APPEND body "        {${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, \"${CMAKE_MATCH_3}\", "
+                               "\"${CMAKE_MATCH_4}\"},\n")
+        endif()
+    endforeach()
+    file(WRITE "${ARG_OUTPUT}.tmp"
+"// Generated from ${ARG_TSV} by cmake/GeneratePresets.cmake. Do not edit.
+#include \"core/operators/preset_comparison.h\"
+
+namespace rosmossel {
+
+std::span<const PresetNetworkRow> ${ARG_FUNCTION}() {
+    static const PresetNetworkRow rows[] = {
+${body}    };
+    return rows;
+}
+
+} // namespace rosmossel
+")
+    file(COPY_FILE "${ARG_OUTPUT}.tmp" "${ARG_OUTPUT}" ONLY_IF_DIFFERENT)
+    file(REMOVE "${ARG_OUTPUT}.tmp")
+endfunction()

@@ -69,6 +69,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.rosmossel.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its platform plugins and its translations at run time; no library
 # link names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# The carrier database Find operator... and rosmossel-cli operators read.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, mobile-broadband-provider-info")
 set(CPACK_GENERATOR DEB)
 include(CPack)

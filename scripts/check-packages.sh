@@ -6,10 +6,11 @@
 #     are in place, the example mms.json generates and rosmossel-cli tells the
 #     version.
 #   Windows zip: holds the programs, the owners' README.txt, the example
-#     profiles and the guide with its pictures; the version resource of
+#     profiles, the carrier database and the guide with its pictures; the version resource of
 #     rosmossel.exe tells the version.
 #   Windows installer: runs silently under Wine (/S) in a fresh prefix, puts the
-#     programs, the example profiles, the guide, the Start-menu entries of the
+#     programs, the example profiles, the carrier database (which the installed
+#     rosmossel-cli finds), the guide, the Start-menu entries of the
 #     tool and the guide and the Apps & Features entry with the version in
 #     place; its uninstaller (/S) removes them and the tool's preference keys.
 set -euo pipefail
@@ -45,6 +46,8 @@ appstreamcli validate --no-net --pedantic "$work/deb/$metainfo"
 [ "$("$work/deb/usr/bin/rosmossel-cli" --version)" = "rosmossel-cli $version" ] ||
     fail "rosmossel-cli in the Debian package does not say version $version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the Debian package does not depend on Qt"
+dpkg-deb -f "$deb" Depends | grep -q mobile-broadband-provider-info ||
+    fail "the Debian package does not depend on the carrier database"
 "$work/deb/usr/bin/rosmossel-cli" generate "$work/deb/usr/share/doc/rosmossel/examples/mms.json" \
     --out "$work" >/dev/null || fail "the installed example mms.json does not generate"
 
@@ -57,7 +60,7 @@ setup=$dir/$name-setup.exe
 [ -f "$setup" ] || fail "$setup is missing"
 echo "== $(basename "$zip")"
 listing=$(unzip -Z1 "$zip")
-for f in rosmossel.exe rosmossel-cli.exe README.txt LICENSE.txt THIRD-PARTY.txt \
+for f in rosmossel.exe rosmossel-cli.exe README.txt LICENSE.txt THIRD-PARTY.txt serviceproviders.xml \
     examples/camera-menu.json examples/mms.json examples/smtp.json \
     guide/guide.html guide/camera-menu.html guide/main-window.png guide/quill-camera-menu.png; do
     grep -qx "$name/$f" <<<"$listing" || fail "$f is not in $zip"
@@ -84,7 +87,7 @@ preferences_key='Software\Microsoft\Windows\CurrentVersion\App Paths\Ros Mossel.
 wine "$setup" /S
 wine_wait
 for f in rosmossel.exe rosmossel-cli.exe uninstall.exe README.txt LICENSE.txt THIRD-PARTY.txt \
-    examples/camera-menu.json examples/mms.json examples/smtp.json \
+    serviceproviders.xml examples/camera-menu.json examples/mms.json examples/smtp.json \
     guide/guide.html guide/main-window.png; do
     [ -f "$install_dir/$f" ] || fail "the installer did not install $f"
 done
@@ -94,6 +97,10 @@ wine reg query "$uninstall_key" /v DisplayVersion | grep -q "$version" ||
     fail "Apps & Features does not show version $version"
 [ "$(wine "C:\\Program Files\\Ros Mossel\\rosmossel-cli.exe" --version | tr -d '\r')" = \
     "rosmossel-cli $version" ] || fail "the installed rosmossel-cli does not say version $version"
+# The database beside the program answers (Windows keeps none of its own).
+wine "C:\\Program Files\\Ros Mossel\\rosmossel-cli.exe" operators giffgaff --json |
+    grep -q '"url": "http://mmsc.mms.o2.co.uk:8002"' ||
+    fail "the installed rosmossel-cli does not find giffgaff in the database beside it"
 
 # The installed tool starts and stores its preferences (in HKLM, as Wine runs it
 # as an administrator); the HKCU fallback a standard user gets is added by hand.

@@ -16,7 +16,10 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           # a sans font standing in for Tahoma under Wine
           fonts-dejavu-core
           # the owners' guide: Markdown to HTML
-          python3-markdown)
+          python3-markdown
+          # the carrier database and its XML reader (the Windows build compiles Debian's
+          # source of pugixml, fetched with dpkg-source)
+          mobile-broadband-provider-info libpugixml-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

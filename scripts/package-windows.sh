@@ -5,7 +5,8 @@
 # dist), with the owners' guide of GUIDE_DIR (default build/src/gui/guide: a
 # cross build cannot take its own pictures, and the windows are the same):
 #   rosmossel-<version>-windows-x64.zip        the programs, documents, example
-#                                              profiles (examples\) and guide (guide\)
+#                                              profiles (examples\), guide (guide\) and
+#                                              the carrier database (serviceproviders.xml)
 #   rosmossel-<version>-windows-x64-setup.exe  the installer (Debian's makensis)
 # The version is the one the build folder was configured with.
 set -euo pipefail
@@ -50,6 +51,15 @@ mkdir -p "$stage/$name/examples"
 for example in "$root"/examples/*.json; do
     crlf "$example" "examples/$(basename "$example")"
 done
+# The carrier database beside the programs, where Find operator... and
+# rosmossel-cli operators look after the owner's own: Debian's file, as the
+# Linux package uses it (public domain; THIRD-PARTY says so).
+database=/usr/share/mobile-broadband-provider-info/serviceproviders.xml
+if [ ! -f "$database" ]; then
+    echo "package-windows.sh: $database is missing; install mobile-broadband-provider-info" >&2
+    exit 2
+fi
+cp "$database" "$stage/$name/serviceproviders.xml"
 mkdir "$stage/$name/guide"
 cp "$guide"/*.html "$guide"/*.png "$stage/$name/guide/"
 

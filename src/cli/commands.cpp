@@ -3,6 +3,7 @@
 #include "cli/factory_command.h"
 #include "cli/generate_command.h"
 #include "cli/inspect_command.h"
+#include "cli/operators_command.h"
 #include "cli/presets_command.h"
 
 namespace rosmossel::cli {
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
     commands.push_back(std::make_unique<CardsCommand>());
     commands.push_back(std::make_unique<EjectCommand>());
     commands.push_back(std::make_unique<PresetsCommand>());
+    commands.push_back(std::make_unique<OperatorsCommand>());
     return commands;
 }
 

@@ -25,9 +25,13 @@ struct ExitStatusInfo {
 // notes give it.
 inline constexpr std::array<ExitStatusInfo, 7> kExitStatuses{{
     {kExitOk, "success; for inspect, every file is valid"},
-    {kExitBadProfile, "the profile is malformed or a check failed; nothing was written"},
+    {kExitBadProfile,
+     "the profile is malformed or a check failed; nothing was written; for operators, nothing "
+     "matched"},
     {kExitUsage, "the command line is wrong"},
-    {kExitFileError, "a profile could not be read, or a file could not be written"},
+    {kExitFileError,
+     "a profile could not be read, or a file could not be written; for operators, no carrier "
+     "database could be read"},
     {kExitInvalidFile,
      "inspect found a damaged, truncated, foreign or unreadable file, or no settings file at "
      "all"},

@@ -16,6 +16,7 @@ struct Session;
 // The windows' sections; the guide has a page of each name that leads there
 // (the set-up dialogs' in the settings-file table).
 inline constexpr const char* kGuideMainWindow = "main-window";
+inline constexpr const char* kGuideFindOperator = "find-operator";
 
 // The folders the guide is looked for in, first first, for a program in
 // `programDir`.

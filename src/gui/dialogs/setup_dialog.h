@@ -148,6 +148,11 @@ class SetupDialog : public QDialog {
         return GenerateProblem{*problem, textBoxes_.at(static_cast<std::size_t>(problem->text))};
     }
 
+    // The box bound to the file's text `text` (bindFileTexts).
+    template <typename Text> QLineEdit* textBoxOf(Text text) const {
+        return textBoxes_.at(static_cast<std::size_t>(text));
+    }
+
     // Binds each text box of `order` (the exchange order) to its text of
     // `values`, named by the file's enum of its `fields` and typed up to the
     // bytes the field allows; the box `checkedId` also runs `check` while the

@@ -2,7 +2,11 @@
 
 #include "core/mms/mms_checks.h"
 #include "core/mms/mms_rules.h"
+#include "core/operators/operator_fill.h"
+#include "core/text/code_page.h"
 #include "core/text/mms_language_table.h"
+#include "core/text/operator_texts.h"
+#include "gui/dialogs/operator_finder.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -42,6 +46,7 @@ MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* 
 }
 
 void MmsDialog::showFirstState() {
+    ApplyCaptions(controls(), std::span(&kFindOperatorCaption, 1), language());
     fillPresetLists(true);
     applyFieldStates();
 }
@@ -93,6 +98,8 @@ void MmsDialog::buildLayout() {
     }
     grid->addWidget(Separator(this), r++, 0, 1, 2);
 
+    // Above the fields it fills, and before them in the tab order.
+    grid->addWidget(make().button(kFindOperatorId, "findOperator"), r++, 1, Qt::AlignLeft);
     textRow(UrlLabel, "urlLabel", Url, "url");
     QComboBox* connectionKind = make().list(ConnectionKind, "connectionKind", nullptr);
     ControlFactory::name(connectionKind, QStringLiteral("Connection kind"));
@@ -159,6 +166,8 @@ void MmsDialog::connectHandlers() {
         connect(box(id), &QLineEdit::textEdited, this, take);
     }
     connect(box(PhoneNo), &QLineEdit::textEdited, this, &MmsDialog::onPhoneEdited);
+    connect(control<QPushButton>(kFindOperatorId), &QPushButton::clicked, this,
+            &MmsDialog::onFindOperator);
     // The recipients open or close.
     connect(box(Email), &QLineEdit::textEdited, this,
             [this] { retake([this] { react(MmsEvent::EmailEdited); }); });
@@ -191,6 +200,7 @@ void MmsDialog::applyFieldStates() {
     for (int id : kConnectionIds) {
         SetEditable(control<QLineEdit>(id), states_.connection);
     }
+    control<QPushButton>(kFindOperatorId)->setEnabled(states_.connection);
     SetEditable(control<QLineEdit>(PhoneNo), states_.phone);
     SetEditable(control<QLineEdit>(Email), states_.email);
     SetEditable(control<QLineEdit>(Recipient2), states_.recipient2);
@@ -246,6 +256,18 @@ void MmsDialog::onNumberKindChosen(int kind) {
     if (internationalNumbers_ == 1) {
         report(kInternationalNumbersNote);
     }
+}
+
+void MmsDialog::onFindOperator() {
+    FindOperatorAndFill(ApnUse::Mms, session(), this, [this](const OperatorConnection& row) {
+        QLineEdit* refused = nullptr;
+        retake([&] {
+            if (const auto text = FillMmsConnection(typed_, row, SystemCodePage())) {
+                refused = textBoxOf(*text);
+            }
+        });
+        return refused;
+    });
 }
 
 MmsSettings MmsDialog::settings() const {

@@ -43,6 +43,8 @@ class MmsDialog : public SetupDialog {
     void onCountryChosen(int country);
     void onPhoneEdited();
     void onNumberKindChosen(int kind);
+    // Find operator...: the connection chosen from the carrier database.
+    void onFindOperator();
 
     // What Generate would write now, before the checks: the values as last
     // taken, in automatic mode with the chosen operator's preset.

@@ -1,11 +1,12 @@
-// rosmossel-shots OUT_DIR: pictures of the main window, the six set-up dialogs
-// and the About box for the owners' guide, made offscreen from this build with
+// rosmossel-shots OUT_DIR: pictures of the main window, the six set-up dialogs,
+// Find operator... and the About box for the owners' guide, made offscreen from this build with
 // fixed example settings, so the guide always shows the windows as they are.
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
 #include "gui/dialogs/card_line.h"
 #include "gui/dialogs/control_registry.h"
+#include "gui/dialogs/operator_finder.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
@@ -186,6 +187,46 @@ bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& prese
     return save(*dialog, out, fileOf(edition, shot.file));
 }
 
+// Find operator... over a small database of example operators, so that the
+// picture does not change with the system's file; the owner has typed a
+// country.
+constexpr const char* kExampleDatabase = R"(<serviceproviders format="2.0">
+<country code="gb"><name>United Kingdom</name>
+  <provider><name>Heron Mobile</name><gsm><network-id mcc="234" mnc="90"/>
+    <apn value="mms.heron.example"><usage type="mms"/><mmsc>http://mmsc.heron.example/mms</mmsc>
+      <mmsproxy>10.16.0.5:8080</mmsproxy></apn>
+    <apn value="wap.heron.example"><usage type="mms"/><mmsc>http://mms.heron.example:8002</mmsc>
+      <mmsproxy>10.16.0.9:8799</mmsproxy></apn></gsm></provider>
+  <provider><name>Kestrel Talk</name><gsm><network-id mcc="234" mnc="91"/>
+    <apn value="kestrel.mms"><usage type="mms"/><mmsc>http://mms.kestrel.example/servlets/mms</mmsc>
+      <mmsproxy>192.0.2.40:8080</mmsproxy></apn></gsm></provider>
+  <provider><name>Wren SIM</name><gsm><network-id mcc="234" mnc="92"/>
+    <apn value="mms.wren.example"><usage type="mms"/><mmsc>http://mmsc.wren.example</mmsc></apn>
+  </gsm></provider>
+</country>
+<country code="ie"><name>Ireland</name>
+  <provider><name>Curlew</name><gsm><network-id mcc="272" mnc="90"/>
+    <apn value="mms.curlew.example"><usage type="mms"/><mmsc>http://mms.curlew.example</mmsc></apn>
+  </gsm></provider>
+</country>
+</serviceproviders>)";
+
+bool shootOperatorFinder(const Edition& edition, const QDir& out) {
+    OperatorDatabaseLoad load;
+    auto parsed = ParseOperatorDatabase(kExampleDatabase);
+    if (!std::holds_alternative<OperatorDatabase>(parsed)) {
+        std::fprintf(stderr, "rosmossel-shots: the example carrier database does not read\n");
+        return false;
+    }
+    load.database = std::get<OperatorDatabase>(std::move(parsed));
+    load.database->path = "C:\\Program Files\\Ros Mossel\\serviceproviders.xml";
+    const Session session = sessionOf(edition, CameraModel::QuillMG);
+    OperatorFinder finder(load, ApnUse::Mms, session, nullptr);
+    finder.findChild<QLineEdit*>(QStringLiteral("operatorSearch"))
+        ->setText(QStringLiteral("kingdom"));
+    return save(finder, out, fileOf(edition, "find-operator.png"));
+}
+
 } // namespace
 } // namespace rosmossel
 
@@ -223,6 +264,7 @@ int main(int argc, char* argv[]) {
         for (const Shot& shot : kShots) {
             ok = shootDialog(shot, edition, presenter, out, scratch) && ok;
         }
+        ok = shootOperatorFinder(edition, out) && ok;
     }
     SetPresenter(nullptr);
     SetCardSource(nullptr);

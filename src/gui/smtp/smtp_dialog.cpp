@@ -1,8 +1,12 @@
 #include "gui/smtp/smtp_dialog.h"
 
+#include "core/operators/operator_fill.h"
 #include "core/smtp/gprs_presets.h"
 #include "core/smtp/smtp_checks.h"
+#include "core/text/code_page.h"
+#include "core/text/operator_texts.h"
 #include "core/text/smtp_language_table.h"
+#include "gui/dialogs/operator_finder.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -59,6 +63,7 @@ SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget
       typed_(DefaultSmtpSettings(descriptor.family)) {}
 
 void SmtpDialog::showFirstState() {
+    ApplyCaptions(controls(), std::span(&kFindOperatorCaption, 1), language());
     showMode(ApnMode::Automatic);
     alignFrames();
 }
@@ -131,6 +136,9 @@ void SmtpDialog::buildLayout() {
     field(gprs, AccountLabel, "accountLabel", Account, "account");
     // The GPRS password is shown in clear: it is an operator's published one.
     field(gprs, GprsPasswordLabel, "gprsPasswordLabel", GprsPassword, "gprsPassword");
+    // Below the fields it fills, before the sender's in the tab order.
+    gprs->addWidget(make().button(kFindOperatorId, "findOperator"), gprs->rowCount(), 1,
+                    Qt::AlignLeft);
     QGridLayout* sender = frame(SenderFrame, "senderFrame", "Sender");
     field(sender, ServerLabel, "serverLabel", Server, "server");
     field(sender, PortLabel, "portLabel", Port, "port");
@@ -179,6 +187,8 @@ void SmtpDialog::connectHandlers() {
             [this] { exchange().take(); });
     connect(control<QComboBox>(Mode), &QComboBox::currentIndexChanged, this,
             &SmtpDialog::onModeChosen);
+    connect(control<QPushButton>(kFindOperatorId), &QPushButton::clicked, this,
+            &SmtpDialog::onFindOperator);
     connect(control<QComboBox>(Country), &QComboBox::currentIndexChanged, this,
             &SmtpDialog::onCountryChosen);
 }
@@ -193,6 +203,7 @@ void SmtpDialog::showMode(ApnMode mode) {
     for (int id : kGprsFields) {
         SetEditable(control<QLineEdit>(id), view.gprsEditable);
     }
+    control<QPushButton>(kFindOperatorId)->setEnabled(view.gprsEditable);
     FillList(control<QComboBox>(Country), view.countries);
     FillList(control<QComboBox>(Operator), view.operators);
 }
@@ -209,6 +220,18 @@ void SmtpDialog::onCountryChosen(int country) {
     if (mode() == ApnMode::Automatic && country >= 0) {
         FillList(control<QComboBox>(Operator), GprsOperatorNames(country));
     }
+}
+
+void SmtpDialog::onFindOperator() {
+    FindOperatorAndFill(ApnUse::Internet, session(), this, [this](const OperatorConnection& row) {
+        QLineEdit* refused = nullptr;
+        retake([&] {
+            if (const auto text = FillGprsConnection(typed_, row, SystemCodePage())) {
+                refused = textBoxOf(*text);
+            }
+        });
+        return refused;
+    });
 }
 
 SmtpSettings SmtpDialog::settings() const {

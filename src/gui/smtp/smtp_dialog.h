@@ -30,6 +30,8 @@ class SmtpDialog : public SetupDialog {
     void showMode(ApnMode mode);
     void onModeChosen(int mode);
     void onCountryChosen(int country);
+    // Find operator...: the GPRS connection chosen from the carrier database.
+    void onFindOperator();
 
     // The file Generate would write now, before its checks: texts and count
     // as last taken, the lists as selected.
