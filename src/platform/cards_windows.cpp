@@ -6,7 +6,7 @@
 
 namespace rosmossel {
 
-std::vector<Card> FindCards() {
+std::vector<Card> FindCards(std::chrono::milliseconds) {
     // An empty card reader must not bring up "There is no disk in the drive".
     const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     std::vector<Card> cards;
@@ -32,7 +32,9 @@ std::vector<Card> FindCards() {
         card.fileSystem = Utf8FromWide(fileSystem);
         card.capacity = total.QuadPart;
         card.freeSpace = freeToUser.QuadPart;
-        card.writeProtected = (flags & FILE_READ_ONLY_VOLUME) != 0;
+        // Windows does not mount a card read-only on its own: the lock switch.
+        card.readOnly = ReadOnlyKind((flags & FILE_READ_ONLY_VOLUME) != 0, false);
+        card.label = ShownText(card.label);
         card.device = Utf8FromWide(L"\\\\.\\" + root.substr(0, 2));
         cards.push_back(std::move(card));
     }

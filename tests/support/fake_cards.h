@@ -22,8 +22,9 @@ class FakeCardSource : public CardSource {
 };
 
 inline Card TestCard(std::string root, std::string label, bool writeProtected = false) {
-    return {std::move(root), std::move(label), "FAT32",    7'948'206'080,
-            7'400'000'000,   writeProtected,   "/dev/sdb1"};
+    return {std::move(root), std::move(label), "FAT32",
+            7'948'206'080,   7'400'000'000,    writeProtected ? ReadOnly::LockSwitch : ReadOnly::No,
+            "/dev/sdb1"};
 }
 
 } // namespace rosmossel::testing

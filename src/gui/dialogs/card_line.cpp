@@ -94,7 +94,7 @@ void CardLine::showState() {
 bool CardLine::refuseWriteProtected() {
     refresh();
     const std::optional<Card> card = folderCard();
-    if (!card || !card->writeProtected) {
+    if (!card || !card->writeProtected()) {
         return false;
     }
     ShowMessage(fromUtf8(WriteProtectedText(*card, language_)));

@@ -41,7 +41,7 @@ class NoStore final : public PreferenceStore {
 class ShotsCards final : public CardSource {
   public:
     std::vector<Card> cards() const override {
-        return {{"E:\\", "CAMERA", "FAT32", 7'948'206'080, 7'401'000'000, false, "E:"}};
+        return {{"E:\\", "CAMERA", "FAT32", 7'948'206'080, 7'401'000'000, ReadOnly::No, "E:"}};
     }
     EjectResult eject(const Card&) const override { return {EjectOutcome::Ejected, {}}; }
 };

@@ -104,7 +104,7 @@ class CardLineTest : public QObject {
         type(d.get(), menu_id::Folder, root("elsewhere"));
         QCOMPARE(cardText(d.get()), QString("The folder is on no SD card"));
         type(d.get(), menu_id::Folder, card);
-        cards_.inserted[0].writeProtected = true;
+        cards_.inserted[0].readOnly = ReadOnly::LockSwitch;
         QTRY_COMPARE_WITH_TIMEOUT(cardText(d.get()),
                                   QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB, "
                                           "write-protected"),
