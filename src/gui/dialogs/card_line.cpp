@@ -25,6 +25,9 @@ CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, 
       eject_(make.button(kEjectCardId, "ejectButton")) {
     setObjectName(QStringLiteral("cardLine"));
     text_->setObjectName(QStringLiteral("cardText"));
+    // A card the camera cannot read says what to do: a long line, which
+    // wraps rather than widening the dialog.
+    text_->setWordWrap(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(text_, 1);
