@@ -6,6 +6,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           qt6-translations-l10n
           # the release packages: the Debian package, the Windows zip and installer, their checks
           dpkg-dev file help2man zip unzip nsis lintian desktop-file-utils appstream
+          # the card finder: the mount table, udev's database and the file systems' labels
+          libmount-dev libudev-dev libblkid-dev
           # the tests and benchmarks, the Chinese font and a virtual display for them
           libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
           fonts-wqy-microhei xvfb xauth

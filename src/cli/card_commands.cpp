@@ -13,10 +13,11 @@ namespace {
 // The card `label` names, or the only one; none, and why on `err`, where
 // that is not clear.
 std::optional<Card> chosenCard(const CardSource& source, const std::optional<std::string>& label,
-                               std::ostream& err) {
-    const CardChoice choice = ChooseCard(source.cards(), label);
+                               CardUse use, std::ostream& err) {
+    const CardChoice choice = ChooseCard(source.cards(), label, use);
     if (!choice.card) {
-        err << "rosmossel-cli: " << choice.problem << "\n";
+        err << "rosmossel-cli: " << choice.problem
+            << (choice.several ? "; choose one with --card LABEL" : "") << "\n";
     }
     return choice.card;
 }
@@ -28,29 +29,37 @@ int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostr
     if (asJson) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const Card& card : cards) {
+            const char* readOnly = card.readOnly == ReadOnly::LockSwitch ? "lock_switch"
+                                   : card.readOnly == ReadOnly::Mount    ? "mount"
+                                                                         : nullptr;
             list.push_back({{"root", card.root},
                             {"label", card.label},
                             {"file_system", card.fileSystem},
                             {"capacity", card.capacity},
                             {"free", card.freeSpace},
-                            {"write_protected", card.writeProtected}});
+                            {"write_protected", card.writeProtected()},
+                            {"read_only", readOnly != nullptr ? nlohmann::ordered_json(readOnly)
+                                                              : nlohmann::ordered_json()},
+                            {"camera_readable", CameraCanRead(card.fileSystem)},
+                            {"responding", card.responding}});
         }
-        out << list.dump(2) << "\n";
+        // A mount point is bytes, not always UTF-8; the list stays valid JSON.
+        out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return kExitOk;
     }
     for (const Card& card : cards) {
-        out << card.root << "  " << CardLineText(card, kEnglish) << "\n";
+        out << ShownText(card.root) << "  " << CardLineText(card, kEnglish) << "\n";
     }
     return kExitOk;
 }
 
 int CardFolder(const CardSource& source, const std::optional<std::string>& label,
                std::string& folder, std::ostream& err) {
-    const std::optional<Card> card = chosenCard(source, label, err);
+    const std::optional<Card> card = chosenCard(source, label, CardUse::Write, err);
     if (!card) {
         return kExitNoCard;
     }
-    if (card->writeProtected) {
+    if (card->writeProtected()) {
         err << "rosmossel-cli: " << WriteProtectedText(*card, kEnglish) << "\n";
         return kExitFileError;
     }
@@ -60,7 +69,7 @@ int CardFolder(const CardSource& source, const std::optional<std::string>& label
 
 int RunEject(const CardSource& source, const std::optional<std::string>& label, std::ostream& out,
              std::ostream& err) {
-    const std::optional<Card> card = chosenCard(source, label, err);
+    const std::optional<Card> card = chosenCard(source, label, CardUse::Eject, err);
     if (!card) {
         return kExitNoCard;
     }
@@ -70,7 +79,7 @@ int RunEject(const CardSource& source, const std::optional<std::string>& label, 
         err << "rosmossel-cli: " << text << "\n";
         return kExitEjectFailed;
     }
-    out << card->root << ": " << text << "\n";
+    out << ShownText(card->root) << ": " << text << "\n";
     return kExitOk;
 }
 

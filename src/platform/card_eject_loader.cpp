@@ -10,13 +10,23 @@
 namespace rosmossel {
 
 EjectResult EjectCard(const Card& card) {
+    namespace fs = std::filesystem;
     std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path();
+    // Beside the program in the build tree; where the package put it,
+    // relative to the program; where this build installs it.
+    const fs::path folders[] = {program, program / ROSMOSSEL_MODULE_FROM_PROGRAM,
+                                fs::path(ROSMOSSEL_MODULE_DIR)};
     void* module = nullptr;
-    for (const std::filesystem::path& folder :
-         {program.parent_path(), std::filesystem::path(ROSMOSSEL_MODULE_DIR)}) {
-        if (module == nullptr && !folder.empty()) {
-            module = ::dlopen((folder / "librosmossel-udisks.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string reason = "librosmossel-udisks.so was not found";
+    for (const fs::path& folder : folders) {
+        const fs::path file = folder / "librosmossel-udisks.so";
+        if (module == nullptr && !folder.empty() && fs::exists(file, error)) {
+            module = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (module == nullptr) {
+                const char* why = ::dlerror();
+                reason = why != nullptr ? why : file.string() + " could not be loaded";
+            }
         }
     }
     using Eject = int (*)(const char*, char*, std::size_t);
@@ -24,7 +34,8 @@ EjectResult EjectCard(const Card& card) {
                            ? reinterpret_cast<Eject>(::dlsym(module, "rosmossel_eject_card"))
                            : nullptr;
     if (eject == nullptr) {
-        return {EjectOutcome::NoService, "the tool was installed without its D-Bus module"};
+        // Not the disk service's fault: the owner hears what is missing.
+        return {EjectOutcome::Failed, "rosmossel-cli's D-Bus module is missing: " + reason};
     }
     std::array<char, 512> detail{};
     const int outcome = eject(card.device.c_str(), detail.data(), detail.size());

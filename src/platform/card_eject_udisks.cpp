@@ -18,7 +18,7 @@ EjectResult failure(const QDBusError& error) {
     case QDBusError::ServiceUnknown:
     case QDBusError::NoServer:
     case QDBusError::Disconnected:
-        return {EjectOutcome::NoService, error.message().toStdString()};
+        return {EjectOutcome::NoService, "UDisks2: " + error.message().toStdString()};
     default:
         break;
     }
@@ -37,7 +37,7 @@ QDBusMessage call(const QDBusConnection& bus, const QString& path, const QString
 
 EjectResult EjectThroughUDisks(const QDBusConnection& bus, const Card& card) {
     if (!bus.isConnected()) { // no system bus at all
-        return {EjectOutcome::NoService, bus.lastError().message().toStdString()};
+        return {EjectOutcome::NoService, "UDisks2: " + bus.lastError().message().toStdString()};
     }
     const QVariantMap noOptions;
     const QVariantMap spec{{QStringLiteral("path"), QString::fromStdString(card.device)}};

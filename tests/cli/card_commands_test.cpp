@@ -36,6 +36,12 @@ TEST(CardCommandsTest, ListChooseAndEject) {
     const Card cam = TestCard("/media/ann/CAM", "CAM");
     const Card locked = TestCard("/media/ann/LOCKED", "LOCKED", true);
     const auto none = std::nullopt;
+    Card disk = TestCard("/media/ann/DISK", "DISK");
+    disk.fileSystem = "ext4";
+    Card oddDisk = disk;
+    oddDisk.root = "/media/ann/K\xF6";
+    oddDisk.readOnly = ReadOnly::Mount;
+    oddDisk.responding = false;
     const struct {
         const char* what;
         std::vector<Card> cards;
@@ -54,7 +60,27 @@ TEST(CardCommandsTest, ListChooseAndEject) {
          kExitOk,
          "[\n  {\n    \"root\": \"/media/ann/CAM\",\n    \"label\": \"CAM\",\n    \"file_system\": "
          "\"FAT32\",\n    \"capacity\": 7948206080,\n    \"free\": 7400000000,\n    "
-         "\"write_protected\": false\n  }\n]\n",
+         "\"write_protected\": false,\n    \"read_only\": null,\n    \"camera_readable\": true,\n"
+         "    \"responding\": true\n  }\n]\n",
+         ""},
+        {"an ext4 card, not responding, mounted at a name that is no UTF-8, as JSON",
+         {oddDisk},
+         EjectOutcome::Ejected,
+         cards(true),
+         kExitOk,
+         "[\n  {\n    \"root\": \"/media/ann/K\xEF\xBF\xBD\",\n    \"label\": \"DISK\",\n    "
+         "\"file_system\": \"ext4\",\n    \"capacity\": 7948206080,\n    \"free\": 7400000000,\n   "
+         " "
+         "\"write_protected\": true,\n    \"read_only\": \"mount\",\n    \"camera_readable\": "
+         "false,\n    \"responding\": false\n  }\n]\n",
+         ""},
+        {"an ext4 card, plain",
+         {disk},
+         EjectOutcome::Ejected,
+         cards(false),
+         kExitOk,
+         "/media/ann/DISK  SD card DISK (ext4), 7.4 GB free of 7.9 GB; a camera cannot read ext4: "
+         "format it as FAT32 in the camera or on the PC\n",
          ""},
         {"two cards, plain",
          {cam, locked},
@@ -77,7 +103,21 @@ TEST(CardCommandsTest, ListChooseAndEject) {
          cardFolder(none),
          kExitNoCard,
          "",
-         "CAM at /media/ann/CAM, LOCKED at /media/ann/LOCKED"},
+         "CAM at /media/ann/CAM, LOCKED at /media/ann/LOCKED); choose one with --card LABEL"},
+        {"--card beside an ext4 card",
+         {disk, cam},
+         EjectOutcome::Ejected,
+         cardFolder(none),
+         kExitOk,
+         "/media/ann/CAM",
+         ""},
+        {"--card to an ext4 card",
+         {disk, cam},
+         EjectOutcome::Ejected,
+         cardFolder("DISK"),
+         kExitNoCard,
+         "",
+         "holds ext4, which a camera cannot read"},
         {"--card to a locked card",
          {cam, locked},
          EjectOutcome::Ejected,
@@ -112,7 +152,14 @@ TEST(CardCommandsTest, ListChooseAndEject) {
          eject("CAM"),
          kExitEjectFailed,
          "",
-         "(UDisks2) is not running"},
+         "the system's disk service is not running (UDisks2: gone)"},
+        {"eject a card no camera reads",
+         {disk},
+         EjectOutcome::Ejected,
+         eject(none),
+         kExitOk,
+         "/media/ann/DISK: The card can be removed.\n",
+         ""},
         {"eject without a card",
          {},
          EjectOutcome::Ejected,
@@ -123,8 +170,8 @@ TEST(CardCommandsTest, ListChooseAndEject) {
     };
     for (const auto& c : cases) {
         FakeCardSource source;
-        source.inserted = c.cards;
-        source.ejectResult.outcome = c.ejectOutcome;
+        source.put(c.cards);
+        source.playEject({c.ejectOutcome, "UDisks2: gone"});
         std::ostringstream out, err;
         EXPECT_EQ(c.command(source, out, err), c.status) << c.what;
         EXPECT_EQ(out.str(), c.out) << c.what;

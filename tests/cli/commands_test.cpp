@@ -129,7 +129,7 @@ TEST(CommandsTest, CardTakesALabelOnlyWhereTheProfileFollows) {
         fs::create_directories(cam);
         fs::create_directories(other);
         FakeCardSource cards;
-        cards.inserted = c.cards;
+        cards.put(c.cards);
         const Parsed run = runCommandLine(c.args, cards);
         EXPECT_EQ(run.status, c.status) << what << ": " << run.err;
         EXPECT_NE(run.err.find(c.err), std::string::npos) << what << ": " << run.err;

@@ -31,6 +31,64 @@ constexpr LanguageTexts kOnNoCard = {"该文件夹不在SD卡上",
                                      "A mappa nincs SD-kartyan",
                                      "Mapa ni na kartici SD",
                                      "Slozka neni na SD karte"};
+constexpr LanguageTexts kMountedReadOnly = {"，以只读方式挂载",
+                                            ", mounted read-only",
+                                            ", schreibgeschuetzt eingehaengt",
+                                            ", liitetty vain luku -tilaan",
+                                            ", montata in sola lettura",
+                                            ", montee en lecture seule",
+                                            ", csak olvashatoan csatolva",
+                                            ", priklopljena samo za branje",
+                                            ", pripojena jen pro cteni"};
+// %1 the file system.
+constexpr LanguageTexts kNotCameraReadable = {
+    "；相机无法读取 %1：请在相机或电脑上将其格式化为FAT32",
+    "; a camera cannot read %1: format it as FAT32 in the camera or on the PC",
+    "; eine Kamera kann %1 nicht lesen: in der Kamera oder am PC als FAT32 formatieren",
+    "; kamera ei lue %1-muotoa: alusta kortti FAT32-muotoon kamerassa tai tietokoneella",
+    "; una fotocamera non legge %1: formattarla come FAT32 nella fotocamera o sul PC",
+    "; un appareil ne lit pas %1 : formatez-la en FAT32 dans l'appareil ou sur le PC",
+    "; a kamera nem olvassa a(z) %1 formatumot: formazza FAT32-re a kameraban vagy a PC-n",
+    "; kamera ne bere %1: formatirajte jo kot FAT32 v kameri ali na racunalniku",
+    "; fotoaparat neumi cist %1: naformatujte ji na FAT32 ve fotoaparatu nebo v PC"};
+// %1 the card's label.
+constexpr LanguageTexts kNotResponding = {"SD卡 %1 没有响应",
+                                          "SD card %1 is not responding",
+                                          "SD-Karte %1 antwortet nicht",
+                                          "SD-kortti %1 ei vastaa",
+                                          "La scheda SD %1 non risponde",
+                                          "La carte SD %1 ne repond pas",
+                                          "A(z) %1 SD-kartya nem valaszol",
+                                          "Kartica SD %1 se ne odziva",
+                                          "SD karta %1 neodpovida"};
+// %1 the card's label.
+constexpr LanguageTexts kReadOnlyMount = {
+    "SD卡 %1 以只读方式挂载：系统通常在发现卡上有错误后这样做。请在电脑上检查该卡（或在相机中将其"
+    "格式化为FAT32），重新插入后再生成。",
+    "The SD card %1 is mounted read-only: the system mounts a card so, usually after finding "
+    "errors on it. Check the card on the PC (or format it as FAT32 in the camera), put it back "
+    "and generate again.",
+    "Die SD-Karte %1 ist schreibgeschuetzt eingehaengt: das System tut das meist, wenn es "
+    "Fehler darauf findet. Die Karte am PC pruefen (oder in der Kamera als FAT32 formatieren), "
+    "wieder einstecken und erneut erzeugen.",
+    "SD-kortti %1 on liitetty vain luku -tilaan: jarjestelma tekee niin yleensa loydettyaan "
+    "siita virheita. Tarkista kortti tietokoneella (tai alusta se FAT32-muotoon kamerassa), "
+    "aseta se takaisin ja luo uudelleen.",
+    "La scheda SD %1 e montata in sola lettura: il sistema lo fa di solito dopo avervi trovato "
+    "errori. Controllare la scheda sul PC (o formattarla come FAT32 nella fotocamera), "
+    "reinserirla e generare di nuovo.",
+    "La carte SD %1 est montee en lecture seule : le systeme le fait souvent apres y avoir "
+    "trouve des erreurs. Verifiez la carte sur le PC (ou formatez-la en FAT32 dans l'appareil), "
+    "remettez-la et generez a nouveau.",
+    "A(z) %1 SD-kartya csak olvashatoan van csatolva: a rendszer altalaban hibak eszlelese utan "
+    "tesz igy. Ellenorizze a kartyat a PC-n (vagy formazza FAT32-re a kameraban), helyezze "
+    "vissza, es generaljon ujra.",
+    "Kartica SD %1 je priklopljena samo za branje: sistem to obicajno stori, ko na njej najde "
+    "napake. Preverite kartico na racunalniku (ali jo formatirajte kot FAT32 v kameri), jo "
+    "vstavite nazaj in znova ustvarite.",
+    "SD karta %1 je pripojena jen pro cteni: system to obvykle dela, kdyz na ni najde chyby. "
+    "Zkontrolujte kartu v PC (nebo ji naformatujte na FAT32 ve fotoaparatu), vlozte ji zpet a "
+    "vytvorte soubor znovu."};
 // %1 the card's label.
 constexpr LanguageTexts kLockSwitchOn = {
     "SD卡 %1 处于写保护状态：卡侧面的锁定开关在LOCK位置。请取出卡，将开关推离LOCK，"
@@ -57,22 +115,22 @@ constexpr LanguageTexts kEjected = {
     "Kortin voi nyt poistaa.", "La scheda puo essere rimossa.", "La carte peut etre retiree.",
     "A kartya eltavolithato.", "Kartico lahko odstranite.",     "Kartu lze vyjmout."};
 constexpr LanguageTexts kNoService = {
-    "无法弹出SD卡：系统的磁盘服务（UDisks2）未运行。请先在文件管理器中卸载该卡，再取出。",
-    "The card could not be ejected: the system's disk service (UDisks2) is not running. "
+    "无法弹出SD卡：系统的磁盘服务未运行（%1）。请先在文件管理器中卸载该卡，再取出。",
+    "The card could not be ejected: the system's disk service is not running (%1). "
     "Unmount the card in the file manager before taking it out.",
-    "Die Karte konnte nicht ausgeworfen werden: der Datentraegerdienst des Systems (UDisks2) "
-    "laeuft nicht. Die Karte vor dem Entnehmen im Dateimanager aushaengen.",
-    "Korttia ei voitu poistaa: jarjestelman levypalvelu (UDisks2) ei ole kaynnissa. Irrota "
+    "Die Karte konnte nicht ausgeworfen werden: der Datentraegerdienst des Systems laeuft "
+    "nicht (%1). Die Karte vor dem Entnehmen im Dateimanager aushaengen.",
+    "Korttia ei voitu poistaa: jarjestelman levypalvelu ei ole kaynnissa (%1). Irrota "
     "kortti tiedostonhallinnassa ennen sen poistamista.",
-    "Impossibile espellere la scheda: il servizio dischi del sistema (UDisks2) non e attivo. "
+    "Impossibile espellere la scheda: il servizio dischi del sistema non e attivo (%1). "
     "Smontare la scheda dal file manager prima di estrarla.",
-    "Impossible d'ejecter la carte : le service de disques du systeme (UDisks2) ne tourne pas. "
+    "Impossible d'ejecter la carte : le service de disques du systeme ne tourne pas (%1). "
     "Demontez la carte dans le gestionnaire de fichiers avant de la retirer.",
-    "A kartya nem adhato ki: a rendszer lemezszolgaltatasa (UDisks2) nem fut. Valassza le a "
+    "A kartya nem adhato ki: a rendszer lemezszolgaltatasa nem fut (%1). Valassza le a "
     "kartyat a fajlkezeloben, mielott kiveszi.",
-    "Kartice ni mogoce izvreci: sistemska storitev za diske (UDisks2) ne tece. Pred "
+    "Kartice ni mogoce izvreci: sistemska storitev za diske ne tece (%1). Pred "
     "odstranitvijo kartico odklopite v upravitelju datotek.",
-    "Kartu nelze vysunout: diskova sluzba systemu (UDisks2) nebezi. Pred vyjmutim kartu "
+    "Kartu nelze vysunout: diskova sluzba systemu nebezi (%1). Pred vyjmutim kartu "
     "odpojte ve spravci souboru."};
 constexpr LanguageTexts kBusy = {
     "无法弹出SD卡：有程序正在使用它。请关闭显示卡上文件的程序和窗口，然后再弹出。",
@@ -130,17 +188,27 @@ std::string CardLineText(const std::optional<Card>& card, int language) {
     if (!card) {
         return std::string(TextIn(kOnNoCard, language));
     }
+    if (!card->responding) {
+        return filled(TextIn(kNotResponding, language), {labelOf(*card, language)});
+    }
     std::string text =
         filled(TextIn(kOnCard, language), {labelOf(*card, language), card->fileSystem,
                                            SizeText(card->freeSpace), SizeText(card->capacity)});
-    if (card->writeProtected) {
+    if (card->readOnly == ReadOnly::LockSwitch) {
         text += TextIn(kWriteProtected, language);
+    } else if (card->readOnly == ReadOnly::Mount) {
+        text += TextIn(kMountedReadOnly, language);
+    }
+    if (!CameraCanRead(card->fileSystem)) {
+        text += filled(TextIn(kNotCameraReadable, language), {card->fileSystem});
     }
     return text;
 }
 
 std::string WriteProtectedText(const Card& card, int language) {
-    return filled(TextIn(kLockSwitchOn, language), {labelOf(card, language)});
+    return filled(
+        TextIn(card.readOnly == ReadOnly::Mount ? kReadOnlyMount : kLockSwitchOn, language),
+        {labelOf(card, language)});
 }
 
 std::string EjectResultText(const EjectResult& result, int language) {
@@ -148,7 +216,7 @@ std::string EjectResultText(const EjectResult& result, int language) {
     case EjectOutcome::Ejected:
         return std::string(TextIn(kEjected, language));
     case EjectOutcome::NoService:
-        return std::string(TextIn(kNoService, language));
+        return filled(TextIn(kNoService, language), {result.detail});
     case EjectOutcome::Busy:
         return std::string(TextIn(kBusy, language));
     case EjectOutcome::Failed:

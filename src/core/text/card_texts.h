@@ -19,11 +19,14 @@ inline constexpr CaptionEntry kEjectCaption = {
      "Ejecter la carte", "Kartya kiadasa", "Izvrzi kartico", "Vysunout kartu"}};
 
 // The card line: the card the folder is on (label, file system, free space,
-// write protection), or that the folder is on none.
+// write protection, whether a camera reads it), that it is not responding,
+// or that the folder is on none.
 std::string CardLineText(const std::optional<Card>& card, int language);
-// Why Generate does not try a write-protected card.
+// Why Generate does not try a write-protected card: its lock switch, or
+// the system's read-only mount.
 std::string WriteProtectedText(const Card& card, int language);
-// How an eject ended; "the card can be removed" on success.
+// How an eject ended; "the card can be removed" on success. The detail of a
+// missing disk service names it (the platform's words).
 std::string EjectResultText(const EjectResult& result, int language);
 
 } // namespace rosmossel

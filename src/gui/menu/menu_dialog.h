@@ -21,7 +21,8 @@ class CameraMenuDialog : public SetupDialog {
     MenuSettings settings() const;
 
   protected:
-    CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
+    CameraMenuDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards,
+                     QWidget* parent);
 
   private:
     void buildLayout() override;

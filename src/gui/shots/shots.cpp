@@ -4,7 +4,7 @@
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
-#include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_registry.h"
 #include "gui/dialogs/operator_finder.h"
 #include "gui/dialogs/presenter.h"
@@ -42,7 +42,7 @@ class NoStore final : public PreferenceStore {
 class ShotsCards final : public CardSource {
   public:
     std::vector<Card> cards() const override {
-        return {{"E:\\", "CAMERA", "FAT32", 7'948'206'080, 7'401'000'000, false, "E:"}};
+        return {{"E:\\", "CAMERA", "FAT32", 7'948'206'080, 7'401'000'000, ReadOnly::No, "E:"}};
     }
     EjectResult eject(const Card&) const override { return {EjectOutcome::Ejected, {}}; }
 };
@@ -163,7 +163,7 @@ QString fileOf(const Edition& edition, const char* file) {
 }
 
 bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& presenter,
-                 const QDir& out, const QTemporaryDir& scratch) {
+                 const QDir& out, const QTemporaryDir& scratch, CardWatch& cards) {
     const QString profilePath = scratch.filePath(QStringLiteral("profile.json"));
     QFile profile(profilePath);
     if (!profile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -174,7 +174,7 @@ bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& prese
     profile.close();
 
     Session session = sessionOf(edition, shot.model);
-    const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session);
+    const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session, &cards);
     presenter.profile = profilePath;
     FindControlAs<QPushButton>(dialog.get(), kOpenProfileId)->click();
     if (auto* folder = dialog->findChild<QLineEdit*>(QStringLiteral("folder"))) {
@@ -246,8 +246,13 @@ int main(int argc, char* argv[]) {
     ApplyApplicationLook(app);
     ShotsPresenter presenter;
     SetPresenter(&presenter);
-    ShotsCards cards;
-    SetCardSource(&cards);
+    const ShotsCards inserted;
+    CardWatch cards(inserted);
+    cards.start();
+    if (!cards.waitForFirstLook(std::chrono::seconds(10))) {
+        std::fprintf(stderr, "rosmossel-shots: the card watcher did not look\n");
+        return 1;
+    }
 
     bool ok = true;
     for (const Edition& edition : kEditions) {
@@ -262,11 +267,10 @@ int main(int argc, char* argv[]) {
             ok = save(about, out, fileOf(edition, "about.png")) && ok;
         }
         for (const Shot& shot : kShots) {
-            ok = shootDialog(shot, edition, presenter, out, scratch) && ok;
+            ok = shootDialog(shot, edition, presenter, out, scratch, cards) && ok;
         }
         ok = shootOperatorFinder(edition, out) && ok;
     }
     SetPresenter(nullptr);
-    SetCardSource(nullptr);
     return ok && !presenter.failed ? 0 : 1;
 }
