@@ -1,12 +1,16 @@
 #include "gui/shell/app_look.h"
 
 #include <QApplication>
+#include <qdrawutil.h>
 #include <QFont>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleOption>
 
@@ -23,6 +27,10 @@ class FocusMarkStyle final : public QProxyStyle {
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_FrameGroupBox && baseStyle()->name() == QLatin1String("fusion")) {
+            drawFusionGroupFrame(option, painter, widget);
+            return;
+        }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element == PE_PanelLineEdit) {
             mark(option, painter);
@@ -44,6 +52,36 @@ class FocusMarkStyle final : public QProxyStyle {
     }
 
   private:
+    // Fusion's group frame, drawn as Fusion draws it from its own picture, but
+    // read once as the PNG it is: Fusion reads it by file name, which first
+    // loads every image-format plugin to ask which one reads it.
+    void drawFusionGroupFrame(const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+        constexpr int kTopMargin = 3;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        int top = kTopMargin;
+        if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
+            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                        option->fontMetrics.height());
+        }
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                          GroupFramePicture());
+    }
+
+    static QPixmap GroupFramePicture() {
+        const QString key = QStringLiteral("rosmossel-group-frame");
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            QImageReader reader(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+                "png");
+            reader.setAutoDetectImageFormat(false);
+            picture = QPixmap::fromImage(reader.read());
+            QPixmapCache::insert(key, picture);
+        }
+        return picture;
+    }
+
     static void mark(const QStyleOption* option, QPainter* painter) {
         if (!(option->state & State_HasFocus) || !(option->state & State_Enabled)) {
             return;
