@@ -143,10 +143,16 @@ void SetEditable(QLineEdit* box, bool editable) {
 }
 
 void ApplyDialogColours(QWidget* dialog) {
+    // Where the application's look already gives these colours, the dialog
+    // keeps the application's palette: shared by all controls, so that the
+    // style draws equal controls once and takes the rest from its cache.
     QPalette palette = dialog->palette();
-    palette.setColor(QPalette::Window, kDialogBackground);
-    palette.setColor(QPalette::WindowText, kDialogText);
-    dialog->setPalette(palette);
+    if (palette.color(QPalette::Window) != kDialogBackground ||
+        palette.color(QPalette::WindowText) != kDialogText) {
+        palette.setColor(QPalette::Window, kDialogBackground);
+        palette.setColor(QPalette::WindowText, kDialogText);
+        dialog->setPalette(palette);
+    }
     dialog->setAutoFillBackground(true);
 }
 

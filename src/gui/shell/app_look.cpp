@@ -27,7 +27,8 @@ class FocusMarkStyle final : public QProxyStyle {
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        if (element == PE_FrameGroupBox && baseStyle()->name() == QLatin1String("fusion")) {
+        if (element == PE_FrameGroupBox &&
+            baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
             drawFusionGroupFrame(option, painter, widget);
             return;
         }

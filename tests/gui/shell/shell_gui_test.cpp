@@ -16,13 +16,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using rosmossel::testing::MemoryStore;
 using rosmossel::testing::ModalDriver;
@@ -111,6 +115,35 @@ class ShellGuiTest : public QObject {
             models << ModelCombo(&dlg)->itemText(i);
         }
         QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
+    }
+
+    // The tool draws the group frames itself, as Fusion does, pixel for pixel.
+    void groupFrameIsFusionsOwn_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::newRow("untitled") << QString() << false;
+        QTest::newRow("titled") << QStringLiteral("Camera Model") << false;
+        QTest::newRow("checkable, untitled") << QString() << true;
+        QTest::newRow("Chinese title") << QStringLiteral("选择语言") << false;
+    }
+    void groupFrameIsFusionsOwn() {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        ApplyApplicationLook(*qApp);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        QVERIFY(fusion != nullptr);
+        const auto draw = [&](QStyle* style) {
+            QGroupBox box(title);
+            if (style != nullptr) {
+                box.setStyle(style);
+            }
+            box.setCheckable(checkable);
+            box.resize(220, 90);
+            return box.grab().toImage();
+        };
+        const QImage own = draw(nullptr);
+        QVERIFY(!own.isNull());
+        QCOMPARE(own, draw(fusion.get()));
     }
 
     void firstRunFollowsTheSystemLanguage_data() {
