@@ -1,7 +1,7 @@
 #include "gui/shell/app_look.h"
 
 #include <QApplication>
-#include <qdrawutil.h>
+#include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -13,6 +13,7 @@
 #include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace rosmossel {
 namespace {
@@ -46,13 +47,74 @@ class FocusMarkStyle final : public QProxyStyle {
     }
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control == CC_ComboBox && list != nullptr && !list->editable) {
+            const QString kind = QStringLiteral("list-%1-%2-%3")
+                                     .arg(int(list->frame))
+                                     .arg(uint(list->subControls))
+                                     .arg(uint(list->activeSubControls));
+            drawThroughCache(kind, *list, painter,
+                             [&](const QStyleOptionComboBox& local, QPainter* p) {
+                                 QProxyStyle::drawComplexControl(control, &local, p, widget);
+                             });
+        } else {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+        }
         if (control == CC_ComboBox) {
             mark(option, painter);
         }
     }
 
   private:
+    // Draws a list's frame through a picture shared by all lists that look
+    // alike (size, state, colours): drawing one costs far more than copying
+    // it. The base style keeps such pictures itself, but keyed by palette, and
+    // every control holds a palette of its own, so it draws each list anew.
+    // (Text boxes are drawn straight on the window: through a picture their
+    // rounded corners would blend one shade apart.)
+    template <typename Option, typename Draw>
+    static void drawThroughCache(const QString& kind, const Option& option, QPainter* painter,
+                                 const Draw& draw) {
+        const QPaintDevice* device = painter->device();
+        if (device == nullptr || option.rect.isEmpty() ||
+            painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
+            painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
+            draw(option, painter);
+            return;
+        }
+        const qreal ratio = device->devicePixelRatio();
+        QString key = QStringLiteral("rosmossel-%1-%2-%3-%4x%5@%6-%7")
+                          .arg(kind)
+                          .arg(uint(option.state), 0, 16)
+                          .arg(int(option.direction))
+                          .arg(option.rect.width())
+                          .arg(option.rect.height())
+                          .arg(ratio)
+                          .arg(int(option.palette.currentColorGroup()));
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                key += QLatin1Char('-') + QString::number(option.palette
+                                                              .color(QPalette::ColorGroup(group),
+                                                                     QPalette::ColorRole(role))
+                                                              .rgba(),
+                                                          16);
+            }
+        }
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            picture = QPixmap(option.rect.size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::transparent);
+            Option local = option;
+            local.rect.moveTo(0, 0);
+            QPainter picturePainter(&picture);
+            draw(local, &picturePainter);
+            picturePainter.end();
+            QPixmapCache::insert(key, picture);
+        }
+        painter->drawPixmap(option.rect.topLeft(), picture);
+    }
+
     // Fusion's group frame, drawn as Fusion draws it from its own picture, but
     // read once as the PNG it is: Fusion reads it by file name, which first
     // loads every image-format plugin to ask which one reads it.
