@@ -83,23 +83,27 @@ class FocusMarkStyle final : public QProxyStyle {
             return;
         }
         const qreal ratio = device->devicePixelRatio();
-        QString key = QStringLiteral("rosmossel-%1-%2-%3-%4x%5@%6-%7")
-                          .arg(kind)
-                          .arg(uint(option.state), 0, 16)
-                          .arg(int(option.direction))
-                          .arg(option.rect.width())
-                          .arg(option.rect.height())
-                          .arg(ratio)
-                          .arg(int(option.palette.currentColorGroup()));
+        // Every colour of the palette, as raw bytes: cheaper than text.
+        QByteArray colours;
+        colours.reserve(int(QPalette::NColorGroups) * int(QPalette::NColorRoles) *
+                        int(sizeof(QRgb)));
         for (int group = 0; group < QPalette::NColorGroups; ++group) {
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
-                key += QLatin1Char('-') + QString::number(option.palette
-                                                              .color(QPalette::ColorGroup(group),
-                                                                     QPalette::ColorRole(role))
-                                                              .rgba(),
-                                                          16);
+                const QRgb rgba =
+                    option.palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role))
+                        .rgba();
+                colours.append(reinterpret_cast<const char*>(&rgba), sizeof rgba);
             }
         }
+        const QString key = QStringLiteral("rosmossel-%1-%2-%3-%4x%5@%6-%7-%8")
+                                .arg(kind)
+                                .arg(uint(option.state), 0, 16)
+                                .arg(int(option.direction))
+                                .arg(option.rect.width())
+                                .arg(option.rect.height())
+                                .arg(ratio)
+                                .arg(int(option.palette.currentColorGroup()))
+                                .arg(QLatin1String(colours.toBase64()));
         QPixmap picture;
         if (!QPixmapCache::find(key, &picture)) {
             picture = QPixmap(option.rect.size() * ratio);
