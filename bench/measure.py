@@ -26,19 +26,28 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 DIALOG_LIMIT_MS = 4.0
 
 
-def run_once(command, env):
-    """Runs `command` to its end: (wall s, cpu s, peak MiB, exit status)."""
+def run_once(command, env, limit=60.0):
+    """Runs `command` to its end: (wall s, cpu s, peak MiB, exit status).
+
+    A run that takes longer than `limit` seconds (a window never shown) is
+    ended and fails."""
     start = time.monotonic()
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
+    stopper = threading.Timer(limit, process.kill)
+    stopper.start()
     # Reaped here rather than by Popen, for the kernel's account of the run.
     _, status, usage = os.wait4(process.pid, 0)
+    stopper.cancel()
     wall = time.monotonic() - start
+    if wall >= limit:
+        raise RuntimeError(f"{' '.join(command)} did not end within {limit:g} s")
     process.returncode = os.waitstatus_to_exitcode(status)
     cpu = usage.ru_utime + usage.ru_stime
     return wall, cpu, usage.ru_maxrss / 1024.0, process.returncode
@@ -158,7 +167,9 @@ def dialogs(build):
 
 
 def windows(build_win, count, scratch):
-    wine = shutil.which("wine") or shutil.which("wine64")
+    # Debian's wine64 package keeps the loader out of PATH.
+    wine = next((w for w in ("/usr/lib/wine/wine64", shutil.which("wine64"), shutil.which("wine"))
+                 if w and os.access(w, os.X_OK)), None)
     if wine is None or build_win is None:
         print("Windows: not measured (needs wine and --build-win with the probes)")
         return None
@@ -168,21 +179,31 @@ def windows(build_win, count, scratch):
         print(f"Windows: no probes in {build_win} (configure it with "
               "-DROSMOSSEL_BUILD_BENCHMARKS=ON)")
         return None
-    env = dict(os.environ, WINEPREFIX=os.path.join(scratch, "wine"), WINEDEBUG="-all")
-    # One wine server for all runs, started first and not counted.
-    subprocess.run([wine, "cmd", "/c", "exit"], env=env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, check=False)
-    server = subprocess.Popen(["wineserver", "-p"], env=env)
-    try:
-        with Display() as display:
-            if display is not None:
-                env["DISPLAY"] = display
-            runs = pairs([wine, tool], [wine, minimal], count, env)
-        return report_pairs("Windows program under Wine against the static Qt probe", runs,
-                            with_memory=False)
-    finally:
-        subprocess.run(["wineserver", "-k"], env=env, check=False)
-        server.wait()
+    # The project's Wine runner, with a throw-away prefix made on first use;
+    # on an X display, since a probe ends once its window is exposed.
+    runner = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "scripts",
+                          "wine-run.sh")
+    prefix = os.path.join(scratch, "wine")
+    env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", ROSMOSSEL_WINE_DISPLAY="1")
+    server = os.path.join(os.path.dirname(wine), "wineserver")
+    if not os.access(server, os.X_OK):
+        server = shutil.which("wineserver") or "wineserver"
+    with Display() as display:
+        if display is None:
+            print("Windows: not measured (needs an X display or Xvfb)")
+            return None
+        env["DISPLAY"] = display
+        try:
+            run_once(["bash", runner, prefix, minimal], env)
+            # One wine server for all runs, not counted: otherwise each run
+            # may or may not find the last one's still waiting.
+            subprocess.run([server, "-p"], env=env, check=False)
+            runs = pairs(["bash", runner, prefix, tool], ["bash", runner, prefix, minimal],
+                         count, env)
+            return report_pairs("Windows program under Wine against the static Qt probe", runs,
+                                with_memory=False)
+        finally:
+            subprocess.run([server, "-k"], env=env, check=False)
 
 
 def main():
