@@ -28,8 +28,7 @@ class FocusMarkStyle final : public QProxyStyle {
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        if (element == PE_FrameGroupBox &&
-            baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
+        if (element == PE_FrameGroupBox && onFusion()) {
             drawFusionGroupFrame(option, painter, widget);
             return;
         }
@@ -48,7 +47,7 @@ class FocusMarkStyle final : public QProxyStyle {
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
         const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        if (control == CC_ComboBox && list != nullptr && !list->editable) {
+        if (control == CC_ComboBox && list != nullptr && !list->editable && onFusion()) {
             const QString kind = QStringLiteral("list-%1-%2-%3")
                                      .arg(int(list->frame))
                                      .arg(uint(list->subControls))
@@ -66,6 +65,12 @@ class FocusMarkStyle final : public QProxyStyle {
     }
 
   private:
+    // What is drawn here in place of the base style is Fusion's, checked
+    // pixel for pixel against it; other styles draw for themselves.
+    bool onFusion() const {
+        return baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    }
+
     // Draws a list's frame through a picture shared by all lists that look
     // alike (size, state, colours): drawing one costs far more than copying
     // it. The base style keeps such pictures itself, but keyed by palette, and
