@@ -4,6 +4,7 @@
 // within one frame (16 ms), so its button on the main window feels immediate.
 
 #include "core/session/session.h"
+#include "gui/shell/app_look.h"
 
 #include <QApplication>
 
@@ -29,6 +30,7 @@ inline int runDialogBenchmarks(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    ApplyApplicationLook(app); // as the tool opens its dialogs
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

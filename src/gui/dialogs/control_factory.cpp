@@ -1,5 +1,6 @@
 #include "gui/dialogs/control_factory.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -12,6 +13,38 @@
 #include <QRegularExpressionValidator>
 
 namespace rosmossel {
+namespace {
+
+// A list as wide as its longest entry. Qt measures a list's entries when it is
+// first shown; only a list whose entries change after that has to follow them.
+// Asking Qt to follow from the start builds the list's pop-up at once, which
+// costs more than the rest of the list, for every list of a dialog.
+class EntryList final : public QComboBox {
+  public:
+    explicit EntryList(QWidget* parent) : QComboBox(parent) {
+        const auto follow = [this] {
+            if (shown_ && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {
+                setSizeAdjustPolicy(AdjustToContents);
+            }
+        };
+        const QAbstractItemModel* entries = model();
+        connect(entries, &QAbstractItemModel::rowsInserted, this, follow);
+        connect(entries, &QAbstractItemModel::rowsRemoved, this, follow);
+        connect(entries, &QAbstractItemModel::modelReset, this, follow);
+        connect(entries, &QAbstractItemModel::dataChanged, this, follow);
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        shown_ = true;
+        QComboBox::showEvent(event);
+    }
+
+  private:
+    bool shown_ = false;
+};
+
+} // namespace
 
 void ControlFactory::identify(QWidget* control, int id, const char* name) const {
     SetControlId(control, id, QString::fromLatin1(name));
@@ -33,8 +66,7 @@ QLabel* ControlFactory::label(int id, const char* name, const char* text) const 
 
 QComboBox* ControlFactory::list(int id, const char* name, QWidget* caption,
                                 const QString& suffix) const {
-    auto* control = new QComboBox(dialog_);
-    control->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* control = new EntryList(dialog_);
     identify(control, id, name);
     if (caption != nullptr) {
         LabelControl(control, caption, suffix);
@@ -111,10 +143,16 @@ void SetEditable(QLineEdit* box, bool editable) {
 }
 
 void ApplyDialogColours(QWidget* dialog) {
+    // Where the application's look already gives these colours, the dialog
+    // keeps the application's palette: shared by all controls, so that the
+    // style draws equal controls once and takes the rest from its cache.
     QPalette palette = dialog->palette();
-    palette.setColor(QPalette::Window, kDialogBackground);
-    palette.setColor(QPalette::WindowText, kDialogText);
-    dialog->setPalette(palette);
+    if (palette.color(QPalette::Window) != kDialogBackground ||
+        palette.color(QPalette::WindowText) != kDialogText) {
+        palette.setColor(QPalette::Window, kDialogBackground);
+        palette.setColor(QPalette::WindowText, kDialogText);
+        dialog->setPalette(palette);
+    }
     dialog->setAutoFillBackground(true);
 }
 

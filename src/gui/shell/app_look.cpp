@@ -1,14 +1,19 @@
 #include "gui/shell/app_look.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFont>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace rosmossel {
 namespace {
@@ -23,6 +28,10 @@ class FocusMarkStyle final : public QProxyStyle {
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_FrameGroupBox && onFusion()) {
+            drawFusionGroupFrame(option, painter, widget);
+            return;
+        }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element == PE_PanelLineEdit) {
             mark(option, painter);
@@ -37,13 +46,114 @@ class FocusMarkStyle final : public QProxyStyle {
     }
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control == CC_ComboBox && list != nullptr && !list->editable && onFusion()) {
+            const QString kind = QStringLiteral("list-%1-%2-%3")
+                                     .arg(int(list->frame))
+                                     .arg(uint(list->subControls))
+                                     .arg(uint(list->activeSubControls));
+            drawThroughCache(kind, *list, painter,
+                             [&](const QStyleOptionComboBox& local, QPainter* p) {
+                                 QProxyStyle::drawComplexControl(control, &local, p, widget);
+                             });
+        } else {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+        }
         if (control == CC_ComboBox) {
             mark(option, painter);
         }
     }
 
   private:
+    // What is drawn here in place of the base style is Fusion's, checked
+    // pixel for pixel against it; other styles draw for themselves.
+    bool onFusion() const {
+        return baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    }
+
+    // Draws a list's frame through a picture shared by all lists that look
+    // alike (size, state, colours): drawing one costs far more than copying
+    // it. The base style keeps such pictures itself, but keyed by palette, and
+    // every control holds a palette of its own, so it draws each list anew.
+    // (Text boxes are drawn straight on the window: through a picture their
+    // rounded corners would blend one shade apart.)
+    template <typename Option, typename Draw>
+    static void drawThroughCache(const QString& kind, const Option& option, QPainter* painter,
+                                 const Draw& draw) {
+        const QPaintDevice* device = painter->device();
+        if (device == nullptr || option.rect.isEmpty() ||
+            painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
+            painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
+            draw(option, painter);
+            return;
+        }
+        const qreal ratio = device->devicePixelRatio();
+        // Every colour of the palette, as raw bytes: cheaper than text.
+        QByteArray colours;
+        colours.reserve(int(QPalette::NColorGroups) * int(QPalette::NColorRoles) *
+                        int(sizeof(QRgb)));
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const QRgb rgba =
+                    option.palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role))
+                        .rgba();
+                colours.append(reinterpret_cast<const char*>(&rgba), sizeof rgba);
+            }
+        }
+        const QString key = QStringLiteral("rosmossel-%1-%2-%3-%4x%5@%6-%7-%8")
+                                .arg(kind)
+                                .arg(uint(option.state), 0, 16)
+                                .arg(int(option.direction))
+                                .arg(option.rect.width())
+                                .arg(option.rect.height())
+                                .arg(ratio)
+                                .arg(int(option.palette.currentColorGroup()))
+                                .arg(QLatin1String(colours.toBase64()));
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            picture = QPixmap(option.rect.size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::transparent);
+            Option local = option;
+            local.rect.moveTo(0, 0);
+            QPainter picturePainter(&picture);
+            draw(local, &picturePainter);
+            picturePainter.end();
+            QPixmapCache::insert(key, picture);
+        }
+        painter->drawPixmap(option.rect.topLeft(), picture);
+    }
+
+    // Fusion's group frame, drawn as Fusion draws it from its own picture, but
+    // read once as the PNG it is: Fusion reads it by file name, which first
+    // loads every image-format plugin to ask which one reads it.
+    void drawFusionGroupFrame(const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+        constexpr int kTopMargin = 3;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        int top = kTopMargin;
+        if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
+            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                        option->fontMetrics.height());
+        }
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                          GroupFramePicture());
+    }
+
+    static QPixmap GroupFramePicture() {
+        const QString key = QStringLiteral("rosmossel-group-frame");
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            QImageReader reader(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+                "png");
+            reader.setAutoDetectImageFormat(false);
+            picture = QPixmap::fromImage(reader.read());
+            QPixmapCache::insert(key, picture);
+        }
+        return picture;
+    }
+
     static void mark(const QStyleOption* option, QPainter* painter) {
         if (!(option->state & State_HasFocus) || !(option->state & State_Enabled)) {
             return;

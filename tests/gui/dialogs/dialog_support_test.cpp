@@ -3,6 +3,7 @@
 #include "gui/dialogs/data_exchange.h"
 #include "support/recording_presenter.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -194,6 +195,54 @@ class DialogSupportTest : public QObject {
         QCOMPARE(messages[0].text,
                  QStringLiteral("The character \"\u0E01\" in APN cannot be stored on the card"));
         qputenv("LC_ALL", oldLocale);
+    }
+
+    // A list is as wide as its longest entry when shown and follows its entries
+    // after that, as a list told to follow them from the start does.
+    void listWidthFollowsItsEntries_data() {
+        QTest::addColumn<QStringList>("beforeShow");
+        QTest::addColumn<QStringList>("afterShow"); // empty: left as it was
+        QTest::addColumn<bool>("clearFirst");
+
+        const QStringList shortEntries{QStringLiteral("Off"), QStringLiteral("On")};
+        const QStringList longEntries{QStringLiteral("Off"),
+                                      QStringLiteral("A much longer entry than any before")};
+        QTest::newRow("filled before show") << longEntries << QStringList{} << false;
+        QTest::newRow("empty when shown") << QStringList{} << QStringList{} << false;
+        QTest::newRow("a longer entry added after show") << shortEntries << longEntries << false;
+        QTest::newRow("refilled shorter after show") << longEntries << shortEntries << true;
+        QTest::newRow("refilled in Chinese after show")
+            << shortEntries << QStringList{QStringLiteral("中国移动通信集团公司彩信")} << true;
+    }
+    void listWidthFollowsItsEntries() {
+        QFETCH(QStringList, beforeShow);
+        QFETCH(QStringList, afterShow);
+        QFETCH(bool, clearFirst);
+
+        QDialog dialog;
+        ControlMap controls;
+        QComboBox* list = ControlFactory(&dialog, controls).list(1, "list", nullptr);
+        auto* following = new QComboBox(&dialog);
+        following->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(list);
+        layout->addWidget(following);
+        for (QComboBox* box : {list, following}) {
+            box->addItems(beforeShow);
+        }
+        QCOMPARE(list->sizeHint(), following->sizeHint()); // asked before it shows
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(list->sizeHint(), following->sizeHint());
+
+        for (QComboBox* box : {list, following}) {
+            if (clearFirst) {
+                box->clear();
+            }
+            box->addItems(afterShow);
+        }
+        QCOMPARE(list->sizeHint(), following->sizeHint());
+        QTRY_COMPARE(list->width(), following->width());
     }
 
   private:

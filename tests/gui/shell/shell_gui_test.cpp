@@ -17,13 +17,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using rosmossel::testing::MemoryStore;
 using rosmossel::testing::ModalDriver;
@@ -114,6 +118,53 @@ class ShellGuiTest : public QObject {
             models << ModelCombo(&dlg)->itemText(i);
         }
         QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
+    }
+
+    // The tool draws group frames itself, and lists through pictures it keeps:
+    // pixel for pixel as Fusion draws them, the second of two alike included.
+    void framesAreFusionsOwn_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("option"); // checkable group; disabled list
+        QTest::newRow("untitled group") << "group" << QString() << false;
+        QTest::newRow("titled group") << "group" << QStringLiteral("Camera Model") << false;
+        QTest::newRow("checkable untitled group") << "group" << QString() << true;
+        QTest::newRow("Chinese group title") << "group" << QStringLiteral("选择语言") << false;
+        QTest::newRow("list") << "list" << QStringLiteral("Camera+Video") << false;
+        QTest::newRow("disabled list") << "list" << QStringLiteral("12MP") << true;
+        QTest::newRow("Chinese list") << "list" << QStringLiteral("年月日") << false;
+    }
+    void framesAreFusionsOwn() {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(bool, option);
+        ApplyApplicationLook(*qApp);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        QVERIFY(fusion != nullptr);
+        const auto draw = [&](QStyle* style) {
+            std::unique_ptr<QWidget> widget;
+            if (kind == QLatin1String("group")) {
+                auto* box = new QGroupBox(text);
+                box->setCheckable(option);
+                box->resize(220, 90);
+                widget.reset(box);
+            } else {
+                auto* list = new QComboBox;
+                list->addItem(text);
+                list->setEnabled(!option);
+                list->resize(140, list->sizeHint().height());
+                widget.reset(list);
+            }
+            if (style != nullptr) {
+                widget->setStyle(style);
+            }
+            return widget->grab().toImage();
+        };
+        const QImage own = draw(nullptr);
+        QVERIFY(!own.isNull());
+        const QImage fusions = draw(fusion.get());
+        QCOMPARE(own, fusions);
+        QCOMPARE(draw(nullptr), fusions); // the second alike
     }
 
     void firstRunFollowsTheSystemLanguage_data() {
