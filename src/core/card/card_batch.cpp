@@ -1,0 +1,65 @@
+#include "core/card/card_batch.h"
+
+#include <algorithm>
+
+namespace rosmossel {
+
+std::optional<CardOutcome> WhyNotWritable(const Card& card, std::uint64_t bytesNeeded) {
+    if (!CameraCanRead(card.fileSystem)) {
+        return CardOutcome::NotCameraReadable;
+    }
+    if (!card.responding) {
+        return CardOutcome::NotResponding;
+    }
+    switch (card.readOnly) {
+    case ReadOnly::LockSwitch:
+        return CardOutcome::LockSwitch;
+    case ReadOnly::Mount:
+        return CardOutcome::ReadOnlyMount;
+    case ReadOnly::No:
+        break;
+    }
+    if (card.freeSpace < bytesNeeded) {
+        return CardOutcome::Full;
+    }
+    return std::nullopt;
+}
+
+CardOutcome WriteFailureOutcome(const std::optional<Card>& after, std::uint64_t bytesNeeded) {
+    if (!after) {
+        return CardOutcome::Removed;
+    }
+    if (const auto why = WhyNotWritable(*after, bytesNeeded);
+        why && *why != CardOutcome::NotCameraReadable) {
+        // A card that stops answering mid-way is as good as taken out.
+        return *why == CardOutcome::NotResponding ? CardOutcome::Removed : *why;
+    }
+    return CardOutcome::FileError;
+}
+
+std::optional<Card> SameCard(std::span<const Card> cards, const Card& card) {
+    const auto found = std::find_if(cards.begin(), cards.end(), [&](const Card& c) {
+        return c.root == card.root && c.device == card.device;
+    });
+    return found == cards.end() ? std::nullopt : std::optional(*found);
+}
+
+CardOutcome WorstOutcome(std::span<const CardResult> results) {
+    CardOutcome worst = CardOutcome::Written;
+    for (const CardResult& result : results) {
+        worst = std::max(worst, result.outcome);
+    }
+    return worst;
+}
+
+std::vector<Card> FailedCards(std::span<const CardResult> results) {
+    std::vector<Card> failed;
+    for (const CardResult& result : results) {
+        if (result.outcome != CardOutcome::Written) {
+            failed.push_back(result.card);
+        }
+    }
+    return failed;
+}
+
+} // namespace rosmossel
