@@ -29,11 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct PlannedFile {
-    const char* name;
-    Bytes bytes;
-};
-
 // Reads the profile text; 0 on success, else the exit status.
 int readProfile(const std::string& path, std::string& text, std::ostream& err) {
     std::error_code ec;
@@ -64,9 +59,9 @@ int readProfile(const std::string& path, std::string& text, std::ostream& err) {
 
 // Writes the files one by one; stops at the first failure and says which
 // files were written before it.
-int writeAll(const std::vector<PlannedFile>& files, const std::string& outDir, std::ostream& out,
+int writeAll(const std::vector<NamedFile>& files, const std::string& outDir, std::ostream& out,
              std::ostream& err) {
-    for (const PlannedFile& file : files) {
+    for (const NamedFile& file : files) {
         const std::string path = FilePathInFolder(outDir, file.name);
         if (const auto error = WriteFileSafely(path, file.bytes)) {
             err << "rosmossel-cli: " << WriteFailedMessage(*error).english << "\n";
@@ -93,8 +88,8 @@ void printPresets(std::ostream& out, const PresetTable<Preset>& table, Describe 
 
 } // namespace
 
-int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
-                std::ostream& err) {
+int BuildProfileFiles(const std::string& profilePath, std::vector<NamedFile>& files,
+                      std::ostream& err) {
     std::string text;
     if (const int status = readProfile(profilePath, text, err); status != kExitOk) {
         return status;
@@ -111,7 +106,6 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
         return kExitBadProfile;
     }
     // Everything is built before the first byte is written.
-    std::vector<PlannedFile> files;
     for (const SettingsFileInfo& file : kSettingsFiles) {
         if (!profile.holds(file.kind)) {
             continue;
@@ -122,6 +116,15 @@ int RunGenerate(const std::string& profilePath, const std::string& outDir, std::
             return kExitBadProfile;
         }
         files.push_back({file.fileName, std::move(built.bytes)});
+    }
+    return kExitOk;
+}
+
+int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
+                std::ostream& err) {
+    std::vector<NamedFile> files;
+    if (const int status = BuildProfileFiles(profilePath, files, err); status != kExitOk) {
+        return status;
     }
     return writeAll(files, outDir, out, err);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/format/file_record.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -21,6 +23,16 @@ enum ExitCode : int {
     kExitNoCard = 5,      // --card: no card, or which one is not clear; nothing written
     kExitEjectFailed = 6  // eject: the card is busy or the system could not eject it
 };
+
+// A settings file built from a profile, not yet written.
+struct NamedFile {
+    std::string name;
+    Bytes bytes;
+};
+// Reads and checks the profile and builds every file it holds, before any
+// is written: kExitOk, or the exit status with the reason on `err`.
+int BuildProfileFiles(const std::string& profilePath, std::vector<NamedFile>& files,
+                      std::ostream& err);
 
 int RunGenerate(const std::string& profilePath, const std::string& outDir, std::ostream& out,
                 std::ostream& err);

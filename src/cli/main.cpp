@@ -1,12 +1,14 @@
 // rosmossel-cli: writes the camera's settings files from a JSON profile, and
 // reads a card back.
 #include "cli/commands.h"
+#include "cli/many_cards.h"
 #include "core/format/settings_files.h"
 #include "core/session/camera_model.h"
 #include "platform/cards.h"
 
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -32,6 +34,9 @@ std::string listed(const char* rosmossel::SettingsFileInfo::*column) {
     return text;
 }
 
+// How often --each-card looks for new cards.
+constexpr std::chrono::milliseconds kCardPoll{500};
+
 int run(int argc, char** argv) {
     using namespace rosmossel::cli;
     using rosmossel::SettingsFileInfo;
@@ -43,7 +48,9 @@ int run(int argc, char** argv) {
     app.footer("Exit status: 0 success; 1 bad profile or a failed check, nothing written; "
                "2 wrong command line; 3 a file could not be read or written; "
                "4 inspect found a damaged, foreign or missing settings file; "
-               "5 no card, or which card to use is not clear; 6 the card could not be ejected.");
+               "5 no card, or which card to use is not clear; 6 the card could not be ejected. "
+               "With --all-cards or --each-card: 0 only when every card was written, else the "
+               "status of the worst card (3 not written, 5 not tried).");
 
     std::string profilePath;
     std::string outDir;
@@ -71,8 +78,23 @@ int run(int argc, char** argv) {
             ->excludes("--out");
     }
 
-    std::vector<std::string> paths;
     bool asJson = false;
+    bool allCards = false;
+    bool eachCard = false;
+    std::optional<int> count;
+    generate->add_flag("--all-cards", allCards, "Write to every SD card inserted")
+        ->excludes("--out", "--card");
+    generate
+        ->add_flag("--each-card", eachCard,
+                   "Wait for SD cards and write each one inserted once, until Ctrl-C")
+        ->excludes("--out", "--card", "--all-cards");
+    generate->add_option("--count", count, "With --each-card: stop after this many cards")
+        ->needs("--each-card")
+        ->check(CLI::PositiveNumber);
+    generate->add_flag("--json", asJson,
+                       "With --all-cards or --each-card: one JSON object per card, a line each");
+
+    std::vector<std::string> paths;
     std::optional<int> model;
     auto* inspect = app.add_subcommand(
         "inspect", "Read settings files (or every settings file in a folder) and judge them.");
@@ -126,6 +148,26 @@ int run(int argc, char** argv) {
         // "generate --card profile.json": the value is the profile, not a label.
         if (generate->parsed() && profilePath.empty() && !cardLabel.empty()) {
             profilePath = std::exchange(cardLabel, std::string());
+        }
+        if (allCards || eachCard) {
+            if (profilePath.empty()) {
+                std::cerr << "rosmossel-cli: generate: give a profile\n";
+                return kExitUsage;
+            }
+            return allCards ? RunAllCards(system, profilePath, asJson, std::cout, std::cerr)
+                            : RunEachCard(
+                                  system, profilePath,
+                                  [&] {
+                                      EachCardOptions options = InterruptibleOptions(kCardPoll);
+                                      options.count = count;
+                                      options.asJson = asJson;
+                                      return options;
+                                  }(),
+                                  std::cout, std::cerr);
+        }
+        if (asJson && generate->parsed()) {
+            std::cerr << "rosmossel-cli: generate: --json goes with --all-cards or --each-card\n";
+            return kExitUsage;
         }
         const bool toCard = command->count("--card") > 0;
         if ((generate->parsed() && profilePath.empty()) || (!toCard && outDir.empty())) {

@@ -1,0 +1,211 @@
+#include "cli/many_cards.h"
+
+#include "core/format/safe_writer.h"
+#include "core/text/card_texts.h"
+#include "core/text/many_cards_texts.h"
+
+#include <atomic>
+#include <csignal>
+#include <numeric>
+#include <ostream>
+#include <thread>
+
+namespace rosmossel::cli {
+namespace {
+
+const char* outcomeKey(CardOutcome outcome) {
+    switch (outcome) {
+    case CardOutcome::Written:
+        return "written";
+    case CardOutcome::NotCameraReadable:
+        return "not_camera_readable";
+    case CardOutcome::NotResponding:
+        return "not_responding";
+    case CardOutcome::LockSwitch:
+        return "lock_switch";
+    case CardOutcome::ReadOnlyMount:
+        return "read_only_mount";
+    case CardOutcome::Full:
+        return "full";
+    case CardOutcome::Removed:
+        return "removed";
+    case CardOutcome::FileError:
+        break;
+    }
+    return "file_error";
+}
+
+std::uint64_t bytesOf(const std::vector<NamedFile>& files) {
+    return std::accumulate(
+        files.begin(), files.end(), std::uint64_t{0},
+        [](std::uint64_t sum, const NamedFile& f) { return sum + f.bytes.size(); });
+}
+
+void printSummary(std::span<const CardResult> results, bool asJson, std::ostream& out,
+                  std::ostream& err) {
+    (asJson || BatchExitStatus(results) != kExitOk ? err : out)
+        << BatchSummaryText(results, kEnglish) << "\n";
+}
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int) {
+    interrupted = true;
+}
+
+} // namespace
+
+int ExitStatusOf(CardOutcome outcome) {
+    switch (outcome) {
+    case CardOutcome::Written:
+        return kExitOk;
+    case CardOutcome::NotCameraReadable:
+    case CardOutcome::NotResponding:
+        return kExitNoCard; // nothing was tried on it
+    case CardOutcome::LockSwitch:
+    case CardOutcome::ReadOnlyMount:
+    case CardOutcome::Full:
+    case CardOutcome::Removed:
+    case CardOutcome::FileError:
+        break;
+    }
+    return kExitFileError;
+}
+
+int BatchExitStatus(std::span<const CardResult> results) {
+    return ExitStatusOf(WorstOutcome(results));
+}
+
+CardResult WriteCard(const CardSource& source, const Card& card,
+                     const std::vector<NamedFile>& files) {
+    CardResult result{card, CardOutcome::Written, {}, {}};
+    const std::uint64_t needed = bytesOf(files);
+    if (const auto why = WhyNotWritable(card, needed)) {
+        result.outcome = *why;
+        return result;
+    }
+    for (const NamedFile& file : files) {
+        if (const auto error =
+                WriteFileSafely(FilePathInFolder(card.root, file.name), file.bytes)) {
+            result.outcome = WriteFailureOutcome(SameCard(source.cards(), card), needed);
+            result.detail = ShownText(error->path) + ": " + error->reason;
+            return result;
+        }
+        result.written.push_back(file.name);
+    }
+    return result;
+}
+
+void PrintCardResult(const CardResult& result, std::optional<int> number, const std::string& note,
+                     bool asJson, std::ostream& out) {
+    const std::string text = CardOutcomeText(result, kEnglish);
+    if (asJson) {
+        nlohmann::ordered_json line;
+        if (number) {
+            line["number"] = *number;
+        }
+        line["label"] = result.card.label;
+        line["root"] = result.card.root;
+        line["outcome"] = outcomeKey(result.outcome);
+        line["written"] = result.written;
+        line["message"] = text;
+        if (!note.empty()) {
+            line["note"] = note;
+        }
+        out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << std::endl;
+        return;
+    }
+    if (number) {
+        out << *number << "  ";
+    }
+    out << CardLabelOf(result.card, kEnglish) << "  " << ShownText(result.card.root) << "  " << text
+        << (note.empty() ? "" : "; " + note) << std::endl;
+}
+
+int RunAllCards(const CardSource& source, const std::string& profilePath, bool asJson,
+                std::ostream& out, std::ostream& err) {
+    std::vector<NamedFile> files;
+    if (const int status = BuildProfileFiles(profilePath, files, err); status != kExitOk) {
+        return status;
+    }
+    const std::vector<Card> cards = source.cards();
+    if (cards.empty()) {
+        err << "rosmossel-cli: " << ChooseCard(cards, std::nullopt).problem << "\n";
+        return kExitNoCard;
+    }
+    std::vector<CardResult> results;
+    for (const Card& card : cards) {
+        results.push_back(WriteCard(source, card, files));
+        PrintCardResult(results.back(), std::nullopt, {}, asJson, out);
+    }
+    printSummary(results, asJson, out, err);
+    return BatchExitStatus(results);
+}
+
+int RunEachCard(const CardSource& source, const std::string& profilePath,
+                const EachCardOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<NamedFile> files;
+    if (const int status = BuildProfileFiles(profilePath, files, err); status != kExitOk) {
+        return status;
+    }
+    if (!options.asJson) {
+        out << "Waiting for cards; each card inserted is written once. Press Ctrl-C to stop."
+            << std::endl;
+    }
+    std::vector<CardResult> results;
+    std::vector<Card> handled; // handled and still inserted: never written twice
+    const auto done = [&] {
+        return options.stop() ||
+               (options.count && static_cast<int>(results.size()) >= *options.count);
+    };
+    while (!done()) {
+        const std::vector<Card> cards = source.cards();
+        // A card taken out and put back is a new card.
+        std::erase_if(handled, [&](const Card& c) { return !SameCard(cards, c); });
+        for (const Card& card : cards) {
+            if (done()) {
+                break;
+            }
+            if (SameCard(handled, card)) {
+                continue;
+            }
+            handled.push_back(card);
+            results.push_back(WriteCard(source, card, files));
+            std::string note = "remove the card";
+            if (results.back().outcome == CardOutcome::Written) {
+                const EjectResult ejected = source.eject(card);
+                if (ejected.outcome == EjectOutcome::Ejected) {
+                    note = EjectResultText(ejected, kEnglish);
+                } else {
+                    note = "could not eject (" + EjectResultText(ejected, kEnglish) +
+                           "); remove the card";
+                }
+            }
+            PrintCardResult(results.back(), static_cast<int>(results.size()), note, options.asJson,
+                            out);
+        }
+        if (!done()) {
+            options.pause();
+        }
+    }
+    printSummary(results, options.asJson, out, err);
+    return BatchExitStatus(results);
+}
+
+EachCardOptions InterruptibleOptions(std::chrono::milliseconds poll) {
+    interrupted = false;
+    std::signal(SIGINT, onInterrupt);
+    EachCardOptions options;
+    options.stop = [] { return interrupted.load(); };
+    options.pause = [poll] {
+        constexpr std::chrono::milliseconds step{50};
+        for (auto waited = std::chrono::milliseconds{0}; waited < poll && !interrupted;
+             waited += step) {
+            std::this_thread::sleep_for(step);
+        }
+    };
+    return options;
+}
+
+} // namespace rosmossel::cli
