@@ -178,8 +178,9 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
                 if (ejected.outcome == EjectOutcome::Ejected) {
                     note = EjectResultText(ejected, kEnglish);
                 } else {
-                    note = "could not eject (" + EjectResultText(ejected, kEnglish) +
-                           "); remove the card";
+                    // Where the system cannot eject, the owner takes the card out.
+                    note = EjectResultText(ejected, kEnglish);
+                    note += note.ends_with('.') ? " Remove the card." : ". Remove the card.";
                 }
             }
             PrintCardResult(results.back(), static_cast<int>(results.size()), note, options.asJson,
