@@ -167,8 +167,8 @@ TEST(CardCommandsTest, ListChooseAndEject) {
     };
     for (const auto& c : cases) {
         FakeCardSource source;
-        source.inserted = c.cards;
-        source.ejectResult = {c.ejectOutcome, "UDisks2: gone"};
+        source.put(c.cards);
+        source.playEject({c.ejectOutcome, "UDisks2: gone"});
         std::ostringstream out, err;
         EXPECT_EQ(c.command(source, out, err), c.status) << c.what;
         EXPECT_EQ(out.str(), c.out) << c.what;

@@ -1,8 +1,5 @@
 #include "support/recording_presenter.h"
 
-#include "gui/dialogs/card_line.h"
-#include "support/fake_cards.h"
-
 namespace rosmossel {
 namespace {
 
@@ -10,14 +7,6 @@ RecordingPresenter& seamPresenter() {
     static RecordingPresenter instance;
     return instance;
 }
-
-// The GUI tests never see the machine's own cards: one inserted while they
-// run would become every dialog's folder, and Generate would write to it.
-[[maybe_unused]] const bool kNoCards = [] {
-    static testing::FakeCardSource none;
-    SetCardSource(&none);
-    return true;
-}();
 
 } // namespace
 

@@ -1,24 +1,17 @@
 #include "gui/dialogs/card_line.h"
 
 #include "core/text/card_texts.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/presenter.h"
-#include "platform/cards.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace rosmossel {
 namespace {
-
-CardSource*& cardSource() {
-    static CardSource* source = nullptr;
-    return source;
-}
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -26,28 +19,15 @@ QString fromUtf8(const std::string& text) {
 
 } // namespace
 
-CardSource& CurrentCardSource() {
-    static SystemCardSource system;
-    return cardSource() != nullptr ? *cardSource() : system;
-}
-
-void SetCardSource(CardSource* source) {
-    cardSource() = source;
-}
-
-std::optional<QString> OnlyCardRoot() {
-    const std::vector<Card> cards = CurrentCardSource().cards();
-    if (cards.size() != 1) {
-        return std::nullopt;
-    }
-    return QDir::toNativeSeparators(fromUtf8(cards.front().root));
-}
-
-CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, QWidget* parent)
-    : QWidget(parent), folder_(folder), language_(language), text_(new QLabel(this)),
-      eject_(make.button(kEjectCardId, "ejectButton")), poll_(new QTimer(this)) {
+CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, CardWatch* cards,
+                   QWidget* parent)
+    : QWidget(parent), folder_(folder), language_(language), watch_(cards), text_(new QLabel(this)),
+      eject_(make.button(kEjectCardId, "ejectButton")) {
     setObjectName(QStringLiteral("cardLine"));
     text_->setObjectName(QStringLiteral("cardText"));
+    // A card the camera cannot read says what to do: a long line, which
+    // wraps rather than widening the dialog.
+    text_->setWordWrap(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(text_, 1);
@@ -57,23 +37,22 @@ CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, 
         ejected_ = false;
         showState();
     });
-    // Reading the mount table or the drive letters once a second costs
-    // next to nothing, and needs no notice from the system.
-    poll_->setInterval(1000);
-    connect(poll_, &QTimer::timeout, this, &CardLine::refresh);
-    poll_->start();
-    refresh();
+    if (watch_) {
+        connect(watch_, &CardWatch::cardsChanged, this, [this] { take(watch_->cards()); });
+        cards_ = watch_->cards(); // what the watcher saw last; no waiting for a card
+    }
+    showState();
 }
 
 std::optional<Card> CardLine::folderCard() const {
     return folder_ ? CardHoldingFolder(cards_, folder_->text().toStdString()) : std::nullopt;
 }
 
-void CardLine::refresh() {
-    std::vector<Card> cards = CurrentCardSource().cards();
+void CardLine::take(std::vector<Card> cards) {
     if (cards != cards_) {
+        const bool wasOnCard = folderCard().has_value();
         cards_ = std::move(cards);
-        if (folderCard()) {
+        if (folderCard() && !wasOnCard) {
             ejected_ = false; // a card is in again
         }
     }
@@ -88,12 +67,16 @@ void CardLine::showState() {
     if (text_->text() != text) {
         text_->setText(text);
     }
-    eject_->setEnabled(card.has_value() && !ejected_);
+    eject_->setEnabled(card.has_value() && !ejected_ && !ejecting_);
 }
 
 bool CardLine::refuseWriteProtected() {
-    refresh();
     const std::optional<Card> card = folderCard();
+    if (card && !card->responding) {
+        // Writing there would hold the dialog until the card answers.
+        ShowMessage(fromUtf8(CardLineText(card, language_)));
+        return true;
+    }
     if (!card || !card->writeProtected()) {
         return false;
     }
@@ -101,16 +84,39 @@ bool CardLine::refuseWriteProtected() {
     return true;
 }
 
+void CardLine::written() {
+    if (watch_) {
+        watch_->refresh();
+    }
+}
+
 void CardLine::onEject() {
-    refresh();
     const std::optional<Card> card = folderCard();
-    if (!card) {
+    if (!card || !watch_ || ejecting_) {
         return;
     }
-    const EjectResult result = CurrentCardSource().eject(*card);
-    if (result.outcome == EjectOutcome::Ejected) {
-        cards_ = CurrentCardSource().cards();
-        ejected_ = true;
+    // UDisks2 may ask for authorisation: the dialog stays with the owner,
+    // the button says the eject is under way.
+    if (!watch_->eject(*card, this, [this, ejected = *card](EjectResult result) {
+            ejectEnded(ejected, result);
+        })) {
+        return;
+    }
+    ejecting_ = true;
+    ejectCaption_ = eject_->text();
+    eject_->setText(ejectCaption_ + QStringLiteral(" …"));
+    showState();
+}
+
+void CardLine::ejectEnded(const Card& card, const EjectResult& result) {
+    ejecting_ = false;
+    eject_->setText(ejectCaption_);
+    if (result.outcome == EjectOutcome::Ejected && watch_) {
+        cards_ = watch_->cards();
+        // The line tells the card can go while the folder still names it.
+        ejected_ =
+            folder_ &&
+            CardHoldingFolder(std::vector<Card>{card}, folder_->text().toStdString()).has_value();
     }
     showState();
     ShowMessage(fromUtf8(EjectResultText(result, language_)));

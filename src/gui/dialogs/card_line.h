@@ -1,9 +1,11 @@
 #pragma once
 
 // The line of every set-up dialog that says which SD card its folder is on
-// (label, file system, free space, write protection) or that it is on none,
-// with the Eject button beside it. Cards inserted or taken out while the
-// dialog is open show within a second.
+// (label, file system, free space, write protection, whether a camera reads
+// it, whether it answers) or that it is on none, with the Eject button
+// beside it. It shows what the application's card watcher saw last, so
+// cards inserted or taken out while the dialog is open show as the system
+// tells of them, and a card that hangs never holds the dialog.
 
 #include "core/card/card.h"
 
@@ -16,45 +18,44 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace rosmossel {
 
+class CardWatch;
 class ControlFactory;
-
-// The cards the dialogs see: the system's, unless a test put its own in
-// place. Passing nullptr restores the system's.
-CardSource& CurrentCardSource();
-void SetCardSource(CardSource* source);
-
-// The root of the one card inserted, in native form; none with no card or
-// several.
-std::optional<QString> OnlyCardRoot();
 
 class CardLine : public QWidget {
     Q_OBJECT
 
   public:
-    // Follows what `folder` holds; the Eject button is made by `make` (its
-    // caption comes with the dialog's others).
-    CardLine(QLineEdit* folder, const ControlFactory& make, int language, QWidget* parent);
+    // Follows what `folder` holds and what `cards` sees (none without a
+    // watch); the Eject button is made by `make` (its caption comes with the
+    // dialog's others).
+    CardLine(QLineEdit* folder, const ControlFactory& make, int language, CardWatch* cards,
+             QWidget* parent);
 
-    // Where the folder is on a write-protected card: explains the lock switch
-    // and gives true, so that nothing is tried.
+    // Where the folder is on a write-protected card or one not responding:
+    // explains the lock switch, the read-only mount or the silence and gives
+    // true, so that nothing is tried.
     bool refuseWriteProtected();
+    // After a write: the free space shown is looked at again.
+    void written();
 
   private:
-    void refresh();
+    void take(std::vector<Card> cards);
     void showState();
     void onEject();
+    void ejectEnded(const Card& card, const EjectResult& result);
     std::optional<Card> folderCard() const;
 
     QPointer<QLineEdit> folder_;
     int language_;
+    QPointer<CardWatch> watch_;
     QLabel* text_;
     QPushButton* eject_;
-    QTimer* poll_;
+    QString ejectCaption_;
     std::vector<Card> cards_;
+    bool ejecting_ = false;
     bool ejected_ = false; // "can be removed" shown until the folder changes or a card is in
 };
 

@@ -1,5 +1,6 @@
 #include "gui/dialogs/folder_picker.h"
 
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/presenter.h"
 
@@ -14,11 +15,12 @@
 namespace rosmossel {
 
 FolderPicker::FolderPicker(const ControlFactory& make, int buttonId, int fieldId, bool typed,
-                           int typingLimit, std::function<void()> picked, QObject* parent)
-    : QObject(parent), button_(make.button(buttonId, "selectButton")),
+                           int typingLimit, CardWatch* cards, std::function<void()> picked,
+                           QObject* parent)
+    : QObject(parent), cards_(cards), button_(make.button(buttonId, "selectButton")),
       field_(make.textBox(fieldId, "folder", button_)), typingLimit_(typingLimit),
       picked_(std::move(picked)) {
-    show(DefaultFolder());
+    show(DefaultFolder(SeenCards(cards_)));
     connect(button_, &QPushButton::clicked, this, &FolderPicker::browse);
     if (!typed) {
         SetEditable(field_, false);
@@ -29,7 +31,7 @@ FolderPicker::FolderPicker(const ControlFactory& make, int buttonId, int fieldId
 }
 
 QString FolderPicker::folder() const {
-    return field_ ? field_->text() : DefaultFolder();
+    return field_ ? field_->text() : DefaultFolder(SeenCards(cards_));
 }
 
 bool FolderPicker::markOffered() {
@@ -62,7 +64,7 @@ void FolderPicker::show(const QString& folder) {
 }
 
 void FolderPicker::browse() {
-    show(ChooseFolder(folder()));
+    show(ChooseFolder(folder(), SeenCards(cards_)));
     picked_();
 }
 

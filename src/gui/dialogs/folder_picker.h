@@ -16,15 +16,17 @@ class QPushButton;
 
 namespace rosmossel {
 
+class CardWatch;
 class ControlFactory;
 
 class FolderPicker : public QObject {
   public:
     // A typed folder counts from the next write (`typingLimit` 0: no limit);
     // a read-only field only shows what the browser chose. The field starts
-    // with DefaultFolder(); `picked` runs after every pick.
+    // with the default folder among the cards `cards` saw (none without a
+    // watch); `picked` runs after every pick.
     FolderPicker(const ControlFactory& make, int buttonId, int fieldId, bool typed, int typingLimit,
-                 std::function<void()> picked, QObject* parent);
+                 CardWatch* cards, std::function<void()> picked, QObject* parent);
 
     QPushButton* button() const { return button_; }
     QLineEdit* field() const { return field_; }
@@ -41,6 +43,7 @@ class FolderPicker : public QObject {
     void show(const QString& folder);
     void browse();
 
+    QPointer<CardWatch> cards_;
     QPushButton* button_;
     QPointer<QLineEdit> field_;
     int typingLimit_;

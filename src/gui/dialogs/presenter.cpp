@@ -1,7 +1,5 @@
 #include "gui/dialogs/presenter.h"
 
-#include "gui/dialogs/card_line.h"
-
 #include "core/session/session.h"
 
 #include <QApplication>
@@ -99,9 +97,9 @@ void ShowToolkitPrompt(QWidget* owner, const QString& text) {
     CurrentPresenter().toolkitPrompt(owner, text);
 }
 
-QString DefaultFolder() {
-    if (const auto root = OnlyCardRoot()) {
-        return *root;
+QString DefaultFolder(const std::vector<Card>& cards) {
+    if (const CardChoice only = ChooseCard(cards, std::nullopt); only.card) {
+        return QDir::toNativeSeparators(QString::fromStdString(only.card->root));
     }
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\");
@@ -110,9 +108,9 @@ QString DefaultFolder() {
 #endif
 }
 
-QString ChooseFolder(const QString& start) {
+QString ChooseFolder(const QString& start, const std::vector<Card>& cards) {
     const QString folder = CurrentPresenter().chooseFolder(start);
-    return folder.isEmpty() ? DefaultFolder() : QDir::toNativeSeparators(folder);
+    return folder.isEmpty() ? DefaultFolder(cards) : QDir::toNativeSeparators(folder);
 }
 
 } // namespace rosmossel

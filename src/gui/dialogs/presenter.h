@@ -4,7 +4,11 @@
 // presenter that tests replace (tests/support/recording_presenter.h), so that
 // no test ever waits for a user.
 
+#include "core/card/card.h"
+
 #include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -40,12 +44,12 @@ void SetPresenter(Presenter* presenter);
 void ShowMessage(const QString& text);
 void ShowToolkitPrompt(QWidget* owner, const QString& text);
 
-// The root of the one SD card inserted; with none or several, "C:\" on
-// Windows and the user's home folder elsewhere.
-QString DefaultFolder();
+// The root of the one camera card among `cards`; with none or several,
+// "C:\" on Windows and the user's home folder elsewhere.
+QString DefaultFolder(const std::vector<Card>& cards);
 // The folder browser's answer in native form, the browser opening at `start`
-// (the folder the dialog shows); a cancelled browser gives DefaultFolder().
-// Any length of path is returned whole.
-QString ChooseFolder(const QString& start);
+// (the folder the dialog shows); a cancelled browser gives the default
+// folder among `cards`. Any length of path is returned whole.
+QString ChooseFolder(const QString& start, const std::vector<Card>& cards);
 
 } // namespace rosmossel

@@ -4,6 +4,7 @@
 #include "core/format/safe_writer.h"
 #include "core/text/card_texts.h"
 #include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/folder_picker.h"
 #include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
@@ -24,9 +25,9 @@ void MissingControl(int id, const char* kind) {
 }
 
 SetupDialog::SetupDialog(const DialogFamily& family, const Job& job, Session& session,
-                         QWidget* parent)
-    : QDialog(parent), session_(session), family_(family), job_(job), make_(this, controls_),
-      exchange_(this, session.languageNumber()),
+                         CardWatch* cards, QWidget* parent)
+    : QDialog(parent), session_(session), cards_(cards), family_(family), job_(job),
+      make_(this, controls_), exchange_(this, session.languageNumber()),
       profileActions_(
           this, session, family.family, job.file,
           [this]() -> std::optional<BuildResult> {
@@ -58,7 +59,7 @@ void SetupDialog::select(int listId, int index) {
 SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, FolderTyping typing,
                                                   int typingLimit) {
     folder_ = new FolderPicker(
-        make_, buttonId, fieldId, typing == FolderTyping::Typed, typingLimit,
+        make_, buttonId, fieldId, typing == FolderTyping::Typed, typingLimit, cards_,
         [this] { folderPicked(); }, this);
     return {folder_->button(), folder_->field()};
 }
@@ -89,7 +90,7 @@ void SetupDialog::folderPicked() {
 }
 
 QString SetupDialog::folder() const {
-    return folder_ != nullptr ? folder_->folder() : DefaultFolder();
+    return folder_ != nullptr ? folder_->folder() : DefaultFolder(SeenCards(cards_));
 }
 
 QHBoxLayout* SetupDialog::makeButtonRow(int generateId, int exitId, ButtonSpread spread,
@@ -138,6 +139,9 @@ bool SetupDialog::writeToFolder(std::string_view fileName, std::span<const std::
     if (auto error = WriteFileSafely(path, bytes)) {
         report(WriteFailedMessage(*error));
         return false;
+    }
+    if (cardLine_ != nullptr) {
+        cardLine_->written();
     }
     report(success);
     return true;
@@ -203,7 +207,7 @@ void SetupDialog::addCardLine() {
     if (folder_ == nullptr) {
         return;
     }
-    cardLine_ = new CardLine(folder_->field(), make_, language(), this);
+    cardLine_ = new CardLine(folder_->field(), make_, language(), cards_, this);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addWidget(cardLine_, grid->rowCount(), 0, 1, grid->columnCount());
     } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {

@@ -36,6 +36,7 @@ class QPushButton;
 namespace rosmossel {
 
 class CardLine;
+class CardWatch;
 class FolderPicker;
 
 // Stops the tool where a dialog asks for a control it does not have, or one
@@ -73,7 +74,9 @@ class SetupDialog : public QDialog {
     // The dialog reads the session's language once, here. The window title
     // is the family's, the same in every language; the class name names the
     // dialog's object ("CQuillMenuDlg").
-    SetupDialog(const DialogFamily& family, const Job& job, Session& session, QWidget* parent);
+    // `cards`: the application's card watch, or none (no card is seen).
+    SetupDialog(const DialogFamily& family, const Job& job, Session& session, CardWatch* cards,
+                QWidget* parent);
 
     Session& session() const { return session_; }
     Family family() const { return family_.family; }
@@ -209,6 +212,7 @@ class SetupDialog : public QDialog {
     const char* fileName() const { return SettingsFile(job_.file).fileName; }
 
     Session& session_;
+    CardWatch* cards_;
     const DialogFamily& family_;
     Job job_;
     ControlMap controls_;
@@ -227,8 +231,8 @@ class SetupDialog : public QDialog {
 // constructor has to remember to end with it.
 template <typename Dialog, const DialogFamily& kFamily> class NamedDialog final : public Dialog {
   public:
-    explicit NamedDialog(Session& session, QWidget* parent = nullptr)
-        : Dialog(kFamily, session, parent) {
+    explicit NamedDialog(Session& session, CardWatch* cards = nullptr, QWidget* parent = nullptr)
+        : Dialog(kFamily, session, cards, parent) {
         this->setUp();
     }
 };

@@ -54,10 +54,10 @@ constexpr std::pair<int, int M::*> kLists[] = {
 } // namespace
 
 CameraMenuDialog::CameraMenuDialog(const DialogFamily& descriptor, Session& session,
-                                   QWidget* parent)
+                                   CardWatch* cards, QWidget* parent)
     : SetupDialog(descriptor,
                   {MenuLanguageTable(descriptor.family), FolderName::ButtonCaption, FileKind::Menu},
-                  session, parent),
+                  session, cards, parent),
       numbers_(DefaultMenuSettings(descriptor.family)), clock_(CaptureClock()) {
     clockText_ = QString::fromStdString(*FormatClock(clock_, 0));
 }

@@ -20,7 +20,8 @@ class CameraMenuDialog : public SetupDialog {
     friend struct testing::PrivateAccess;
 
   protected:
-    CameraMenuDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
+    CameraMenuDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards,
+                     QWidget* parent);
 
   private:
     // The record Generate would write now: lists as selected, numbers as last

@@ -34,10 +34,11 @@ constexpr std::pair<int, MmsText> kTextFields[] = {
 
 } // namespace
 
-MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+MmsDialog::MmsDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards,
+                     QWidget* parent)
     : SetupDialog(descriptor,
                   {MmsLanguageTable(descriptor.family), FolderName::Folder, FileKind::Mms}, session,
-                  parent) {
+                  cards, parent) {
     typed_.family = descriptor.family;
 }
 

@@ -16,7 +16,7 @@ class MmsDialog : public SetupDialog {
     Q_OBJECT
 
   protected:
-    MmsDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
+    MmsDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards, QWidget* parent);
 
   private:
     std::optional<CardSettings> cardSettings(const Bytes& bytes) override;

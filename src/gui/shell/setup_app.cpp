@@ -1,12 +1,15 @@
 #include "gui/shell/setup_app.h"
 
 #include "core/session/preferences.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/shell/app_look.h"
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/toolkit_language.h"
+#include "platform/cards.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace rosmossel {
 
@@ -27,18 +30,23 @@ void CSetupApp::InitInstance() {
 
 int CSetupApp::Run() {
     InitInstance();
+    // The one card watcher, handed to every set-up dialog.
+    const SystemCardSource system;
+    CardWatch cards(system);
     for (;;) {
         std::optional<SetupJob> job;
         {
             // A fresh window each time, built from the session.
             CSetupDlg mainWindow(session_, store_);
+            // Cards are looked for once the window is up, never before.
+            QTimer::singleShot(0, &cards, [&cards] { cards.start(); });
             mainWindow.exec();
             job = mainWindow.chosenJob();
         }
         if (!job) {
             return 0;
         }
-        const std::unique_ptr<QDialog> dialog = CreateSetupDialog(*job, session_);
+        const std::unique_ptr<QDialog> dialog = CreateSetupDialog(*job, session_, &cards);
         // Cancelling brings back a main window; confirming ends the tool.
         if (dialog->exec() == QDialog::Accepted) {
             return 0;

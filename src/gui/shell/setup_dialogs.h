@@ -39,6 +39,8 @@ using CSedgeSmtpDlg = NamedDialog<SmtpDialog, kSedgeSmtp>;
 // Escape, the close box) must reject() it: a new main window follows. An
 // accept() would end the tool; no set-up dialog accepts (Enter generates). The
 // dialog's objectName is its class name, e.g. "CQuillMenuDlg".
-std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session);
+// `cards` is the application's card watch (none: no card is seen).
+std::unique_ptr<QDialog> CreateSetupDialog(SetupJob job, Session& session,
+                                           CardWatch* cards = nullptr);
 
 } // namespace rosmossel

@@ -4,7 +4,7 @@
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
-#include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_registry.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/about_dlg.h"
@@ -162,7 +162,7 @@ QString fileOf(const Edition& edition, const char* file) {
 }
 
 bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& presenter,
-                 const QDir& out, const QTemporaryDir& scratch) {
+                 const QDir& out, const QTemporaryDir& scratch, CardWatch& cards) {
     const QString profilePath = scratch.filePath(QStringLiteral("profile.json"));
     QFile profile(profilePath);
     if (!profile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -173,7 +173,7 @@ bool shootDialog(const Shot& shot, const Edition& edition, ShotsPresenter& prese
     profile.close();
 
     Session session = sessionOf(edition, shot.model);
-    const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session);
+    const std::unique_ptr<QDialog> dialog = CreateSetupDialog(shot.job, session, &cards);
     presenter.profile = profilePath;
     FindControlAs<QPushButton>(dialog.get(), kOpenProfileId)->click();
     if (auto* folder = dialog->findChild<QLineEdit*>(QStringLiteral("folder"))) {
@@ -205,8 +205,13 @@ int main(int argc, char* argv[]) {
     ApplyApplicationLook(app);
     ShotsPresenter presenter;
     SetPresenter(&presenter);
-    ShotsCards cards;
-    SetCardSource(&cards);
+    const ShotsCards inserted;
+    CardWatch cards(inserted);
+    cards.start();
+    if (!cards.waitForFirstLook(std::chrono::seconds(10))) {
+        std::fprintf(stderr, "rosmossel-shots: the card watcher did not look\n");
+        return 1;
+    }
 
     bool ok = true;
     for (const Edition& edition : kEditions) {
@@ -221,10 +226,9 @@ int main(int argc, char* argv[]) {
             ok = save(about, out, fileOf(edition, "about.png")) && ok;
         }
         for (const Shot& shot : kShots) {
-            ok = shootDialog(shot, edition, presenter, out, scratch) && ok;
+            ok = shootDialog(shot, edition, presenter, out, scratch, cards) && ok;
         }
     }
     SetPresenter(nullptr);
-    SetCardSource(nullptr);
     return ok && !presenter.failed ? 0 : 1;
 }

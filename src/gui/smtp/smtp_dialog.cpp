@@ -52,10 +52,11 @@ QStringList allOperators(int countries) {
 
 } // namespace
 
-SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent)
+SmtpDialog::SmtpDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards,
+                       QWidget* parent)
     : SetupDialog(descriptor,
                   {SmtpLanguageTable(descriptor.family), FolderName::Folder, FileKind::Smtp},
-                  session, parent),
+                  session, cards, parent),
       typed_(DefaultSmtpSettings(descriptor.family)) {}
 
 void SmtpDialog::showFirstState() {

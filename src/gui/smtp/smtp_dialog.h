@@ -15,7 +15,7 @@ class SmtpDialog : public SetupDialog {
     Q_OBJECT
 
   protected:
-    SmtpDialog(const DialogFamily& descriptor, Session& session, QWidget* parent);
+    SmtpDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards, QWidget* parent);
 
   private:
     void buildLayout() override;

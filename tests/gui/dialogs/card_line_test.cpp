@@ -1,13 +1,17 @@
 // The SD card in the set-up dialogs: where the folder starts, the line that
-// says which card it is on, and the Eject button.
+// says which card it is on, and the Eject button, over the card watcher of a
+// test's cards.
 #include "core/session/session.h"
 #include "core/text/card_texts.h"
 #include "core/text/mms_language_table.h"
 #include "core/text/smtp_language_table.h"
 #include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
 #include "support/fake_cards.h"
+
+#include <QElapsedTimer>
 
 #include <functional>
 #include <memory>
@@ -19,13 +23,13 @@ namespace {
 
 Session session;
 
-template <typename Dialog> std::function<QDialog*()> maker() {
-    return [] { return new Dialog(session); };
+template <typename Dialog> std::function<QDialog*(CardWatch*)> maker() {
+    return [](CardWatch* cards) { return new Dialog(session, cards); };
 }
 
 const struct {
     const char* what;
-    std::function<QDialog*()> make;
+    std::function<QDialog*(CardWatch*)> make;
     int folderId;
 } kDialogs[] = {{"menu", maker<CSedgeMenuDlg>(), menu_id::Folder},
                 {"MMS", maker<CQuillMmsDlg>(), mms_id::Folder},
@@ -46,6 +50,15 @@ class CardLineTest : public QObject {
 
     QTemporaryDir dir_;
     FakeCardSource cards_;
+    std::unique_ptr<CardWatch> watch_;
+
+    // Puts `cards` in and waits until the watcher has seen them.
+    void insert(std::vector<Card> cards) {
+        const std::vector<Card> expected = cards;
+        cards_.put(std::move(cards));
+        watch_->refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(watch_->cards() == expected, 2000);
+    }
 
     QString root(const QString& name) const {
         QDir().mkpath(dir_.filePath(name));
@@ -54,7 +67,7 @@ class CardLineTest : public QObject {
     std::unique_ptr<QDialog> open(int index = 0) {
         session = Session{};
         session.model = CameraModel::SedgeM;
-        std::unique_ptr<QDialog> d(kDialogs[index].make());
+        std::unique_ptr<QDialog> d(kDialogs[index].make(watch_.get()));
         d->show();
         return d;
     }
@@ -63,8 +76,16 @@ class CardLineTest : public QObject {
     void init() {
         QVERIFY(dir_.isValid());
         test_seam::RecordMessages(true);
-        cards_ = FakeCardSource{};
-        SetCardSource(&cards_);
+        cards_.put({});
+        cards_.playEject({EjectOutcome::Ejected, {}});
+        // A quick fallback look: the tests need no mount table notices.
+        watch_ = std::make_unique<CardWatch>(cards_, nullptr, std::chrono::milliseconds(20));
+        watch_->start();
+        QVERIFY(watch_->waitForFirstLook(std::chrono::seconds(5)));
+    }
+    void cleanup() {
+        cards_.hold(false); // the watcher ends once its look ends
+        watch_.reset();
     }
 
     // The folder starts at the one card inserted; with none or several, as
@@ -77,12 +98,22 @@ class CardLineTest : public QObject {
 #endif
         const Card cam = TestCard(root("CAM").toStdString(), "CAM");
         const Card other = TestCard(root("OTHER").toStdString(), "OTHER");
+        Card disk = TestCard(root("DISK").toStdString(), "DISK");
+        disk.fileSystem = "ext4";
+        Card silent = TestCard(root("SLOW").toStdString(), "SLOW");
+        silent.responding = false;
         const struct {
             std::vector<Card> inserted;
             QString folder;
-        } cases[] = {{{}, home}, {{cam}, root("CAM")}, {{cam, other}, home}};
+        } cases[] = {{{}, home},
+                     {{cam}, root("CAM")},
+                     {{cam, other}, home},
+                     {{disk}, home},
+                     {{disk, cam}, root("CAM")},
+                     {{silent}, home},
+                     {{silent, cam}, root("CAM")}};
         for (const auto& c : cases) {
-            cards_.inserted = c.inserted;
+            insert(c.inserted);
             for (int i = 0; i < int(std::size(kDialogs)); ++i) {
                 auto d = open(i);
                 QCOMPARE(box(d.get(), kDialogs[i].folderId)->text(), c.folder);
@@ -93,36 +124,73 @@ class CardLineTest : public QObject {
         }
     }
 
-    // The line follows the folder typed and the cards put in within two
-    // seconds; Generate on a write-protected card explains the lock switch
-    // and writes nothing.
+    // The line follows the folder typed and the cards the watcher sees;
+    // Generate on a write-protected card explains the lock switch or the
+    // read-only mount, on a card not responding says so, and writes nothing.
     void cardLineFollowsFolderAndCards() {
         const QString card = root("CAM");
-        cards_.inserted = {TestCard(card.toStdString(), "CAM")};
+        insert({TestCard(card.toStdString(), "CAM")});
         auto d = open();
         QCOMPARE(cardText(d.get()), QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB"));
         type(d.get(), menu_id::Folder, root("elsewhere"));
         QCOMPARE(cardText(d.get()), QString("The folder is on no SD card"));
         type(d.get(), menu_id::Folder, card);
-        cards_.inserted[0].readOnly = ReadOnly::LockSwitch;
-        QTRY_COMPARE_WITH_TIMEOUT(cardText(d.get()),
-                                  QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB, "
-                                          "write-protected"),
-                                  2000);
-        messageTexts();
-        press(d.get(), menu_id::Generate);
-        const QStringList shown = messageTexts();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown[0].startsWith("The SD card CAM is write-protected: the lock switch"),
-                 qPrintable(shown[0]));
-        QVERIFY(QDir(card).isEmpty());
+        const struct {
+            ReadOnly readOnly;
+            bool responding;
+            const char* line;
+            const char* message;
+        } cases[] = {
+            {ReadOnly::LockSwitch, true,
+             "SD card CAM (FAT32), 7.4 GB free of 7.9 GB, write-protected",
+             "The SD card CAM is write-protected: the lock switch"},
+            {ReadOnly::Mount, true, "SD card CAM (FAT32), 7.4 GB free of 7.9 GB, mounted read-only",
+             "The SD card CAM is mounted read-only: the system mounts a card so"},
+            {ReadOnly::No, false, "SD card CAM is not responding", "SD card CAM is not responding"},
+        };
+        for (const auto& c : cases) {
+            Card changed = TestCard(card.toStdString(), "CAM");
+            changed.readOnly = c.readOnly;
+            changed.responding = c.responding;
+            insert({changed});
+            QTRY_COMPARE_WITH_TIMEOUT(cardText(d.get()), QString(c.line), 2000);
+            messageTexts();
+            press(d.get(), menu_id::Generate);
+            const QStringList shown = messageTexts();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(shown[0].startsWith(c.message), qPrintable(shown[0]));
+            QVERIFY(QDir(card).isEmpty());
+        }
     }
 
-    // Eject is there while the folder is on a card; its result is shown, and
-    // after an eject the line says the card can be removed.
+    // A card source that stops answering holds neither the dialog's opening
+    // nor its keyboard: Tab moves the focus at once, the line keeps what the
+    // watcher saw last.
+    void dialogStaysResponsiveWhileTheCardsDoNotAnswer() {
+        const QString card = root("CAM");
+        insert({TestCard(card.toStdString(), "CAM")});
+        cards_.hold(true);
+        watch_->refresh();
+        QElapsedTimer took;
+        took.start();
+        auto d = open();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        QWidget* before = d->focusWidget();
+        QVERIFY(before != nullptr);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(d->focusWidget() != before);
+        QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(cardText(d.get()), QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB"));
+        cards_.hold(false);
+    }
+
+    // Eject is there while the folder is on a card; it runs beside the
+    // dialog, the button saying so; its result is shown, after an eject the
+    // line says the card can be removed, and the card put in again clears it.
     void ejectButtonStateAndResult() {
         const QString card = root("CAM");
-        cards_.inserted = {TestCard(card.toStdString(), "CAM")};
+        const Card cam = TestCard(card.toStdString(), "CAM");
+        insert({cam});
         auto d = open();
         QVERIFY(ejectButton(d.get())->isEnabled());
         type(d.get(), menu_id::Folder, root("elsewhere"));
@@ -130,21 +198,39 @@ class CardLineTest : public QObject {
         type(d.get(), menu_id::Folder, card);
         messageTexts();
 
-        cards_.ejectResult = {EjectOutcome::Busy, {}};
+        const QString caption = ejectButton(d.get())->text();
+        cards_.playEject({EjectOutcome::Busy, {}});
+        cards_.hold(true); // an authorisation prompt, a slow reader
         press(d.get(), kEjectCardId);
-        QVERIFY(messageTexts().at(0).contains("a program is using it"));
-        QVERIFY(ejectButton(d.get())->isEnabled());
-
-        cards_.ejectResult = {EjectOutcome::Ejected, {}};
-        press(d.get(), kEjectCardId);
-        QCOMPARE(messageTexts(), QStringList{"The card can be removed."});
-        QCOMPARE(cards_.ejected,
-                 (std::vector<std::string>{card.toStdString(), card.toStdString()}));
-        QCOMPARE(cardText(d.get()), QString("The card can be removed."));
         QVERIFY(!ejectButton(d.get())->isEnabled());
+        QCOMPARE(ejectButton(d.get())->text(), caption + QStringLiteral(" …"));
+        QVERIFY(messageTexts().isEmpty());
+        cards_.hold(false);
+        QStringList shown;
+        QTRY_VERIFY_WITH_TIMEOUT(!(shown += messageTexts()).isEmpty(), 2000);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].contains("a program is using it"));
+        QVERIFY(ejectButton(d.get())->isEnabled());
+        QCOMPARE(ejectButton(d.get())->text(), caption);
+
+        cards_.playEject({EjectOutcome::Ejected, {}});
+        cards_.hold(true);
+        cards_.put({}); // the card is gone once ejected
+        press(d.get(), kEjectCardId);
+        cards_.hold(false);
+        QTRY_COMPARE_WITH_TIMEOUT(cardText(d.get()), QString("The card can be removed."), 2000);
+        QCOMPARE(messageTexts(), QStringList{"The card can be removed."});
+        QCOMPARE(cards_.ejected(),
+                 (std::vector<std::string>{card.toStdString(), card.toStdString()}));
+        QVERIFY(!ejectButton(d.get())->isEnabled());
+
+        insert({cam}); // put in again
+        QTRY_COMPARE_WITH_TIMEOUT(cardText(d.get()),
+                                  QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB"), 2000);
+        QVERIFY(ejectButton(d.get())->isEnabled());
     }
 
-    // Pictures of the three dialogs with a write-protected card, in English,
+    // Pictures of the three dialogs with a write-protected ext4 card, in English,
     // Chinese and German, for a person to look at:
     // ROSMOSSEL_SCREENSHOT_DIR=/tmp card_line_tests screenshots
     void screenshots() {
@@ -152,13 +238,16 @@ class CardLineTest : public QObject {
         if (folder.isEmpty()) {
             QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
         }
-        cards_.inserted = {TestCard(root("CAM").toStdString(), "CAM", true)};
+        Card card = TestCard(root("CAM").toStdString(), "CAM", true);
+        card.fileSystem = "ext4"; // the longest line there is
+        insert({card});
         for (int language : {2, 1, 3}) {
             for (int i = 0; i < int(std::size(kDialogs)); ++i) {
                 session = Session{};
                 session.model = CameraModel::SedgeM;
                 session.language = Language(language);
-                std::unique_ptr<QDialog> d(kDialogs[i].make());
+                std::unique_ptr<QDialog> d(kDialogs[i].make(watch_.get()));
+                box(d.get(), kDialogs[i].folderId)->setText(root("CAM")); // never picked itself
                 d->show();
                 QVERIFY(QTest::qWaitForWindowExposed(d.get()));
                 QVERIFY(d->grab().save(

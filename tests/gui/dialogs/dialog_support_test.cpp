@@ -131,15 +131,15 @@ class DialogSupportTest : public QObject {
 
     void chooseFolderGivesTheDefaultWhenCancelled() {
 #ifdef Q_OS_WIN
-        QCOMPARE(DefaultFolder(), QStringLiteral("C:\\"));
+        QCOMPARE(DefaultFolder({}), QStringLiteral("C:\\"));
 #else
-        QCOMPARE(DefaultFolder(), QDir::homePath());
+        QCOMPARE(DefaultFolder({}), QDir::homePath());
 #endif
         test_seam::PresetNextFolder(QString());
-        QCOMPARE(ChooseFolder(DefaultFolder()), DefaultFolder());
+        QCOMPARE(ChooseFolder(DefaultFolder({}), {}), DefaultFolder({}));
         const QString deep = QStringLiteral("/media/card/") + QString(200, QLatin1Char('d'));
         test_seam::PresetNextFolder(deep);
-        QCOMPARE(ChooseFolder(DefaultFolder()), QDir::toNativeSeparators(deep));
+        QCOMPARE(ChooseFolder(DefaultFolder({}), {}), QDir::toNativeSeparators(deep));
     }
 
     void catalogueTextGoesToControlsByIdentifier() {

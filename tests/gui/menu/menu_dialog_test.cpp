@@ -590,13 +590,13 @@ class MenuDialogTest : public QObject {
 
         test_seam::PresetNextFolder(QString()); // cancelled
         press(dialog.get(), Select);
-        QCOMPARE(box(dialog.get(), Folder)->text(), DefaultFolder());
+        QCOMPARE(box(dialog.get(), Folder)->text(), DefaultFolder({}));
         QCOMPARE(box(dialog.get(), Folder)->maxLength(), 80);
         // The browser opens at the folder shown, a typed one included.
         box(dialog.get(), Folder)->setText(card_.path());
         press(dialog.get(), Select);
         const std::vector<QString> starts = test_seam::TakeFolderStarts();
-        QCOMPARE(starts, (std::vector<QString>{DefaultFolder(), QDir::toNativeSeparators(deep),
+        QCOMPARE(starts, (std::vector<QString>{DefaultFolder({}), QDir::toNativeSeparators(deep),
                                                card_.path()}));
     }
 

@@ -286,7 +286,7 @@ class MmsDialogTest : public QObject {
     void folderAndWriting() {
         auto dialog = open(Family::Quill);
         QLineEdit* folder = box(dialog.get(), Folder);
-        QCOMPARE(folder->text(), DefaultFolder());
+        QCOMPARE(folder->text(), DefaultFolder({}));
         QVERIFY(folder->isReadOnly());
         // A failed write names the file and never claims success.
         const QString missing = card_.filePath(QStringLiteral("no-such-folder"));

@@ -3,7 +3,7 @@
 // windows platform (under Wine without a display: Wine's null graphics driver).
 #include "core/session/preferences.h"
 #include "core/session/session.h"
-#include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/guide.h"
 #include "gui/dialogs/presenter.h"
 #include "gui/shell/app_look.h"
@@ -11,6 +11,7 @@
 #include "gui/shell/setup_dialogs.h"
 #include "gui/shell/setup_dlg.h"
 #include "gui/shell/system_language.h"
+#include "platform/cards.h"
 #include "platform/registry_store.h"
 #include "support/guide_beside_program.h"
 #include "support/recording_presenter.h"
@@ -235,10 +236,13 @@ class WindowsGuiTest : public QObject {
             QSKIP("no removable drive mapped (removable_drive_test.sh maps one)");
         }
         test_seam::RecordMessages(true);
-        SetCardSource(nullptr); // the system's cards, not the tests' none
+        const SystemCardSource system; // the system's cards, as the tool sees them
+        CardWatch cards(system);
+        cards.start();
+        QVERIFY(cards.waitForFirstLook(std::chrono::seconds(10)));
         Session session;
         session.model = CameraModel::SedgeM;
-        const auto dialog = CreateSetupDialog(SetupJob::CameraMenu, session);
+        const auto dialog = CreateSetupDialog(SetupJob::CameraMenu, session, &cards);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("folder"))->text(), drive);

@@ -87,7 +87,7 @@ class SmtpDialogTest : public QObject {
         for (const auto& [family, header] :
              {std::pair{Family::Sedge, "ffffffffffdfefff"}, {Family::Quill, "ffffffffffdfef6e"}}) {
             auto d = open(family);
-            QCOMPARE(box(d.get(), Folder)->text(), DefaultFolder());
+            QCOMPARE(box(d.get(), Folder)->text(), DefaultFolder({}));
             QVERIFY(QTest::qWaitForWindowExposed(d.get()));
             type(d.get(), Folder, QDir::toNativeSeparators(card_.path())); // used at once
             fillSender(d.get());
