@@ -8,7 +8,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <chrono>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -33,9 +32,6 @@ std::string listed(const char* rosmossel::SettingsFileInfo::*column) {
     }
     return text;
 }
-
-// How often --each-card looks for new cards.
-constexpr std::chrono::milliseconds kCardPoll{500};
 
 int run(int argc, char** argv) {
     using namespace rosmossel::cli;
@@ -155,15 +151,8 @@ int run(int argc, char** argv) {
                 return kExitUsage;
             }
             return allCards ? RunAllCards(system, profilePath, asJson, std::cout, std::cerr)
-                            : RunEachCard(
-                                  system, profilePath,
-                                  [&] {
-                                      EachCardOptions options = InterruptibleOptions(kCardPoll);
-                                      options.count = count;
-                                      options.asJson = asJson;
-                                      return options;
-                                  }(),
-                                  std::cout, std::cerr);
+                            : RunEachCardWatched(system, profilePath, count, asJson, std::cout,
+                                                 std::cerr);
         }
         if (asJson && generate->parsed()) {
             std::cerr << "rosmossel-cli: generate: --json goes with --all-cards or --each-card\n";

@@ -3,12 +3,14 @@
 #include "core/format/safe_writer.h"
 #include "core/text/card_texts.h"
 #include "core/text/many_cards_texts.h"
+#include "platform/card_watcher.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
 #include <numeric>
 #include <ostream>
-#include <thread>
 
 namespace rosmossel::cli {
 namespace {
@@ -48,6 +50,8 @@ void printSummary(std::span<const CardResult> results, bool asJson, std::ostream
 }
 
 std::atomic<bool> interrupted{false};
+constexpr std::chrono::milliseconds kFirstLookLimit{5000};
+constexpr std::chrono::milliseconds kInterruptCheck{100};
 
 extern "C" void onInterrupt(int) {
     interrupted = true;
@@ -160,7 +164,7 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
                (options.count && static_cast<int>(results.size()) >= *options.count);
     };
     while (!done()) {
-        const std::vector<Card> cards = source.cards();
+        const std::vector<Card> cards = options.look ? options.look() : source.cards();
         // A card taken out and put back is a new card.
         std::erase_if(handled, [&](const Card& c) { return !SameCard(cards, c); });
         for (const Card& card : cards) {
@@ -194,19 +198,40 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
     return BatchExitStatus(results);
 }
 
-EachCardOptions InterruptibleOptions(std::chrono::milliseconds poll) {
+int RunEachCardWatched(const CardSource& source, const std::string& profilePath,
+                       std::optional<int> count, bool asJson, std::ostream& out,
+                       std::ostream& err) {
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool changed = false;
+    CardWatcher watcher(source, [&] {
+        {
+            const std::lock_guard lock(mutex);
+            changed = true;
+        }
+        wake.notify_all();
+    });
+    watcher.start();
+    watcher.waitForFirstLook(kFirstLookLimit);
     interrupted = false;
     std::signal(SIGINT, onInterrupt);
     EachCardOptions options;
+    options.count = count;
+    options.asJson = asJson;
+    options.look = [&] { return watcher.cards(); };
     options.stop = [] { return interrupted.load(); };
-    options.pause = [poll] {
-        constexpr std::chrono::milliseconds step{50};
-        for (auto waited = std::chrono::milliseconds{0}; waited < poll && !interrupted;
-             waited += step) {
-            std::this_thread::sleep_for(step);
+    // Until the watcher sees a change; a signal handler cannot notify, so
+    // the wait wakes now and then to see Ctrl-C.
+    options.pause = [&] {
+        std::unique_lock lock(mutex);
+        while (!changed && !interrupted) {
+            wake.wait_for(lock, kInterruptCheck);
         }
+        changed = false;
     };
-    return options;
+    const int status = RunEachCard(source, profilePath, options, out, err);
+    std::signal(SIGINT, SIG_DFL);
+    return status;
 }
 
 } // namespace rosmossel::cli

@@ -46,6 +46,8 @@ int RunAllCards(const CardSource& source, const std::string& profilePath, bool a
 struct EachCardOptions {
     std::optional<int> count;
     bool asJson = false;
+    // The cards inserted now; the source's own list where not given.
+    std::function<std::vector<Card>()> look;
     std::function<bool()> stop = [] { return false; };
     // Between two looks at the cards; returns early when asked to stop.
     std::function<void()> pause = [] {};
@@ -53,8 +55,10 @@ struct EachCardOptions {
 int RunEachCard(const CardSource& source, const std::string& profilePath,
                 const EachCardOptions& options, std::ostream& out, std::ostream& err);
 
-// A stop flag raised by Ctrl-C (SIGINT) and a pause that wakes up for it.
-EachCardOptions InterruptibleOptions(std::chrono::milliseconds poll);
+// The production line on the system's cards: the card watcher looks (on
+// the system's notice of a new mount), Ctrl-C (SIGINT) stops it.
+int RunEachCardWatched(const CardSource& source, const std::string& profilePath,
+                       std::optional<int> count, bool asJson, std::ostream& out, std::ostream& err);
 
 // Adds "files" (each settings file: read, with what it holds, empty, or
 // why it could not be read) and "profile" (what inspect --json prints for

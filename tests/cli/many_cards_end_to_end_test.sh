@@ -101,4 +101,17 @@ for label in CAMA CAMB; do
     same_menu "$work/media/$label/menu.dat" || fail "--each-card: menu.dat on $label: $out"
 done
 
+# Ctrl-C ends the production line with its summary; nothing handled is success.
+for label in CAMA CAMB; do take_out "$work/media/$label"; done
+timeout 60 "$cli" generate "$profile" --each-card > "$work/line" 2>&1 &
+line=$!
+children+=("$line")
+waited_for "Waiting for cards" || fail "the second production line did not start"
+kill -INT "$line"
+wait "$line"
+status=$?
+children=()
+[ $status -eq 0 ] || fail "--each-card ended by Ctrl-C: status $status: $(cat "$work/line")"
+grep -q "0 of 0 cards written" "$work/line" || fail "the summary after Ctrl-C: $(cat "$work/line")"
+
 [ "$failures" -eq 0 ] && echo "PASS" || exit 1

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -125,28 +126,22 @@ TEST_F(ManyCardsTest, AllCardsWritesEachCardAndNamesEachFailure) {
         {"no card", {}, kExitNoCard, {}, {}, "no SD card is inserted"},
     };
     for (const auto& c : cases) {
-        rosmossel::testing::FakeCardSource source;
         // "GONE" is not inserted any more when asked after its failure.
-        for (const Card& each : c.cards) {
-            if (each.label != "GONE") {
-                source.inserted.push_back(each);
-            }
-        }
+        std::vector<Card> later;
+        std::copy_if(c.cards.begin(), c.cards.end(), std::back_inserter(later),
+                     [](const Card& each) { return each.label != "GONE"; });
         for (const Card& each : c.cards) {
             std::error_code ec;
             fs::remove(dir_ / each.label / "menu.dat", ec);
         }
-        rosmossel::testing::FakeCardSource asked = source;
-        asked.inserted = c.cards;
         struct Source : CardSource {
-            const std::vector<Card>* first;
-            const std::vector<Card>* later;
+            std::vector<Card> first, later;
             mutable int asked = 0;
-            std::vector<Card> cards() const override { return asked++ == 0 ? *first : *later; }
+            std::vector<Card> cards() const override { return asked++ == 0 ? first : later; }
             EjectResult eject(const Card&) const override { return {}; }
         } twoLooks;
-        twoLooks.first = &asked.inserted;
-        twoLooks.later = &source.inserted;
+        twoLooks.first = c.cards;
+        twoLooks.later = later;
         std::ostringstream out, err;
         EXPECT_EQ(RunAllCards(twoLooks, profile_, false, out, err), c.status) << c.what;
         std::size_t at = 0;
@@ -170,7 +165,7 @@ TEST_F(ManyCardsTest, AllCardsAsJsonGivesOneObjectPerLine) {
     Card locked = card("LOCKED");
     locked.readOnly = ReadOnly::Mount;
     rosmossel::testing::FakeCardSource source;
-    source.inserted = {card("CAMA"), locked};
+    source.put({card("CAMA"), locked});
     std::ostringstream out, err;
     EXPECT_EQ(RunAllCards(source, profile_, true, out, err), kExitFileError);
     std::istringstream lines(out.str());
