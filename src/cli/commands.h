@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/format/file_record.h"
+#include "core/card/card_batch.h"
 
 #include <iosfwd>
 #include <optional>
@@ -25,10 +25,7 @@ enum ExitCode : int {
 };
 
 // A settings file built from a profile, not yet written.
-struct NamedFile {
-    std::string name;
-    Bytes bytes;
-};
+using NamedFile = CardFile;
 // Reads and checks the profile and builds every file it holds, before any
 // is written: kExitOk, or the exit status with the reason on `err`.
 int BuildProfileFiles(const std::string& profilePath, std::vector<NamedFile>& files,

@@ -1,6 +1,5 @@
 #include "cli/many_cards.h"
 
-#include "core/format/safe_writer.h"
 #include "core/text/card_texts.h"
 #include "core/text/many_cards_texts.h"
 #include "platform/card_watcher.h"
@@ -9,7 +8,6 @@
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
-#include <numeric>
 #include <ostream>
 
 namespace rosmossel::cli {
@@ -35,12 +33,6 @@ const char* outcomeKey(CardOutcome outcome) {
         break;
     }
     return "file_error";
-}
-
-std::uint64_t bytesOf(const std::vector<NamedFile>& files) {
-    return std::accumulate(
-        files.begin(), files.end(), std::uint64_t{0},
-        [](std::uint64_t sum, const NamedFile& f) { return sum + f.bytes.size(); });
 }
 
 void printSummary(std::span<const CardResult> results, bool asJson, std::ostream& out,
@@ -78,26 +70,6 @@ int ExitStatusOf(CardOutcome outcome) {
 
 int BatchExitStatus(std::span<const CardResult> results) {
     return ExitStatusOf(WorstOutcome(results));
-}
-
-CardResult WriteCard(const CardSource& source, const Card& card,
-                     const std::vector<NamedFile>& files) {
-    CardResult result{card, CardOutcome::Written, {}, {}};
-    const std::uint64_t needed = bytesOf(files);
-    if (const auto why = WhyNotWritable(card, needed)) {
-        result.outcome = *why;
-        return result;
-    }
-    for (const NamedFile& file : files) {
-        if (const auto error =
-                WriteFileSafely(FilePathInFolder(card.root, file.name), file.bytes)) {
-            result.outcome = WriteFailureOutcome(SameCard(source.cards(), card), needed);
-            result.detail = ShownText(error->path) + ": " + error->reason;
-            return result;
-        }
-        result.written.push_back(file.name);
-    }
-    return result;
 }
 
 void PrintCardResult(const CardResult& result, std::optional<int> number, const std::string& note,
@@ -140,7 +112,7 @@ int RunAllCards(const CardSource& source, const std::string& profilePath, bool a
     }
     std::vector<CardResult> results;
     for (const Card& card : cards) {
-        results.push_back(WriteCard(source, card, files));
+        results.push_back(WriteCard(card, files, [&] { return source.cards(); }));
         PrintCardResult(results.back(), std::nullopt, {}, asJson, out);
     }
     printSummary(results, asJson, out, err);
@@ -175,7 +147,7 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
                 continue;
             }
             handled.push_back(card);
-            results.push_back(WriteCard(source, card, files));
+            results.push_back(WriteCard(card, files, [&] { return source.cards(); }));
             std::string note = "remove the card";
             if (results.back().outcome == CardOutcome::Written) {
                 const EjectResult ejected = source.eject(card);

@@ -23,12 +23,6 @@ namespace rosmossel::cli {
 int ExitStatusOf(CardOutcome outcome);
 int BatchExitStatus(std::span<const CardResult> results);
 
-// Writes `files` into the card's root one by one, each read back; stops at
-// the first failure and tells from the card as the source then shows it
-// what the failure comes to.
-CardResult WriteCard(const CardSource& source, const Card& card,
-                     const std::vector<NamedFile>& files);
-
 // One line per card: "CAM  /media/ann/CAM  written: menu.dat", or a JSON
 // object on one line where `asJson`.
 void PrintCardResult(const CardResult& result, std::optional<int> number, const std::string& note,

@@ -1,6 +1,9 @@
 #include "core/card/card_batch.h"
 
+#include "core/format/safe_writer.h"
+
 #include <algorithm>
+#include <numeric>
 
 namespace rosmossel {
 
@@ -42,6 +45,28 @@ std::optional<Card> SameCard(std::span<const Card> cards, const Card& card) {
         return c.root == card.root && c.device == card.device;
     });
     return found == cards.end() ? std::nullopt : std::optional(*found);
+}
+
+CardResult WriteCard(const Card& card, std::span<const CardFile> files,
+                     const std::function<std::vector<Card>()>& look) {
+    CardResult result{card, CardOutcome::Written, {}, {}};
+    const std::uint64_t needed =
+        std::accumulate(files.begin(), files.end(), std::uint64_t{0},
+                        [](std::uint64_t sum, const CardFile& f) { return sum + f.bytes.size(); });
+    if (const auto why = WhyNotWritable(card, needed)) {
+        result.outcome = *why;
+        return result;
+    }
+    for (const CardFile& file : files) {
+        if (const auto error =
+                WriteFileSafely(FilePathInFolder(card.root, file.name), file.bytes)) {
+            result.outcome = WriteFailureOutcome(SameCard(look(), card), needed);
+            result.detail = ShownText(error->path) + ": " + error->reason;
+            return result;
+        }
+        result.written.push_back(file.name);
+    }
+    return result;
 }
 
 CardOutcome WorstOutcome(std::span<const CardResult> results) {

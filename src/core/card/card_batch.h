@@ -5,8 +5,10 @@
 // the others; each is reported on its own.
 
 #include "core/card/card.h"
+#include "core/format/file_record.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,6 +48,19 @@ CardOutcome WriteFailureOutcome(const std::optional<Card>& after, std::uint64_t 
 
 // The card in `cards` that is `card` (the same root and device), if inserted.
 std::optional<Card> SameCard(std::span<const Card> cards, const Card& card);
+
+// A settings file built for the cards, not yet written.
+struct CardFile {
+    std::string name;
+    Bytes bytes;
+};
+
+// Writes `files` into the card's root one by one with the safe writer (each
+// read back); stops at the first failure, which `look` (the cards inserted
+// now) then tells the kind of. Nothing is tried on a card WhyNotWritable
+// refuses.
+CardResult WriteCard(const Card& card, std::span<const CardFile> files,
+                     const std::function<std::vector<Card>()>& look);
 
 // The worst outcome of a batch; Written only when every card was written
 // (and for no card at all: the caller tells "no card" itself).
