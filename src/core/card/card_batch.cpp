@@ -1,8 +1,10 @@
 #include "core/card/card_batch.h"
 
 #include "core/format/safe_writer.h"
+#include "core/format/utf8_path.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
 
 namespace rosmossel {
@@ -60,7 +62,14 @@ CardResult WriteCard(const Card& card, std::span<const CardFile> files,
     for (const CardFile& file : files) {
         if (const auto error =
                 WriteFileSafely(FilePathInFolder(card.root, file.name), file.bytes)) {
-            result.outcome = WriteFailureOutcome(SameCard(look(), card), needed);
+            // A card pulled out may still be listed for a moment, its root
+            // no longer a folder that answers.
+            std::optional<Card> after = SameCard(look(), card);
+            std::error_code ec;
+            if (after && !std::filesystem::is_directory(Utf8Path(card.root), ec)) {
+                after.reset();
+            }
+            result.outcome = WriteFailureOutcome(after, needed);
             result.detail = ShownText(error->path) + ": " + error->reason;
             return result;
         }

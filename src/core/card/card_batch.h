@@ -57,7 +57,7 @@ struct CardFile {
 
 // Writes `files` into the card's root one by one with the safe writer (each
 // read back); stops at the first failure, which `look` (the cards inserted
-// now) then tells the kind of. Nothing is tried on a card WhyNotWritable
+// now) and whether the card's root is still a folder then tell the kind of. Nothing is tried on a card WhyNotWritable
 // refuses.
 CardResult WriteCard(const Card& card, std::span<const CardFile> files,
                      const std::function<std::vector<Card>()>& look);

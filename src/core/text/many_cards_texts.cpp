@@ -67,6 +67,14 @@ constexpr LanguageTexts kFailedCards = {
     "; ei kirjoitettu: ", "; non scritte: ", "; non ecrites : ",
     "; nincs kiirva: ",   "; ni zapisano: ", "; nezapsano: "};
 
+constexpr LanguageTexts kWriting = {"正在写入…",     "writing…",   "wird geschrieben…",
+                                    "kirjoitetaan…", "scrittura…", "ecriture…",
+                                    "iras…",         "pisanje…",   "zapisuje se…"};
+
+std::string cardName(const Card& card, int language) {
+    return CardLabelOf(card, language) + " (" + ShownText(card.root) + "): ";
+}
+
 std::string joined(std::span<const std::string> items) {
     std::string text;
     for (const std::string& item : items) {
@@ -109,6 +117,14 @@ std::string CardOutcomeText(const CardResult& result, int language) {
         text += " (" + result.detail + ")";
     }
     return text;
+}
+
+std::string CardWritingText(const Card& card, int language) {
+    return cardName(card, language) + std::string(TextIn(kWriting, language));
+}
+
+std::string CardResultLine(const CardResult& result, int language) {
+    return cardName(result.card, language) + CardOutcomeText(result, language);
 }
 
 std::string BatchSummaryText(std::span<const CardResult> results, int language) {
