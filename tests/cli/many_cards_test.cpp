@@ -83,8 +83,9 @@ TEST_F(ManyCardsTest, AllCardsWritesEachCardAndNamesEachFailure) {
     locked.readOnly = ReadOnly::LockSwitch;
     Card disk = card("DISK");
     disk.fileSystem = "ext4";
-    Card notAFolder = card("FILE", false);
-    std::ofstream(dir_ / "FILE") << "a file where the card's root should be";
+    // A folder where the file should go: the system refuses the rename.
+    const Card clash = card("CLASH");
+    fs::create_directories(dir_ / "CLASH" / "menu.dat");
     const struct {
         const char* what;
         std::vector<Card> cards;
@@ -92,6 +93,7 @@ TEST_F(ManyCardsTest, AllCardsWritesEachCardAndNamesEachFailure) {
         std::vector<const char*> written; // labels of the cards that got menu.dat
         std::vector<const char*> lines;   // part of each line, in order
         const char* summary;
+        const char* absent = nullptr; // a text no line may hold
     } cases[] = {
         {"two cards",
          {card("CAMA"), card("CAMB")},
@@ -111,12 +113,13 @@ TEST_F(ManyCardsTest, AllCardsWritesEachCardAndNamesEachFailure) {
          {"CAMA"},
          {"GONE  ", "not written: the card was taken out", "CAMA  "},
          "1 of 2 cards written; not written: GONE"},
-        {"a root the system refuses",
-         {notAFolder},
+        {"a file the system refuses",
+         {clash},
          kExitFileError,
          {},
-         {"FILE  ", "not written: ", "FILE/menu.dat"},
-         "0 of 1 cards written; not written: FILE"},
+         {"CLASH  ", "not written: ", "menu.dat: "},
+         "0 of 1 cards written; not written: CLASH",
+         "taken out"},
         {"an ext4 volume beside",
          {disk, card("CAMA")},
          kExitNoCard,
@@ -148,6 +151,9 @@ TEST_F(ManyCardsTest, AllCardsWritesEachCardAndNamesEachFailure) {
         for (const char* part : c.lines) {
             at = out.str().find(part, at);
             ASSERT_NE(at, std::string::npos) << c.what << ": " << part << " in\n" << out.str();
+        }
+        if (c.absent != nullptr) {
+            EXPECT_EQ(out.str().find(c.absent), std::string::npos) << c.what << "\n" << out.str();
         }
         EXPECT_NE((out.str() + err.str()).find(c.summary), std::string::npos)
             << c.what << "\n"
