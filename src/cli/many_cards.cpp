@@ -151,11 +151,9 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
             std::string note = "remove the card";
             if (results.back().outcome == CardOutcome::Written) {
                 const EjectResult ejected = source.eject(card);
-                if (ejected.outcome == EjectOutcome::Ejected) {
-                    note = EjectResultText(ejected, kEnglish);
-                } else {
+                note = EjectResultText(ejected, kEnglish);
+                if (ejected.outcome != EjectOutcome::Ejected) {
                     // Where the system cannot eject, the owner takes the card out.
-                    note = EjectResultText(ejected, kEnglish);
                     note += note.ends_with('.') ? " Remove the card." : ". Remove the card.";
                 }
             }
