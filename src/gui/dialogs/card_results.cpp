@@ -36,7 +36,7 @@ struct SeenNow {
 } // namespace
 
 CardResults::CardResults(std::vector<Card> cards, std::vector<CardFile> files, CardWatch* watch,
-                         int language, QWidget* parent)
+                         int language, QWidget* parent, Writer write)
     : QDialog(parent), language_(language), watch_(watch), list_(new QListWidget(this)),
       summary_(new QLabel(this)) {
     setObjectName(QStringLiteral("cardResults"));
@@ -73,13 +73,14 @@ CardResults::CardResults(std::vector<Card> cards, std::vector<CardFile> files, C
         });
     }
     const QPointer<CardResults> self(this);
-    std::thread([self, seen, cards = std::move(cards), files = std::move(files)] {
+    std::thread([self, seen, write = std::move(write), cards = std::move(cards),
+                 files = std::move(files)] {
         const auto look = [&seen] {
             const std::lock_guard lock(seen->mutex);
             return seen->cards;
         };
         for (std::size_t row = 0; row < cards.size(); ++row) {
-            CardResult result = WriteCard(cards[row], files, look);
+            CardResult result = write(cards[row], files, look);
             // The result goes to the GUI thread; the window may be closed by then.
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <span>
 #include <vector>
 
 class QLabel;
@@ -22,10 +24,15 @@ class CardResults : public QDialog {
     Q_OBJECT
 
   public:
+    // How one card is written: the core's WriteCard, or the pictures tool's
+    // stand-in, which shows results without touching a disk.
+    using Writer = std::function<CardResult(const Card&, std::span<const CardFile>,
+                                            const std::function<std::vector<Card>()>&)>;
+
     // Starts writing `files` to each of `cards` at once; `watch` (may be
     // none) tells which cards are still in when a write fails.
     CardResults(std::vector<Card> cards, std::vector<CardFile> files, CardWatch* watch,
-                int language, QWidget* parent);
+                int language, QWidget* parent, Writer write = WriteCard);
 
     const std::vector<CardResult>& results() const { return results_; }
     bool finished() const { return done_ == results_.size(); }
