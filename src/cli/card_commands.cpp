@@ -14,8 +14,8 @@ namespace {
 // The card `label` names, or the only one; none, and why on `err`, where
 // that is not clear.
 std::optional<Card> chosenCard(const CardSource& source, const std::optional<std::string>& label,
-                               std::ostream& err) {
-    const CardChoice choice = ChooseCard(source.cards(), label);
+                               CardUse use, std::ostream& err) {
+    const CardChoice choice = ChooseCard(source.cards(), label, use);
     if (!choice.card) {
         err << "rosmossel-cli: " << choice.problem
             << (choice.several ? "; choose one with --card LABEL" : "") << "\n";
@@ -57,7 +57,7 @@ int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostr
 
 int CardFolder(const CardSource& source, const std::optional<std::string>& label,
                std::string& folder, std::ostream& err) {
-    const std::optional<Card> card = chosenCard(source, label, err);
+    const std::optional<Card> card = chosenCard(source, label, CardUse::Write, err);
     if (!card) {
         return kExitNoCard;
     }
@@ -71,7 +71,7 @@ int CardFolder(const CardSource& source, const std::optional<std::string>& label
 
 int RunEject(const CardSource& source, const std::optional<std::string>& label, std::ostream& out,
              std::ostream& err) {
-    const std::optional<Card> card = chosenCard(source, label, err);
+    const std::optional<Card> card = chosenCard(source, label, CardUse::Eject, err);
     if (!card) {
         return kExitNoCard;
     }

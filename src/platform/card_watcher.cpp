@@ -1,6 +1,10 @@
 #include "platform/card_watcher.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/windows_api.h"
+
+#include <dbt.h>
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -17,12 +21,39 @@ void closeTable([[maybe_unused]] int table) {
 #endif
 }
 
+#ifdef _WIN32
+// A hidden top-level window of the watcher's thread: Windows broadcasts a
+// volume's arrival and removal to top-level windows only.
+LRESULT CALLBACK noticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DEVICECHANGE &&
+        (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE)) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 1);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND noticeWindow() {
+    static const ATOM kind = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = noticeProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"RosMosselCardNotices";
+        return RegisterClassW(&windowClass);
+    }();
+    return kind != 0 ? CreateWindowExW(0, L"RosMosselCardNotices", L"", WS_POPUP, 0, 0, 0, 0,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)
+                     : nullptr;
+}
+#endif
+
 } // namespace
 
 CardWatcher::CardWatcher(const CardSource& source, std::function<void()> changed,
                          std::chrono::milliseconds fallbackPoll)
     : source_(source), changed_(std::move(changed)), fallbackPoll_(fallbackPoll) {
-#ifndef _WIN32
+#ifdef _WIN32
+    wakeEvent_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+#else
     if (::pipe2(wakeFd_, O_CLOEXEC | O_NONBLOCK) != 0) {
         wakeFd_[0] = wakeFd_[1] = -1; // the fallback poll still works
     }
@@ -41,7 +72,11 @@ CardWatcher::~CardWatcher() {
     if (ejectThread_.joinable()) {
         ejectThread_.join();
     }
-#ifndef _WIN32
+#ifdef _WIN32
+    if (wakeEvent_ != nullptr) {
+        CloseHandle(wakeEvent_);
+    }
+#else
     for (int fd : wakeFd_) {
         if (fd >= 0) {
             ::close(fd);
@@ -77,7 +112,11 @@ void CardWatcher::refresh() {
         again_ = true;
     }
     wake_.notify_all();
-#ifndef _WIN32
+#ifdef _WIN32
+    if (wakeEvent_ != nullptr) {
+        SetEvent(wakeEvent_);
+    }
+#else
     if (wakeFd_[1] >= 0) {
         [[maybe_unused]] const auto written = ::write(wakeFd_[1], "x", 1);
     }
@@ -111,6 +150,17 @@ bool CardWatcher::eject(const Card& card, std::function<void(EjectResult)> done)
 }
 
 void CardWatcher::watch() {
+#ifdef _WIN32
+    noticeWindow_ = noticeWindow();
+    struct Closing {
+        void*& window;
+        ~Closing() {
+            if (window != nullptr) {
+                DestroyWindow(static_cast<HWND>(window));
+            }
+        }
+    } closing{noticeWindow_};
+#endif
     for (;;) {
 #ifndef _WIN32
         // Opened before the look, so that a mount during it is noticed.
@@ -166,6 +216,39 @@ void CardWatcher::waitForNotice(int table) {
         while (::read(wakeFd_[0], drained, sizeof drained) > 0) {
         }
         return;
+    }
+#else
+    if (wakeEvent_ != nullptr && noticeWindow_ != nullptr) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (again_ || stop_) {
+                return;
+            }
+        }
+        // Until a volume arrives or goes, someone asks, or the time is up.
+        const auto window = static_cast<HWND>(noticeWindow_);
+        const auto until = std::chrono::steady_clock::now() + fallbackPoll_;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        for (;;) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                until - std::chrono::steady_clock::now());
+            if (left.count() <= 0) {
+                return;
+            }
+            HANDLE wake = wakeEvent_;
+            const DWORD woke = MsgWaitForMultipleObjects(
+                1, &wake, FALSE, static_cast<DWORD>(left.count()), QS_ALLINPUT);
+            if (woke != WAIT_OBJECT_0 + 1) {
+                return; // asked, the time is up, or the wait failed
+            }
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&message);
+            }
+            if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) {
+                return;
+            }
+        }
     }
 #endif
     closeTable(table);

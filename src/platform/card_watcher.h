@@ -2,7 +2,8 @@
 
 // The one watcher of the inserted cards: it looks on a thread of its own,
 // whenever the system says the mounts changed (Linux: the mount table's
-// change notice) and, as a fallback, every little while; it keeps the last
+// change notice; Windows: WM_DEVICECHANGE) and, as a fallback, every little
+// while; it keeps the last
 // list and says when it changed. Nothing here blocks its caller: a card that
 // does not answer is listed as not responding by the finder, and an eject
 // runs on the watcher's own eject thread.
@@ -21,11 +22,7 @@ namespace rosmossel {
 
 // How often the watcher looks without a notice: where the system gives
 // notices, only to see free space and cards that answer again.
-#ifdef _WIN32
-inline constexpr std::chrono::milliseconds kCardFallbackPoll{1000};
-#else
 inline constexpr std::chrono::milliseconds kCardFallbackPoll{3000};
-#endif
 
 class CardWatcher {
   public:
@@ -68,7 +65,12 @@ class CardWatcher {
     bool again_ = false;
     bool stop_ = false;
     bool ejecting_ = false;
+#ifdef _WIN32
+    void* wakeEvent_ = nullptr;    // wakes the wait on the system's notice
+    void* noticeWindow_ = nullptr; // hears of volumes arriving and going
+#else
     int wakeFd_[2] = {-1, -1}; // wakes the wait on the system's notice
+#endif
     std::thread thread_;
     std::thread ejectThread_;
 };

@@ -195,13 +195,15 @@ std::optional<Card> CardHoldingFolder(std::span<const Card> cards, std::string_v
     return best != nullptr ? std::optional(*best) : std::nullopt;
 }
 
-CardChoice ChooseCard(std::span<const Card> cards, const std::optional<std::string>& label) {
+CardChoice ChooseCard(std::span<const Card> cards, const std::optional<std::string>& label,
+                      CardUse use) {
     if (cards.empty()) {
         return {std::nullopt, "no SD card is inserted"};
     }
+    const auto fits = [use](const Card& card) { return use == CardUse::Eject || CameraCard(card); };
     if (!label) {
         std::vector<Card> usable;
-        std::copy_if(cards.begin(), cards.end(), std::back_inserter(usable), CameraCard);
+        std::copy_if(cards.begin(), cards.end(), std::back_inserter(usable), fits);
         if (usable.size() == 1) {
             return {usable.front(), {}};
         }
@@ -221,7 +223,7 @@ CardChoice ChooseCard(std::span<const Card> cards, const std::optional<std::stri
     if (matching == 1) {
         const Card& card = *std::find_if(cards.begin(), cards.end(),
                                          [&](const Card& c) { return sameLabel(c.label, *label); });
-        if (!CameraCard(card)) {
+        if (!fits(card)) {
             return {std::nullopt, unusable(card)};
         }
         return {card, {}};

@@ -88,13 +88,16 @@ std::optional<Card> CardHoldingFolder(std::span<const Card> cards, std::string_v
 
 // The card to write to: the only camera card, or the one labelled `label`
 // (letter case ignored). Otherwise a reason naming the cards there are;
-// `several` tells the caller it may ask the owner to name one.
+// `several` tells the caller it may ask the owner to name one. To eject,
+// any card will do: one a camera cannot read, or that hangs, may go too.
+enum class CardUse { Write, Eject };
 struct CardChoice {
     std::optional<Card> card;
     std::string problem;
     bool several = false;
 };
-CardChoice ChooseCard(std::span<const Card> cards, const std::optional<std::string>& label);
+CardChoice ChooseCard(std::span<const Card> cards, const std::optional<std::string>& label,
+                      CardUse use = CardUse::Write);
 
 // "7.4 GB", "512 MB", "40 KB": sizes as the desktop shows them (1000 based).
 std::string SizeText(std::uint64_t bytes);

