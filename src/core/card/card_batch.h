@@ -56,9 +56,9 @@ struct CardFile {
 };
 
 // Writes `files` into the card's root one by one with the safe writer (each
-// read back); stops at the first failure, which `look` (the cards inserted
-// now) and whether the card's root is still a folder then tell the kind of. Nothing is tried on a card WhyNotWritable
-// refuses.
+// read back); stops at the first failure, whose kind `look` (the cards
+// inserted now) and whether the root is still a folder then tell. Nothing is
+// tried on a card WhyNotWritable refuses.
 CardResult WriteCard(const Card& card, std::span<const CardFile> files,
                      const std::function<std::vector<Card>()>& look);
 
