@@ -1,5 +1,6 @@
 // rosmossel-cli cards, eject, and the card that generate --card writes to.
 #include "cli/commands.h"
+#include "cli/many_cards.h"
 #include "core/card/card.h"
 #include "core/text/card_texts.h"
 
@@ -43,6 +44,7 @@ int RunCards(const CardSource& source, bool asJson, std::ostream& out, std::ostr
                             {"camera_readable", CameraCanRead(card.fileSystem)},
                             {"responding", card.responding}});
         }
+        AddCardContents(cards, list);
         // A mount point is bytes, not always UTF-8; the list stays valid JSON.
         out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return kExitOk;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
-#include "core/format/file_record.h"
+#include "core/card/card_batch.h"
 
 #include <string>
 #include <vector>
@@ -29,10 +29,8 @@ class Destination {
     CLI::Option* card_ = nullptr;
 };
 
-struct PlannedFile {
-    const char* name;
-    Bytes bytes;
-};
+// A settings file built from a profile, not yet written.
+using PlannedFile = CardFile;
 
 // Writes the files one by one; stops at the first failure and says which
 // files were written before it.

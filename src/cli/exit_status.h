@@ -31,12 +31,14 @@ inline constexpr std::array<ExitStatusInfo, 7> kExitStatuses{{
     {kExitUsage, "the command line is wrong"},
     {kExitFileError,
      "a profile could not be read, or a file could not be written; for operators, no carrier "
-     "database could be read"},
+     "database could be read; with --all-cards or --each-card, a card was not written"},
     {kExitInvalidFile,
      "inspect found a damaged, truncated, foreign or unreadable file, or no settings file at "
      "all"},
     {kExitNoCard,
-     "--card or eject: no card, or which card is meant is not clear; nothing was written"},
+     "--card or eject: no card, or which card is meant is not clear; nothing was written; with "
+     "--all-cards or --each-card, a card was not tried (no card, not camera-readable, not "
+     "responding)"},
     {kExitEjectFailed, "eject: the card is busy, UDisks2 is not there, or the system refused"},
 }};
 

@@ -61,7 +61,10 @@ TEST(CardCommandsTest, ListChooseAndEject) {
          "[\n  {\n    \"root\": \"/media/ann/CAM\",\n    \"label\": \"CAM\",\n    \"file_system\": "
          "\"FAT32\",\n    \"capacity\": 7948206080,\n    \"free\": 7400000000,\n    "
          "\"write_protected\": false,\n    \"read_only\": null,\n    \"camera_readable\": true,\n"
-         "    \"responding\": true\n  }\n]\n",
+         "    \"responding\": true,\n    \"files\": {\n      \"menu.dat\": {\n        \"state\": "
+         "\"empty\"\n      },\n      \"setup.dat\": {\n        \"state\": \"empty\"\n      },\n  "
+         "    \"smtp.dat\": {\n        \"state\": \"empty\"\n      }\n    },\n    \"profile\": "
+         "null\n  }\n]\n",
          ""},
         {"an ext4 card, not responding, mounted at a name that is no UTF-8, as JSON",
          {oddDisk},
@@ -72,7 +75,8 @@ TEST(CardCommandsTest, ListChooseAndEject) {
          "\"file_system\": \"ext4\",\n    \"capacity\": 7948206080,\n    \"free\": 7400000000,\n   "
          " "
          "\"write_protected\": true,\n    \"read_only\": \"mount\",\n    \"camera_readable\": "
-         "false,\n    \"responding\": false\n  }\n]\n",
+         "false,\n    \"responding\": false,\n    \"files\": null,\n    \"profile\": null\n  "
+         "}\n]\n",
          ""},
         {"an ext4 card, plain",
          {disk},

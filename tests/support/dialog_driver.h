@@ -84,7 +84,8 @@ inline QString layoutProblem(const QWidget* dialog) {
         const bool hasText = qobject_cast<const QLabel*>(w) ||
                              qobject_cast<const QPushButton*>(w) ||
                              qobject_cast<const QComboBox*>(w);
-        if (hasText && w->width() < w->sizeHint().width()) {
+        // A control hidden for now (shown only in some states) is met in those.
+        if (hasText && w->isVisibleTo(dialog) && w->width() < w->sizeHint().width()) {
             return w->objectName() + QStringLiteral(" is clipped");
         }
     }

@@ -225,4 +225,12 @@ std::string EjectResultText(const EjectResult& result, int language) {
     return filled(TextIn(kFailed, language), {result.detail});
 }
 
+std::string FillCardText(std::string_view pattern, std::initializer_list<std::string> args) {
+    return filled(pattern, args);
+}
+
+std::string CardLabelOf(const Card& card, int language) {
+    return labelOf(card, language);
+}
+
 } // namespace rosmossel

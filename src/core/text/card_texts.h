@@ -6,8 +6,10 @@
 #include "core/card/card.h"
 #include "core/text/language_table.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace rosmossel {
 
@@ -28,5 +30,11 @@ std::string WriteProtectedText(const Card& card, int language);
 // How an eject ended; "the card can be removed" on success. The detail of a
 // missing disk service names it (the platform's words).
 std::string EjectResultText(const EjectResult& result, int language);
+
+// `pattern` with %1, %2, ... replaced by `args` in one pass (a label holding
+// "%2" stays as it is), for the card texts of other windows.
+std::string FillCardText(std::string_view pattern, std::initializer_list<std::string> args);
+// The card's label, or "(no label)" in `language`.
+std::string CardLabelOf(const Card& card, int language);
 
 } // namespace rosmossel

@@ -15,7 +15,7 @@
 namespace rosmossel {
 
 // The button beside the connection fields of the MMS and e-mail dialogs.
-inline constexpr int kFindOperatorId = 1953;
+inline constexpr int kFindOperatorId = 1954;
 inline constexpr CaptionEntry kFindOperatorCaption = {
     kFindOperatorId,
     {"查找运营商...", "Find operator...", "Betreiber suchen...", "Etsi operaattori...",

@@ -1,6 +1,7 @@
 #include "gui/dialogs/card_line.h"
 
 #include "core/text/card_texts.h"
+#include "core/text/many_cards_texts.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/presenter.h"
@@ -9,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <iterator>
 
 namespace rosmossel {
 namespace {
@@ -22,7 +26,8 @@ QString fromUtf8(const std::string& text) {
 CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, CardWatch* cards,
                    QWidget* parent)
     : QWidget(parent), folder_(folder), language_(language), watch_(cards), text_(new QLabel(this)),
-      eject_(make.button(kEjectCardId, "ejectButton")) {
+      eject_(make.button(kEjectCardId, "ejectButton")),
+      writeAll_(make.button(kWriteAllCardsId, "writeAllCardsButton")) {
     setObjectName(QStringLiteral("cardLine"));
     text_->setObjectName(QStringLiteral("cardText"));
     // A card the camera cannot read says what to do: a long line, which
@@ -31,8 +36,10 @@ CardLine::CardLine(QLineEdit* folder, const ControlFactory& make, int language, 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(text_, 1);
+    row->addWidget(writeAll_);
     row->addWidget(eject_);
     connect(eject_, &QPushButton::clicked, this, &CardLine::onEject);
+    connect(writeAll_, &QPushButton::clicked, this, &CardLine::writeAllRequested);
     connect(folder_, &QLineEdit::textChanged, this, [this] {
         ejected_ = false;
         showState();
@@ -68,6 +75,13 @@ void CardLine::showState() {
         text_->setText(text);
     }
     eject_->setEnabled(card.has_value() && !ejected_ && !ejecting_);
+    writeAll_->setVisible(cameraCards().size() >= 2);
+}
+
+std::vector<Card> CardLine::cameraCards() const {
+    std::vector<Card> cameras;
+    std::copy_if(cards_.begin(), cards_.end(), std::back_inserter(cameras), CameraCard);
+    return cameras;
 }
 
 bool CardLine::refuseWriteProtected() {

@@ -40,6 +40,12 @@ class CardLine : public QWidget {
     bool refuseWriteProtected();
     // After a write: the free space shown is looked at again.
     void written();
+    // The camera cards inserted now (*Write to all cards* writes to them).
+    std::vector<Card> cameraCards() const;
+
+  signals:
+    // *Write to all cards*, shown while two or more camera cards are in.
+    void writeAllRequested();
 
   private:
     void take(std::vector<Card> cards);
@@ -53,6 +59,7 @@ class CardLine : public QWidget {
     QPointer<CardWatch> watch_;
     QLabel* text_;
     QPushButton* eject_;
+    QPushButton* writeAll_;
     QString ejectCaption_;
     std::vector<Card> cards_;
     bool ejecting_ = false;

@@ -3,7 +3,9 @@
 #include "core/format/file_reader.h"
 #include "core/format/safe_writer.h"
 #include "core/text/card_texts.h"
+#include "core/text/many_cards_texts.h"
 #include "gui/dialogs/card_line.h"
+#include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/folder_picker.h"
 #include "gui/dialogs/guide.h"
@@ -174,6 +176,21 @@ bool SetupDialog::generate() {
     return writeToFolder(fileName(), file.bytes, FileGeneratedMessage(job_.file, family_.family));
 }
 
+void SetupDialog::writeToAllCards() {
+    if (cardLine_ == nullptr || !inputAccepted()) {
+        return;
+    }
+    const BuildResult file = buildFile();
+    if (!file.ok()) {
+        report({file.error, file.error});
+        return;
+    }
+    auto* results = new CardResults(cardLine_->cameraCards(), {{fileName(), file.bytes}}, cards_,
+                                    language(), this);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    results->show();
+}
+
 void SetupDialog::setUp() {
     const LanguageTable& catalogue = job_.catalogue;
     buildLayout();
@@ -184,6 +201,7 @@ void SetupDialog::setUp() {
     ApplyCaptions(controls_, catalogue.familyCaptions, language());
     ApplyCaptions(controls_, kProfileCaptions, language());
     ApplyCaptions(controls_, std::span(&kEjectCaption, 1), language());
+    ApplyCaptions(controls_, std::span(&kWriteAllCardsCaption, 1), language());
     if (job_.folderName == FolderName::Folder) {
         ControlFactory::name(folder_->field(), QStringLiteral("Folder"));
     }
@@ -206,6 +224,7 @@ void SetupDialog::addCardLine() {
         return;
     }
     cardLine_ = new CardLine(folder_->field(), make_, language(), cards_, this);
+    connect(cardLine_, &CardLine::writeAllRequested, this, &SetupDialog::writeToAllCards);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addWidget(cardLine_, grid->rowCount(), 0, 1, grid->columnCount());
     } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {

@@ -208,6 +208,10 @@ class SetupDialog : public QDialog {
 
   private:
     void addCardLine();
+    // *Write to all cards*: Generate's checks once, then this dialog's file
+    // to every camera card inserted, off the GUI thread, with one result per
+    // card in a small list.
+    void writeToAllCards();
     void folderPicked();
     // What Generate and Save profile refuse alike: the fields are taken (the
     // first that cannot be read stops it, with the focus in it) and

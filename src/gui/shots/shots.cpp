@@ -4,6 +4,7 @@
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
+#include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_registry.h"
 #include "gui/dialogs/operator_finder.h"
@@ -227,6 +228,34 @@ bool shootOperatorFinder(const Edition& edition, const QDir& out) {
     return save(finder, out, fileOf(edition, "find-operator.png"));
 }
 
+// Write to all cards over three cards in readers, one with its lock switch
+// on: the results as the owner sees them, no disk touched.
+bool shootCardResults(const Edition& edition, const QDir& out) {
+    const auto card = [](const char* root, const char* label, ReadOnly readOnly) {
+        return Card{root, label, "FAT32", 7'948'206'080, 7'401'000'000, readOnly, root};
+    };
+    const std::vector<Card> cards = {card("E:\\", "CAM01", ReadOnly::No),
+                                     card("F:\\", "CAM02", ReadOnly::LockSwitch),
+                                     card("G:\\", "CAM03", ReadOnly::No)};
+    CardResults results(cards, {{SettingsFile(FileKind::Menu).fileName, {}}}, nullptr,
+                        static_cast<int>(edition.language), nullptr,
+                        [](const Card& c, std::span<const CardFile> files, const auto&) {
+                            CardResult result{c, CardOutcome::Written, {}, {}};
+                            if (c.writeProtected()) {
+                                result.outcome = CardOutcome::LockSwitch;
+                            } else {
+                                result.written.push_back(files.front().name);
+                            }
+                            return result;
+                        });
+    QElapsedTimer waited;
+    waited.start();
+    while (!results.finished() && waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return results.finished() && save(results, out, fileOf(edition, "write-all-cards.png"));
+}
+
 } // namespace
 } // namespace rosmossel
 
@@ -270,6 +299,7 @@ int main(int argc, char* argv[]) {
             ok = shootDialog(shot, edition, presenter, out, scratch, cards) && ok;
         }
         ok = shootOperatorFinder(edition, out) && ok;
+        ok = shootCardResults(edition, out) && ok;
     }
     SetPresenter(nullptr);
     return ok && !presenter.failed ? 0 : 1;

@@ -375,7 +375,9 @@ class SmtpDialogTest : public QObject {
                     const bool hasText = qobject_cast<QLabel*>(w) ||
                                          qobject_cast<QPushButton*>(w) ||
                                          qobject_cast<QComboBox*>(w);
-                    QVERIFY2(!hasText || w->width() >= w->sizeHint().width(),
+                    // A control hidden for now (shown only with several cards) is met there.
+                    QVERIFY2(!hasText || !w->isVisibleTo(d.get()) ||
+                                 w->width() >= w->sizeHint().width(),
                              qPrintable(w->objectName()));
                 }
                 for (int id : {GprsPassword, Server, SenderPassword, Recipient}) {
