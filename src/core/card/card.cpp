@@ -1,5 +1,8 @@
 #include "core/card/card.h"
 
+#include "core/text/card_texts.h"
+#include "core/text/languages.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -49,18 +52,22 @@ bool sameLabel(std::string_view a, std::string_view b) {
     });
 }
 
+// "CAM at /media/ann/CAM", as the CLI's messages name a card.
+std::string nameAt(const Card& card) {
+    return CardLabelOf(card, kEnglish) + " at " + card.root;
+}
+
 std::string listed(std::span<const Card> cards) {
     std::string text;
     for (const Card& card : cards) {
-        text += text.empty() ? "" : ", ";
-        text += (card.label.empty() ? "(no label)" : card.label) + " at " + card.root;
+        text += (text.empty() ? "" : ", ") + nameAt(card);
     }
     return text;
 }
 
 // Why the tool does not pick `card` on its own, or nothing where it would.
 std::string unusable(const Card& card) {
-    const std::string name = (card.label.empty() ? "(no label)" : card.label) + " at " + card.root;
+    const std::string name = nameAt(card);
     if (!card.responding) {
         return "the card " + name + " is not responding";
     }

@@ -229,32 +229,6 @@ class CardLineTest : public QObject {
                                   QString("SD card CAM (FAT32), 7.4 GB free of 7.9 GB"), 2000);
         QVERIFY(ejectButton(d.get())->isEnabled());
     }
-
-    // Pictures of the three dialogs with a write-protected ext4 card, in English,
-    // Chinese and German, for a person to look at:
-    // ROSMOSSEL_SCREENSHOT_DIR=/tmp card_line_tests screenshots
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
-        }
-        Card card = TestCard(root("CAM").toStdString(), "CAM", true);
-        card.fileSystem = "ext4"; // the longest line there is
-        insert({card});
-        for (int language : {2, 1, 3}) {
-            for (int i = 0; i < int(std::size(kDialogs)); ++i) {
-                session = Session{};
-                session.model = CameraModel::SedgeM;
-                session.language = Language(language);
-                std::unique_ptr<QDialog> d(kDialogs[i].make(watch_.get()));
-                box(d.get(), kDialogs[i].folderId)->setText(root("CAM")); // never picked itself
-                d->show();
-                QVERIFY(QTest::qWaitForWindowExposed(d.get()));
-                QVERIFY(d->grab().save(
-                    QStringLiteral("%1/card-%2-%3.png").arg(folder).arg(i).arg(language)));
-            }
-        }
-    }
 };
 
 QTEST_MAIN(CardLineTest)
