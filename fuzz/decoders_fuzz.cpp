@@ -2,7 +2,7 @@
 // families; whatever a decoder calls valid must come back byte for byte
 // through the profile that inspect --json would print.
 #include "cli/inspect.h"
-#include "core/mms/setup_file.h"
+#include "core/format/decoded_file.h"
 #include "profile/profile.h"
 
 #include <cstdint>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes bytes(data, data + size);
     for (const FileKind kind : {FileKind::Menu, FileKind::Mms, FileKind::Smtp}) {
         for (const Family family : {Family::Quill, Family::Sedge}) {
-            const Inspection in = InspectBytes(bytes, "fuzz", kind, family);
+            const DecodedFile in = DecodeSettingsFile(SettingsFile(kind).fileName, bytes, family);
             (void)FormatInspection(in);
             if (!in.valid()) {
                 continue;
@@ -32,9 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    for (const Family family : {Family::Quill, Family::Sedge}) {
-        (void)DecodeMmsStagingFile(bytes, family); // what other tools leave beside setup.dat
+    // What other tools leave beside setup.dat, and a file under any other
+    // name, its family worked out from the bytes.
+    for (const std::optional<Family> family :
+         {std::optional<Family>{}, std::optional<Family>{Family::Quill},
+          std::optional<Family>{Family::Sedge}}) {
+        (void)FormatInspection(DecodeSettingsFile("mms.dat", bytes, family));
+        (void)FormatInspection(DecodeSettingsFile("", bytes, family));
     }
-    (void)InspectBytes(bytes, "fuzz", std::nullopt, std::nullopt);
     return 0;
 }

@@ -31,9 +31,9 @@ int InspectCommand::run(const CommandContext& context) const {
     std::ostream& err = context.err;
     const std::optional<Family> family =
         model_ ? std::optional(CameraModel(*model_).family()) : std::nullopt;
-    const std::vector<Inspection> inspections = InspectPaths(paths_, family);
+    const std::vector<DecodedFile> inspections = InspectPaths(paths_, family);
     int status = kExitOk;
-    for (const Inspection& in : inspections) {
+    for (const DecodedFile& in : inspections) {
         if (!in.valid()) {
             status = kExitInvalidFile;
         }

@@ -160,7 +160,7 @@ TEST(Profile, TextsAreStoredInTheProfilesCodePage) {
         const Profile profile = parse(text);
         EXPECT_EQ(profile.mms->account, c.bytes) << c.codePage;
         const Bytes bytes = BuildSetupFile(*profile.mms).bytes;
-        const Inspection in = InspectBytes(bytes, "setup.dat", std::nullopt, Family::Quill);
+        const DecodedFile in = DecodeSettingsFile("setup.dat", bytes, Family::Quill);
         std::vector<std::string> notes;
         const auto json = ProfileOf({in}, std::nullopt, notes, c.codePage);
         EXPECT_EQ(json.at("codePage"), c.codePage);
@@ -170,8 +170,7 @@ TEST(Profile, TextsAreStoredInTheProfilesCodePage) {
     // Bytes that are no text in the code page stay bytes.
     MmsSettings s = DefaultMmsSettings(Family::Quill);
     s.account = "\xd5";
-    const Inspection in =
-        InspectBytes(BuildSetupFile(s).bytes, "setup.dat", std::nullopt, Family::Quill);
+    const DecodedFile in = DecodeSettingsFile("setup.dat", BuildSetupFile(s).bytes, Family::Quill);
     std::vector<std::string> notes;
     EXPECT_EQ(ProfileOf({in}, std::nullopt, notes, 936).at("mms").at("account").dump(),
               R"({"hex":"D5"})");
@@ -253,7 +252,7 @@ TEST(Profile, InspectChoosesAFamilyThatRegenerates) {
     };
     for (const auto& c : cases) {
         const Bytes bytes = BuildSetupFile(c.settings).bytes;
-        const Inspection in = InspectBytes(bytes, "setup.dat", std::nullopt, std::nullopt);
+        const DecodedFile in = DecodeSettingsFile("setup.dat", bytes, std::nullopt);
         EXPECT_EQ(in.family, c.expected) << c.what;
         std::vector<std::string> notes;
         const Profile profile = parse(ProfileOf({in}, std::nullopt, notes).dump());

@@ -3,7 +3,6 @@
 #include "core/format/utf8_path.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,14 +13,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
+
+bool SameFileName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
 
 std::optional<Bytes> ReadSettingsFile(const std::string& path, std::string& error) {
     const fs::path file = Utf8Path(path);
@@ -63,7 +62,7 @@ std::optional<std::string> FindFileInFolder(const std::string& folder, std::stri
     std::error_code ec;
     for (fs::directory_iterator it(Utf8Path(folder), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string entry = PathText(it->path().filename());
-        if (sameNameIgnoringCase(entry, name)) {
+        if (SameFileName(entry, name)) {
             return PathText(it->path());
         }
     }

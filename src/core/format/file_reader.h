@@ -16,9 +16,13 @@ inline constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 // otherwise `error` says why and nothing is returned.
 std::optional<Bytes> ReadSettingsFile(const std::string& path, std::string& error);
 
-// The path of the file called `name` in `folder`, matched in any letter case
-// (cards are FAT, and cameras write names in capitals); absent when the
-// folder holds no such file.
+// Whether two file names are the same in any letter case (cards are FAT, and
+// cameras write names in capitals). Only ASCII letters fold: the names looked
+// for are ASCII, and a system locale must not make "MENU.DAT" another name.
+bool SameFileName(std::string_view a, std::string_view b);
+
+// The path of the file called `name` in `folder`, matched by SameFileName;
+// absent when the folder holds no such file.
 std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name);
 
 } // namespace rosmossel

@@ -38,7 +38,9 @@ SetupDialog::SetupDialog(const DialogFamily& family, const Job& job, Session& se
               }
               return buildFile();
           },
-          [this](const Bytes& bytes) { return cardSettings(bytes); }) {
+          [this](const Bytes& bytes) {
+              return cardSettings(DecodeSettingsFile(fileName(), bytes, this->family()));
+          }) {
     setObjectName(QString::fromLatin1(family.className));
     setWindowTitle(QString::fromUtf8(FamilyTitle(family.family)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -66,7 +68,7 @@ SetupDialog::FolderRow SetupDialog::makeFolderRow(int buttonId, int fieldId, Fol
     return {folder_->button(), folder_->field()};
 }
 
-std::optional<CardSettings> SetupDialog::cardSettings(const Bytes&) {
+std::optional<CardSettings> SetupDialog::cardSettings(const DecodedFile&) {
     return std::nullopt;
 }
 
@@ -75,9 +77,7 @@ void SetupDialog::folderPicked() {
         return;
     }
     const auto path = FindFileInFolder(QDir::cleanPath(folder()).toStdString(), fileName());
-    std::string error;
-    const auto bytes = path ? ReadSettingsFile(*path, error) : std::nullopt;
-    const auto card = bytes ? cardSettings(*bytes) : std::nullopt;
+    const auto card = path ? cardSettings(ReadDecodedSettingsFile(*path, family())) : std::nullopt;
     if (!card) {
         return; // nothing to offer; the folder is still the one written to
     }

@@ -5,6 +5,7 @@
 // what a card holds, the button row with the profile actions, and Exit
 // (Escape, the close box) back to the main window.
 
+#include "core/format/decoded_file.h"
 #include "core/format/file_record.h"
 #include "core/format/multi_record.h"
 #include "core/format/settings_files.h"
@@ -204,7 +205,8 @@ class SetupDialog : public QDialog {
     // its bytes, the dialog asks once per folder whether to load them. The
     // same settings are what Open profile loads. Nothing for a file that is
     // damaged, of the other family or not one the dialog could have written.
-    virtual std::optional<CardSettings> cardSettings(const Bytes& bytes);
+    // The file comes decoded as the dialog's family.
+    virtual std::optional<CardSettings> cardSettings(const DecodedFile& file);
 
   private:
     void addCardLine();

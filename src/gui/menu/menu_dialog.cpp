@@ -1,7 +1,6 @@
 #include "gui/menu/menu_dialog.h"
 
 #include "core/menu/menu_clock.h"
-#include "core/menu/menu_decode.h"
 #include "core/menu/menu_rules.h"
 
 #include <QComboBox>
@@ -263,12 +262,12 @@ MenuSettings CameraMenuDialog::settings() const {
     return s;
 }
 
-std::optional<CardSettings> CameraMenuDialog::cardSettings(const Bytes& bytes) {
-    const MenuDecoded decoded = DecodeMenuFile(bytes, family());
-    if (decoded.factory || !decoded.settings || !decoded.verdict.valid()) {
+std::optional<CardSettings> CameraMenuDialog::cardSettings(const DecodedFile& file) {
+    const auto* decoded = std::get_if<MenuDecoded>(&file.content);
+    if (!decoded || decoded->factory || !decoded->settings || !file.valid()) {
         return std::nullopt;
     }
-    return CardSettings{LoadNote::ClockKept, [this, s = *decoded.settings] { showSettings(s); }};
+    return CardSettings{LoadNote::ClockKept, [this, s = *decoded->settings] { showSettings(s); }};
 }
 
 void CameraMenuDialog::showSettings(const MenuSettings& s) {

@@ -38,7 +38,7 @@ class CameraMenuDialog : public SetupDialog {
     std::optional<GenerateProblem> checkInput() override;
     void onDefault();
 
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    std::optional<CardSettings> cardSettings(const DecodedFile& file) override;
     // Shows `s` as if the user had chosen it; the clock stays the dialog's.
     void showSettings(const MenuSettings& s);
 

@@ -282,12 +282,12 @@ MmsSettings MmsDialog::settings() const {
     return MmsSettingsToWrite(typed_, lists, session().fileLanguageCode(), session().tvModeByte());
 }
 
-std::optional<CardSettings> MmsDialog::cardSettings(const Bytes& bytes) {
-    const MmsDecoded decoded = DecodeSetupFile(bytes, family());
-    if (!decoded.settings || !decoded.verdict.valid()) {
+std::optional<CardSettings> MmsDialog::cardSettings(const DecodedFile& file) {
+    const auto* decoded = std::get_if<MmsDecoded>(&file.content);
+    if (!decoded || file.staging || !decoded->settings || !file.valid()) {
         return std::nullopt;
     }
-    const MmsCardLoad load = MmsLoadFromCard(*decoded.settings);
+    const MmsCardLoad load = MmsLoadFromCard(*decoded->settings);
     return CardSettings{ConnectionLoadNote(load.manualMode, load.presetDiffers),
                         [this, load] { showCard(load); }};
 }

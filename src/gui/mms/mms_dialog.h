@@ -19,7 +19,7 @@ class MmsDialog : public SetupDialog {
     MmsDialog(const DialogFamily& descriptor, Session& session, CardWatch* cards, QWidget* parent);
 
   private:
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    std::optional<CardSettings> cardSettings(const DecodedFile& file) override;
     void showCard(const MmsCardLoad& load);
 
     void buildLayout() override;

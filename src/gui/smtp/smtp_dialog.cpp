@@ -246,12 +246,12 @@ SmtpSettings SmtpDialog::settings() const {
     return SmtpSettingsToWrite(typed, lists, session().fileLanguageCode());
 }
 
-std::optional<CardSettings> SmtpDialog::cardSettings(const Bytes& bytes) {
-    const SmtpDecoded decoded = DecodeSmtpFile(bytes, family());
-    if (!decoded.settings || !decoded.verdict.valid()) {
+std::optional<CardSettings> SmtpDialog::cardSettings(const DecodedFile& file) {
+    const auto* decoded = std::get_if<SmtpDecoded>(&file.content);
+    if (!decoded || !decoded->settings || !file.valid()) {
         return std::nullopt;
     }
-    const SmtpCardLoad load = SmtpLoadFromCard(*decoded.settings);
+    const SmtpCardLoad load = SmtpLoadFromCard(*decoded->settings);
     const LoadNote note =
         ConnectionLoadNote(load.lists.mode == ApnMode::Manual, load.presetDiffers);
     return CardSettings{note, [this, load] {

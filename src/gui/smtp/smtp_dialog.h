@@ -37,7 +37,7 @@ class SmtpDialog : public SetupDialog {
     // as last taken, the lists as selected.
     SmtpSettings settings() const;
     std::optional<GenerateProblem> checkInput() override;
-    std::optional<CardSettings> cardSettings(const Bytes& bytes) override;
+    std::optional<CardSettings> cardSettings(const DecodedFile& file) override;
 
     int picturesPerDay_ = 0;
     SmtpSettings typed_; // the texts as last taken; the header comes from the lists
