@@ -45,8 +45,8 @@ void AddCardContents(std::span<const Card> cards, nlohmann::ordered_json& entrie
                 }
                 files[SettingsFile(held.kind).fileName] = std::move(entry);
             }
-            std::vector<Inspection> readable;
-            for (Inspection& in : InspectPaths({root}, std::nullopt)) {
+            std::vector<DecodedFile> readable;
+            for (DecodedFile& in : InspectPaths({root}, std::nullopt)) {
                 if (in.valid()) {
                     readable.push_back(std::move(in));
                 }

@@ -1,11 +1,14 @@
 #include "core/card/card_contents.h"
 
+#include "core/format/decoded_file.h"
 #include "core/format/file_reader.h"
 #include "core/menu/menu_decode.h"
 #include "core/mms/setup_file.h"
 #include "core/smtp/smtp_file.h"
 #include "core/text/code_page.h"
 #include "core/text/languages.h"
+
+#include <variant>
 
 namespace rosmossel {
 namespace {
@@ -52,37 +55,22 @@ Facts factsOf(const SmtpSettings& s, int codePage) {
     return {{"recipients", recipients({&s.recipient}, codePage)}};
 }
 
-// Decodes as written for each family; the family is the one whose dialog
-// could have written the bytes. Where either could and they read a value
-// differently (a list entry only one family has), both readings are given.
-template <typename Decode>
-bool describeAsEither(const Bytes& bytes, Decode decode, int codePage, HeldFile& held) {
-    const auto sedge = decode(bytes, Family::Sedge);
-    const auto quill = decode(bytes, Family::Quill);
-    const bool sedgeOk = sedge.verdict.valid() && sedge.settings;
-    const bool quillOk = quill.verdict.valid() && quill.settings;
-    if (!sedgeOk && !quillOk) {
-        held.reason =
-            sedge.verdict.problems.empty() ? "not a settings file" : sedge.verdict.problems.front();
-        return false;
-    }
-    if (sedgeOk != quillOk) {
-        const Family family = quillOk ? Family::Quill : Family::Sedge;
-        held.facts = {{"family", FamilyName(family)}};
-        const Facts facts = factsOf(*(quillOk ? quill : sedge).settings, codePage);
-        held.facts.insert(held.facts.end(), facts.begin(), facts.end());
-        return true;
-    }
-    held.facts = {{"family", "Quill or Sedge"}};
-    const Facts asSedge = factsOf(*sedge.settings, codePage);
-    const Facts asQuill = factsOf(*quill.settings, codePage);
-    for (std::size_t i = 0; i < asSedge.size(); ++i) {
-        const auto& [name, value] = asSedge[i];
-        held.facts.emplace_back(name, value == asQuill[i].second
-                                          ? value
-                                          : "Sedge: " + value + "; Quill: " + asQuill[i].second);
-    }
-    return true;
+// What the file holds as written for `decoded.family`; none where that
+// family's dialog could not have written it (the first reason in `problem`).
+std::optional<Facts> factsOf(const DecodedFile& decoded, int codePage, std::string& problem) {
+    std::optional<Facts> facts;
+    std::visit(
+        [&](const auto& content) {
+            if constexpr (requires { content.verdict; }) {
+                if (content.verdict.valid() && content.settings) {
+                    facts = factsOf(*content.settings, codePage);
+                } else if (problem.empty() && !content.verdict.problems.empty()) {
+                    problem = content.verdict.problems.front();
+                }
+            }
+        },
+        decoded.content);
+    return facts;
 }
 
 } // namespace
@@ -105,28 +93,41 @@ HeldFile DescribeHeldFile(FileKind kind, const std::optional<Bytes>& bytes,
         held.reason = readError;
         return held;
     }
+    // Read as written for each family; the family is the one whose dialog
+    // could have written the bytes. Where either could and they read a value
+    // differently (a list entry only one family has), both readings are given.
+    const std::string name = SettingsFile(kind).fileName;
+    const DecodedFile asSedge = DecodeSettingsFile(name, *bytes, Family::Sedge);
     // The factory record holds no settings, and either family takes it.
-    if (kind == FileKind::Menu) {
-        if (const MenuDecoded factory = DecodeMenuFile(*bytes, Family::Sedge);
-            factory.factory && factory.verdict.valid()) {
-            held.state = HeldFile::State::Read;
-            held.facts = {{"family", "Quill or Sedge"}, {"camera_mode", "factory settings"}};
-            return held;
-        }
+    if (const auto* menu = std::get_if<MenuDecoded>(&asSedge.content);
+        menu != nullptr && menu->factory && menu->verdict.valid()) {
+        held.state = HeldFile::State::Read;
+        held.facts = {{"family", "Quill or Sedge"}, {"camera_mode", "factory settings"}};
+        return held;
     }
-    bool read = false;
-    switch (kind) {
-    case FileKind::Menu:
-        read = describeAsEither(*bytes, DecodeMenuFile, codePage, held);
-        break;
-    case FileKind::Mms:
-        read = describeAsEither(*bytes, DecodeSetupFile, codePage, held);
-        break;
-    case FileKind::Smtp:
-        read = describeAsEither(*bytes, DecodeSmtpFile, codePage, held);
-        break;
+    std::string problem;
+    const std::optional<Facts> sedge = factsOf(asSedge, codePage, problem);
+    const std::optional<Facts> quill =
+        factsOf(DecodeSettingsFile(name, *bytes, Family::Quill), codePage, problem);
+    if (!sedge && !quill) {
+        held.state = HeldFile::State::Unreadable;
+        held.reason = problem.empty() ? "not a settings file" : problem;
+        return held;
     }
-    held.state = read ? HeldFile::State::Read : HeldFile::State::Unreadable;
+    held.state = HeldFile::State::Read;
+    if (sedge.has_value() != quill.has_value()) {
+        held.facts = {{"family", FamilyName(quill ? Family::Quill : Family::Sedge)}};
+        const Facts& facts = quill ? *quill : *sedge;
+        held.facts.insert(held.facts.end(), facts.begin(), facts.end());
+        return held;
+    }
+    held.facts = {{"family", "Quill or Sedge"}};
+    for (std::size_t i = 0; i < sedge->size(); ++i) {
+        const auto& [key, value] = (*sedge)[i];
+        const std::string& other = (*quill)[i].second;
+        held.facts.emplace_back(key,
+                                value == other ? value : "Sedge: " + value + "; Quill: " + other);
+    }
     return held;
 }
 
