@@ -43,6 +43,10 @@ CardResults::CardResults(std::vector<Card> cards, std::vector<CardFile> files, C
     setWindowTitle(fromUtf8(std::string(TextIn(kCardResultsTitle, language))));
     list_->setObjectName(QStringLiteral("cardResultList"));
     list_->setAccessibleName(windowTitle());
+    // A line wider than the screen allows wraps rather than scrolls sideways.
+    list_->setWordWrap(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setResizeMode(QListView::Adjust);
     summary_->setObjectName(QStringLiteral("cardResultSummary"));
     summary_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
@@ -95,7 +99,7 @@ CardResults::CardResults(std::vector<Card> cards, std::vector<CardFile> files, C
 }
 
 // Every line whole: the list as wide as its longest line and as tall as its
-// lines, within the screen (beyond it the list scrolls).
+// lines, within the screen (beyond it lines wrap and the list scrolls down).
 void CardResults::fitList() {
     const QSize screen = this->screen() != nullptr
                              ? this->screen()->availableSize() - QSize(80, 160)

@@ -188,28 +188,6 @@ class WriteAllCardsTest : public QObject {
             rows(results)[1].contains("not written: the card was taken out while it was written"),
             qPrintable(rows(results)[1]));
     }
-
-    // The results list for a person to look at, in English and Chinese:
-    // ROSMOSSEL_SCREENSHOT_DIR=/tmp write_all_cards_tests screenshots
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("ROSMOSSEL_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ROSMOSSEL_SCREENSHOT_DIR is not set");
-        }
-        for (int language : {2, 1}) {
-            insert({card("CAMA"), card("LOCKED", ReadOnly::Mount), card("CAMB")});
-            auto d = open<CSedgeMenuDlg>(language);
-            QTRY_VERIFY_WITH_TIMEOUT(writeAllButton(d.get())->isVisible(), 2000);
-            QVERIFY(d->grab().save(
-                QStringLiteral("%1/write-all-dialog-%2.png").arg(folder).arg(language)));
-            writeAllButton(d.get())->click();
-            auto* results = d->findChild<CardResults*>();
-            QTRY_VERIFY_WITH_TIMEOUT(results->finished(), 5000);
-            QVERIFY(QTest::qWaitForWindowExposed(results));
-            QVERIFY(results->grab().save(
-                QStringLiteral("%1/write-all-results-%2.png").arg(folder).arg(language)));
-        }
-    }
 };
 
 QTEST_MAIN(WriteAllCardsTest)
