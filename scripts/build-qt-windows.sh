@@ -81,25 +81,14 @@ mkdir -p "$cache"
 work=$(mktemp -d "$cache/.build.XXXXXX")
 ((dry_run)) || trap 'rm -rf "$work"' EXIT
 
-# A private apt configuration with one deb-src entry for the same Debian
-# release: the system's sources stay untouched, and apt still checks the
-# release signatures against Debian's archive keyring.
-apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-cat >"$apt_dir/sources.list" <<EOF
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $debian_release main
-EOF
-apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=-"
-          -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
-          -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=root")
-apt-get "${apt_opts[@]}" update >&2
+source "$(dirname "$0")/debian-source.sh"
 if ((dry_run)); then
-    (cd "$work" && apt-get "${apt_opts[@]}" --print-uris --download-only source "qt6-base=$debian_version")
+    debian_source "$work" "$debian_release" "qt6-base=$debian_version" --print-uris
     echo "would unpack, patch with $patch_file, configure, build and install into $prefix" >&2
     rm -rf "$work"
     exit 0
 fi
-(cd "$work" && apt-get "${apt_opts[@]}" source "qt6-base=$debian_version")
+debian_source "$work" "$debian_release" "qt6-base=$debian_version"
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 patch -d "$src" -p1 <"$patch_file"
 

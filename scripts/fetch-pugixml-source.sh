@@ -33,24 +33,13 @@ mkdir -p "$cache"
 work=$(mktemp -d "$cache/.pugixml.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# A private apt configuration with one deb-src entry for the same Debian
-# release: the system's sources stay untouched, and apt still checks the
-# release signatures against Debian's archive keyring.
-apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-cat >"$apt_dir/sources.list" <<SOURCES
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $debian_release main
-SOURCES
-apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=-"
-          -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
-          -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=root")
-apt-get "${apt_opts[@]}" update >&2
+source "$(dirname "$0")/debian-source.sh"
 if ((dry_run)); then
-    (cd "$work" && apt-get "${apt_opts[@]}" --print-uris --download-only source "pugixml=$debian_version") >&2
+    debian_source "$work" "$debian_release" "pugixml=$debian_version" --print-uris >&2
     echo "would unpack into $prefix" >&2
     exit 0
 fi
-(cd "$work" && apt-get "${apt_opts[@]}" source "pugixml=$debian_version") >&2
+debian_source "$work" "$debian_release" "pugixml=$debian_version"
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'pugixml-*' | head -n1)
 if [ ! -f "$src/src/pugixml.cpp" ]; then
     echo "Debian's pugixml source has no src/pugixml.cpp" >&2
