@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -68,7 +69,8 @@ CardsWindow::CardsWindow(CardWatch* watch, const Session& session, QWidget* pare
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
-    table_->setWordWrap(false);
+    // A long reason (a damaged file) wraps within its column.
+    table_->setWordWrap(true);
 
     status_->setObjectName(QStringLiteral("cardsStatus"));
     status_->setWordWrap(true);
@@ -205,6 +207,23 @@ void CardsWindow::showRow(int row) {
 // Every cell whole where the screen allows; beyond it the table scrolls.
 void CardsWindow::fitTable() {
     table_->resizeColumnsToContents();
+    const int fileColumn = fontMetrics().averageCharWidth() * 40;
+    for (int column = kCardColumns; column < table_->columnCount(); ++column) {
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), fileColumn));
+    }
+    // Rows as tall as their wrapped text, measured at the width the cell
+    // paints in (the view's own estimate leaves a long reason cut short).
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        int rowHeight = table_->verticalHeader()->defaultSectionSize();
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            const QRect bounds = table_->fontMetrics().boundingRect(
+                QRect(0, 0, table_->columnWidth(column) - margin, 0), Qt::TextWordWrap,
+                table_->item(row, column)->text());
+            rowHeight = std::max(rowHeight, bounds.height() + margin + 2);
+        }
+        table_->setRowHeight(row, rowHeight);
+    }
     const QSize screen = this->screen() != nullptr
                              ? this->screen()->availableSize() - QSize(80, 160)
                              : QSize(1600, 1000);
@@ -212,9 +231,12 @@ void CardsWindow::fitTable() {
     for (int column = 0; column < table_->columnCount(); ++column) {
         width += table_->columnWidth(column);
     }
-    const int rows = std::max(table_->rowCount(), 3);
-    const int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
-                       rows * table_->verticalHeader()->defaultSectionSize();
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height();
+    for (int row = 0; row < std::max(table_->rowCount(), 3); ++row) {
+        height += row < table_->rowCount() ? table_->rowHeight(row)
+                                           : table_->verticalHeader()->defaultSectionSize();
+    }
     table_->setMinimumSize(std::min(width, screen.width()), std::min(height, screen.height()));
     adjustSize();
 }
