@@ -2,6 +2,8 @@
 
 #include "core/text/card_texts.h"
 
+#include <algorithm>
+
 namespace rosmossel {
 namespace {
 
@@ -138,6 +140,28 @@ std::string BatchSummaryText(std::span<const CardResult> results, int language) 
             names.push_back(card.label.empty() ? ShownText(card.root) : card.label);
         }
         text += std::string(TextIn(kFailedCards, language)) + joined(names);
+    }
+    return text;
+}
+
+std::string CardSilentText(int language) {
+    return std::string(TextIn(kSilent, language));
+}
+
+std::string HeldFileText(const HeldFile& held, int language) {
+    switch (held.state) {
+    case HeldFile::State::Absent:
+        return std::string(TextIn(kCardsEmpty, language));
+    case HeldFile::State::Unreadable:
+        return FillCardText(TextIn(kCardsUnreadable, language), {held.reason});
+    case HeldFile::State::Read:
+        break;
+    }
+    std::string text;
+    for (const auto& [name, value] : held.facts) {
+        std::string shownName = name;
+        std::replace(shownName.begin(), shownName.end(), '_', ' ');
+        text += (text.empty() ? "" : "; ") + shownName + ": " + value;
     }
     return text;
 }

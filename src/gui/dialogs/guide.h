@@ -17,6 +17,7 @@ struct Session;
 // (the set-up dialogs' in the settings-file table).
 inline constexpr const char* kGuideMainWindow = "main-window";
 inline constexpr const char* kGuideFindOperator = "find-operator";
+inline constexpr const char* kGuideManyCameras = "many-cameras";
 
 // The folders the guide is looked for in, first first, for a program in
 // `programDir`.

@@ -39,7 +39,7 @@ int CSetupApp::Run() {
         std::optional<SetupJob> job;
         {
             // A fresh window each time, built from the session.
-            CSetupDlg mainWindow(session_, store_);
+            CSetupDlg mainWindow(session_, store_, nullptr, &cards);
             // Cards are looked for once the window is up, never before.
             QTimer::singleShot(0, &cards, [&cards] { cards.start(); });
             mainWindow.exec();

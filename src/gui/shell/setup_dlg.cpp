@@ -2,6 +2,8 @@
 
 #include "core/session/preferences.h"
 #include "core/session/session.h"
+#include "core/text/many_cards_texts.h"
+#include "gui/dialogs/cards_window.h"
 #include "gui/dialogs/guide.h"
 #include "gui/shell/about_dlg.h"
 #include "gui/shell/app_look.h"
@@ -26,11 +28,13 @@ constexpr unsigned kCopyRightCommand = 0x0010;
 const char* const kCopyRightText = "CopyRight";
 constexpr unsigned kGuideCommand = 0x0020;
 const char* const kGuideText = "Guide";
+constexpr unsigned kCardsCommand = 0x0030;
 
 } // namespace
 
-CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CSetupDlg>()), session_(session), store_(store) {
+CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent, CardWatch* cards)
+    : QDialog(parent), ui_(std::make_unique<Ui::CSetupDlg>()), session_(session), store_(store),
+      cards_(cards) {
     ui_->setupUi(this);
     setWindowTitle(QString::fromUtf8(ProductTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -48,6 +52,11 @@ CSetupDlg::CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent)
     guideAction_->setProperty("controlId", kGuideCommand);
     addAction(guideAction_);
     connect(guideAction_, &QAction::triggered, this, &CSetupDlg::OnGuide);
+    cardsAction_ = new QAction(QString::fromLatin1(kCardsMenuText), this);
+    cardsAction_->setObjectName(QStringLiteral("cardsAction"));
+    cardsAction_->setProperty("controlId", kCardsCommand);
+    addAction(cardsAction_);
+    connect(cardsAction_, &QAction::triggered, this, &CSetupDlg::OnCards);
 #endif
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &CSetupDlg::OnGuide);
@@ -146,6 +155,11 @@ void CSetupDlg::OnGuide() {
     OpenGuide(session_, kGuideMainWindow, session_.languageNumber());
 }
 
+void CSetupDlg::OnCards() {
+    CardsWindow window(cards_, session_, this);
+    window.exec();
+}
+
 void CSetupDlg::keyPressEvent(QKeyEvent* event) {
     // A focused push button takes Enter itself; anywhere else Enter closes
     // the window, as Escape does.
@@ -168,6 +182,7 @@ void CSetupDlg::showEvent(QShowEvent* event) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, kCopyRightCommand, L"CopyRight");
         AppendMenuW(menu, MF_STRING, kGuideCommand, L"Guide");
+        AppendMenuW(menu, MF_STRING, kCardsCommand, L"Cards");
     }
 }
 
@@ -180,6 +195,11 @@ bool CSetupDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr*
     }
     if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kGuideCommand) {
         OnGuide();
+        *result = 0;
+        return true;
+    }
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kCardsCommand) {
+        OnCards();
         *result = 0;
         return true;
     }

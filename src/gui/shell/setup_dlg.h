@@ -16,6 +16,7 @@ class CSetupDlg;
 
 namespace rosmossel {
 
+class CardWatch;
 class PreferenceStore;
 
 // The main window: language and model choosers and the three set-up buttons.
@@ -27,7 +28,9 @@ class CSetupDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent = nullptr);
+    // `cards` (may be none) is what the Cards window shows.
+    CSetupDlg(Session& session, PreferenceStore& store, QWidget* parent = nullptr,
+              CardWatch* cards = nullptr);
     ~CSetupDlg() override;
 
     std::optional<SetupJob> chosenJob() const { return chosenJob_; }
@@ -36,6 +39,8 @@ class CSetupDlg : public QDialog {
     void OnCopyRight();
     // F1 and the "Guide" entry: the owners' guide at the main window.
     void OnGuide();
+    // The "Cards" entry: the cards inserted and what each holds, modally.
+    void OnCards();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,12 +59,14 @@ class CSetupDlg : public QDialog {
     std::unique_ptr<Ui::CSetupDlg> ui_;
     Session& session_;
     PreferenceStore& store_;
+    CardWatch* cards_;
     std::optional<SetupJob> chosenJob_;
 #ifdef _WIN32
     bool systemMenuExtended_ = false;
 #else
     QAction* copyRightAction_ = nullptr;
     QAction* guideAction_ = nullptr;
+    QAction* cardsAction_ = nullptr;
 #endif
 };
 
