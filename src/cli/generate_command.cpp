@@ -3,89 +3,33 @@
 #include "cli/many_cards.h"
 
 #include "core/format/settings_files.h"
-#include "core/format/utf8_path.h"
-#include "core/menu/menu_clock.h"
 #include "profile/profile.h"
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <system_error>
 
 namespace rosmossel::cli {
 
-using profile::BuildSectionFile;
-using profile::CheckProfile;
-using profile::ParseProfile;
-using profile::Profile;
-using profile::ProfileError;
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// Reads the profile text; 0 on success, else the exit status.
-int readProfile(const std::string& path, std::string& text, std::ostream& err) {
-    std::error_code ec;
-    if (path != "-" && !fs::is_regular_file(Utf8Path(path), ec)) {
-        err << "rosmossel-cli: " << path << ": " << (ec ? ec.message() : "not a readable file")
-            << "\n";
-        return kExitFileError;
-    }
-    std::ifstream file;
-    if (path != "-") {
-        file.open(Utf8Path(path), std::ios::binary);
-    }
-    std::istream& in = path == "-" ? std::cin : file;
-    // Read one byte more than a profile may hold, to tell that it is too large.
-    text.assign(profile::kLargestProfile + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad() || (path != "-" && !file.is_open())) {
-        err << "rosmossel-cli: " << path << ": cannot be read\n";
-        return kExitFileError;
-    }
-    if (text.size() > profile::kLargestProfile) {
-        err << "rosmossel-cli: " << path << ": " << profile::kProfileTooLarge << "\n";
-        return kExitBadProfile;
-    }
-    return kExitOk;
-}
-
-} // namespace
-
 int BuildProfileFiles(const std::string& profilePath, std::vector<PlannedFile>& files,
                       std::ostream& err) {
-    std::string text;
-    if (const int status = readProfile(profilePath, text, err); status != kExitOk) {
-        return status;
-    }
-    Profile profile;
-    try {
-        profile = ParseProfile(text, LimitClockYear(ReadLocalClock()));
-    } catch (const ProfileError& e) {
-        err << "rosmossel-cli: " << profilePath << ": " << e.what() << "\n";
+    using Fault = profile::ProfileFiles::Fault;
+    profile::ProfileFiles built = profile::BuildProfileFiles(profilePath, std::cin);
+    switch (built.fault) {
+    case Fault::None:
+        files = std::move(built.files);
+        return kExitOk;
+    case Fault::Unreadable:
+        err << "rosmossel-cli: " << profilePath << ": " << built.reason << "\n";
+        return kExitFileError;
+    case Fault::Malformed:
+        err << "rosmossel-cli: " << profilePath << ": " << built.reason << "\n";
+        return kExitBadProfile;
+    case Fault::Refused:
+        err << built.reason << "\n";
         return kExitBadProfile;
     }
-    if (const auto failure = CheckProfile(profile)) {
-        err << *failure << "\n";
-        return kExitBadProfile;
-    }
-    // Everything is built before the first byte is written.
-    for (const SettingsFileInfo& file : kSettingsFiles) {
-        if (!profile.holds(file.kind)) {
-            continue;
-        }
-        BuildResult built = BuildSectionFile(profile, file.kind);
-        if (!built.ok()) {
-            err << "rosmossel-cli: " << profilePath << ": " << built.error << "\n";
-            return kExitBadProfile;
-        }
-        files.push_back({file.fileName, std::move(built.bytes)});
-    }
-    return kExitOk;
+    return kExitBadProfile;
 }
 
 CLI::App& GenerateCommand::addTo(CLI::App& app) {

@@ -3,6 +3,7 @@
 // The JSON profile: what the CLI writes cards from and the dialogs save and
 // open. Free of Qt; below the desktop tool and the CLI, above the core.
 
+#include "core/card/card_batch.h"
 #include "core/format/settings_files.h"
 #include "core/menu/menu_record.h"
 #include "core/mms/setup_file.h"
@@ -14,10 +15,12 @@
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <iosfwd>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rosmossel::profile {
 
@@ -66,6 +69,28 @@ Profile ParseProfile(std::string_view text, const ClockValue& now);
 // The generate checks of the dialogs, in their order; the first failure as
 // "section: message", or nothing when every file may be written.
 std::optional<std::string> CheckProfile(const Profile& profile);
+
+// Every file a profile file holds, built before any is written (the CLI's
+// generate and the Cards window alike), or why not.
+struct ProfileFiles {
+    enum class Fault {
+        None,
+        Unreadable, // the file is not there or cannot be read
+        Malformed,  // not a profile, too large, or a file it asks for cannot be built
+        Refused,    // a section fails the checks Generate makes
+    };
+    Fault fault = Fault::None;
+    // Malformed and Unreadable: the reason, to follow the file's name;
+    // Refused: "section: message", whole.
+    std::string reason;
+    std::vector<CardFile> files; // in the order of kSettingsFiles
+
+    bool ok() const { return fault == Fault::None; }
+};
+
+// Reads the profile at `path` ("-": from `standardInput`), checks it and
+// builds the file of each section it holds. The clock of "now" is read once.
+ProfileFiles BuildProfileFiles(const std::string& path, std::istream& standardInput);
 
 // One section of a profile. Reading fills `settings` over what it holds (the
 // defaults, the language, TV mode and clock the section falls back to);

@@ -1,7 +1,14 @@
 #include "profile/profile.h"
 
+#include "core/format/utf8_path.h"
+#include "core/menu/menu_clock.h"
 #include "core/menu/menu_decode.h"
 #include "profile/profile_keys.h"
+
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <system_error>
 
 namespace rosmossel::profile {
 
@@ -174,6 +181,66 @@ std::string ProfileWithSection(std::string_view existing, CameraModel model, Sec
         section.readBack(writer->add(*settings));
     });
     return writer->profile(model).dump(2) + "\n";
+}
+
+namespace {
+
+// The profile's text, or the fault with nothing read.
+ProfileFiles readProfileText(const std::string& path, std::istream& standardInput,
+                             std::string& text) {
+    namespace fs = std::filesystem;
+    using Fault = ProfileFiles::Fault;
+    std::error_code ec;
+    if (path != "-" && !fs::is_regular_file(Utf8Path(path), ec)) {
+        return {Fault::Unreadable, ec ? ec.message() : "not a readable file", {}};
+    }
+    std::ifstream file;
+    if (path != "-") {
+        file.open(Utf8Path(path), std::ios::binary);
+    }
+    std::istream& in = path == "-" ? standardInput : file;
+    // Read one byte more than a profile may hold, to tell that it is too large.
+    text.assign(kLargestProfile + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad() || (path != "-" && !file.is_open())) {
+        return {Fault::Unreadable, "cannot be read", {}};
+    }
+    if (text.size() > kLargestProfile) {
+        return {Fault::Malformed, kProfileTooLarge, {}};
+    }
+    return {};
+}
+
+} // namespace
+
+ProfileFiles BuildProfileFiles(const std::string& path, std::istream& standardInput) {
+    using Fault = ProfileFiles::Fault;
+    std::string text;
+    if (ProfileFiles read = readProfileText(path, standardInput, text); !read.ok()) {
+        return read;
+    }
+    Profile profile;
+    try {
+        profile = ParseProfile(text, LimitClockYear(ReadLocalClock()));
+    } catch (const ProfileError& e) {
+        return {Fault::Malformed, e.what(), {}};
+    }
+    if (auto failure = CheckProfile(profile)) {
+        return {Fault::Refused, std::move(*failure), {}};
+    }
+    ProfileFiles built;
+    for (const SettingsFileInfo& file : kSettingsFiles) {
+        if (!profile.holds(file.kind)) {
+            continue;
+        }
+        BuildResult section = BuildSectionFile(profile, file.kind);
+        if (!section.ok()) {
+            return {Fault::Malformed, std::move(section.error), {}};
+        }
+        built.files.push_back({file.fileName, std::move(section.bytes)});
+    }
+    return built;
 }
 
 } // namespace rosmossel::profile

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 
 namespace rosmossel::cli {
 namespace {
@@ -299,4 +301,70 @@ TEST(Profile, InspectedProfileReproducesTheFiles) {
 }
 
 } // namespace
+// A profile file is read, checked and built whole, or refused with the kind
+// of fault that decides the CLI's exit status; "-" reads the stream given.
+TEST(Profile, FilesOfAProfileFileOrItsFault) {
+    struct Folder {
+        fs::path path = fs::temp_directory_path() /
+                        ("rosmossel-profile-files-" + std::to_string(testing::ProcessId()));
+        Folder() { fs::create_directories(path); }
+        ~Folder() { fs::remove_all(path); }
+    } dir;
+    using Fault = ProfileFiles::Fault;
+    const struct {
+        const char* what;
+        std::optional<std::string> text; // none: no file there
+        Fault fault;
+        std::string reason; // its beginning
+        std::vector<std::string> files;
+    } cases[] = {
+        {"no file", std::nullopt, Fault::Unreadable, "", {}}, // the system's reason
+        {"not JSON", "{", Fault::Malformed, "profile: not valid JSON", {}},
+        {"too large",
+         std::string(kLargestProfile + 1, ' '),
+         Fault::Malformed,
+         kProfileTooLarge,
+         {}},
+        {"fails a check",
+         R"({"model": 4, "camera_menu": {}, "mms": {}})",
+         Fault::Refused,
+         "mms: Phone & Email Error(0)",
+         {}},
+        {"every section, in file order",
+         R"({"model": "Ros SedgeMG", "smtp": {"smtp_server": "smtp.example.org",
+             "smtp_port": "25", "sender_address": "cam@example.org", "sender_password": "secret",
+             "recipient": "owner@example.org"}, "mms": {"phone": "0170123456"},
+             "camera_menu": {}})",
+         Fault::None,
+         "",
+         {"menu.dat", "setup.dat", "smtp.dat"}},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = dir.path / "profile.json";
+        fs::remove(path);
+        if (c.text) {
+            ASSERT_FALSE(WriteFileSafely(
+                path.string(),
+                {reinterpret_cast<const std::uint8_t*>(c.text->data()), c.text->size()}));
+        }
+        std::istringstream none;
+        const ProfileFiles built = BuildProfileFiles(path.string(), none);
+        EXPECT_EQ(built.fault, c.fault) << c.what << ": " << built.reason;
+        EXPECT_EQ(built.reason.substr(0, c.reason.size()), c.reason) << c.what;
+        std::vector<std::string> names;
+        for (const CardFile& file : built.files) {
+            names.push_back(file.name);
+            EXPECT_FALSE(file.bytes.empty()) << c.what;
+        }
+        EXPECT_EQ(names, c.files) << c.what;
+    }
+    // A directory is no profile; standard input is read when the path is "-".
+    EXPECT_EQ(BuildProfileFiles(dir.path.string(), std::cin).fault, Fault::Unreadable);
+    std::istringstream in(R"({"model": 4, "camera_menu": {}})");
+    const ProfileFiles piped = BuildProfileFiles("-", in);
+    ASSERT_TRUE(piped.ok()) << piped.reason;
+    ASSERT_EQ(piped.files.size(), 1u);
+    EXPECT_EQ(piped.files[0].name, "menu.dat");
+}
+
 } // namespace rosmossel::cli
