@@ -77,6 +77,10 @@ inline constexpr LanguageTexts kCardsReading = {"正在读取…", "reading…",
 inline constexpr LanguageTexts kCardsEjectAll = {
     "弹出所有卡",   "Eject all",      "Alle auswerfen", "Poista kaikki", "Espelli tutte",
     "Tout ejecter", "Osszes kiadasa", "Izvrzi vse",     "Vysunout vse"};
+inline constexpr LanguageTexts kCardsWriteProfile = {
+    "将配置文件写入所有卡…",         "Write profile to all...",    "Profil auf alle schreiben...",
+    "Kirjoita profiili kaikille...", "Scrivi profilo su tutte...", "Ecrire le profil sur toutes...",
+    "Profil irasa mindre...",        "Zapisi profil na vse...",    "Zapsat profil na vse..."};
 inline constexpr LanguageTexts kCardsSaveReport = {"保存报告…",
                                                    "Save report...",
                                                    "Bericht speichern...",

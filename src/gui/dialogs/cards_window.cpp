@@ -6,9 +6,14 @@
 #include "core/text/card_texts.h"
 #include "core/text/code_page.h"
 #include "core/text/many_cards_texts.h"
+#include "core/text/messages.h"
+#include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/control_factory.h"
 #include "gui/dialogs/guide.h"
+#include "gui/dialogs/presenter.h"
+#include "gui/dialogs/profile_actions.h"
+#include "profile/profile.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -26,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iostream>
 #include <thread>
 
 namespace rosmossel {
@@ -47,7 +53,7 @@ QString tr9(const LanguageTexts& texts, int language) {
 CardsWindow::CardsWindow(CardWatch* watch, const Session& session, QWidget* parent, Reader read)
     : QDialog(parent), watch_(watch), session_(session), language_(session.languageNumber()),
       read_(std::move(read)), table_(new QTableWidget(this)), status_(new QLabel(this)),
-      ejectAll_(nullptr) {
+      writeProfile_(nullptr), ejectAll_(nullptr) {
     if (!read_) {
         read_ = [codePage = SystemCodePage()](const std::string& root) {
             return ReadCardContents(root, codePage);
@@ -85,9 +91,11 @@ CardsWindow::CardsWindow(CardWatch* watch, const Session& session, QWidget* pare
         b->setAutoDefault(false);
         return b;
     };
+    writeProfile_ = button(kCardsWriteProfile, "writeProfileButton", QDialogButtonBox::ActionRole);
     QPushButton* save = button(kCardsSaveReport, "saveReportButton", QDialogButtonBox::ActionRole);
     ejectAll_ = button(kCardsEjectAll, "ejectAllButton", QDialogButtonBox::ActionRole);
     button(kCardResultsClose, "closeButton", QDialogButtonBox::RejectRole);
+    connect(writeProfile_, &QPushButton::clicked, this, &CardsWindow::writeProfile);
     connect(save, &QPushButton::clicked, this, &CardsWindow::chooseReport);
     connect(ejectAll_, &QPushButton::clicked, this, &CardsWindow::ejectAll);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -139,6 +147,7 @@ void CardsWindow::follow() {
     rows_ = std::move(rows);
     readDone_ = std::move(done);
     ejectAll_->setEnabled(!rows_.empty());
+    writeProfile_->setEnabled(!cameraCards().empty());
     table_->setRowCount(static_cast<int>(rows_.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         showRow(row);
@@ -146,14 +155,16 @@ void CardsWindow::follow() {
     fitTable();
 
     const QPointer<CardsWindow> self(this);
+    const unsigned look = ++looks_;
     for (const Card& card : toRead) {
         // One thread a card: a card that hangs keeps only its own row waiting.
-        std::thread([self, card, read = read_] {
+        std::thread([self, card, look, read = read_] {
             CardContents contents = read(card.root);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
-                [self, card, contents = std::move(contents)] {
-                    if (self) {
+                [self, card, look, contents = std::move(contents)] {
+                    // Every row still unread is read again at each look.
+                    if (self && self->looks_ == look) {
                         self->take(card, contents);
                     }
                 },
@@ -267,6 +278,43 @@ void CardsWindow::chooseReport() {
     } else {
         status_->clear();
     }
+}
+
+std::vector<Card> CardsWindow::cameraCards() const {
+    std::vector<Card> cards;
+    for (const CardReportRow& row : rows_) {
+        if (CameraCard(row.card)) {
+            cards.push_back(row.card);
+        }
+    }
+    return cards;
+}
+
+void CardsWindow::writeProfile() {
+    const QString path =
+        ChooseProfile(Presenter::FileUse::Open, tr9(kCardsWriteProfile, language_));
+    if (path.isEmpty()) {
+        return;
+    }
+    // Every file is built before the first card is touched.
+    profile::ProfileFiles built = profile::BuildProfileFiles(path.toStdString(), std::cin);
+    if (!built.ok()) {
+        ShowMessage(QString::fromStdString(
+            ProfileRefusedMessage(path.toStdString(), built.reason).in(language_)));
+        return;
+    }
+    const std::vector<Card> cards = cameraCards();
+    if (cards.empty()) {
+        return;
+    }
+    auto* results = new CardResults(cards, std::move(built.files), watch_, language_, this);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    // What the cards hold now, read afresh.
+    connect(results, &CardResults::allWritten, this, [this] {
+        readDone_.assign(readDone_.size(), false);
+        follow();
+    });
+    results->show();
 }
 
 void CardsWindow::ejectAll() {

@@ -4,7 +4,8 @@
 // system, free space, write protection) and what its settings files hold,
 // following cards as they come and go. Files are read off the GUI thread, a
 // card at a time, so a card that stops answering holds only its own row.
-// From here the owner saves a report of the cards and ejects them all.
+// From here the owner writes a profile to every card, saves a report of the
+// cards and ejects them all.
 
 #include "core/card/card_contents.h"
 #include "core/card/card_report.h"
@@ -43,6 +44,11 @@ class CardsWindow : public QDialog {
     // Writes the report of the cards shown to `path`: HTML where the name
     // ends in .htm or .html, CSV otherwise. The reason when it was not saved.
     std::optional<std::string> saveReport(const QString& path, const QString& date) const;
+    // Asks for a profile and writes its files to every camera card shown,
+    // one result per card in a CardResults window; the table is read again
+    // once every card has its result. A profile that does not build is
+    // refused with the reason, nothing written.
+    void writeProfile();
     // Ejects every card shown, one after another; the outcome of each lands
     // in the status line.
     void ejectAll();
@@ -57,6 +63,7 @@ class CardsWindow : public QDialog {
     void showRow(int row);
     void fitTable();
     void chooseReport();
+    std::vector<Card> cameraCards() const;
     void ejectNext(std::vector<Card> left, std::vector<std::string> said);
 
     CardWatch* watch_;
@@ -65,9 +72,13 @@ class CardsWindow : public QDialog {
     Reader read_;
     QTableWidget* table_;
     QLabel* status_;
+    QPushButton* writeProfile_;
     QPushButton* ejectAll_;
     std::vector<CardReportRow> rows_;
     std::vector<bool> readDone_;
+    // Which look at the cards a read belongs to: one from an earlier look
+    // (e.g. before the cards were written) is not shown.
+    unsigned looks_ = 0;
 };
 
 } // namespace rosmossel

@@ -16,12 +16,8 @@
 #include <utility>
 
 namespace rosmossel {
-namespace {
 
-// The profile chooser's answer in native form, or empty when cancelled. It
-// opens where the last profile of this run was, in whichever dialog, else in
-// the documents folder, else at home.
-QString chooseProfile(Presenter::FileUse use, const QString& title) {
+QString ChooseProfile(Presenter::FileUse use, const QString& title) {
     static QString folder; // the folder of the last profile chosen in this run
     // A folder that is not there would be offered as the file's name.
     for (const QString& candidate :
@@ -39,8 +35,6 @@ QString chooseProfile(Presenter::FileUse use, const QString& title) {
     folder = QFileInfo(chosen).absolutePath();
     return QDir::toNativeSeparators(chosen);
 }
-
-} // namespace
 
 ProfileActions::ProfileActions(QWidget* dialog, const Session& session, Family family,
                                FileKind kind, FileToSave fileToSave, SettingsFrom settingsFrom)
@@ -79,7 +73,7 @@ void ProfileActions::save() {
     if (!file) {
         return;
     }
-    const QString path = chooseProfile(
+    const QString path = ChooseProfile(
         Presenter::FileUse::Save, QString::fromStdString(SaveProfileTitle(kind_).in(language_)));
     if (path.isEmpty()) {
         return;
@@ -114,7 +108,7 @@ void ProfileActions::save() {
 }
 
 void ProfileActions::open() {
-    const QString path = chooseProfile(Presenter::FileUse::Open,
+    const QString path = ChooseProfile(Presenter::FileUse::Open,
                                        QString::fromStdString(kOpenProfileTitle.in(language_)));
     const std::optional<std::string> text = path.isEmpty() ? std::nullopt : read(path);
     if (!text) {

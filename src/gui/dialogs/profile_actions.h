@@ -9,6 +9,7 @@
 #include "core/format/settings_files.h"
 #include "core/session/session.h"
 #include "core/text/messages.h"
+#include "gui/dialogs/presenter.h"
 
 #include <QObject>
 
@@ -21,6 +22,11 @@ class QString;
 namespace rosmossel {
 
 class ControlFactory;
+
+// The profile chooser's answer in native form, or empty when cancelled. It
+// opens where the last profile of this run was, in whichever window, else in
+// the documents folder, else at home.
+QString ChooseProfile(Presenter::FileUse use, const QString& title);
 
 // Settings a dialog can take over, from a card or a profile.
 struct CardSettings {

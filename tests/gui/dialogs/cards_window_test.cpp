@@ -1,17 +1,21 @@
 // The Cards window over a test's cards: the table follows cards as they come
 // and go with what each card's files hold, the report lands as CSV or HTML,
-// Eject all asks for every card, and the main window opens it.
+// Eject all asks for every card, a profile goes to every card, and the main
+// window opens it.
 #include "core/card/card_report.h"
 #include "core/menu/menu_record.h"
 #include "core/session/memory_store.h"
 #include "core/session/session.h"
 #include "core/text/many_cards_texts.h"
+#include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/cards_window.h"
 #include "gui/shell/modal_driver.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/setup_dlg.h"
+#include "profile/profile.h"
 #include "support/fake_cards.h"
+#include "support/recording_presenter.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <iostream>
 #include <memory>
 
 using namespace rosmossel;
@@ -91,6 +96,7 @@ class CardsWindowTest : public QObject {
         session_.language = Language(2);
     }
     void cleanup() {
+        test_seam::RecordMessages(false);
         watch_.reset();
         for (const QString& name :
              QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
@@ -206,6 +212,100 @@ class CardsWindowTest : public QObject {
                 window.findChild<QLabel*>(QStringLiteral("cardsStatus"))->text().split('\n');
             QCOMPARE(lines.size(), 2);
             QVERIFY(lines[0].startsWith(QString::fromLatin1(c.said)));
+        }
+    }
+
+    // A profile goes to every camera card, one result each, a locked card
+    // reported with nothing on it, and the table is read again; a profile
+    // that does not build is refused with its reason and nothing written; a
+    // cancelled chooser does nothing.
+    void writeProfileToEveryCard() {
+        const QString good = dir_.filePath(QStringLiteral("good.json"));
+        put(good, R"({"model": "Ros SedgeMG", "camera_menu": {"interval": 30},
+                      "mms": {"phone": "0170123456"}})");
+        const QString broken = dir_.filePath(QStringLiteral("broken.json"));
+        put(broken, R"({"model": "Ros SedgeMG", "camera_menu": {"side_pir": "Maybe"}})");
+        const profile::ProfileFiles expected =
+            profile::BuildProfileFiles(good.toStdString(), std::cin);
+        QVERIFY2(expected.ok(), expected.reason.c_str());
+        QCOMPARE(expected.files.size(), std::size_t{2});
+
+        const struct {
+            const char* what;
+            QString chosen; // empty: the chooser is cancelled
+            QString message;
+            std::vector<CardOutcome> outcomes; // none: nothing written
+        } cases[] = {
+            {"cancelled", {}, {}, {}},
+            {"broken",
+             broken,
+             "Could not use the profile " + QDir::toNativeSeparators(broken) +
+                 ": camera_menu.side_pir: \"Maybe\" is not one of \"Off\", \"On\"",
+             {}},
+            {"missing",
+             dir_.filePath(QStringLiteral("gone.json")),
+             "Could not use the profile " +
+                 QDir::toNativeSeparators(dir_.filePath(QStringLiteral("gone.json"))) + ": ",
+             {}},
+            {"good",
+             good,
+             {},
+             {CardOutcome::Written, CardOutcome::Written, CardOutcome::LockSwitch}},
+        };
+        insert({card("CAMA"), card("CAMB"), card("LOCK", true)});
+        CardsWindow window(watch_.get(), session_);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.allRead(), 2000);
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("writeProfileButton"));
+        QVERIFY(button != nullptr && button->isEnabled());
+        test_seam::RecordMessages(true);
+        for (const auto& c : cases) {
+            test_seam::PresetNextProfile(c.chosen);
+            QSignalSpy read(&window, &CardsWindow::cardsRead);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(test_seam::TakeProfileChoosers().size(), std::size_t{1});
+            const std::vector<RecordedMessage> messages = test_seam::TakeMessages();
+            QCOMPARE(messages.size(), c.message.isEmpty() ? std::size_t{0} : std::size_t{1});
+            if (!c.message.isEmpty()) {
+                QVERIFY2(messages[0].text.startsWith(c.message), qPrintable(messages[0].text));
+            }
+            auto* results = window.findChild<CardResults*>();
+            QCOMPARE(results != nullptr, !c.outcomes.empty());
+            for (const char* name : {"CAMA", "CAMB", "LOCK"}) {
+                if (c.outcomes.empty()) {
+                    QVERIFY2(QDir(dir_.filePath(QString::fromLatin1(name))).isEmpty(), c.what);
+                }
+            }
+            if (results == nullptr) {
+                continue;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(results->finished(), 5000);
+            QCOMPARE(results->results().size(), c.outcomes.size());
+            for (std::size_t at = 0; at < c.outcomes.size(); ++at) {
+                QCOMPARE(results->results()[at].outcome, c.outcomes[at]);
+            }
+            // Byte-exact on each card written, nothing on the locked one.
+            for (const char* name : {"CAMA", "CAMB"}) {
+                for (const CardFile& file : expected.files) {
+                    const QByteArray bytes = contentsOf(dir_.filePath(
+                        QString::fromLatin1(name) + '/' + QString::fromStdString(file.name)));
+                    QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                                               static_cast<qsizetype>(file.bytes.size())));
+                }
+            }
+            QVERIFY(QDir(dir_.filePath(QStringLiteral("LOCK"))).isEmpty());
+            // The table shows what the cards hold now.
+            QTRY_VERIFY_WITH_TIMEOUT(read.count() > 0 && window.allRead(), 5000);
+            const QStringList menus = column(window, kMenu);
+            const QStringList setups = column(window, kSetup);
+            for (int row = 0; row < 3; ++row) {
+                const bool written = row < 2;
+                QVERIFY2(menus[row].startsWith(QStringLiteral("family:")) == written,
+                         qPrintable(menus[row]));
+                QVERIFY2(setups[row].startsWith(QStringLiteral("empty")) != written,
+                         qPrintable(setups[row]));
+            }
+            results->close();
         }
     }
 
