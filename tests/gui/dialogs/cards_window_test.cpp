@@ -221,7 +221,9 @@ class CardsWindowTest : public QObject {
     // cancelled chooser does nothing.
     void writeProfileToEveryCard() {
         const QString good = dir_.filePath(QStringLiteral("good.json"));
-        put(good, R"({"model": "Ros SedgeMG", "camera_menu": {"interval": 30},
+        // A fixed clock: "now" would differ between this build and the window's.
+        put(good, R"({"model": "Ros SedgeMG",
+                      "camera_menu": {"interval": 30, "clock": "2026-12-09 10:00:00"},
                       "mms": {"phone": "0170123456"}})");
         const QString broken = dir_.filePath(QStringLiteral("broken.json"));
         put(broken, R"({"model": "Ros SedgeMG", "camera_menu": {"side_pir": "Maybe"}})");
