@@ -39,6 +39,10 @@ if [ ! -f "$prefix/.ready" ]; then
             server=$(dirname "$wine")/wineserver
             [ -x "$server" ] || server=$(command -v wineserver || echo true)
             "$server" -k >/dev/null 2>&1 || true
+            # One server for the whole test run: by default it ends 3 s after
+            # its last program, and a program started just as it ends can
+            # fail before it runs. This one stays 30 s after the last.
+            "$server" -p30 </dev/null >/dev/null 2>&1 || true
             touch "$prefix/.ready"
         fi
     ) 9>"$prefix.lock"
