@@ -489,13 +489,12 @@ void CardsWindow::lineCardEnded(const CardResult& result, const std::string& not
     addResult(number + "  " + CardResultLine(result, language_) + "; " + note);
     busy_ = false;
     emit lineCardDone();
+    // Its row shows what it holds now (where it is still in); a running line
+    // takes the next card inserted meanwhile.
+    readAgain(result.card);
     if (!line_) {
         finishLine();
-        return;
     }
-    // Its row shows what it holds now (where it is still in), and the next
-    // card inserted meanwhile is taken.
-    readAgain(result.card);
 }
 
 void CardsWindow::stopLine() {
