@@ -454,7 +454,7 @@ class CardsWindowTest : public QObject, public WatchedCards {
                      QString::fromUtf8(std::string(TextIn(kCardsTitle, language))));
             for (const QWidget* w : window.findChildren<QWidget*>()) {
                 if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QTableWidget*>(w) ||
-                    qobject_cast<const QLabel*>(w)) {
+                    qobject_cast<const QListWidget*>(w) || qobject_cast<const QLabel*>(w)) {
                     QVERIFY2(!w->objectName().isEmpty() && !w->accessibleName().isEmpty(),
                              qPrintable(w->objectName()));
                 }
