@@ -132,35 +132,25 @@ int RunEachCard(const CardSource& source, const std::string& profilePath,
             << std::endl;
     }
     std::vector<CardResult> results;
-    std::vector<Card> handled; // handled and still inserted: never written twice
+    HandledCards handled;
     const auto done = [&] {
         return options.stop() ||
                (options.count && static_cast<int>(results.size()) >= *options.count);
     };
     while (!done()) {
         const std::vector<Card> cards = options.look ? options.look() : source.cards();
-        // A card taken out and put back is a new card.
-        std::erase_if(handled, [&](const Card& c) { return !SameCard(cards, c); });
-        for (const Card& card : cards) {
+        for (const Card& card : handled.newCards(cards)) {
             if (done()) {
                 break;
             }
-            if (SameCard(handled, card)) {
-                continue;
-            }
-            handled.push_back(card);
+            handled.add(card);
             results.push_back(WriteCard(card, files, [&] { return source.cards(); }));
-            std::string note = "remove the card";
+            std::optional<EjectResult> ejected;
             if (results.back().outcome == CardOutcome::Written) {
-                const EjectResult ejected = source.eject(card);
-                note = EjectResultText(ejected, kEnglish);
-                if (ejected.outcome != EjectOutcome::Ejected) {
-                    // Where the system cannot eject, the owner takes the card out.
-                    note += note.ends_with('.') ? " Remove the card." : ". Remove the card.";
-                }
+                ejected = source.eject(card);
             }
-            PrintCardResult(results.back(), static_cast<int>(results.size()), note, options.asJson,
-                            out);
+            PrintCardResult(results.back(), static_cast<int>(results.size()),
+                            LineNoteText(results.back(), ejected, kEnglish), options.asJson, out);
         }
         if (!done()) {
             options.pause();

@@ -96,4 +96,21 @@ std::vector<Card> FailedCards(std::span<const CardResult> results) {
     return failed;
 }
 
+std::vector<Card> HandledCards::newCards(std::span<const Card> inserted) {
+    std::erase_if(handled_, [&](const Card& c) { return !SameCard(inserted, c); });
+    std::vector<Card> fresh;
+    for (const Card& card : inserted) {
+        if (!SameCard(handled_, card)) {
+            fresh.push_back(card);
+        }
+    }
+    return fresh;
+}
+
+void HandledCards::add(const Card& card) {
+    if (!SameCard(handled_, card)) {
+        handled_.push_back(card);
+    }
+}
+
 } // namespace rosmossel

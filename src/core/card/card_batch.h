@@ -69,4 +69,19 @@ CardOutcome WorstOutcome(std::span<const CardResult> results);
 // The cards of a batch that were not written.
 std::vector<Card> FailedCards(std::span<const CardResult> results);
 
+// Which cards a production line still has to write: a card handled and
+// still inserted is not written again; taken out and put back, it is a new
+// card (what a camera owner does with the next camera's card).
+class HandledCards {
+  public:
+    // Forgets the cards handled that are no longer in `inserted`, and
+    // returns the cards of `inserted` not handled yet, in their order.
+    std::vector<Card> newCards(std::span<const Card> inserted);
+    // `card` is handled: no longer new while it stays inserted.
+    void add(const Card& card);
+
+  private:
+    std::vector<Card> handled_;
+};
+
 } // namespace rosmossel

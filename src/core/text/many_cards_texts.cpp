@@ -1,6 +1,7 @@
 #include "core/text/many_cards_texts.h"
 
 #include "core/text/card_texts.h"
+#include "core/text/languages.h"
 
 #include <algorithm>
 
@@ -73,6 +74,17 @@ constexpr LanguageTexts kWriting = {"正在写入…",     "writing…",   "wird
                                     "kirjoitetaan…", "scrittura…", "ecriture…",
                                     "iras…",         "pisanje…",   "zapisuje se…"};
 
+// Where the system could not eject a card, after what it said.
+constexpr LanguageTexts kRemoveSentence = {
+    "请取出SD卡。",         " Remove the card.",    " Nehmen Sie die Karte heraus.",
+    " Poista kortti.",      " Estrarre la scheda.", " Retirez la carte.",
+    " Vegye ki a kartyat.", " Odstranite kartico.", " Vyjmete kartu."};
+// After a card that was not written.
+constexpr LanguageTexts kRemoveCard = {
+    "请取出SD卡",         "remove the card",    "Karte herausnehmen",
+    "poista kortti",      "estrarre la scheda", "retirez la carte",
+    "vegye ki a kartyat", "odstranite kartico", "vyjmete kartu"};
+
 std::string cardName(const Card& card, int language) {
     return CardLabelOf(card, language) + " (" + ShownText(card.root) + "): ";
 }
@@ -142,6 +154,26 @@ std::string BatchSummaryText(std::span<const CardResult> results, int language) 
         text += std::string(TextIn(kFailedCards, language)) + joined(names);
     }
     return text;
+}
+
+std::string WritingText(int language) {
+    return std::string(TextIn(kWriting, language));
+}
+
+std::string LineNoteText(const CardResult& result, const std::optional<EjectResult>& ejected,
+                         int language) {
+    if (result.outcome != CardOutcome::Written || !ejected) {
+        return std::string(TextIn(kRemoveCard, language));
+    }
+    std::string note = EjectResultText(*ejected, language);
+    if (ejected->outcome != EjectOutcome::Ejected) {
+        // The owner takes the card out; the system's words end as a sentence first.
+        if (!note.ends_with('.') && !note.ends_with("。")) {
+            note += language == kChinese ? "。" : ".";
+        }
+        note += TextIn(kRemoveSentence, language);
+    }
+    return note;
 }
 
 std::string CardSilentText(int language) {

@@ -7,6 +7,7 @@
 #include "core/card/card_contents.h"
 #include "core/text/language_table.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -100,6 +101,48 @@ inline constexpr LanguageTexts kCardsReportNotSaved = {"无法保存报告 %1：
                                                        "A(z) %1 jelentes nem lett mentve: %2",
                                                        "Porocilo %1 ni bilo shranjeno: %2",
                                                        "Zprava %1 nebyla ulozena: %2"};
+
+// The production line in the Cards window: the button that starts it (and,
+// while it runs, stops it), the line under the table while it waits for
+// cards, and the column each card's progress and result stand in.
+inline constexpr LanguageTexts kCardsWriteEach = {"逐张写入插入的卡…",
+                                                  "Write each card inserted...",
+                                                  "Jede eingesteckte Karte schreiben...",
+                                                  "Kirjoita jokainen asetettu kortti...",
+                                                  "Scrivi ogni scheda inserita...",
+                                                  "Ecrire chaque carte inseree...",
+                                                  "Minden behelyezett kartya irasa...",
+                                                  "Zapisi vsako vstavljeno kartico...",
+                                                  "Zapsat kazdou vlozenou kartu..."};
+inline constexpr LanguageTexts kCardsStop = {"停止",    "Stop",      "Stoppen", "Pysayta", "Ferma",
+                                             "Arreter", "Leallitas", "Ustavi",  "Zastavit"};
+inline constexpr LanguageTexts kCardsWaiting = {
+    "正在等待SD卡：每张插入的卡写入一次、读回并弹出。按“停止”结束。",
+    "Waiting for cards: each card inserted is written once, read back and ejected. Stop ends it.",
+    "Warten auf Karten: jede eingesteckte Karte wird einmal geschrieben, gelesen und "
+    "ausgeworfen. Stoppen beendet es.",
+    "Odotetaan kortteja: jokainen asetettu kortti kirjoitetaan kerran, luetaan ja poistetaan. "
+    "Pysayta lopettaa.",
+    "In attesa di schede: ogni scheda inserita viene scritta una volta, riletta ed espulsa. "
+    "Ferma termina.",
+    "En attente de cartes : chaque carte inseree est ecrite une fois, relue et ejectee. "
+    "Arreter termine.",
+    "Kartyakra var: minden behelyezett kartya egyszer kiirasra, visszaolvasasra es kiadasra "
+    "kerul. A Leallitas befejezi.",
+    "Caka na kartice: vsaka vstavljena kartica se enkrat zapise, prebere in izvrze. Ustavi "
+    "konca.",
+    "Ceka se na karty: kazda vlozena karta se jednou zapise, precte a vysune. Zastavit ukonci."};
+inline constexpr LanguageTexts kCardsResult = {"结果",     "Result",    "Ergebnis",
+                                               "Tulos",    "Risultato", "Resultat",
+                                               "Eredmeny", "Rezultat",  "Vysledek"};
+
+// "writing…", while a card is written.
+std::string WritingText(int language);
+// What the production line says after a card besides its result: a card
+// written and ejected can be removed; one the system could not eject (the
+// eject's outcome in `ejected`) or one not written must be taken out by hand.
+std::string LineNoteText(const CardResult& result, const std::optional<EjectResult>& ejected,
+                         int language);
 
 // What the Cards window and the report say of one settings file on a card:
 // its facts ("family: Quill; language: English"), "empty", or why not read.

@@ -1,11 +1,12 @@
 // rosmossel-shots OUT_DIR: pictures of the main window, the six set-up dialogs,
-// Find operator... and the About box for the owners' guide, made offscreen from this build with
-// fixed example settings, so the guide always shows the windows as they are.
+// Find operator..., the many-cards windows and the About box for the owners' guide, made offscreen
+// from this build with fixed example settings, so the guide always shows the windows as they are.
 
 #include "core/session/preferences.h"
 #include "core/text/language_table.h"
 #include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
+#include "gui/dialogs/cards_window.h"
 #include "gui/dialogs/control_registry.h"
 #include "gui/dialogs/operator_finder.h"
 #include "gui/dialogs/presenter.h"
@@ -19,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -256,6 +258,91 @@ bool shootCardResults(const Edition& edition, const QDir& out) {
     return results.finished() && save(results, out, fileOf(edition, "write-all-cards.png"));
 }
 
+// Three cards in readers, one with its lock switch on.
+class ShotsBatch final : public CardSource {
+  public:
+    std::vector<Card> cards() const override {
+        const auto card = [](const char* root, const char* label, ReadOnly readOnly) {
+            return Card{root, label, "FAT32", 7'948'206'080, 7'401'000'000, readOnly, root};
+        };
+        return {card("E:\\", "CAM01", ReadOnly::No), card("F:\\", "CAM02", ReadOnly::LockSwitch),
+                card("G:\\", "CAM03", ReadOnly::No)};
+    }
+    EjectResult eject(const Card&) const override { return {EjectOutcome::Ejected, {}}; }
+};
+
+// The Cards window while the production line runs over three cards: each
+// card's result in its row and in the list, and what the cards hold then,
+// no disk touched.
+bool shootCardsWindow(const Edition& edition, ShotsPresenter& presenter, const QDir& out,
+                      const QTemporaryDir& scratch) {
+    const QString profilePath = scratch.filePath(QStringLiteral("batch.json"));
+    QFile profile(profilePath);
+    if (!profile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        profile.write(R"({"model": "Ros SedgeMG", "camera_menu": {"clock": "2026-04-18 09:30:00"},
+                          "mms": {"phone": "07700900123"}})") < 0) {
+        std::fprintf(stderr, "rosmossel-shots: could not write %s\n", qPrintable(profilePath));
+        return false;
+    }
+    profile.close();
+    presenter.profile = profilePath;
+
+    const ShotsBatch inserted;
+    CardWatch cards(inserted);
+    cards.start();
+    if (!cards.waitForFirstLook(std::chrono::seconds(10))) {
+        return false;
+    }
+    const auto read = [](const std::string& root) {
+        CardContents contents;
+        for (std::size_t at = 0; at < contents.size(); ++at) {
+            contents[at].kind = kSettingsFiles[at].kind;
+        }
+        // What the written cards hold now; the locked one stays empty.
+        if (root != "F:\\") {
+            contents[0].state = HeldFile::State::Read;
+            contents[0].facts = {{"family", "Sedge"}, {"language", "English"}};
+            contents[1].state = HeldFile::State::Read;
+            contents[1].facts = {{"mms_mode", "Auto"}, {"recipients", "07700900123"}};
+        }
+        return contents;
+    };
+    const auto write = [](const Card& c, std::span<const CardFile> files, const auto&) {
+        CardResult result{c, CardOutcome::Written, {}, {}};
+        if (c.writeProtected()) {
+            result.outcome = CardOutcome::LockSwitch;
+        } else {
+            for (const CardFile& file : files) {
+                result.written.push_back(file.name);
+            }
+        }
+        return result;
+    };
+    Session session = sessionOf(edition, CameraModel::QuillMG);
+    CardsWindow window(&cards, session, nullptr, read, write);
+    window.writeEachCard();
+    QElapsedTimer waited;
+    waited.start();
+    while ((window.results().size() < 3 || window.writing()) && waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    if (window.results().size() < 3) {
+        std::fprintf(stderr, "rosmossel-shots: the Cards window wrote no cards\n");
+        return false;
+    }
+    while (!window.allRead() && waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    // The offscreen screen is small; an owner's shows every column at once.
+    const auto* table = window.findChild<QTableWidget*>(QStringLiteral("cardsTable"));
+    int columns = 0;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        columns += table->columnWidth(column);
+    }
+    window.resize(window.width() + columns - table->viewport()->width(), window.height());
+    return save(window, out, fileOf(edition, "cards-window.png"));
+}
+
 } // namespace
 } // namespace rosmossel
 
@@ -300,6 +387,7 @@ int main(int argc, char* argv[]) {
         }
         ok = shootOperatorFinder(edition, out) && ok;
         ok = shootCardResults(edition, out) && ok;
+        ok = shootCardsWindow(edition, presenter, out, scratch) && ok;
     }
     SetPresenter(nullptr);
     return ok && !presenter.failed ? 0 : 1;

@@ -127,6 +127,69 @@ TEST(CardBatchTest, EachOutcomeSaysWhatWasWrittenOrWhyNot) {
     }
 }
 
+// Each look at the cards: the ones still to write, the ones handled (all
+// that were new) staying handled while inserted, forgotten once taken out.
+TEST(CardBatchTest, AProductionLineWritesACardOnceWhileItStaysIn) {
+    const Card a = card("A");
+    const Card b = card("B");
+    Card aAgain = a; // the same card, its free space changed by the write
+    aAgain.freeSpace -= 1500;
+    Card aElsewhere = a; // another card mounted where A was
+    aElsewhere.device = "/dev/sdz";
+    const struct {
+        std::vector<Card> inserted;
+        std::vector<Card> fresh;
+    } looks[] = {
+        {{}, {}},
+        {{a}, {a}},
+        {{aAgain}, {}},
+        {{b, aAgain}, {b}},
+        {{b}, {}},
+        {{b, a}, {a}}, // taken out and put back: new
+        {{b, aElsewhere}, {aElsewhere}},
+        {{}, {}},
+        {{b}, {b}},
+    };
+    HandledCards handled;
+    int step = 0;
+    for (const auto& look : looks) {
+        EXPECT_EQ(handled.newCards(look.inserted), look.fresh) << "look " << step++;
+        for (const Card& c : look.fresh) {
+            handled.add(c);
+        }
+    }
+}
+
+// After each card the line says whether to take it out; English as the CLI
+// prints it, Chinese without a doubled full stop.
+TEST(CardBatchTest, AfterEachCardTheLineSaysWhetherToTakeItOut) {
+    const CardResult written{card("A"), CardOutcome::Written, {"menu.dat"}, {}};
+    const CardResult locked{card("A"), CardOutcome::LockSwitch, {}, {}};
+    const struct {
+        const CardResult* result;
+        std::optional<EjectResult> ejected;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {&written, EjectResult{EjectOutcome::Ejected, {}}, "The card can be removed.",
+         "现在可以取出SD卡。"},
+        {&written, EjectResult{EjectOutcome::Failed, "not authorised"},
+         "The card could not be ejected: not authorised. Remove the card.", nullptr},
+        {&written, std::nullopt, "remove the card", "请取出SD卡"},
+        {&locked, std::nullopt, "remove the card", "请取出SD卡"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LineNoteText(*c.result, c.ejected, kEnglish), c.english);
+        if (c.chinese != nullptr) {
+            EXPECT_EQ(LineNoteText(*c.result, c.ejected, 1), c.chinese);
+        }
+        const std::string chinese = LineNoteText(*c.result, c.ejected, 1);
+        EXPECT_FALSE(chinese.find("。。") != std::string::npos ||
+                     chinese.find(".。") != std::string::npos)
+            << chinese;
+    }
+}
+
 Bytes bytesOf(const FileRecord& record) {
     return Bytes(record.begin(), record.end());
 }

@@ -9,7 +9,7 @@
 #include "gui/dialogs/card_watch.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
-#include "support/fake_cards.h"
+#include "support/watched_cards.h"
 
 #include <QElapsedTimer>
 
@@ -45,25 +45,9 @@ QPushButton* ejectButton(const QWidget* dialog) {
 
 } // namespace
 
-class CardLineTest : public QObject {
+class CardLineTest : public QObject, public WatchedCards {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    FakeCardSource cards_;
-    std::unique_ptr<CardWatch> watch_;
-
-    // Puts `cards` in and waits until the watcher has seen them.
-    void insert(std::vector<Card> cards) {
-        const std::vector<Card> expected = cards;
-        cards_.put(std::move(cards));
-        watch_->refresh();
-        QTRY_VERIFY_WITH_TIMEOUT(watch_->cards() == expected, 2000);
-    }
-
-    QString root(const QString& name) const {
-        QDir().mkpath(dir_.filePath(name));
-        return QDir::toNativeSeparators(dir_.filePath(name));
-    }
     std::unique_ptr<QDialog> open(int index = 0) {
         session = Session{};
         session.model = CameraModel::SedgeM;
@@ -74,19 +58,10 @@ class CardLineTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
         test_seam::RecordMessages(true);
-        cards_.put({});
-        cards_.playEject({EjectOutcome::Ejected, {}});
-        // A quick fallback look: the tests need no mount table notices.
-        watch_ = std::make_unique<CardWatch>(cards_, nullptr, std::chrono::milliseconds(20));
-        watch_->start();
-        QVERIFY(watch_->waitForFirstLook(std::chrono::seconds(5)));
+        startWatch();
     }
-    void cleanup() {
-        cards_.hold(false); // the watcher ends once its look ends
-        watch_.reset();
-    }
+    void cleanup() { stopWatch(); }
 
     // The folder starts at the one card inserted; with none or several, as
     // before (C:\ or the home folder). Every dialog shows the card line whole.

@@ -1,26 +1,27 @@
 // The Cards window over a test's cards: the table follows cards as they come
 // and go with what each card's files hold, the report lands as CSV or HTML,
-// Eject all asks for every card, a profile goes to every card, and the main
-// window opens it.
+// Eject all asks for every card, a profile goes to every card or to each
+// card as it is put in, each card's result in its row, and the main window
+// opens it.
 #include "core/card/card_report.h"
 #include "core/menu/menu_record.h"
 #include "core/session/memory_store.h"
 #include "core/session/session.h"
 #include "core/text/many_cards_texts.h"
-#include "gui/dialogs/card_results.h"
 #include "gui/dialogs/card_watch.h"
 #include "gui/dialogs/cards_window.h"
 #include "gui/shell/modal_driver.h"
 #include "gui/shell/setup_app.h"
 #include "gui/shell/setup_dlg.h"
 #include "profile/profile.h"
-#include "support/fake_cards.h"
 #include "support/recording_presenter.h"
+#include "support/watched_cards.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -55,54 +56,70 @@ void put(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// The table's columns: label, file system, free space, protection, files.
+QStringList listed(const CardsWindow& window) {
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("cardsResultList"));
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        texts << list->item(row)->text();
+    }
+    return texts;
+}
+
+QByteArray bytesOf(const CardFile& file) {
+    return QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                      static_cast<qsizetype>(file.bytes.size()));
+}
+
+// The table's columns: label, file system, free space, protection, the
+// run's result, files.
 constexpr int kLabel = 0;
 constexpr int kProtected = 3;
-constexpr int kMenu = 4;
-constexpr int kSetup = 5;
+constexpr int kResult = 4;
+constexpr int kMenu = 5;
+constexpr int kSetup = 6;
 
 } // namespace
 
-class CardsWindowTest : public QObject {
+class CardsWindowTest : public QObject, public WatchedCards {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    FakeCardSource cards_;
-    std::unique_ptr<CardWatch> watch_;
     Session session_;
 
-    Card card(const QString& name, bool writeProtected = false) const {
-        QDir().mkpath(dir_.filePath(name));
-        Card c = TestCard(QDir::toNativeSeparators(dir_.filePath(name)).toStdString(),
-                          name.toStdString(), writeProtected);
-        c.device = "/dev/" + name.toStdString();
-        return c;
+    // A profile with a fixed clock ("now" would differ between the test's
+    // build and the window's), and the files it comes to.
+    QString goodProfile(std::vector<CardFile>& files) {
+        const QString path = dir_.filePath(QStringLiteral("good.json"));
+        put(path, R"({"model": "Ros SedgeMG",
+                      "camera_menu": {"interval": 30, "clock": "2026-12-09 10:00:00"},
+                      "mms": {"phone": "0170123456"}})");
+        profile::ProfileFiles built = profile::BuildProfileFiles(path.toStdString(), std::cin);
+        if (!built.ok() || built.files.size() != 2) {
+            qWarning("the test's profile did not build: %s", built.reason.c_str());
+        }
+        files = std::move(built.files);
+        return path;
     }
-    void insert(std::vector<Card> cards) {
-        const std::vector<Card> expected = cards;
-        cards_.put(std::move(cards));
-        watch_->refresh();
-        QTRY_VERIFY_WITH_TIMEOUT(watch_->cards() == expected, 2000);
+    // Each of `files` byte for byte in the folder of the card `name`, or none.
+    void holds(const char* name, const std::vector<CardFile>& files, bool written) {
+        const QString folder = dir_.filePath(QString::fromLatin1(name));
+        if (!written) {
+            QVERIFY2(QDir(folder).isEmpty(), name);
+            return;
+        }
+        for (const CardFile& file : files) {
+            QCOMPARE(contentsOf(folder + '/' + QString::fromStdString(file.name)), bytesOf(file));
+        }
     }
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        cards_.put({});
-        watch_ = std::make_unique<CardWatch>(cards_, nullptr, std::chrono::milliseconds(20));
-        watch_->start();
-        QVERIFY(watch_->waitForFirstLook(std::chrono::seconds(5)));
+        startWatch();
         session_ = Session{};
         session_.language = Language(2);
     }
     void cleanup() {
         test_seam::RecordMessages(false);
-        watch_.reset();
-        for (const QString& name :
-             QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-            QDir(dir_.filePath(name)).removeRecursively();
-            QFile::remove(dir_.filePath(name));
-        }
+        stopWatch();
     }
 
     // Each step puts some cards in (the others out); the rows follow, with
@@ -124,7 +141,7 @@ class CardsWindowTest : public QObject {
         } steps[] = {
             {{}, {}, {}, {}, {}},
             {{card("CAMA")}, {"CAMA"}, {"no"}, {"family: Quill"}, {"empty"}},
-            {{card("CAMA"), card("CAMB", true), card("CAMC"), silent},
+            {{card("CAMA"), card("CAMB", ReadOnly::LockSwitch), card("CAMC"), silent},
              {"CAMA", "CAMB", "CAMC", "SLOW"},
              {"no", "yes", "no", "no"},
              {"family: Quill", "empty", "empty", "the card is not responding"},
@@ -215,55 +232,47 @@ class CardsWindowTest : public QObject {
         }
     }
 
-    // A profile goes to every camera card, one result each, a locked card
-    // reported with nothing on it, and the table is read again; a profile
-    // that does not build is refused with its reason and nothing written; a
-    // cancelled chooser does nothing.
+    // A profile goes to every camera card, each result in its row and in the
+    // list (a card taken out mid-way only there), a locked card reported
+    // with nothing on it, and the rows read again; a profile that does not
+    // build is refused with its reason and nothing written; a cancelled
+    // chooser does nothing.
     void writeProfileToEveryCard() {
-        const QString good = dir_.filePath(QStringLiteral("good.json"));
-        // A fixed clock: "now" would differ between this build and the window's.
-        put(good, R"({"model": "Ros SedgeMG",
-                      "camera_menu": {"interval": 30, "clock": "2026-12-09 10:00:00"},
-                      "mms": {"phone": "0170123456"}})");
+        std::vector<CardFile> expected;
+        const QString good = goodProfile(expected);
+        QCOMPARE(expected.size(), std::size_t{2});
         const QString broken = dir_.filePath(QStringLiteral("broken.json"));
         put(broken, R"({"model": "Ros SedgeMG", "camera_menu": {"side_pir": "Maybe"}})");
-        const profile::ProfileFiles expected =
-            profile::BuildProfileFiles(good.toStdString(), std::cin);
-        QVERIFY2(expected.ok(), expected.reason.c_str());
-        QCOMPARE(expected.files.size(), std::size_t{2});
 
         const struct {
             const char* what;
             QString chosen; // empty: the chooser is cancelled
             QString message;
-            std::vector<CardOutcome> outcomes; // none: nothing written
+            bool written;
         } cases[] = {
-            {"cancelled", {}, {}, {}},
-            {"broken",
-             broken,
+            {"cancelled", {}, {}, false},
+            {"broken", broken,
              "Could not use the profile " + QDir::toNativeSeparators(broken) +
                  ": camera_menu.side_pir: \"Maybe\" is not one of \"Off\", \"On\"",
-             {}},
-            {"missing",
-             dir_.filePath(QStringLiteral("gone.json")),
+             false},
+            {"missing", dir_.filePath(QStringLiteral("gone.json")),
              "Could not use the profile " +
                  QDir::toNativeSeparators(dir_.filePath(QStringLiteral("gone.json"))) + ": ",
-             {}},
-            {"good",
-             good,
-             {},
-             {CardOutcome::Written, CardOutcome::Written, CardOutcome::LockSwitch}},
+             false},
+            {"good", good, {}, true},
         };
-        insert({card("CAMA"), card("CAMB"), card("LOCK", true)});
+        insert({card("CAMA"), card("CAMB"), card("LOCK", ReadOnly::LockSwitch), card("GONE")});
         CardsWindow window(watch_.get(), session_);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.allRead(), 2000);
+        // Taken out after the window listed it: its folder is no more.
+        QVERIFY(QDir(dir_.filePath(QStringLiteral("GONE"))).removeRecursively());
         auto* button = window.findChild<QPushButton*>(QStringLiteral("writeProfileButton"));
         QVERIFY(button != nullptr && button->isEnabled());
         test_seam::RecordMessages(true);
         for (const auto& c : cases) {
             test_seam::PresetNextProfile(c.chosen);
-            QSignalSpy read(&window, &CardsWindow::cardsRead);
+            QSignalSpy written(&window, &CardsWindow::allWritten);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(test_seam::TakeProfileChoosers().size(), std::size_t{1});
             const std::vector<RecordedMessage> messages = test_seam::TakeMessages();
@@ -271,43 +280,166 @@ class CardsWindowTest : public QObject {
             if (!c.message.isEmpty()) {
                 QVERIFY2(messages[0].text.startsWith(c.message), qPrintable(messages[0].text));
             }
-            auto* results = window.findChild<CardResults*>();
-            QCOMPARE(results != nullptr, !c.outcomes.empty());
-            for (const char* name : {"CAMA", "CAMB", "LOCK"}) {
-                if (c.outcomes.empty()) {
-                    QVERIFY2(QDir(dir_.filePath(QString::fromLatin1(name))).isEmpty(), c.what);
+            QCOMPARE(window.writing(), c.written);
+            if (!c.written) {
+                QVERIFY2(window.results().empty(), c.what);
+                for (const char* name : {"CAMA", "CAMB", "LOCK"}) {
+                    holds(name, expected, false);
                 }
-            }
-            if (results == nullptr) {
                 continue;
             }
-            QTRY_VERIFY_WITH_TIMEOUT(results->finished(), 5000);
-            QCOMPARE(results->results().size(), c.outcomes.size());
-            for (std::size_t at = 0; at < c.outcomes.size(); ++at) {
-                QCOMPARE(results->results()[at].outcome, c.outcomes[at]);
+            QVERIFY(!button->isEnabled()); // one run at a time
+            QTRY_COMPARE_WITH_TIMEOUT(written.count(), 1, 5000);
+            const std::vector<CardOutcome> outcomes = {CardOutcome::Written, CardOutcome::Written,
+                                                       CardOutcome::LockSwitch,
+                                                       CardOutcome::Removed};
+            QCOMPARE(window.results().size(), outcomes.size());
+            for (std::size_t at = 0; at < outcomes.size(); ++at) {
+                QCOMPARE(window.results()[at].outcome, outcomes[at]);
             }
-            // Byte-exact on each card written, nothing on the locked one.
-            for (const char* name : {"CAMA", "CAMB"}) {
-                for (const CardFile& file : expected.files) {
-                    const QByteArray bytes = contentsOf(dir_.filePath(
-                        QString::fromLatin1(name) + '/' + QString::fromStdString(file.name)));
-                    QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
-                                               static_cast<qsizetype>(file.bytes.size())));
-                }
+            holds("CAMA", expected, true);
+            holds("CAMB", expected, true);
+            holds("LOCK", expected, false);
+            QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("GONE"))));
+            const QStringList results = {
+                "written: menu.dat, setup.dat", "written: menu.dat, setup.dat",
+                "not written: the card's lock switch is on",
+                "not written: the card was taken out while it was written"};
+            // The table shows each result and what the cards hold now.
+            QTRY_VERIFY_WITH_TIMEOUT(window.allRead(), 5000);
+            // (the system's words follow the reason of the card taken out)
+            const QStringList cells = column(window, kResult);
+            const QStringList lines = listed(window);
+            QCOMPARE(cells.size(), 4);
+            QCOMPARE(lines.size(), 4);
+            for (int at = 0; at < 4; ++at) {
+                QVERIFY2(cells[at].startsWith(results[at]), qPrintable(cells[at]));
+                QVERIFY2(lines[at].contains(QStringLiteral("): ") + results[at]),
+                         qPrintable(lines[at]));
             }
-            QVERIFY(QDir(dir_.filePath(QStringLiteral("LOCK"))).isEmpty());
-            // The table shows what the cards hold now.
-            QTRY_VERIFY_WITH_TIMEOUT(read.count() > 0 && window.allRead(), 5000);
             const QStringList menus = column(window, kMenu);
-            const QStringList setups = column(window, kSetup);
             for (int row = 0; row < 3; ++row) {
-                const bool written = row < 2;
-                QVERIFY2(menus[row].startsWith(QStringLiteral("family:")) == written,
+                QVERIFY2(menus[row].startsWith(QStringLiteral("family:")) == (row < 2),
                          qPrintable(menus[row]));
-                QVERIFY2(setups[row].startsWith(QStringLiteral("empty")) != written,
-                         qPrintable(setups[row]));
             }
-            results->close();
+            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("cardsStatus"))->text(),
+                     QStringLiteral("2 of 4 cards written; not written: LOCK, GONE"));
+            QVERIFY(button->isEnabled());
+        }
+    }
+
+    // The production line: the card in already is written first, each card
+    // put in while it runs is written once however long it stays, read back
+    // and ejected, a locked one reported in its row; Stop ends it, and a card
+    // put in afterwards is left alone.
+    void productionLineWritesEachCardOnce() {
+        std::vector<CardFile> expected;
+        const QString good = goodProfile(expected);
+        test_seam::RecordMessages(true);
+        insert({card("CAMA")});
+        const std::size_t ejectedBefore = cards_.ejected().size();
+        CardsWindow window(watch_.get(), session_);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.allRead(), 2000);
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("writeEachButton"));
+        QSignalSpy handled(&window, &CardsWindow::lineCardDone);
+        QSignalSpy stopped(&window, &CardsWindow::lineStopped);
+        test_seam::PresetNextProfile(good);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(window.lineRunning());
+        QCOMPARE(button->text(), QStringLiteral("Stop"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Stop"));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("writeProfileButton"))->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(handled.count(), 1, 5000);
+
+        // The stand-in's eject leaves the cards listed: still in, not new.
+        const struct {
+            std::vector<Card> inserted;
+            int handled;
+        } steps[] = {
+            {{card("CAMA")}, 1},
+            {{card("CAMA"), card("LOCK", ReadOnly::LockSwitch)}, 2},
+            {{card("CAMA"), card("LOCK", ReadOnly::LockSwitch), card("CAMB")}, 3},
+            {{card("CAMB")}, 3},
+        };
+        for (const auto& step : steps) {
+            insert(step.inserted);
+            QTRY_COMPARE_WITH_TIMEOUT(handled.count(), step.handled, 5000);
+            // A few more looks at the cards write nothing more.
+            for (int look = 0; look < 5; ++look) {
+                watch_->refresh();
+                QTest::qWait(40);
+            }
+            QCOMPARE(handled.count(), step.handled);
+        }
+        QCOMPARE(window.results().size(), std::size_t{3});
+        holds("CAMA", expected, true);
+        holds("LOCK", expected, false);
+        holds("CAMB", expected, true);
+        const std::vector<std::string> ejected = cards_.ejected();
+        QCOMPARE(std::vector<std::string>(ejected.begin() + static_cast<long>(ejectedBefore),
+                                          ejected.end()),
+                 (std::vector<std::string>{card("CAMA").root, card("CAMB").root}));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            column(window, kResult),
+            QStringList{"3. written: menu.dat, setup.dat; The card can be removed."}, 2000);
+        const QStringList lines = listed(window);
+        QCOMPARE(lines.size(), 3);
+        const char* const said[] = {
+            "1  CAMA (", "written: menu.dat, setup.dat; The card can be removed.",
+            "2  LOCK (", "not written: the card's lock switch is on; remove the card",
+            "3  CAMB (", "written: menu.dat, setup.dat; The card can be removed."};
+        for (int at = 0; at < 3; ++at) {
+            QVERIFY2(lines[at].startsWith(QString::fromUtf8(said[2 * at])) &&
+                         lines[at].endsWith(QString::fromUtf8(said[2 * at + 1])),
+                     qPrintable(lines[at]));
+        }
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(stopped.count(), 1);
+        QVERIFY(!window.lineRunning());
+        QCOMPARE(button->text(), QStringLiteral("Write each card inserted..."));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("cardsStatus"))->text(),
+                 QStringLiteral("2 of 3 cards written; not written: LOCK"));
+        insert({card("CAMB"), card("CAMC")});
+        QTest::qWait(200);
+        QCOMPARE(handled.count(), 3);
+        holds("CAMC", expected, false);
+    }
+
+    // A card under way says so in its row; Stop, or closing the window,
+    // while a card is written lets that card end (written, ejected), then
+    // the line ends.
+    void stopLetsTheCardUnderWayEnd() {
+        std::vector<CardFile> expected;
+        const QString good = goodProfile(expected);
+        const struct {
+            const char* name;
+            bool close;
+        } cases[] = {{"CAMX", false}, {"CAMY", true}};
+        test_seam::RecordMessages(true);
+        for (const auto& c : cases) {
+            insert({card(QString::fromLatin1(c.name))});
+            CardsWindow window(watch_.get(), session_);
+            window.show();
+            QTRY_VERIFY_WITH_TIMEOUT(window.allRead(), 2000);
+            QSignalSpy handled(&window, &CardsWindow::lineCardDone);
+            QSignalSpy stopped(&window, &CardsWindow::lineStopped);
+            test_seam::PresetNextProfile(good);
+            window.writeEachCard();
+            QVERIFY2(window.lineRunning() && window.writing(), c.name);
+            QCOMPARE(column(window, kResult), QStringList{QStringLiteral("writing…")});
+            if (c.close) {
+                window.reject();
+            } else {
+                window.stopLine();
+            }
+            QVERIFY2(!window.lineRunning(), c.name);
+            QCOMPARE(stopped.count(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
+            QCOMPARE(handled.count(), 1);
+            holds(c.name, expected, true);
+            QCOMPARE(cards_.ejected().back(), card(QString::fromLatin1(c.name)).root);
         }
     }
 
@@ -322,7 +454,7 @@ class CardsWindowTest : public QObject {
                      QString::fromUtf8(std::string(TextIn(kCardsTitle, language))));
             for (const QWidget* w : window.findChildren<QWidget*>()) {
                 if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QTableWidget*>(w) ||
-                    qobject_cast<const QLabel*>(w)) {
+                    qobject_cast<const QListWidget*>(w) || qobject_cast<const QLabel*>(w)) {
                     QVERIFY2(!w->objectName().isEmpty() && !w->accessibleName().isEmpty(),
                              qPrintable(w->objectName()));
                 }

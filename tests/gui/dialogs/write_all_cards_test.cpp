@@ -8,7 +8,7 @@
 #include "gui/dialogs/card_watch.h"
 #include "gui/shell/setup_dialogs.h"
 #include "support/dialog_driver.h"
-#include "support/fake_cards.h"
+#include "support/watched_cards.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -43,29 +43,9 @@ QStringList rows(const CardResults* results) {
 
 } // namespace
 
-class WriteAllCardsTest : public QObject {
+class WriteAllCardsTest : public QObject, public WatchedCards {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    FakeCardSource cards_;
-    std::unique_ptr<CardWatch> watch_;
-
-    void insert(std::vector<Card> cards) {
-        const std::vector<Card> expected = cards;
-        cards_.put(std::move(cards));
-        watch_->refresh();
-        QTRY_VERIFY_WITH_TIMEOUT(watch_->cards() == expected, 2000);
-    }
-    QString root(const QString& name) const {
-        QDir().mkpath(dir_.filePath(name));
-        return QDir::toNativeSeparators(dir_.filePath(name));
-    }
-    Card card(const QString& name, ReadOnly readOnly = ReadOnly::No) const {
-        Card c = TestCard(root(name).toStdString(), name.toStdString());
-        c.readOnly = readOnly;
-        c.device = "/dev/" + name.toStdString();
-        return c;
-    }
     template <typename Dialog> std::unique_ptr<QDialog> open(int language = 2) {
         session = Session{};
         session.model = CameraModel::SedgeM;
@@ -77,19 +57,10 @@ class WriteAllCardsTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
         test_seam::RecordMessages(true);
-        cards_.put({});
-        watch_ = std::make_unique<CardWatch>(cards_, nullptr, std::chrono::milliseconds(20));
-        watch_->start();
-        QVERIFY(watch_->waitForFirstLook(std::chrono::seconds(5)));
+        startWatch();
     }
-    void cleanup() {
-        watch_.reset();
-        for (const QString& name : QDir(dir_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QDir(dir_.filePath(name)).removeRecursively();
-        }
-    }
+    void cleanup() { stopWatch(); }
 
     // The button is there only while two or more camera cards are in.
     void shownWithTwoCameraCards() {
