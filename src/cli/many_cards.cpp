@@ -97,8 +97,8 @@ void PrintCardResult(const CardResult& result, std::optional<int> number, const 
     if (number) {
         out << *number << "  ";
     }
-    out << CardLabelOf(result.card, kEnglish) << "  " << ShownText(result.card.root) << "  " << text
-        << (note.empty() ? "" : "; " + note) << std::endl;
+    out << CardLabelOf(result.card, kEnglish) << "  " << ShownText(result.card.root) << "  "
+        << LineWithNote(text, note, kEnglish) << std::endl;
 }
 
 int RunAllCards(const CardSource& source, const std::string& profilePath, bool asJson,

@@ -226,8 +226,8 @@ TEST_F(ManyCardsTest, EachCardWritesEveryCardInsertedOnce) {
          99,
          EjectOutcome::Ejected,
          kExitOk,
-         "1  CAMA  {A}  written: menu.dat; The card can be removed.\n"
-         "2  CAMB  {B}  written: menu.dat; The card can be removed.\n",
+         "1  CAMA  {A}  written: menu.dat. The card can be removed.\n"
+         "2  CAMB  {B}  written: menu.dat. The card can be removed.\n",
          {"CAMA", "CAMB"}},
         {"already inserted first, the eject refused",
          {{a, b}},
@@ -235,9 +235,9 @@ TEST_F(ManyCardsTest, EachCardWritesEveryCardInsertedOnce) {
          99,
          EjectOutcome::Failed,
          kExitOk,
-         "1  CAMA  {A}  written: menu.dat; The card could not be ejected: not authorised. Remove "
+         "1  CAMA  {A}  written: menu.dat. The card could not be ejected: not authorised. Remove "
          "the card.\n"
-         "2  CAMB  {B}  written: menu.dat; The card could not be ejected: not authorised. Remove "
+         "2  CAMB  {B}  written: menu.dat. The card could not be ejected: not authorised. Remove "
          "the card.\n",
          {"CAMA", "CAMB"}},
         {"taken out and put back is a new card",
@@ -246,8 +246,8 @@ TEST_F(ManyCardsTest, EachCardWritesEveryCardInsertedOnce) {
          99,
          EjectOutcome::Ejected,
          kExitOk,
-         "1  CAMA  {A}  written: menu.dat; The card can be removed.\n"
-         "2  CAMA  {A}  written: menu.dat; The card can be removed.\n",
+         "1  CAMA  {A}  written: menu.dat. The card can be removed.\n"
+         "2  CAMA  {A}  written: menu.dat. The card can be removed.\n",
          {"CAMA", "CAMA"}},
         {"a locked card, then Ctrl-C",
          {{locked}, {locked}, {locked}},

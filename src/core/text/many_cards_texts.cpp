@@ -176,6 +176,21 @@ std::string LineNoteText(const CardResult& result, const std::optional<EjectResu
     return note;
 }
 
+std::string LineWithNote(std::string line, std::string_view note, int language) {
+    if (note.empty()) {
+        return line;
+    }
+    const bool clause = note.front() >= 'a' && note.front() <= 'z';
+    if (clause) {
+        return line + "; " + std::string(note);
+    }
+    const bool chinese = language == kChinese;
+    if (!line.ends_with('.') && !line.ends_with("。")) {
+        line += chinese ? "。" : ".";
+    }
+    return line + (chinese ? "" : " ") + std::string(note);
+}
+
 std::string CardSilentText(int language) {
     return std::string(TextIn(kSilent, language));
 }

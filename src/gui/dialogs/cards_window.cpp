@@ -485,8 +485,9 @@ void CardsWindow::lineWritten(CardResult result) {
 
 void CardsWindow::lineCardEnded(const CardResult& result, const std::string& note) {
     const std::string number = std::to_string(results_.size());
-    setOutcome(result.card, number + ". " + CardOutcomeText(result, language_) + "; " + note);
-    addResult(number + "  " + CardResultLine(result, language_) + "; " + note);
+    setOutcome(result.card,
+               LineWithNote(number + ". " + CardOutcomeText(result, language_), note, language_));
+    addResult(LineWithNote(number + "  " + CardResultLine(result, language_), note, language_));
     busy_ = false;
     emit lineCardDone();
     // Its row shows what it holds now (where it is still in); a running line

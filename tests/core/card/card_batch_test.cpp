@@ -190,6 +190,30 @@ TEST(CardBatchTest, AfterEachCardTheLineSaysWhetherToTakeItOut) {
     }
 }
 
+// A clause follows the card's line after a semicolon, a sentence after a full
+// stop, never a doubled one.
+TEST(CardBatchTest, TheNoteFollowsTheLineAsAClauseOrASentence) {
+    const struct {
+        const char* line;
+        const char* note;
+        int language;
+        const char* joined;
+    } cases[] = {
+        {"written: menu.dat", "The card can be removed.", kEnglish,
+         "written: menu.dat. The card can be removed."},
+        {"not written: the card is full", "remove the card", kEnglish,
+         "not written: the card is full; remove the card"},
+        {"not written: setup.dat: Disk quota exceeded.", "Remove the card.", kEnglish,
+         "not written: setup.dat: Disk quota exceeded. Remove the card."},
+        {"written: menu.dat", "", kEnglish, "written: menu.dat"},
+        {"已写入：menu.dat", "现在可以取出SD卡。", 1, "已写入：menu.dat。现在可以取出SD卡。"},
+        {"未写入：SD卡已满", "请取出SD卡", 1, "未写入：SD卡已满。请取出SD卡"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LineWithNote(c.line, c.note, c.language), c.joined);
+    }
+}
+
 Bytes bytesOf(const FileRecord& record) {
     return Bytes(record.begin(), record.end());
 }

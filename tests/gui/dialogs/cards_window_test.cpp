@@ -382,13 +382,13 @@ class CardsWindowTest : public QObject, public WatchedCards {
                  (std::vector<std::string>{card("CAMA").root, card("CAMB").root}));
         QTRY_COMPARE_WITH_TIMEOUT(
             column(window, kResult),
-            QStringList{"3. written: menu.dat, setup.dat; The card can be removed."}, 2000);
+            QStringList{"3. written: menu.dat, setup.dat. The card can be removed."}, 2000);
         const QStringList lines = listed(window);
         QCOMPARE(lines.size(), 3);
         const char* const said[] = {
-            "1  CAMA (", "written: menu.dat, setup.dat; The card can be removed.",
+            "1  CAMA (", "written: menu.dat, setup.dat. The card can be removed.",
             "2  LOCK (", "not written: the card's lock switch is on; remove the card",
-            "3  CAMB (", "written: menu.dat, setup.dat; The card can be removed."};
+            "3  CAMB (", "written: menu.dat, setup.dat. The card can be removed."};
         for (int at = 0; at < 3; ++at) {
             QVERIFY2(lines[at].startsWith(QString::fromUtf8(said[2 * at])) &&
                          lines[at].endsWith(QString::fromUtf8(said[2 * at + 1])),
