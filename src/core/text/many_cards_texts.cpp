@@ -25,6 +25,39 @@ constexpr LanguageTexts kCannotRead = {"相机无法读取 %1",
                                        "a kamera nem olvassa a(z) %1 formatumot",
                                        "kamera ne bere %1",
                                        "fotoaparat neumi cist %1"};
+// The names of what a settings file holds, as the Cards window shows them;
+// the keys are the ones `cards --json` gives.
+struct FactCaption {
+    std::string_view key;
+    LanguageTexts caption;
+};
+constexpr FactCaption kFactCaptions[] = {
+    {"family",
+     {"系列", "family", "Familie", "sarja", "famiglia", "famille", "csalad", "druzina", "rada"}},
+    {"language",
+     {"语言", "language", "Sprache", "kieli", "lingua", "langue", "nyelv", "jezik", "jazyk"}},
+    {"camera_mode",
+     {"相机模式", "camera mode", "Kameramodus", "kameratila", "modalita fotocamera", "mode camera",
+      "kamera mod", "nacin kamere", "rezim kamery"}},
+    {"mms_mode",
+     {"彩信模式", "mms mode", "MMS-Modus", "MMS-tila", "modalita MMS", "mode MMS", "MMS mod",
+      "nacin MMS", "rezim MMS"}},
+    {"recipients",
+     {"收件人", "recipients", "Empfanger", "vastaanottajat", "destinatari", "destinataires",
+      "cimzettek", "prejemniki", "prijemci"}},
+};
+
+std::string factCaption(const std::string& key, int language) {
+    for (const FactCaption& fact : kFactCaptions) {
+        if (fact.key == key) {
+            return std::string(TextIn(fact.caption, language));
+        }
+    }
+    std::string shown = key;
+    std::replace(shown.begin(), shown.end(), '_', ' ');
+    return shown;
+}
+
 constexpr LanguageTexts kSilent = {
     "SD卡没有响应",          "the card is not responding", "die Karte antwortet nicht",
     "kortti ei vastaa",      "la scheda non risponde",     "la carte ne repond pas",
@@ -206,9 +239,7 @@ std::string HeldFileText(const HeldFile& held, int language) {
     }
     std::string text;
     for (const auto& [name, value] : held.facts) {
-        std::string shownName = name;
-        std::replace(shownName.begin(), shownName.end(), '_', ' ');
-        text += (text.empty() ? "" : "; ") + shownName + ": " + value;
+        text += (text.empty() ? "" : "; ") + factCaption(name, language) + ": " + value;
     }
     return text;
 }

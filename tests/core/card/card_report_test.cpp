@@ -63,7 +63,10 @@ TEST(CardReportTest, AHeldFileReadsAsItsFactsEmptyOrWhyNot) {
         {held(HeldFile::State::Unreadable, "Permission denied"), 2,
          "cannot be read: Permission denied"},
         {held(HeldFile::State::Read, {}, {{"family", "Quill"}, {"camera_mode", "Photo"}}), 3,
-         "family: Quill; camera mode: Photo"},
+         "Familie: Quill; Kameramodus: Photo"},
+        {held(HeldFile::State::Read, {}, {{"mms_mode", "Auto"}, {"recipients", "0770"}}), 1,
+         "彩信模式: Auto; 收件人: 0770"},
+        {held(HeldFile::State::Read, {}, {{"new_fact", "x"}}), 2, "new fact: x"},
         {held(HeldFile::State::Read, {}, {{"recipients", ""}}), 2, "recipients: "},
     };
     for (const auto& c : cases) {
