@@ -255,7 +255,7 @@ TEST_F(ManyCardsTest, EachCardWritesEveryCardInsertedOnce) {
          2,
          EjectOutcome::Ejected,
          kExitFileError,
-         "1  LOCKED  {L}  not written: the card's lock switch is on; remove the card\n",
+         "1  LOCKED  {L}  not written: the card's lock switch is on. Remove the card.\n",
          {}},
         {"Ctrl-C before any card", {{}}, std::nullopt, 3, EjectOutcome::Ejected, kExitOk, "", {}},
     };

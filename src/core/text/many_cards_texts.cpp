@@ -107,16 +107,12 @@ constexpr LanguageTexts kWriting = {"正在写入…",     "writing…",   "wird
                                     "kirjoitetaan…", "scrittura…", "ecriture…",
                                     "iras…",         "pisanje…",   "zapisuje se…"};
 
-// Where the system could not eject a card, after what it said.
+// Where a card was not written, or the system could not eject it, after
+// what it said.
 constexpr LanguageTexts kRemoveSentence = {
     "请取出SD卡。",         " Remove the card.",    " Nehmen Sie die Karte heraus.",
     " Poista kortti.",      " Estrarre la scheda.", " Retirez la carte.",
     " Vegye ki a kartyat.", " Odstranite kartico.", " Vyjmete kartu."};
-// After a card that was not written.
-constexpr LanguageTexts kRemoveCard = {
-    "请取出SD卡",         "remove the card",    "Karte herausnehmen",
-    "poista kortti",      "estrarre la scheda", "retirez la carte",
-    "vegye ki a kartyat", "odstranite kartico", "vyjmete kartu"};
 
 std::string cardName(const Card& card, int language) {
     return CardLabelOf(card, language) + " (" + ShownText(card.root) + "): ";
@@ -196,7 +192,8 @@ std::string WritingText(int language) {
 std::string LineNoteText(const CardResult& result, const std::optional<EjectResult>& ejected,
                          int language) {
     if (result.outcome != CardOutcome::Written || !ejected) {
-        return std::string(TextIn(kRemoveCard, language));
+        const std::string_view sentence = TextIn(kRemoveSentence, language);
+        return std::string(sentence.substr(sentence.find_first_not_of(' ')));
     }
     std::string note = EjectResultText(*ejected, language);
     if (ejected->outcome != EjectOutcome::Ejected) {
@@ -212,10 +209,6 @@ std::string LineNoteText(const CardResult& result, const std::optional<EjectResu
 std::string LineWithNote(std::string line, std::string_view note, int language) {
     if (note.empty()) {
         return line;
-    }
-    const bool clause = note.front() >= 'a' && note.front() <= 'z';
-    if (clause) {
-        return line + "; " + std::string(note);
     }
     const bool chinese = language == kChinese;
     if (!line.ends_with('.') && !line.ends_with("。")) {

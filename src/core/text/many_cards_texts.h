@@ -144,8 +144,8 @@ std::string WritingText(int language);
 // eject's outcome in `ejected`) or one not written must be taken out by hand.
 std::string LineNoteText(const CardResult& result, const std::optional<EjectResult>& ejected,
                          int language);
-// A card's line with that note after it: a clause ("remove the card") after
-// a semicolon, a sentence ("The card can be removed.") after a full stop.
+// A card's line with that note (a sentence) after it, the line ended with a
+// full stop first.
 std::string LineWithNote(std::string line, std::string_view note, int language);
 
 // What the Cards window and the report say of one settings file on a card:

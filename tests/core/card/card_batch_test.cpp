@@ -175,8 +175,8 @@ TEST(CardBatchTest, AfterEachCardTheLineSaysWhetherToTakeItOut) {
          "现在可以取出SD卡。"},
         {&written, EjectResult{EjectOutcome::Failed, "not authorised"},
          "The card could not be ejected: not authorised. Remove the card.", nullptr},
-        {&written, std::nullopt, "remove the card", "请取出SD卡"},
-        {&locked, std::nullopt, "remove the card", "请取出SD卡"},
+        {&written, std::nullopt, "Remove the card.", "请取出SD卡。"},
+        {&locked, std::nullopt, "Remove the card.", "请取出SD卡。"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LineNoteText(*c.result, c.ejected, kEnglish), c.english);
@@ -190,9 +190,8 @@ TEST(CardBatchTest, AfterEachCardTheLineSaysWhetherToTakeItOut) {
     }
 }
 
-// A clause follows the card's line after a semicolon, a sentence after a full
-// stop, never a doubled one.
-TEST(CardBatchTest, TheNoteFollowsTheLineAsAClauseOrASentence) {
+// The note follows the card's line after a full stop, never a doubled one.
+TEST(CardBatchTest, TheNoteFollowsTheLineAsASentence) {
     const struct {
         const char* line;
         const char* note;
@@ -201,13 +200,13 @@ TEST(CardBatchTest, TheNoteFollowsTheLineAsAClauseOrASentence) {
     } cases[] = {
         {"written: menu.dat", "The card can be removed.", kEnglish,
          "written: menu.dat. The card can be removed."},
-        {"not written: the card is full", "remove the card", kEnglish,
-         "not written: the card is full; remove the card"},
+        {"not written: the card is full", "Remove the card.", kEnglish,
+         "not written: the card is full. Remove the card."},
         {"not written: setup.dat: Disk quota exceeded.", "Remove the card.", kEnglish,
          "not written: setup.dat: Disk quota exceeded. Remove the card."},
         {"written: menu.dat", "", kEnglish, "written: menu.dat"},
         {"已写入：menu.dat", "现在可以取出SD卡。", 1, "已写入：menu.dat。现在可以取出SD卡。"},
-        {"未写入：SD卡已满", "请取出SD卡", 1, "未写入：SD卡已满。请取出SD卡"},
+        {"未写入：SD卡已满", "请取出SD卡。", 1, "未写入：SD卡已满。请取出SD卡。"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LineWithNote(c.line, c.note, c.language), c.joined);

@@ -387,7 +387,7 @@ class CardsWindowTest : public QObject, public WatchedCards {
         QCOMPARE(lines.size(), 3);
         const char* const said[] = {
             "1  CAMA (", "written: menu.dat, setup.dat. The card can be removed.",
-            "2  LOCK (", "not written: the card's lock switch is on; remove the card",
+            "2  LOCK (", "not written: the card's lock switch is on. Remove the card.",
             "3  CAMB (", "written: menu.dat, setup.dat. The card can be removed."};
         for (int at = 0; at < 3; ++at) {
             QVERIFY2(lines[at].startsWith(QString::fromUtf8(said[2 * at])) &&
