@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 
 namespace rosmossel {
 namespace {
@@ -19,11 +21,16 @@ namespace {
 // first shown; only a list whose entries change after that has to follow them.
 // Asking Qt to follow from the start builds the list's pop-up at once, which
 // costs more than the rest of the list, for every list of a dialog.
+//
+// A list that spans its column is as wide as twelve characters and an icon,
+// whatever it holds. Qt's own policy for that builds the pop-up at once too,
+// so the list gives that size itself, as Qt computes it, and leaves the
+// pop-up to its first opening.
 class EntryList final : public QComboBox {
   public:
     explicit EntryList(QWidget* parent) : QComboBox(parent) {
         const auto follow = [this] {
-            if (shown_ && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {
+            if (shown_ && !spans_ && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {
                 setSizeAdjustPolicy(AdjustToContents);
             }
         };
@@ -34,6 +41,17 @@ class EntryList final : public QComboBox {
         connect(entries, &QAbstractItemModel::dataChanged, this, follow);
     }
 
+    void spanColumn(int characters) {
+        spans_ = true;
+        setMinimumContentsLength(characters);
+        updateGeometry();
+    }
+
+    QSize sizeHint() const override { return spans_ ? spanningSize() : QComboBox::sizeHint(); }
+    QSize minimumSizeHint() const override {
+        return spans_ ? spanningSize() : QComboBox::minimumSizeHint();
+    }
+
   protected:
     void showEvent(QShowEvent* event) override {
         shown_ = true;
@@ -41,7 +59,29 @@ class EntryList final : public QComboBox {
     }
 
   private:
+    // Qt's size for AdjustToMinimumContentsLengthWithIcon, both hints alike:
+    // the characters, room for an icon, the placeholder text, then the
+    // style's frame and arrow.
+    QSize spanningSize() const {
+        const QFontMetrics& metrics = fontMetrics();
+        const QSize icon = iconSize();
+        QSize size;
+        if (minimumContentsLength() > 0) {
+            size.setWidth(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
+                          icon.width() + 4);
+        }
+        if (!placeholderText().isEmpty()) {
+            size.setWidth(qMax(size.width(), metrics.boundingRect(placeholderText()).width()));
+        }
+        size.setHeight(
+            qMax(qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2, icon.height() + 2));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, size, this);
+    }
+
     bool shown_ = false;
+    bool spans_ = false;
 };
 
 } // namespace
@@ -186,8 +226,13 @@ QGridLayout* TimeRow(const ControlFactory& make, QComboBox* switchList,
 // Lists that share the field column take its width, whatever they hold, so
 // that a long operator name does not resize the window.
 void SpanColumn(QComboBox* list) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(12);
+    constexpr int kCharacters = 12;
+    if (auto* entries = dynamic_cast<EntryList*>(list)) {
+        entries->spanColumn(kCharacters);
+    } else {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(kCharacters);
+    }
     list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -32,7 +32,24 @@ class FocusMarkStyle final : public QProxyStyle {
             drawFusionGroupFrame(option, painter, widget);
             return;
         }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QColor ground = element == PE_PanelLineEdit && box != nullptr && onFusion()
+                                  ? GroundBeneath(widget)
+                                  : QColor();
+        if (ground.isValid()) {
+            const QString kind = QStringLiteral("box-%1-%2-%3")
+                                     .arg(box->lineWidth)
+                                     .arg(uint(box->features))
+                                     .arg(ground.rgba(), 0, 16);
+            drawThroughCache(
+                kind, *box, painter,
+                [&](const QStyleOptionFrame& local, QPainter* p) {
+                    QProxyStyle::drawPrimitive(element, &local, p, widget);
+                },
+                ground);
+        } else {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
         if (element == PE_PanelLineEdit) {
             mark(option, painter);
         }
@@ -71,15 +88,34 @@ class FocusMarkStyle final : public QProxyStyle {
         return baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
     }
 
-    // Draws a list's frame through a picture shared by all lists that look
-    // alike (size, state, colours): drawing one costs far more than copying
-    // it. The base style keeps such pictures itself, but keyed by palette, and
-    // every control holds a palette of its own, so it draws each list anew.
-    // (Text boxes are drawn straight on the window: through a picture their
-    // rounded corners would blend one shade apart.)
+    // The colour a text box stands on, where it is sure: that of the nearest
+    // widget behind it that fills its background, with nothing but plain
+    // containers between. Invalid where anything else may show beneath the
+    // box, as Fusion's group frames do: they tint their inside.
+    static QColor GroundBeneath(const QWidget* widget) {
+        for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+            if (w->isWindow() || w->autoFillBackground()) {
+                const QColor colour = w->palette().color(w->backgroundRole());
+                return colour.alpha() == 255 ? colour : QColor();
+            }
+            if (w != widget && w->metaObject() != &QWidget::staticMetaObject) {
+                return {};
+            }
+        }
+        return {};
+    }
+
+    // Draws a control's frame through a picture shared by all controls that
+    // look alike (size, state, colours): drawing one costs far more than
+    // copying it. The base style keeps such pictures itself, but keyed by
+    // palette, and every control holds a palette of its own, so it draws each
+    // anew. A frame with rounded corners blends its edges into what lies
+    // beneath: its picture starts as that `ground`, so that the copy is what
+    // drawing on the window gives, pixel for pixel; without a ground the
+    // picture starts transparent.
     template <typename Option, typename Draw>
     static void drawThroughCache(const QString& kind, const Option& option, QPainter* painter,
-                                 const Draw& draw) {
+                                 const Draw& draw, const QColor& ground = QColor()) {
         const QPaintDevice* device = painter->device();
         if (device == nullptr || option.rect.isEmpty() ||
             painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
@@ -113,7 +149,7 @@ class FocusMarkStyle final : public QProxyStyle {
         if (!QPixmapCache::find(key, &picture)) {
             picture = QPixmap(option.rect.size() * ratio);
             picture.setDevicePixelRatio(ratio);
-            picture.fill(Qt::transparent);
+            picture.fill(ground.isValid() ? ground : QColor(Qt::transparent));
             Option local = option;
             local.rect.moveTo(0, 0);
             QPainter picturePainter(&picture);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -243,6 +244,65 @@ class DialogSupportTest : public QObject {
         }
         QCOMPARE(list->sizeHint(), following->sizeHint());
         QTRY_COMPARE(list->width(), following->width());
+    }
+
+    // A list spanning its column is as high and as wide as a list Qt sizes to
+    // twelve characters and an icon, whatever it holds, before and after it
+    // shows, and takes the same width in its column.
+    void spanningListSizedAsQtSizesIt_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("afterShow");
+        QTest::addColumn<QString>("placeholder");
+
+        QTest::newRow("empty") << QStringList{} << QStringList{} << QString();
+        QTest::newRow("short entries") << QStringList{"Off", "On"} << QStringList{} << QString();
+        QTest::newRow("an entry longer than the column")
+            << QStringList{"Off"}
+            << QStringList{QStringLiteral("A much longer operator name than twelve characters")}
+            << QString();
+        QTest::newRow("Chinese entries") << QStringList{QStringLiteral("中国移动通信集团公司彩信")}
+                                         << QStringList{"On"} << QString();
+        QTest::newRow("a placeholder wider than the column")
+            << QStringList{} << QStringList{}
+            << QStringLiteral("Choose the operator's connection first");
+    }
+    void spanningListSizedAsQtSizesIt() {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, afterShow);
+        QFETCH(QString, placeholder);
+
+        QDialog dialog;
+        ControlMap controls;
+        QComboBox* list = ControlFactory(&dialog, controls).list(1, "list", nullptr);
+        SpanColumn(list);
+        auto* qts = new QComboBox(&dialog);
+        qts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        qts->setMinimumContentsLength(12);
+        qts->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        auto* layout = new QGridLayout(&dialog);
+        layout->addWidget(new QLabel(QStringLiteral("Operator"), &dialog), 0, 0);
+        layout->addWidget(list, 0, 1);
+        layout->addWidget(new QLabel(QStringLiteral("APN"), &dialog), 1, 0);
+        layout->addWidget(qts, 1, 1);
+        const auto same = [&] {
+            QCOMPARE(list->sizeHint(), qts->sizeHint());
+            QCOMPARE(list->minimumSizeHint(), qts->minimumSizeHint());
+            QCOMPARE(list->sizePolicy(), qts->sizePolicy());
+        };
+        for (QComboBox* box : {list, qts}) {
+            box->addItems(entries);
+            box->setPlaceholderText(placeholder);
+        }
+        same();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        same();
+        for (QComboBox* box : {list, qts}) {
+            box->addItems(afterShow);
+        }
+        same();
+        QTRY_COMPARE(list->width(), qts->width());
+        QCOMPARE(list->height(), qts->height());
     }
 
   private:

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -120,8 +121,10 @@ class ShellGuiTest : public QObject {
         QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
     }
 
-    // The tool draws group frames itself, and lists through pictures it keeps:
-    // pixel for pixel as Fusion draws them, the second of two alike included.
+    // The tool draws group frames itself, and lists and text boxes through
+    // pictures it keeps: pixel for pixel as Fusion draws them, the second of
+    // two alike included. Text boxes on the dialog blue, straight on the
+    // window and inside a group; their rounded corners blend into the blue.
     void framesAreFusionsOwn_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
@@ -133,6 +136,10 @@ class ShellGuiTest : public QObject {
         QTest::newRow("list") << "list" << QStringLiteral("Camera+Video") << false;
         QTest::newRow("disabled list") << "list" << QStringLiteral("12MP") << true;
         QTest::newRow("Chinese list") << "list" << QStringLiteral("年月日") << false;
+        QTest::newRow("text box") << "box" << QStringLiteral("cmnet") << false;
+        QTest::newRow("read-only text box") << "box" << QStringLiteral("10086") << true;
+        QTest::newRow("text box in a group") << "grouped box" << QString() << false;
+        QTest::newRow("read-only text box in a group") << "grouped box" << QString() << true;
     }
     void framesAreFusionsOwn() {
         QFETCH(QString, kind);
@@ -143,6 +150,27 @@ class ShellGuiTest : public QObject {
         QVERIFY(fusion != nullptr);
         const auto draw = [&](QStyle* style) {
             std::unique_ptr<QWidget> widget;
+            if (kind.endsWith(QLatin1String("box"))) {
+                auto* dialog = new QDialog;
+                ApplyDialogColours(dialog);
+                QWidget* holder = dialog;
+                if (kind.startsWith(QLatin1String("grouped"))) {
+                    holder = new QGroupBox(QStringLiteral("MMS"), dialog);
+                    holder->setGeometry(4, 4, 200, 80);
+                }
+                auto* box = new QLineEdit(text, holder);
+                box->setGeometry(12, 24, 150, box->sizeHint().height());
+                SetEditable(box, !option);
+                dialog->resize(220, 100);
+                if (style != nullptr) {
+                    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+                        part->setStyle(style);
+                    }
+                    dialog->setStyle(style);
+                }
+                widget.reset(dialog);
+                return widget->grab().toImage();
+            }
             if (kind == QLatin1String("group")) {
                 auto* box = new QGroupBox(text);
                 box->setCheckable(option);
