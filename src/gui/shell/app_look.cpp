@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
@@ -12,11 +13,16 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleOption>
 #include <qdrawutil.h>
 
 namespace rosmossel {
 namespace {
+
+// The edges of Fusion's group frame picture, kept as they are when it is
+// stretched over a group.
+constexpr QMargins kGroupFrameMargins(6, 6, 6, 6);
 
 // The platform's style, with the keyboard focus marked by a thick dark frame
 // inside the focused control: the styles' own thin blue frame or dotted
@@ -32,9 +38,20 @@ class FocusMarkStyle final : public QProxyStyle {
             drawFusionGroupFrame(option, painter, widget);
             return;
         }
+        // Fusion draws a button's panel into a transparent picture itself,
+        // keyed by palette: shared here by all buttons that look alike.
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element == PE_PanelButtonCommand && button != nullptr &&
+            qobject_cast<const QPushButton*>(widget) != nullptr && onFusion()) {
+            drawThroughCache(QStringLiteral("button-%1").arg(uint(button->features)), *button,
+                             painter, [&](const QStyleOptionButton& local, QPainter* p) {
+                                 QProxyStyle::drawPrimitive(element, &local, p, widget);
+                             });
+            return;
+        }
         const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option);
         const QColor ground = element == PE_PanelLineEdit && box != nullptr && onFusion()
-                                  ? GroundBeneath(widget)
+                                  ? groundBeneath(widget)
                                   : QColor();
         if (ground.isValid()) {
             const QString kind = QStringLiteral("box-%1-%2-%3")
@@ -90,17 +107,31 @@ class FocusMarkStyle final : public QProxyStyle {
 
     // The colour a text box stands on, where it is sure: that of the nearest
     // widget behind it that fills its background, with nothing but plain
-    // containers between. Invalid where anything else may show beneath the
-    // box, as Fusion's group frames do: they tint their inside.
-    static QColor GroundBeneath(const QWidget* widget) {
+    // containers between, or group frames of this style that hold the box
+    // well inside their edges (they tint their inside). Invalid where
+    // anything else may show beneath the box.
+    QColor groundBeneath(const QWidget* widget) const {
+        if (widget == nullptr) {
+            return {};
+        }
         for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
             if (w->isWindow() || w->autoFillBackground()) {
                 const QColor colour = w->palette().color(w->backgroundRole());
                 return colour.alpha() == 255 ? colour : QColor();
             }
-            if (w != widget && w->metaObject() != &QWidget::staticMetaObject) {
+            if (w == widget || w->metaObject() == &QWidget::staticMetaObject) {
+                continue;
+            }
+            const auto* group = qobject_cast<const QGroupBox*>(w);
+            if (group == nullptr) {
                 return {};
             }
+            const QRect box(widget->mapTo(group, QPoint(0, 0)), widget->size());
+            if (!groupFrameInside(group).contains(box)) {
+                return {};
+            }
+            const QColor beneath = groundBeneath(group);
+            return beneath.isValid() ? TintedByGroupFrame(beneath) : QColor();
         }
         return {};
     }
@@ -165,15 +196,62 @@ class FocusMarkStyle final : public QProxyStyle {
     // loads every image-format plugin to ask which one reads it.
     void drawFusionGroupFrame(const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
+        qDrawBorderPixmap(painter, groupFrameRect(option->rect, option->fontMetrics, widget),
+                          kGroupFrameMargins, GroupFramePicture());
+    }
+
+    // Where the group frame's picture goes within the frame's rectangle: below
+    // the title, if there is one.
+    QRect groupFrameRect(const QRect& frame, const QFontMetrics& metrics,
+                         const QWidget* widget) const {
         constexpr int kTopMargin = 3;
         const auto* box = qobject_cast<const QGroupBox*>(widget);
         int top = kTopMargin;
         if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
-            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-                        option->fontMetrics.height());
+            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), metrics.height());
         }
-        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                          GroupFramePicture());
+        return frame.adjusted(0, top, 0, 0);
+    }
+
+    // Inside its edges the group frame's picture is one tint, drawn over what
+    // lies beneath the group: the colour that gives on `ground`.
+    static QColor TintedByGroupFrame(const QColor& ground) {
+        static QHash<QRgb, QColor> tints;
+        const auto known = tints.constFind(ground.rgba());
+        if (known != tints.constEnd()) {
+            return *known;
+        }
+        constexpr int kSide = 32;
+        QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+        image.fill(ground);
+        QPainter painter(&image);
+        qDrawBorderPixmap(&painter, image.rect(), kGroupFrameMargins, GroupFramePicture());
+        painter.end();
+        return *tints.insert(ground.rgba(), image.pixelColor(kSide / 2, kSide / 2));
+    }
+
+    // The inside of a group's frame, in the group's coordinates, as this style
+    // draws it; empty where the group is drawn otherwise.
+    QRect groupFrameInside(const QGroupBox* group) const {
+        if (group->style() != this || group->isFlat() || !onFusion()) {
+            return {};
+        }
+        // The frame's rectangle as the group itself asks for it.
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.lineWidth = 1;
+        option.midLineWidth = 0;
+        option.textAlignment = group->alignment();
+        option.subControls = SC_GroupBoxFrame;
+        if (group->isCheckable()) {
+            option.subControls |= SC_GroupBoxCheckBox;
+        }
+        if (!group->title().isEmpty()) {
+            option.subControls |= SC_GroupBoxLabel;
+        }
+        const QRect frame = subControlRect(CC_GroupBox, &option, SC_GroupBoxFrame, group);
+        return groupFrameRect(frame, option.fontMetrics, group) - kGroupFrameMargins;
     }
 
     static QPixmap GroupFramePicture() {

@@ -121,14 +121,14 @@ class ShellGuiTest : public QObject {
         QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
     }
 
-    // The tool draws group frames itself, and lists and text boxes through
+    // The tool draws group frames itself, and lists, buttons and text boxes through
     // pictures it keeps: pixel for pixel as Fusion draws them, the second of
     // two alike included. Text boxes on the dialog blue, straight on the
     // window and inside a group; their rounded corners blend into the blue.
     void framesAreFusionsOwn_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("option"); // checkable group; disabled list
+        QTest::addColumn<bool>("option"); // checkable group; disabled list, button; read-only box
         QTest::newRow("untitled group") << "group" << QString() << false;
         QTest::newRow("titled group") << "group" << QStringLiteral("Camera Model") << false;
         QTest::newRow("checkable untitled group") << "group" << QString() << true;
@@ -136,6 +136,9 @@ class ShellGuiTest : public QObject {
         QTest::newRow("list") << "list" << QStringLiteral("Camera+Video") << false;
         QTest::newRow("disabled list") << "list" << QStringLiteral("12MP") << true;
         QTest::newRow("Chinese list") << "list" << QStringLiteral("年月日") << false;
+        QTest::newRow("button") << "button" << QStringLiteral("Generate") << false;
+        QTest::newRow("disabled button") << "button" << QStringLiteral("Exit") << true;
+        QTest::newRow("default button") << "default button" << QStringLiteral("OK") << false;
         QTest::newRow("text box") << "box" << QStringLiteral("cmnet") << false;
         QTest::newRow("read-only text box") << "box" << QStringLiteral("10086") << true;
         QTest::newRow("text box in a group") << "grouped box" << QString() << false;
@@ -156,12 +159,12 @@ class ShellGuiTest : public QObject {
                 QWidget* holder = dialog;
                 if (kind.startsWith(QLatin1String("grouped"))) {
                     holder = new QGroupBox(QStringLiteral("MMS"), dialog);
-                    holder->setGeometry(4, 4, 200, 80);
+                    holder->setGeometry(4, 4, 200, 96);
                 }
                 auto* box = new QLineEdit(text, holder);
-                box->setGeometry(12, 24, 150, box->sizeHint().height());
+                box->setGeometry(12, 40, 150, box->sizeHint().height());
                 SetEditable(box, !option);
-                dialog->resize(220, 100);
+                dialog->resize(220, 110);
                 if (style != nullptr) {
                     for (QWidget* part : dialog->findChildren<QWidget*>()) {
                         part->setStyle(style);
@@ -171,7 +174,13 @@ class ShellGuiTest : public QObject {
                 widget.reset(dialog);
                 return widget->grab().toImage();
             }
-            if (kind == QLatin1String("group")) {
+            if (kind.endsWith(QLatin1String("button"))) {
+                auto* button = new QPushButton(text);
+                button->setDefault(kind.startsWith(QLatin1String("default")));
+                button->setEnabled(!option);
+                button->resize(button->sizeHint());
+                widget.reset(button);
+            } else if (kind == QLatin1String("group")) {
                 auto* box = new QGroupBox(text);
                 box->setCheckable(option);
                 box->resize(220, 90);
