@@ -14,6 +14,8 @@
 #include <QStyleOptionComboBox>
 #include <QtMath>
 
+#include <optional>
+
 namespace rosmossel {
 namespace {
 
@@ -21,6 +23,11 @@ namespace {
 // first shown; only a list whose entries change after that has to follow them.
 // Asking Qt to follow from the start builds the list's pop-up at once, which
 // costs more than the rest of the list, for every list of a dialog.
+//
+// A window lays out its lists just before they are shown, and Qt then drops
+// that measure at the first show to measure the same entries again. Where
+// nothing the measure reads has changed since Qt first measured, the list
+// keeps it.
 //
 // A list that spans its column is as wide as twelve characters and an icon,
 // whatever it holds. Qt's own policy for that builds the pop-up at once too,
@@ -34,11 +41,17 @@ class EntryList final : public QComboBox {
                 setSizeAdjustPolicy(AdjustToContents);
             }
         };
+        const auto changed = [this, follow] {
+            entriesChanged_ = entriesChanged_ || measured_.has_value();
+            follow();
+        };
         const QAbstractItemModel* entries = model();
-        connect(entries, &QAbstractItemModel::rowsInserted, this, follow);
-        connect(entries, &QAbstractItemModel::rowsRemoved, this, follow);
-        connect(entries, &QAbstractItemModel::modelReset, this, follow);
-        connect(entries, &QAbstractItemModel::dataChanged, this, follow);
+        connect(entries, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(entries, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(entries, &QAbstractItemModel::rowsMoved, this, changed);
+        connect(entries, &QAbstractItemModel::modelReset, this, changed);
+        connect(entries, &QAbstractItemModel::dataChanged, this, changed);
+        connect(entries, &QAbstractItemModel::layoutChanged, this, changed);
     }
 
     void spanColumn(int characters) {
@@ -47,15 +60,28 @@ class EntryList final : public QComboBox {
         updateGeometry();
     }
 
-    QSize sizeHint() const override { return spans_ ? spanningSize() : QComboBox::sizeHint(); }
+    QSize sizeHint() const override {
+        if (spans_) {
+            return spanningSize();
+        }
+        if (!measured_) {
+            measured_ = inputs();
+        }
+        return QComboBox::sizeHint();
+    }
     QSize minimumSizeHint() const override {
         return spans_ ? spanningSize() : QComboBox::minimumSizeHint();
     }
 
   protected:
     void showEvent(QShowEvent* event) override {
+        const bool keepMeasure = !shown_ && measured_ && !entriesChanged_ && *measured_ == inputs();
         shown_ = true;
-        QComboBox::showEvent(event);
+        if (keepMeasure) {
+            QWidget::showEvent(event); // Qt's own would drop the measure
+        } else {
+            QComboBox::showEvent(event);
+        }
     }
 
   private:
@@ -80,8 +106,37 @@ class EntryList final : public QComboBox {
         return style()->sizeFromContents(QStyle::CT_ComboBox, &option, size, this);
     }
 
+    // What Qt's measure of the entries reads, besides the entries themselves.
+    struct Inputs {
+        const QAbstractItemModel* entries;
+        const QStyle* style;
+        QFont font;
+        QSize iconSize;
+        QString placeholder;
+        int minimumContentsLength;
+        SizeAdjustPolicy policy;
+        bool editable;
+        bool frame;
+        Qt::LayoutDirection direction;
+        bool operator==(const Inputs&) const = default;
+    };
+    Inputs inputs() const {
+        return {model(),
+                style(),
+                font(),
+                iconSize(),
+                placeholderText(),
+                minimumContentsLength(),
+                sizeAdjustPolicy(),
+                isEditable(),
+                hasFrame(),
+                layoutDirection()};
+    }
+
     bool shown_ = false;
     bool spans_ = false;
+    mutable std::optional<Inputs> measured_; // as Qt first measured the entries
+    bool entriesChanged_ = false;            // since then
 };
 
 } // namespace

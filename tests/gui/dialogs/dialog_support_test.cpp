@@ -199,42 +199,56 @@ class DialogSupportTest : public QObject {
     }
 
     // A list is as wide as its longest entry when shown and follows its entries
-    // after that, as a list told to follow them from the start does.
+    // after that, as a list told to follow them from the start does; what
+    // changes between a first measure and the first show counts.
     void listWidthFollowsItsEntries_data() {
         QTest::addColumn<QStringList>("beforeShow");
         QTest::addColumn<QStringList>("afterShow"); // empty: left as it was
         QTest::addColumn<bool>("clearFirst");
+        QTest::addColumn<QStringList>("addedOnceMeasured"); // before the first show
 
         const QStringList shortEntries{QStringLiteral("Off"), QStringLiteral("On")};
         const QStringList longEntries{QStringLiteral("Off"),
                                       QStringLiteral("A much longer entry than any before")};
-        QTest::newRow("filled before show") << longEntries << QStringList{} << false;
-        QTest::newRow("empty when shown") << QStringList{} << QStringList{} << false;
-        QTest::newRow("a longer entry added after show") << shortEntries << longEntries << false;
-        QTest::newRow("refilled shorter after show") << longEntries << shortEntries << true;
+        const QStringList none;
+        QTest::newRow("filled before show") << longEntries << none << false << none;
+        QTest::newRow("empty when shown") << none << none << false << none;
+        QTest::newRow("a longer entry added after show")
+            << shortEntries << longEntries << false << none;
+        QTest::newRow("refilled shorter after show") << longEntries << shortEntries << true << none;
         QTest::newRow("refilled in Chinese after show")
-            << shortEntries << QStringList{QStringLiteral("中国移动通信集团公司彩信")} << true;
+            << shortEntries << QStringList{QStringLiteral("中国移动通信集团公司彩信")} << true
+            << none;
+        QTest::newRow("a longer entry added once measured, before show")
+            << shortEntries << none << false << longEntries;
     }
     void listWidthFollowsItsEntries() {
         QFETCH(QStringList, beforeShow);
         QFETCH(QStringList, afterShow);
         QFETCH(bool, clearFirst);
+        QFETCH(QStringList, addedOnceMeasured);
 
         QDialog dialog;
         ControlMap controls;
         QComboBox* list = ControlFactory(&dialog, controls).list(1, "list", nullptr);
         auto* following = new QComboBox(&dialog);
         following->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* firstShow = new QComboBox(&dialog); // Qt's own measure at the first show
         auto* layout = new QVBoxLayout(&dialog);
         layout->addWidget(list);
         layout->addWidget(following);
-        for (QComboBox* box : {list, following}) {
+        layout->addWidget(firstShow);
+        for (QComboBox* box : {list, following, firstShow}) {
             box->addItems(beforeShow);
         }
         QCOMPARE(list->sizeHint(), following->sizeHint()); // asked before it shows
+        for (QComboBox* box : {list, following, firstShow}) {
+            box->addItems(addedOnceMeasured);
+        }
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(list->sizeHint(), following->sizeHint());
+        QCOMPARE(list->sizeHint(), firstShow->sizeHint());
 
         for (QComboBox* box : {list, following}) {
             if (clearFirst) {
