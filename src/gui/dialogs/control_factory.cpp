@@ -69,11 +69,28 @@ class EntryList final : public QComboBox {
         }
         return QComboBox::sizeHint();
     }
+    // Without a minimum length Qt measures the minimum as it measures the
+    // size, and keeps the first minimum until the style changes: where the
+    // size it holds is of the same entries and inputs, that is the minimum.
     QSize minimumSizeHint() const override {
-        return spans_ ? spanningSize() : QComboBox::minimumSizeHint();
+        if (spans_) {
+            return spanningSize();
+        }
+        if (!minimum_) {
+            const bool sameMeasure = measured_ && !entriesChanged_ && *measured_ == inputs() &&
+                                     minimumContentsLength() == 0;
+            minimum_ = sameMeasure ? QComboBox::sizeHint() : QComboBox::minimumSizeHint();
+        }
+        return *minimum_;
     }
 
   protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::StyleChange) {
+            minimum_.reset();
+        }
+        QComboBox::changeEvent(event);
+    }
     void showEvent(QShowEvent* event) override {
         const bool keepMeasure = !shown_ && measured_ && !entriesChanged_ && *measured_ == inputs();
         shown_ = true;
@@ -137,6 +154,7 @@ class EntryList final : public QComboBox {
     bool spans_ = false;
     mutable std::optional<Inputs> measured_; // as Qt first measured the entries
     bool entriesChanged_ = false;            // since then
+    mutable std::optional<QSize> minimum_;
 };
 
 } // namespace

@@ -249,6 +249,7 @@ class DialogSupportTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(list->sizeHint(), following->sizeHint());
         QCOMPARE(list->sizeHint(), firstShow->sizeHint());
+        QCOMPARE(list->minimumSizeHint(), firstShow->minimumSizeHint());
 
         for (QComboBox* box : {list, following}) {
             if (clearFirst) {
@@ -257,6 +258,7 @@ class DialogSupportTest : public QObject {
             box->addItems(afterShow);
         }
         QCOMPARE(list->sizeHint(), following->sizeHint());
+        QCOMPARE(list->minimumSizeHint(), following->minimumSizeHint());
         QTRY_COMPARE(list->width(), following->width());
     }
 
