@@ -742,6 +742,37 @@ class ShellGuiTest : public QObject {
         }
     }
 
+    // The language list is as wide as its entries when the window shows, and
+    // follows its first entry when another language is picked.
+    void languageListFollowsItsFirstEntry_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("picked"); // -1: none
+        QTest::newRow("Chinese, as shown") << 1 << -1;
+        QTest::newRow("German, as shown") << 3 << -1;
+        QTest::newRow("Chinese, then German") << 1 << 2;
+        QTest::newRow("German, then Chinese") << 3 << 0;
+    }
+    void languageListFollowsItsFirstEntry() {
+        QFETCH(int, stored);
+        QFETCH(int, picked);
+        MemoryStore store = MemoryStore::Complete(static_cast<std::uint32_t>(stored), 4);
+        startUp(store, 2052);
+        CSetupDlg dlg(session_, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QComboBox* list = LanguageCombo(&dlg);
+        if (picked >= 0) {
+            list->setCurrentIndex(picked);
+        }
+        QComboBox measure; // a list measuring the same entries afresh
+        measure.setMinimumContentsLength(list->minimumContentsLength());
+        for (int i = 0; i < list->count(); ++i) {
+            measure.addItem(list->itemText(i));
+        }
+        QCOMPARE(list->sizeHint(), measure.sizeHint());
+        QTRY_VERIFY(list->width() >= measure.sizeHint().width());
+    }
+
   private:
     QTemporaryDir config_;
 };
