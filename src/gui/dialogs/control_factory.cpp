@@ -11,6 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionComboBox>
+#include <QtMath>
+
+#include <optional>
 
 namespace rosmossel {
 namespace {
@@ -19,29 +23,138 @@ namespace {
 // first shown; only a list whose entries change after that has to follow them.
 // Asking Qt to follow from the start builds the list's pop-up at once, which
 // costs more than the rest of the list, for every list of a dialog.
+//
+// A window lays out its lists just before they are shown, and Qt then drops
+// that measure at the first show to measure the same entries again. Where
+// nothing the measure reads has changed since Qt first measured, the list
+// keeps it.
+//
+// A list that spans its column is as wide as twelve characters and an icon,
+// whatever it holds. Qt's own policy for that builds the pop-up at once too,
+// so the list gives that size itself, as Qt computes it, and leaves the
+// pop-up to its first opening.
 class EntryList final : public QComboBox {
   public:
     explicit EntryList(QWidget* parent) : QComboBox(parent) {
         const auto follow = [this] {
-            if (shown_ && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {
+            if (shown_ && !spans_ && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {
                 setSizeAdjustPolicy(AdjustToContents);
             }
         };
+        const auto changed = [this, follow] {
+            entriesChanged_ = entriesChanged_ || measured_.has_value();
+            follow();
+        };
         const QAbstractItemModel* entries = model();
-        connect(entries, &QAbstractItemModel::rowsInserted, this, follow);
-        connect(entries, &QAbstractItemModel::rowsRemoved, this, follow);
-        connect(entries, &QAbstractItemModel::modelReset, this, follow);
-        connect(entries, &QAbstractItemModel::dataChanged, this, follow);
+        connect(entries, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(entries, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(entries, &QAbstractItemModel::rowsMoved, this, changed);
+        connect(entries, &QAbstractItemModel::modelReset, this, changed);
+        connect(entries, &QAbstractItemModel::dataChanged, this, changed);
+        connect(entries, &QAbstractItemModel::layoutChanged, this, changed);
+    }
+
+    void spanColumn(int characters) {
+        spans_ = true;
+        setMinimumContentsLength(characters);
+        updateGeometry();
+    }
+
+    QSize sizeHint() const override {
+        if (spans_) {
+            return spanningSize();
+        }
+        if (!measured_) {
+            measured_ = inputs();
+        }
+        return QComboBox::sizeHint();
+    }
+    // Without a minimum length Qt measures the minimum as it measures the
+    // size, and keeps the first minimum until the style changes: where the
+    // size it holds is of the same entries and inputs, that is the minimum.
+    QSize minimumSizeHint() const override {
+        if (spans_) {
+            return spanningSize();
+        }
+        if (!minimum_) {
+            const bool sameMeasure = measured_ && !entriesChanged_ && *measured_ == inputs() &&
+                                     minimumContentsLength() == 0;
+            minimum_ = sameMeasure ? QComboBox::sizeHint() : QComboBox::minimumSizeHint();
+        }
+        return *minimum_;
     }
 
   protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::StyleChange) {
+            minimum_.reset();
+        }
+        QComboBox::changeEvent(event);
+    }
     void showEvent(QShowEvent* event) override {
+        const bool keepMeasure = !shown_ && measured_ && !entriesChanged_ && *measured_ == inputs();
         shown_ = true;
-        QComboBox::showEvent(event);
+        if (keepMeasure) {
+            QWidget::showEvent(event); // Qt's own would drop the measure
+        } else {
+            QComboBox::showEvent(event);
+        }
     }
 
   private:
+    // Qt's size for AdjustToMinimumContentsLengthWithIcon, both hints alike:
+    // the characters, room for an icon, the placeholder text, then the
+    // style's frame and arrow.
+    QSize spanningSize() const {
+        const QFontMetrics& metrics = fontMetrics();
+        const QSize icon = iconSize();
+        QSize size;
+        if (minimumContentsLength() > 0) {
+            size.setWidth(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
+                          icon.width() + 4);
+        }
+        if (!placeholderText().isEmpty()) {
+            size.setWidth(qMax(size.width(), metrics.boundingRect(placeholderText()).width()));
+        }
+        size.setHeight(
+            qMax(qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2, icon.height() + 2));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, size, this);
+    }
+
+    // What Qt's measure of the entries reads, besides the entries themselves.
+    struct Inputs {
+        const QAbstractItemModel* entries;
+        const QStyle* style;
+        QFont font;
+        QSize iconSize;
+        QString placeholder;
+        int minimumContentsLength;
+        SizeAdjustPolicy policy;
+        bool editable;
+        bool frame;
+        Qt::LayoutDirection direction;
+        bool operator==(const Inputs&) const = default;
+    };
+    Inputs inputs() const {
+        return {model(),
+                style(),
+                font(),
+                iconSize(),
+                placeholderText(),
+                minimumContentsLength(),
+                sizeAdjustPolicy(),
+                isEditable(),
+                hasFrame(),
+                layoutDirection()};
+    }
+
     bool shown_ = false;
+    bool spans_ = false;
+    mutable std::optional<Inputs> measured_; // as Qt first measured the entries
+    bool entriesChanged_ = false;            // since then
+    mutable std::optional<QSize> minimum_;
 };
 
 } // namespace
@@ -186,8 +299,13 @@ QGridLayout* TimeRow(const ControlFactory& make, QComboBox* switchList,
 // Lists that share the field column take its width, whatever they hold, so
 // that a long operator name does not resize the window.
 void SpanColumn(QComboBox* list) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(12);
+    constexpr int kCharacters = 12;
+    if (auto* entries = dynamic_cast<EntryList*>(list)) {
+        entries->spanColumn(kCharacters);
+    } else {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(kCharacters);
+    }
     list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

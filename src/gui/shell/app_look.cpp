@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
@@ -12,11 +13,16 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleOption>
 #include <qdrawutil.h>
 
 namespace rosmossel {
 namespace {
+
+// The edges of Fusion's group frame picture, kept as they are when it is
+// stretched over a group.
+constexpr QMargins kGroupFrameMargins(6, 6, 6, 6);
 
 // The platform's style, with the keyboard focus marked by a thick dark frame
 // inside the focused control: the styles' own thin blue frame or dotted
@@ -32,7 +38,35 @@ class FocusMarkStyle final : public QProxyStyle {
             drawFusionGroupFrame(option, painter, widget);
             return;
         }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // Fusion draws a button's panel into a transparent picture itself,
+        // keyed by palette: shared here by all buttons that look alike.
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element == PE_PanelButtonCommand && button != nullptr &&
+            qobject_cast<const QPushButton*>(widget) != nullptr && onFusion()) {
+            drawThroughCache(QStringLiteral("button-%1").arg(uint(button->features)), *button,
+                             painter, [&](const QStyleOptionButton& local, QPainter* p) {
+                                 QProxyStyle::drawPrimitive(element, &local, p, widget);
+                             });
+            return;
+        }
+        const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QColor ground = element == PE_PanelLineEdit && box != nullptr && onFusion()
+                                  ? groundBeneath(widget)
+                                  : QColor();
+        if (ground.isValid()) {
+            const QString kind = QStringLiteral("box-%1-%2-%3")
+                                     .arg(box->lineWidth)
+                                     .arg(uint(box->features))
+                                     .arg(ground.rgba(), 0, 16);
+            drawThroughCache(
+                kind, *box, painter,
+                [&](const QStyleOptionFrame& local, QPainter* p) {
+                    QProxyStyle::drawPrimitive(element, &local, p, widget);
+                },
+                ground);
+        } else {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
         if (element == PE_PanelLineEdit) {
             mark(option, painter);
         }
@@ -71,15 +105,48 @@ class FocusMarkStyle final : public QProxyStyle {
         return baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
     }
 
-    // Draws a list's frame through a picture shared by all lists that look
-    // alike (size, state, colours): drawing one costs far more than copying
-    // it. The base style keeps such pictures itself, but keyed by palette, and
-    // every control holds a palette of its own, so it draws each list anew.
-    // (Text boxes are drawn straight on the window: through a picture their
-    // rounded corners would blend one shade apart.)
+    // The colour a text box stands on, where it is sure: that of the nearest
+    // widget behind it that fills its background, with nothing but plain
+    // containers between, or group frames of this style that hold the box
+    // well inside their edges (they tint their inside). Invalid where
+    // anything else may show beneath the box.
+    QColor groundBeneath(const QWidget* widget) const {
+        if (widget == nullptr) {
+            return {};
+        }
+        for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+            if (w->isWindow() || w->autoFillBackground()) {
+                const QColor colour = w->palette().color(w->backgroundRole());
+                return colour.alpha() == 255 ? colour : QColor();
+            }
+            if (w == widget || w->metaObject() == &QWidget::staticMetaObject) {
+                continue;
+            }
+            const auto* group = qobject_cast<const QGroupBox*>(w);
+            if (group == nullptr) {
+                return {};
+            }
+            const QRect box(widget->mapTo(group, QPoint(0, 0)), widget->size());
+            if (!groupFrameInside(group).contains(box)) {
+                return {};
+            }
+            const QColor beneath = groundBeneath(group);
+            return beneath.isValid() ? TintedByGroupFrame(beneath) : QColor();
+        }
+        return {};
+    }
+
+    // Draws a control's frame through a picture shared by all controls that
+    // look alike (size, state, colours): drawing one costs far more than
+    // copying it. The base style keeps such pictures itself, but keyed by
+    // palette, and every control holds a palette of its own, so it draws each
+    // anew. A frame with rounded corners blends its edges into what lies
+    // beneath: its picture starts as that `ground`, so that the copy is what
+    // drawing on the window gives, pixel for pixel; without a ground the
+    // picture starts transparent.
     template <typename Option, typename Draw>
     static void drawThroughCache(const QString& kind, const Option& option, QPainter* painter,
-                                 const Draw& draw) {
+                                 const Draw& draw, const QColor& ground = QColor()) {
         const QPaintDevice* device = painter->device();
         if (device == nullptr || option.rect.isEmpty() ||
             painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
@@ -113,7 +180,7 @@ class FocusMarkStyle final : public QProxyStyle {
         if (!QPixmapCache::find(key, &picture)) {
             picture = QPixmap(option.rect.size() * ratio);
             picture.setDevicePixelRatio(ratio);
-            picture.fill(Qt::transparent);
+            picture.fill(ground.isValid() ? ground : QColor(Qt::transparent));
             Option local = option;
             local.rect.moveTo(0, 0);
             QPainter picturePainter(&picture);
@@ -129,15 +196,62 @@ class FocusMarkStyle final : public QProxyStyle {
     // loads every image-format plugin to ask which one reads it.
     void drawFusionGroupFrame(const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
+        qDrawBorderPixmap(painter, groupFrameRect(option->rect, option->fontMetrics, widget),
+                          kGroupFrameMargins, GroupFramePicture());
+    }
+
+    // Where the group frame's picture goes within the frame's rectangle: below
+    // the title, if there is one.
+    QRect groupFrameRect(const QRect& frame, const QFontMetrics& metrics,
+                         const QWidget* widget) const {
         constexpr int kTopMargin = 3;
         const auto* box = qobject_cast<const QGroupBox*>(widget);
         int top = kTopMargin;
         if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
-            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-                        option->fontMetrics.height());
+            top += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), metrics.height());
         }
-        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                          GroupFramePicture());
+        return frame.adjusted(0, top, 0, 0);
+    }
+
+    // Inside its edges the group frame's picture is one tint, drawn over what
+    // lies beneath the group: the colour that gives on `ground`.
+    static QColor TintedByGroupFrame(const QColor& ground) {
+        static QHash<QRgb, QColor> tints;
+        const auto known = tints.constFind(ground.rgba());
+        if (known != tints.constEnd()) {
+            return *known;
+        }
+        constexpr int kSide = 32;
+        QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+        image.fill(ground);
+        QPainter painter(&image);
+        qDrawBorderPixmap(&painter, image.rect(), kGroupFrameMargins, GroupFramePicture());
+        painter.end();
+        return *tints.insert(ground.rgba(), image.pixelColor(kSide / 2, kSide / 2));
+    }
+
+    // The inside of a group's frame, in the group's coordinates, as this style
+    // draws it; empty where the group is drawn otherwise.
+    QRect groupFrameInside(const QGroupBox* group) const {
+        if (group->style() != this || group->isFlat() || !onFusion()) {
+            return {};
+        }
+        // The frame's rectangle as the group itself asks for it.
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.lineWidth = 1;
+        option.midLineWidth = 0;
+        option.textAlignment = group->alignment();
+        option.subControls = SC_GroupBoxFrame;
+        if (group->isCheckable()) {
+            option.subControls |= SC_GroupBoxCheckBox;
+        }
+        if (!group->title().isEmpty()) {
+            option.subControls |= SC_GroupBoxLabel;
+        }
+        const QRect frame = subControlRect(CC_GroupBox, &option, SC_GroupBoxFrame, group);
+        return groupFrameRect(frame, option.fontMetrics, group) - kGroupFrameMargins;
     }
 
     static QPixmap GroupFramePicture() {

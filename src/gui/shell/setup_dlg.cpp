@@ -121,6 +121,10 @@ void CSetupDlg::OnLanguageChanged(int index) {
     const LanguageChange change = ChangeLanguage(index, session_.chineseSystem ? 1 : 0);
     session_.language = static_cast<Language>(change.currentLanguage);
     session_.chineseChosen = change.chineseChosen != 0;
+    // The lists measure their entries when first shown. From here on the
+    // language list follows them, since its first entry may change; told so
+    // from the start, Qt would build its pop-up while the window is built.
+    ui_->languageCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FillLanguageCombo();
     // The first entry may have changed its text; keep the user's pick.
     {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -198,42 +199,57 @@ class DialogSupportTest : public QObject {
     }
 
     // A list is as wide as its longest entry when shown and follows its entries
-    // after that, as a list told to follow them from the start does.
+    // after that, as a list told to follow them from the start does; what
+    // changes between a first measure and the first show counts.
     void listWidthFollowsItsEntries_data() {
         QTest::addColumn<QStringList>("beforeShow");
         QTest::addColumn<QStringList>("afterShow"); // empty: left as it was
         QTest::addColumn<bool>("clearFirst");
+        QTest::addColumn<QStringList>("addedOnceMeasured"); // before the first show
 
         const QStringList shortEntries{QStringLiteral("Off"), QStringLiteral("On")};
         const QStringList longEntries{QStringLiteral("Off"),
                                       QStringLiteral("A much longer entry than any before")};
-        QTest::newRow("filled before show") << longEntries << QStringList{} << false;
-        QTest::newRow("empty when shown") << QStringList{} << QStringList{} << false;
-        QTest::newRow("a longer entry added after show") << shortEntries << longEntries << false;
-        QTest::newRow("refilled shorter after show") << longEntries << shortEntries << true;
+        const QStringList none;
+        QTest::newRow("filled before show") << longEntries << none << false << none;
+        QTest::newRow("empty when shown") << none << none << false << none;
+        QTest::newRow("a longer entry added after show")
+            << shortEntries << longEntries << false << none;
+        QTest::newRow("refilled shorter after show") << longEntries << shortEntries << true << none;
         QTest::newRow("refilled in Chinese after show")
-            << shortEntries << QStringList{QStringLiteral("中国移动通信集团公司彩信")} << true;
+            << shortEntries << QStringList{QStringLiteral("中国移动通信集团公司彩信")} << true
+            << none;
+        QTest::newRow("a longer entry added once measured, before show")
+            << shortEntries << none << false << longEntries;
     }
     void listWidthFollowsItsEntries() {
         QFETCH(QStringList, beforeShow);
         QFETCH(QStringList, afterShow);
         QFETCH(bool, clearFirst);
+        QFETCH(QStringList, addedOnceMeasured);
 
         QDialog dialog;
         ControlMap controls;
         QComboBox* list = ControlFactory(&dialog, controls).list(1, "list", nullptr);
         auto* following = new QComboBox(&dialog);
         following->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* firstShow = new QComboBox(&dialog); // Qt's own measure at the first show
         auto* layout = new QVBoxLayout(&dialog);
         layout->addWidget(list);
         layout->addWidget(following);
-        for (QComboBox* box : {list, following}) {
+        layout->addWidget(firstShow);
+        for (QComboBox* box : {list, following, firstShow}) {
             box->addItems(beforeShow);
         }
         QCOMPARE(list->sizeHint(), following->sizeHint()); // asked before it shows
+        for (QComboBox* box : {list, following, firstShow}) {
+            box->addItems(addedOnceMeasured);
+        }
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(list->sizeHint(), following->sizeHint());
+        QCOMPARE(list->sizeHint(), firstShow->sizeHint());
+        QCOMPARE(list->minimumSizeHint(), firstShow->minimumSizeHint());
 
         for (QComboBox* box : {list, following}) {
             if (clearFirst) {
@@ -242,7 +258,67 @@ class DialogSupportTest : public QObject {
             box->addItems(afterShow);
         }
         QCOMPARE(list->sizeHint(), following->sizeHint());
+        QCOMPARE(list->minimumSizeHint(), following->minimumSizeHint());
         QTRY_COMPARE(list->width(), following->width());
+    }
+
+    // A list spanning its column is as high and as wide as a list Qt sizes to
+    // twelve characters and an icon, whatever it holds, before and after it
+    // shows, and takes the same width in its column.
+    void spanningListSizedAsQtSizesIt_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("afterShow");
+        QTest::addColumn<QString>("placeholder");
+
+        QTest::newRow("empty") << QStringList{} << QStringList{} << QString();
+        QTest::newRow("short entries") << QStringList{"Off", "On"} << QStringList{} << QString();
+        QTest::newRow("an entry longer than the column")
+            << QStringList{"Off"}
+            << QStringList{QStringLiteral("A much longer operator name than twelve characters")}
+            << QString();
+        QTest::newRow("Chinese entries") << QStringList{QStringLiteral("中国移动通信集团公司彩信")}
+                                         << QStringList{"On"} << QString();
+        QTest::newRow("a placeholder wider than the column")
+            << QStringList{} << QStringList{}
+            << QStringLiteral("Choose the operator's connection first");
+    }
+    void spanningListSizedAsQtSizesIt() {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, afterShow);
+        QFETCH(QString, placeholder);
+
+        QDialog dialog;
+        ControlMap controls;
+        QComboBox* list = ControlFactory(&dialog, controls).list(1, "list", nullptr);
+        SpanColumn(list);
+        auto* qts = new QComboBox(&dialog);
+        qts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        qts->setMinimumContentsLength(12);
+        qts->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        auto* layout = new QGridLayout(&dialog);
+        layout->addWidget(new QLabel(QStringLiteral("Operator"), &dialog), 0, 0);
+        layout->addWidget(list, 0, 1);
+        layout->addWidget(new QLabel(QStringLiteral("APN"), &dialog), 1, 0);
+        layout->addWidget(qts, 1, 1);
+        const auto same = [&] {
+            QCOMPARE(list->sizeHint(), qts->sizeHint());
+            QCOMPARE(list->minimumSizeHint(), qts->minimumSizeHint());
+            QCOMPARE(list->sizePolicy(), qts->sizePolicy());
+        };
+        for (QComboBox* box : {list, qts}) {
+            box->addItems(entries);
+            box->setPlaceholderText(placeholder);
+        }
+        same();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        same();
+        for (QComboBox* box : {list, qts}) {
+            box->addItems(afterShow);
+        }
+        same();
+        QTRY_COMPARE(list->width(), qts->width());
+        QCOMPARE(list->height(), qts->height());
     }
 
   private:

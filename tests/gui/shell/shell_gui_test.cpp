@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -120,12 +121,14 @@ class ShellGuiTest : public QObject {
         QCOMPARE(models, QStringList({"Ros SedgeM", "Ros QuillM", "Ros SedgeMG", "Ros QuillMG"}));
     }
 
-    // The tool draws group frames itself, and lists through pictures it keeps:
-    // pixel for pixel as Fusion draws them, the second of two alike included.
+    // The tool draws group frames itself, and lists, buttons and text boxes through
+    // pictures it keeps: pixel for pixel as Fusion draws them, the second of
+    // two alike included. Text boxes on the dialog blue, straight on the
+    // window and inside a group; their rounded corners blend into the blue.
     void framesAreFusionsOwn_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("option"); // checkable group; disabled list
+        QTest::addColumn<bool>("option"); // checkable group; disabled list, button; read-only box
         QTest::newRow("untitled group") << "group" << QString() << false;
         QTest::newRow("titled group") << "group" << QStringLiteral("Camera Model") << false;
         QTest::newRow("checkable untitled group") << "group" << QString() << true;
@@ -133,6 +136,13 @@ class ShellGuiTest : public QObject {
         QTest::newRow("list") << "list" << QStringLiteral("Camera+Video") << false;
         QTest::newRow("disabled list") << "list" << QStringLiteral("12MP") << true;
         QTest::newRow("Chinese list") << "list" << QStringLiteral("年月日") << false;
+        QTest::newRow("button") << "button" << QStringLiteral("Generate") << false;
+        QTest::newRow("disabled button") << "button" << QStringLiteral("Exit") << true;
+        QTest::newRow("default button") << "default button" << QStringLiteral("OK") << false;
+        QTest::newRow("text box") << "box" << QStringLiteral("cmnet") << false;
+        QTest::newRow("read-only text box") << "box" << QStringLiteral("10086") << true;
+        QTest::newRow("text box in a group") << "grouped box" << QString() << false;
+        QTest::newRow("read-only text box in a group") << "grouped box" << QString() << true;
     }
     void framesAreFusionsOwn() {
         QFETCH(QString, kind);
@@ -143,7 +153,34 @@ class ShellGuiTest : public QObject {
         QVERIFY(fusion != nullptr);
         const auto draw = [&](QStyle* style) {
             std::unique_ptr<QWidget> widget;
-            if (kind == QLatin1String("group")) {
+            if (kind.endsWith(QLatin1String("box"))) {
+                auto* dialog = new QDialog;
+                ApplyDialogColours(dialog);
+                QWidget* holder = dialog;
+                if (kind.startsWith(QLatin1String("grouped"))) {
+                    holder = new QGroupBox(QStringLiteral("MMS"), dialog);
+                    holder->setGeometry(4, 4, 200, 96);
+                }
+                auto* box = new QLineEdit(text, holder);
+                box->setGeometry(12, 40, 150, box->sizeHint().height());
+                SetEditable(box, !option);
+                dialog->resize(220, 110);
+                if (style != nullptr) {
+                    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+                        part->setStyle(style);
+                    }
+                    dialog->setStyle(style);
+                }
+                widget.reset(dialog);
+                return widget->grab().toImage();
+            }
+            if (kind.endsWith(QLatin1String("button"))) {
+                auto* button = new QPushButton(text);
+                button->setDefault(kind.startsWith(QLatin1String("default")));
+                button->setEnabled(!option);
+                button->resize(button->sizeHint());
+                widget.reset(button);
+            } else if (kind == QLatin1String("group")) {
                 auto* box = new QGroupBox(text);
                 box->setCheckable(option);
                 box->resize(220, 90);
@@ -703,6 +740,37 @@ class ShellGuiTest : public QObject {
             QVERIFY2(dlg.rect().contains(QRect(w->mapTo(&dlg, QPoint(0, 0)), w->size())),
                      qPrintable(w->objectName()));
         }
+    }
+
+    // The language list is as wide as its entries when the window shows, and
+    // follows its first entry when another language is picked.
+    void languageListFollowsItsFirstEntry_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("picked"); // -1: none
+        QTest::newRow("Chinese, as shown") << 1 << -1;
+        QTest::newRow("German, as shown") << 3 << -1;
+        QTest::newRow("Chinese, then German") << 1 << 2;
+        QTest::newRow("German, then Chinese") << 3 << 0;
+    }
+    void languageListFollowsItsFirstEntry() {
+        QFETCH(int, stored);
+        QFETCH(int, picked);
+        MemoryStore store = MemoryStore::Complete(static_cast<std::uint32_t>(stored), 4);
+        startUp(store, 2052);
+        CSetupDlg dlg(session_, store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QComboBox* list = LanguageCombo(&dlg);
+        if (picked >= 0) {
+            list->setCurrentIndex(picked);
+        }
+        QComboBox measure; // a list measuring the same entries afresh
+        measure.setMinimumContentsLength(list->minimumContentsLength());
+        for (int i = 0; i < list->count(); ++i) {
+            measure.addItem(list->itemText(i));
+        }
+        QCOMPARE(list->sizeHint(), measure.sizeHint());
+        QTRY_VERIFY(list->width() >= measure.sizeHint().width());
     }
 
   private:
