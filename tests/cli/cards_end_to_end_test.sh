@@ -13,67 +13,23 @@ build=${2:-}
 cli() { timeout -s KILL 30 "$cli_program" "$@"; }
 examples=$(cd "$(dirname "$0")/../../examples" && pwd)
 
-skip() { echo "SKIP: $*"; exit 77; }
-[ "$(id -u)" = 0 ] || skip "loop devices and mounts need root"
-[ -e /dev/fuse ] || skip "no /dev/fuse here"
-for tool in unshare losetup mkfs.exfat mkfs.ext4 mkfs.fat mount.exfat-fuse fusefat python3; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-if [ -z "${ROSMOSSEL_PRIVATE_MOUNTS:-}" ]; then
-    ROSMOSSEL_PRIVATE_MOUNTS=1 exec unshare -m --propagation private bash "$0" "$@"
-fi
+here=$(dirname "$0")
+card_tools="mkfs.ext4 mkfs.fat fusefat python3"
+# shellcheck source=card_volumes.sh
+. "$here/card_volumes.sh"
+need_card_volumes "$0" "$@"
 
-work=$(mktemp -d /tmp/rosmossel-cards-e2e.XXXXXX)
-mounts=() loops=() stopped=() failures=0
-cleanup() {
-    for pid in "${stopped[@]}"; do kill -CONT "$pid" 2> /dev/null; done
-    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        umount "${mounts[$i]}" 2> /dev/null || umount -l "${mounts[$i]}" 2> /dev/null
-    done
-    for loop in "${loops[@]}"; do losetup -d "$loop" 2> /dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-mounted() { # wait until the mount table shows $1
-    for _ in $(seq 200); do
-        grep -qF " $1 " /proc/self/mountinfo && return 0
-        sleep 0.01
-    done
-    return 1
+# A FAT label as a card written elsewhere holds it, in a DOS code page:
+# mkfs.fat takes the label as text, so "KX" is made and becomes K and 0x99,
+# the code page's Ö.
+dos_label() {
+    python3 -c "import sys; p=sys.argv[1]; d=open(p,'rb').read(); open(p,'wb').write(d.replace(b'KX         ', b'K\x99         '))" "$1"
 }
 
-# volume KIND LABEL MOUNTPOINT: a removable loop device holding a fresh file
-# system, mounted at MOUNTPOINT; sets $loop and, for FUSE, $daemon.
+# volume KIND LABEL MOUNTPOINT [PREPARE]: a removable card, mounted; sets
+# $loop and, for FUSE, $daemon.
 volume() {
-    local kind=$1 label=$2 where=$3 image
-    image=$(mktemp "$work/image.XXXXXX")
-    truncate -s 40M "$image"
-    case $kind in
-    exfat) mkfs.exfat -L "$label" "$image" > /dev/null ;;
-    fat32) # mkfs.fat takes the label as text; a card written elsewhere holds
-        # it in a DOS code page: "KX" becomes K and 0x99, the code page's Ö.
-        mkfs.fat -F 32 -S 512 -s 1 -n KX "$image" > /dev/null &&
-            python3 -c "import sys; p=sys.argv[1]; d=open(p,'rb').read(); open(p,'wb').write(d.replace(b'KX         ', b'K\x99         '))" "$image" ;;
-    ext4) mkfs.ext4 -q -F -L "$label" "$image" ;;
-    esac
-    loop=$(losetup -f --show "$image") || return 1
-    loops+=("$loop")
-    local flag="$work/removable-${loop##*/}"
-    echo 1 > "$flag"
-    mount --bind "$flag" "/sys/devices/virtual/block/${loop##*/}/removable" || return 1
-    mounts+=("/sys/devices/virtual/block/${loop##*/}/removable")
-    mkdir -p "$where"
-    daemon=
-    case $kind in
-    exfat) mount.exfat-fuse -d "$loop" "$where" > /dev/null 2>&1 & daemon=$! ;;
-    fat32) fusefat -f -o rw+ -o "fsname=$loop" "$loop" "$where" > /dev/null 2>&1 & daemon=$! ;;
-    ext4) mount -t ext4 "$loop" "$where" || return 1 ;;
-    esac
-    mounts+=("$where")
-    mounted "$where"
+    card_image "$1" "$2" "${4:-}" && put_in "$loop" "$3"
 }
 
 json() { # the cards --json output on stdin, a Python expression over `cards`
@@ -113,7 +69,7 @@ err=$(cli generate "$examples/camera-menu.json" --card DISK 2>&1 > /dev/null)
 [ ! -e "$work/media/DISK/menu.dat" ] || fail "something was written to the ext4 card"
 
 # A FAT label in a DOS code page and a mount point that is no UTF-8.
-volume fat32 KX "$work/media/M"$'\xf6' || fail "the FAT card could not be mounted"
+volume fat32 KX "$work/media/M"$'\xf6' dos_label || fail "the FAT card could not be mounted"
 out=$(cli cards --json) || fail "cards --json with a non-UTF-8 label: status $?"
 echo "$out" | json 'any(c["label"] == "K\ufffd" and c["root"].endswith("M\ufffd") for c in cards)' ||
     fail "a non-UTF-8 label and mount point shown with replacement characters: $out"
