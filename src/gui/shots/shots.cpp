@@ -25,6 +25,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
+#include <span>
 
 namespace rosmossel {
 namespace {
@@ -230,26 +232,35 @@ bool shootOperatorFinder(const Edition& edition, const QDir& out) {
     return save(finder, out, fileOf(edition, "find-operator.png"));
 }
 
-// Write to all cards over three cards in readers, one with its lock switch
-// on: the results as the owner sees them, no disk touched.
-bool shootCardResults(const Edition& edition, const QDir& out) {
+// Three cards in readers, one with its lock switch on.
+std::vector<Card> ExampleCards() {
     const auto card = [](const char* root, const char* label, ReadOnly readOnly) {
         return Card{root, label, "FAT32", 7'948'206'080, 7'401'000'000, readOnly, root};
     };
-    const std::vector<Card> cards = {card("E:\\", "CAM01", ReadOnly::No),
-                                     card("F:\\", "CAM02", ReadOnly::LockSwitch),
-                                     card("G:\\", "CAM03", ReadOnly::No)};
-    CardResults results(cards, {{SettingsFile(FileKind::Menu).fileName, {}}}, nullptr,
-                        static_cast<int>(edition.language), nullptr,
-                        [](const Card& c, std::span<const CardFile> files, const auto&) {
-                            CardResult result{c, CardOutcome::Written, {}, {}};
-                            if (c.writeProtected()) {
-                                result.outcome = CardOutcome::LockSwitch;
-                            } else {
-                                result.written.push_back(files.front().name);
-                            }
-                            return result;
-                        });
+    return {card("E:\\", "CAM01", ReadOnly::No), card("F:\\", "CAM02", ReadOnly::LockSwitch),
+            card("G:\\", "CAM03", ReadOnly::No)};
+}
+
+// A card "written" as the owner would see it, no disk touched: the locked one
+// refuses, the others take every file.
+CardResult StandInWrite(const Card& card, std::span<const CardFile> files,
+                        const std::function<std::vector<Card>()>&) {
+    CardResult result{card, CardOutcome::Written, {}, {}};
+    if (card.writeProtected()) {
+        result.outcome = CardOutcome::LockSwitch;
+    } else {
+        for (const CardFile& file : files) {
+            result.written.push_back(file.name);
+        }
+    }
+    return result;
+}
+
+// Write to all cards over the example cards: the results as the owner sees
+// them.
+bool shootCardResults(const Edition& edition, const QDir& out) {
+    CardResults results(ExampleCards(), {{SettingsFile(FileKind::Menu).fileName, {}}}, nullptr,
+                        static_cast<int>(edition.language), nullptr, StandInWrite);
     QElapsedTimer waited;
     waited.start();
     while (!results.finished() && waited.elapsed() < 5000) {
@@ -258,16 +269,10 @@ bool shootCardResults(const Edition& edition, const QDir& out) {
     return results.finished() && save(results, out, fileOf(edition, "write-all-cards.png"));
 }
 
-// Three cards in readers, one with its lock switch on.
+// The example cards, inserted.
 class ShotsBatch final : public CardSource {
   public:
-    std::vector<Card> cards() const override {
-        const auto card = [](const char* root, const char* label, ReadOnly readOnly) {
-            return Card{root, label, "FAT32", 7'948'206'080, 7'401'000'000, readOnly, root};
-        };
-        return {card("E:\\", "CAM01", ReadOnly::No), card("F:\\", "CAM02", ReadOnly::LockSwitch),
-                card("G:\\", "CAM03", ReadOnly::No)};
-    }
+    std::vector<Card> cards() const override { return ExampleCards(); }
     EjectResult eject(const Card&) const override { return {EjectOutcome::Ejected, {}}; }
 };
 
@@ -307,19 +312,8 @@ bool shootCardsWindow(const Edition& edition, ShotsPresenter& presenter, const Q
         }
         return contents;
     };
-    const auto write = [](const Card& c, std::span<const CardFile> files, const auto&) {
-        CardResult result{c, CardOutcome::Written, {}, {}};
-        if (c.writeProtected()) {
-            result.outcome = CardOutcome::LockSwitch;
-        } else {
-            for (const CardFile& file : files) {
-                result.written.push_back(file.name);
-            }
-        }
-        return result;
-    };
     Session session = sessionOf(edition, CameraModel::QuillMG);
-    CardsWindow window(&cards, session, nullptr, read, write);
+    CardsWindow window(&cards, session, nullptr, read, StandInWrite);
     window.writeEachCard();
     QElapsedTimer waited;
     waited.start();
